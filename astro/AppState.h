@@ -1,0 +1,24 @@
+#pragma once
+// Process-wide state of a run: language, texts, folders and filters. The windows keep
+// their own pointers; calculation code is handed what it needs, it never reaches in here.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "FileFilters.h"
+#include "StringTable.h"
+
+struct AppState {
+    std::uint16_t LanguageId = LanguageEnglish;
+    StringTable Strings;
+    std::string ProgramFolder;
+    std::string EphemerisPath;
+    std::array<FileFilter, FilterCount> FileFilters{};
+    bool StartupFailed = false;
+};
+
+// (Re)loads the string table and the five file filters in `state.LanguageId`.
+void LoadStrings(AppState& state);
+
+// Sets ProgramFolder (the executable's folder unless `folder` is given) and EphemerisPath.
+void SetProgramFolder(AppState& state, const std::string& folder = {});

@@ -1,0 +1,28 @@
+#pragma once
+// Texts by id in the current interface language, in the program's code page (Windows-1250).
+#include <array>
+#include <cstdint>
+#include <string>
+
+enum LanguageId : std::uint16_t {
+    LanguageEnglish = 1033,
+    LanguageHungarian = 1038,
+};
+
+class StringTable {
+public:
+    static constexpr int Size = 1040;
+
+    // The text of `id`; the shared empty text for a missing or out-of-range id.
+    const char* operator[](int id) const;
+    std::string str(int id) const { return (*this)[id]; }
+
+    // Selects the texts of a language; any id other than Hungarian means English.
+    void load(std::uint16_t languageId);
+
+private:
+    std::array<const char*, Size> m_texts{};
+};
+
+// The texts built into the program, per language; nullptr where an id has no text.
+const char* builtInString(std::uint16_t languageId, int id);

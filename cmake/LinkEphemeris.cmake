@@ -1,0 +1,11 @@
+# Links every ephemeris file of SRC into DST; the files are large and never change, so no copy.
+file(GLOB files "${SRC}/*")
+if(NOT files)
+  message(WARNING "No ephemeris files in ${SRC}")
+endif()
+foreach(f IN LISTS files)
+  get_filename_component(name "${f}" NAME)
+  if(NOT EXISTS "${DST}/${name}")
+    file(CREATE_LINK "${f}" "${DST}/${name}" SYMBOLIC)
+  endif()
+endforeach()
