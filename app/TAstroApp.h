@@ -1,12 +1,13 @@
 #pragma once
 #include <QApplication>
+#include <QTranslator>
 #include <memory>
 
 #include "AppState.h"
 
 class TAstroFrame;
 
-// The application: process-wide state and the single main window.
+// The application: process-wide state, the interface language and the single main window.
 class TAstroApp : public QApplication {
     Q_OBJECT
 public:
@@ -15,14 +16,21 @@ public:
     TAstroApp(int& argc, char** argv);
     ~TAstroApp() override;
 
-    static TAstroApp* instance() { return static_cast<TAstroApp*>(QCoreApplication::instance()); }
+    static TAstroApp* instance() { return qobject_cast<TAstroApp*>(QCoreApplication::instance()); }
     AppState& state() { return m_state; }
     TAstroFrame* frame() const { return m_frame.get(); }
 
-    // Performs the start-up work and shows the frame; returns false when the program cannot start.
+    // Performs the start-up work and shows the frame; false when the program cannot start.
     bool start(const QString& programFolder = {});
+
+    // Changes the interface language of menus, dialogs, texts by id and every chart.
+    void SwitchLanguage(std::uint16_t languageId);
+    // Installs the translators of a language without persisting it (start-up and tests).
+    void applyLanguage(std::uint16_t languageId);
 
 private:
     AppState m_state;
     std::unique_ptr<TAstroFrame> m_frame;
+    QTranslator m_appTranslator;
+    QTranslator m_qtTranslator;
 };

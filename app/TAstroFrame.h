@@ -1,15 +1,18 @@
 #pragma once
 #include <QMainWindow>
 
-class QMdiArea;
+class TAstroClient;
 
 // The main multiple-document window; its document area holds the chart windows.
 class TAstroFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit TAstroFrame(QWidget* parent = nullptr);
-    QMdiArea* client() const { return m_client; }
+    TAstroClient* client() const { return m_client; }
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
 
 private:
-    QMdiArea* m_client;
+    TAstroClient* m_client;
 };

@@ -1,11 +1,13 @@
 #pragma once
-// Process-wide state of a run: language, texts, folders and filters. The windows keep
-// their own pointers; calculation code is handed what it needs, it never reaches in here.
+// Process-wide state of a run: language, texts, folders, filters and the options record.
+// The windows keep their own pointers; calculation code is handed what it needs (the options
+// by const reference), it never reaches in here.
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "FileFilters.h"
+#include "Options.h"
 #include "StringTable.h"
 
 struct AppState {
@@ -14,6 +16,7 @@ struct AppState {
     std::string ProgramFolder;
     std::string EphemerisPath;
     std::array<FileFilter, FilterCount> FileFilters{};
+    TOptions Options;
     bool StartupFailed = false;
 };
 

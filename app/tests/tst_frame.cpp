@@ -2,6 +2,7 @@
 #include <QMdiArea>
 
 #include "LanguageSetting.h"
+#include "TAstroClient.h"
 #include "StringTable.h"
 #include "TAstroFrame.h"
 

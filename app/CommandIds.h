@@ -1,0 +1,47 @@
+#pragma once
+// Command ids shared by the menu, the accelerators and the tool bar.
+enum CommandId : int {
+    CM_PERSONALDATA = 40121,
+    CM_NEW = 40101,
+    CM_OPEN = 40102,
+    CM_SAVE = 40103,
+    CM_SAVEAS = 40104,
+    CM_PRINT = 40106,
+    CM_IMPORTTOWNS = 40109,
+    CM_LASTFILE0 = 2000,  // 2000..2004: the recently-used entries
+    CM_EXIT = 24310,
+    CM_VIEWWHEEL = 40301,
+    CM_VIEWPOSITIONS = 40302,
+    CM_VIEWSIGNS = 40303,
+    CM_VIEWASPECTS = 40305,
+    CM_VIEWDETAILS = 40306,
+    CM_VIEWCOMBINED = 40307,
+    CM_DISPLAY1 = 40200,
+    CM_DISPLAY2 = 40201,
+    CM_SYMBOLS = 40202,
+    CM_COLORS = 40203,
+    CM_DIGNITIES = 40204,
+    CM_ORBISES = 40205,
+    CM_SCORES = 40206,
+    CM_HOUSE0 = 40261,  // 40261..40270: the ten house systems
+    CM_NODEMEAN = 40281,
+    CM_NODETRUE = 40282,
+    CM_AUTOSAVE = 40250,
+    CM_SAVEOPTIONS = 40251,
+    CM_RETRIEVEOPTIONS = 40252,
+    CM_CASCADE = 24361,
+    CM_TILE = 24362,
+    CM_ARRANGEICONS = 24364,
+    CM_CLOSEALL = 24365,
+    CM_RADIXSHIFTER = 40402,
+    CM_MANUAL = 42000,
+    CM_WEBSITE = 42002,
+    CM_ENGLISH = 40190,
+    CM_HUNGARIAN = 40191,
+    CM_ABOUT = 40108,
+    CM_NAV_FIRST = 41000,  // 41000..41017: view navigation keys
+    CM_NAV_LAST = 41017,
+};
+
+// Items with ids from here on are shown only when a handler exists for them.
+constexpr int kOptionalCommandBase = 42000;

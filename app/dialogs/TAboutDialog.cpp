@@ -1,0 +1,41 @@
+#include "TAboutDialog.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "QtText.h"
+#include "TAstroApp.h"
+#include "TIntroWindow.h"
+
+TAboutDialog::TAboutDialog(QWidget* parent)
+    : TMyDialog(parent), m_version(new QLabel(this)), m_info(new QLabel(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 8);
+    auto* intro = new TIntroWindow(this);
+    layout->addWidget(intro, 0, Qt::AlignHCenter);
+    m_info->setWordWrap(true);
+    m_info->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_version);
+    layout->addWidget(m_info);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    retranslate();
+}
+
+void TAboutDialog::retranslate() {
+    const AppState& s = TAstroApp::instance()->state();
+    setWindowTitle(tr("About"));
+    m_version->setText(tr("Version %1").arg(fromCp1250(s.Strings[730])));
+    m_info->setText(tr("Zodikeon Free: natal charts computed with the Swiss Ephemeris.") + QStringLiteral("\n") +
+                    fromCp1250(s.Strings[734]) + QStringLiteral("\n") +
+                    tr("Town data \u00A9 GeoNames (geonames.org), CC BY 4.0, modified"));
+}
+
+void TAboutDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    TMyDialog::changeEvent(event);
+}

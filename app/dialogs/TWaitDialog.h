@@ -1,0 +1,26 @@
+#pragma once
+#include <array>
+
+#include "TMyDialog.h"
+
+class QLabel;
+
+// Progress dialog of a long run (printing): four lines of text and a Cancel button that asks
+// before it sets the cancel flag, which the running work polls.
+class TWaitDialog : public TMyDialog {
+    Q_OBJECT
+public:
+    TWaitDialog(QWidget* parent, const QString& line1, const QString& line2, const QString& line3,
+                const QString& cancelQuestion, bool* cancelFlag);
+
+    // The Yes/No box of the cancel question; replaceable so that tests can answer it.
+    static inline bool (*askCancel)(QWidget* parent, const QString& question) = nullptr;
+
+public slots:
+    void reject() override;
+
+private:
+    std::array<QLabel*, 4> m_lines{};
+    QString m_question;
+    bool* m_cancel;
+};

@@ -1,0 +1,260 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu_HU">
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Horoscope</source>
+        <translation>&amp;Horoszkóp</translation>
+    </message>
+    <message>
+        <source>Personal &amp;data...</source>
+        <translation>Személyes &amp;adatok...</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>Ú&amp;j...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Megnyitás...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>M&amp;entés</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Mentés m&amp;ásként...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Nyomtatás...</translation>
+    </message>
+    <message>
+        <source>Import &amp;towns...</source>
+        <translation>&amp;Települések importálása...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Kilépés</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Táblázat</translation>
+    </message>
+    <message>
+        <source>&amp;Wheel</source>
+        <translation>&amp;Kör</translation>
+    </message>
+    <message>
+        <source>&amp;Planet and house cusp positions</source>
+        <translation>&amp;Bolygók és házcsúcsok helyzete</translation>
+    </message>
+    <message>
+        <source>Planets in &amp;signs and houses</source>
+        <translation>Bolygók &amp;jegyekben és házakban</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Fényszögek</translation>
+    </message>
+    <message>
+        <source>Deta&amp;iled aspect data</source>
+        <translation>Részletes &amp;fényszögadatok</translation>
+    </message>
+    <message>
+        <source>&amp;Combined planet and aspect table</source>
+        <translation>&amp;Összevont bolygó- és fényszögtáblázat</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Beállítások</translation>
+    </message>
+    <message>
+        <source>&amp;Display I...</source>
+        <translation>&amp;Megjelenítés I...</translation>
+    </message>
+    <message>
+        <source>D&amp;isplay II...</source>
+        <translation>M&amp;egjelenítés II...</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols...</source>
+        <translation>&amp;Szimbólumok...</translation>
+    </message>
+    <message>
+        <source>C&amp;olors...</source>
+        <translation>S&amp;zínek...</translation>
+    </message>
+    <message>
+        <source>&amp;House calculation method</source>
+        <translation>&amp;Házrendszer</translation>
+    </message>
+    <message>
+        <source>&amp;Zodikeon</source>
+        <translation>&amp;Zodikeon</translation>
+    </message>
+    <message>
+        <source>&amp;Regiomontanus</source>
+        <translation>&amp;Regiomontanus</translation>
+    </message>
+    <message>
+        <source>&amp;Campanus</source>
+        <translation>&amp;Campanus</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ge-Polich</source>
+        <translation>Pa&amp;ge-Polich</translation>
+    </message>
+    <message>
+        <source>&amp;Koch</source>
+        <translation>&amp;Koch</translation>
+    </message>
+    <message>
+        <source>&amp;Alcabitius</source>
+        <translation>&amp;Alcabitius</translation>
+    </message>
+    <message>
+        <source>P&amp;orphyrius</source>
+        <translation>P&amp;orphyrius</translation>
+    </message>
+    <message>
+        <source>&amp;Indian</source>
+        <translation>&amp;Indiai</translation>
+    </message>
+    <message>
+        <source>&amp;Equal</source>
+        <translation>&amp;Egyenlő</translation>
+    </message>
+    <message>
+        <source>&amp;Vehlow</source>
+        <translation>&amp;Vehlow</translation>
+    </message>
+    <message>
+        <source>Lunar &amp;node type</source>
+        <translation>&amp;Holdcsomó típusa</translation>
+    </message>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>&amp;Közepes</translation>
+    </message>
+    <message>
+        <source>&amp;True</source>
+        <translation>&amp;Valódi</translation>
+    </message>
+    <message>
+        <source>&amp;Dignities...</source>
+        <translation>&amp;Méltóságok...</translation>
+    </message>
+    <message>
+        <source>&amp;Orbises...</source>
+        <translation>&amp;Orbiszok...</translation>
+    </message>
+    <message>
+        <source>S&amp;cores...</source>
+        <translation>&amp;Pontszámok...</translation>
+    </message>
+    <message>
+        <source>A&amp;uto save</source>
+        <translation>&amp;Automatikus mentés</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>Me&amp;ntés...</translation>
+    </message>
+    <message>
+        <source>&amp;Retrieve...</source>
+        <translation>&amp;Betöltés...</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Ablak</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Lépcsőzetes</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mozaik</translation>
+    </message>
+    <message>
+        <source>Arrange &amp;icons</source>
+        <translation>&amp;Ikonok elrendezése</translation>
+    </message>
+    <message>
+        <source>C&amp;lose All</source>
+        <translation>Az összes &amp;bezárása</translation>
+    </message>
+    <message>
+        <source>&amp;Radix shifter</source>
+        <translation>&amp;Radixléptető</translation>
+    </message>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>&amp;Súgó</translation>
+    </message>
+    <message>
+        <source>&amp;Zodikeon manual</source>
+        <translation>&amp;Zodikeon kézikönyv</translation>
+    </message>
+    <message>
+        <source>Z&amp;odikeon website</source>
+        <translation>Z&amp;odikeon honlap</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message>
+        <source>English (US)</source>
+        <translation>English (US)</translation>
+    </message>
+    <message>
+        <source>Magyar</source>
+        <translation>Magyar</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Névjegy...</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Névjegy</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Verzió: %1</translation>
+    </message>
+    <message>
+        <source>Zodikeon Free: natal charts computed with the Swiss Ephemeris.</source>
+        <translation>Zodikeon Free: születési képletek a Swiss Ephemeris számításaival.</translation>
+    </message>
+    <message>
+        <source>Town data © GeoNames (geonames.org), CC BY 4.0, modified</source>
+        <translation>Településadatok © GeoNames (geonames.org), CC BY 4.0, módosítva</translation>
+    </message>
+</context>
+<context>
+    <name>TWaitDialog</name>
+    <message>
+        <source>Please wait...</source>
+        <translation>Kérem, várjon...</translation>
+    </message>
+</context>
+<context>
+    <name>TPrefixDialog</name>
+    <message>
+        <source>Town</source>
+        <translation>Település</translation>
+    </message>
+    <message>
+        <source> Partial name:</source>
+        <translation> Névrészlet:</translation>
+    </message>
+</context>
+</TS>
