@@ -2,10 +2,19 @@
 
 #include "TAstroApp.h"
 #include "TAstroClient.h"
+#include "TAstroControlBar.h"
+#include "TAstroStatusBar.h"
 
-TAstroFrame::TAstroFrame(QWidget* parent) : QMainWindow(parent), m_client(new TAstroClient(this)) {
+TAstroFrame::TAstroFrame(QWidget* parent)
+    : QMainWindow(parent),
+      m_client(new TAstroClient(this)),
+      m_controlBar(new TAstroControlBar(m_client, this)),
+      m_statusBar(new TAstroStatusBar(this)) {
     setWindowTitle(TAstroApp::Name);
     setCentralWidget(m_client);
+    addToolBar(Qt::LeftToolBarArea, m_controlBar);
+    setStatusBar(m_statusBar);
+    connect(m_client, &TAstroClient::commandStarting, this, [this] { m_statusBar->setMessage(QString()); });
     // Smaller than this the wheel and the tables cannot be used.
     setMinimumSize(600, 450);
 }

@@ -2,6 +2,8 @@
 #include <QMainWindow>
 
 class TAstroClient;
+class TAstroControlBar;
+class TAstroStatusBar;
 
 // The main multiple-document window; its document area holds the chart windows.
 class TAstroFrame : public QMainWindow {
@@ -9,10 +11,14 @@ class TAstroFrame : public QMainWindow {
 public:
     explicit TAstroFrame(QWidget* parent = nullptr);
     TAstroClient* client() const { return m_client; }
+    TAstroStatusBar* astroStatusBar() const { return m_statusBar; }
+    TAstroControlBar* controlBar() const { return m_controlBar; }
 
 protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
     TAstroClient* m_client;
+    TAstroControlBar* m_controlBar;
+    TAstroStatusBar* m_statusBar;
 };

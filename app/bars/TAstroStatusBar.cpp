@@ -1,0 +1,92 @@
+#include "TAstroStatusBar.h"
+
+#include <QLabel>
+
+#include <cstdio>
+
+#include "BirthText.h"
+#include "QtText.h"
+#include "RadixData.h"
+#include "StringTable.h"
+
+namespace {
+
+// The fields keep the look of the bar: black on light grey, a thin line on their left.
+const char kFieldStyle[] = "QLabel { color: black; background: rgb(240,240,240); border: none;"
+                           " border-left: 1px solid rgb(160,160,160); padding: 0 4px; }";
+
+}  // namespace
+
+std::string statusPlaceText(const BirthMoment& m) {
+    std::string town(m.town.data(), strnlen(m.town.data(), m.town.size()));
+    if (!town.empty() && town[0] == '+')
+        town.erase(0, std::min<std::size_t>(2, town.size()));
+    if (const auto comma = town.find(','); comma != std::string::npos)
+        town.resize(comma);
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "%s  %u\xB0%02u'%c  %u\xB0%02u'%c", town.c_str(), unsigned(m.longitude.wholeDegrees()),
+                  unsigned(m.longitude.minutes), m.longitude.isNegative() ? 'W' : 'E',
+                  unsigned(m.latitude.wholeDegrees()), unsigned(m.latitude.minutes),
+                  m.latitude.isNegative() ? 'S' : 'N');
+    return buf;
+}
+
+TAstroStatusBar::TAstroStatusBar(QWidget* parent) : QStatusBar(parent), m_message(new QLabel(this)) {
+    setSizeGripEnabled(true);
+    setStyleSheet("QStatusBar { background: rgb(240,240,240); } QStatusBar::item { border: none; }");
+    m_message->setStyleSheet("QLabel { color: black; padding: 0 4px; }");
+    addWidget(m_message, 1);
+    rebuild(false);
+}
+
+void TAstroStatusBar::rebuild(bool wineWorkaround) {
+    QStringList texts;
+    for (QLabel*& field : m_fields) {
+        texts << (field ? field->text() : QString());
+        if (field) {
+            removeWidget(field);
+            delete field;
+            field = nullptr;
+        }
+    }
+    m_wine = wineWorkaround;
+    const double factor = wineWorkaround ? 1.7 : 1.0;
+    const int characters[4] = {int(9 * factor), int(3 * factor), int(9 * factor), int(9 * factor)};
+    QFont bold = font();
+    bold.setBold(true);
+    const int average = QFontMetrics(bold).averageCharWidth();
+    for (int i = 0; i < 4; ++i) {
+        auto* field = new QLabel(texts[i], this);
+        field->setFont(bold);
+        field->setStyleSheet(kFieldStyle);
+        // A minimum: a longer text widens its field rather than being clipped.
+        field->setMinimumWidth(characters[i] * average);
+        field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        addPermanentWidget(field);
+        m_fields[i] = field;
+    }
+}
+
+void TAstroStatusBar::setMessage(const QString& text) {
+    m_message->setText(text);
+    m_message->repaint();
+}
+
+QString TAstroStatusBar::message() const { return m_message->text(); }
+
+QString TAstroStatusBar::fieldText(int field) const {
+    return field >= 0 && field < 4 ? m_fields[field]->text() : QString();
+}
+
+void TAstroStatusBar::refresh(const RadixData* chart, const StringTable& strings) {
+    if (!chart) {
+        for (QLabel* f : m_fields)
+            f->clear();
+    } else {
+        m_fields[0]->setText(fromCp1250(chart->name.data()));
+        m_fields[1]->setText(fromCp1250(chart->horType.data()));
+        m_fields[2]->setText(fromCp1250(momentText(chart->moment, strings)));
+        m_fields[3]->setText(fromCp1250(statusPlaceText(chart->moment)));
+    }
+    repaint();
+}
