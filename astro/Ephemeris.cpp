@@ -71,8 +71,8 @@ std::string describeEphemerisStart(const EphemerisStart& start) {
     return {};
 }
 
-double ephemerisJulianDay(int year, int month, int day, double hour, bool gregorian) {
-    return swe_julday(year, month, day, hour, gregorian ? SE_GREG_CAL : SE_JUL_CAL);
+double calendarToJulianDay(int year, int month, int day, double hours, bool gregorian) {
+    return swe_julday(year, month, day, hours, gregorian ? SE_GREG_CAL : SE_JUL_CAL);
 }
 
 double ephemerisDeltaT(double jdUT) {

@@ -76,8 +76,8 @@ struct EphemerisPhenomena {
     EphemerisStatus status = EphemerisStatus::Failed;
 };
 
-// Julian day of a calendar date and a decimal hour; `gregorian` selects the calendar.
-double ephemerisJulianDay(int year, int month, int day, double hour, bool gregorian);
+// Julian day of a calendar date (Julian or Gregorian calendar) at `hours` Universal Time.
+double calendarToJulianDay(int year, int month, int day, double hours, bool gregorian);
 // Delta T (ET − UT) in days.
 double ephemerisDeltaT(double jdUT);
 EphemerisNutation ephemerisNutation(double jdET);
