@@ -1,10 +1,17 @@
 #include "TAstroApp.h"
 
 #include <QLibraryInfo>
+#include <QMessageBox>
+
+#include "Ephemeris.h"
+#include "OptionsLoader.h"
+#include "QtText.h"
+#include "WindowPlacementQt.h"
 
 #include "LanguageSetting.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
+#include "TAstroStatusBar.h"
 
 TAstroApp::TAstroApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Zodikeon");
@@ -29,12 +36,39 @@ void TAstroApp::applyLanguage(std::uint16_t languageId) {
 }
 
 bool TAstroApp::start(const QString& programFolder) {
+    setOverrideCursor(Qt::WaitCursor);
     applyLanguage(storedLanguage());
     SetProgramFolder(m_state, programFolder.toStdString());
+    m_ephemeris = startEphemeris(m_state.EphemerisPath);
+
+    const OptionsLoadResult loaded = LoadStartupOptions(m_state.Options, m_state.ProgramFolder, m_state.Strings);
+    if (!loaded.ok) {
+        restoreOverrideCursor();
+        m_state.StartupFailed = true;
+        if (!quietErrors)
+            QMessageBox::warning(nullptr, fromCp1250(m_state.Strings[319]), fromCp1250(m_state.Strings[608]));
+        return false;
+    }
+
     m_frame = std::make_unique<TAstroFrame>();
     m_frame->client()->installMenu(m_frame.get());
-    m_frame->showMaximized();
+    restoreOverrideCursor();
+
+    const WindowPlacement& placement = m_state.Options.window_placements[PlacementFrame];
+    if (placement.showCmd != 0)
+        applyPlacement(*m_frame, placement);
+    else
+        m_frame->showMaximized();
     m_frame->client()->showIntro();
+
+    // Problems that do not stop the program are said once it is on the screen.
+    if (!quietErrors) {
+        if (!loaded.dignityMessage.empty())
+            QMessageBox::warning(m_frame.get(), fromCp1250(m_state.Strings[319]), fromCp1250(loaded.dignityMessage));
+        if (m_ephemeris.state != EphemerisFolder::Ready)
+            QMessageBox::warning(m_frame.get(), fromCp1250(m_state.Strings[319]),
+                                 QString::fromStdString(describeEphemerisStart(m_ephemeris)));
+    }
     return true;
 }
 
@@ -45,4 +79,14 @@ void TAstroApp::SwitchLanguage(std::uint16_t languageId) {
     applyLanguage(languageId);
     if (m_frame)
         m_frame->client()->installMenu(m_frame.get());
+}
+
+void TAstroApp::showStatusMessage(const QString& text) {
+    if (m_frame)
+        m_frame->astroStatusBar()->setMessage(text);
+}
+
+void TAstroApp::lastFilesChanged() {
+    if (m_frame)
+        m_frame->client()->rebuildLastFiles();
 }

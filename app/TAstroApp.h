@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "AppState.h"
+#include "Ephemeris.h"
 
 class TAstroFrame;
 
@@ -28,9 +29,17 @@ public:
     // Installs the translators of a language without persisting it (start-up and tests).
     void applyLanguage(std::uint16_t languageId);
 
+    // The status bar's message field ("Horoscope saved to ...").
+    void showStatusMessage(const QString& text);
+    // The recently-used list changed: the menu entries are rebuilt.
+    void lastFilesChanged();
+    // Start-up failed with this message (shown in a box unless `quiet`); the exit code is 1.
+    static inline bool quietErrors = false;
+
 private:
     AppState m_state;
     std::unique_ptr<TAstroFrame> m_frame;
     QTranslator m_appTranslator;
     QTranslator m_qtTranslator;
+    EphemerisStart m_ephemeris;
 };

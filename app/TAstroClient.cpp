@@ -167,6 +167,9 @@ void TAstroClient::defineCommands() {
                    TAboutDialog dialog(this);
                    dialog.exec();
                }, {}, {}});
+    defineChartCommands();
+    defineOptionCommands();
+    defineNavigationKeys();
 }
 
 void TAstroClient::installMenu(QMainWindow* frame) {
@@ -222,7 +225,7 @@ void TAstroClient::rebuildLastFiles() {
     m_firstPopup->addSeparator();
     for (int i = 0; i < count; ++i) {
         QAction* a = action(CM_LASTFILE0 + i);
-        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(fromCp1250(o.lastfiles[i].data())));
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(lastFileDisplay(o.lastfiles[i].data())));
         m_firstPopup->addAction(a);
     }
 }

@@ -5,10 +5,16 @@
 #include <QHash>
 #include <QMdiArea>
 #include <functional>
+#include <string>
 
 class QAction;
 class QMainWindow;
 class TIntroWindow;
+class TRadixWindow;
+class THoroWindow;
+
+// A recently-used entry for the menu: the caption part is Windows-1250, the path native.
+QString lastFileDisplay(const std::string& entry);
 
 class TAstroClient : public QMdiArea {
     Q_OBJECT
@@ -38,6 +44,19 @@ public:
     // Rebuilds the recently-used entries of the first popup.
     void rebuildLastFiles();
 
+    // The chart window with the focus, or none.
+    THoroWindow* activeWindow() const;
+    TRadixWindow* activeChart() const;
+    QList<TRadixWindow*> charts() const;
+    // Shows a new chart window: maximised when it is the first one.
+    void addChart(TRadixWindow* window);
+    // Opens entry `index` of the recently-used list; a stale entry is dropped silently.
+    void openLastFile(int index);
+    // Recomputes and repaints every chart (after an option or language change).
+    void recomputeAll();
+    // Refills the status bar's chart fields from the active chart.
+    void refreshStatus();
+
     void showIntro();
     void centreIntro();
     TIntroWindow* intro() const { return m_intro; }
@@ -51,6 +70,9 @@ protected:
 
 private:
     void defineCommands();
+    void defineChartCommands();
+    void defineOptionCommands();
+    void optionsChanged();
     void defineNavigationKeys();
     QString commandText(int id) const;
 

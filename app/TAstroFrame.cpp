@@ -1,6 +1,10 @@
 #include "TAstroFrame.h"
 
+#include <QCloseEvent>
+
+#include "SettingsFile.h"
 #include "TAstroApp.h"
+#include "WindowPlacementQt.h"
 #include "TAstroClient.h"
 #include "TAstroControlBar.h"
 #include "TAstroStatusBar.h"
@@ -22,4 +26,19 @@ TAstroFrame::TAstroFrame(QWidget* parent)
 void TAstroFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     m_client->centreIntro();
+}
+
+void TAstroFrame::closeEvent(QCloseEvent* event) {
+    // Every chart window is asked first; one that refuses keeps the program open.
+    m_client->closeAllSubWindows();
+    if (!m_client->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    AppState& s = TAstroApp::instance()->state();
+    if (!s.StartupFailed) {
+        s.Options.window_placements[PlacementFrame] = placementOf(*this);
+        WriteSettings(s.Options, s.ProgramFolder, true);
+    }
+    event->accept();
 }

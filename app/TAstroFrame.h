@@ -16,6 +16,7 @@ public:
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     TAstroClient* m_client;

@@ -1,0 +1,214 @@
+#include "TRadixWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+
+#include "ComputeRadix.h"
+#include "HoroscopeFile.h"
+#include "JoinPath.h"
+#include "MomentSteps.h"
+#include "QtText.h"
+#include "RadixData.h"
+#include "SettingsFile.h"
+#include "TAstroApp.h"
+
+namespace {
+
+AppState& state() { return TAstroApp::instance()->state(); }
+
+QString str(int id) { return fromCp1250(state().Strings[id]); }
+
+QString horoscopeFilter() {
+    // The horoscope kind is preselected, all files are offered too.
+    const auto pairs = fileFilterPairs(state().FileFilters[FilterHoroscope]);
+    QStringList filters;
+    for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
+        filters << QStringLiteral("%1 (%2)").arg(fromCp1250(it->first), fromCp1250(it->second));
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString dialogSavePath(QWidget* parent, const QString& caption, const QString& proposed) {
+    QFileDialog dialog(parent, caption, proposed, horoscopeFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("hor"));
+    dialog.selectFile(proposed);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                   : QString();
+}
+
+int messageAskSave(QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, QString(), question,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+ChartDirectionSettings optionDirections(const TOptions& o) {
+    ChartDirectionSettings d;
+    d.onequ = o.onequ;
+    d.truesolar = o.truesolar;
+    d.angleDegrees = o.angle_int;
+    d.angleMinutes = o.angle_byte;
+    d.angleSeconds = o.angle_real;
+    d.type = o.type;
+    return d;
+}
+
+}  // namespace
+
+TRadixWindow::TRadixWindow() : m_chart(std::make_unique<RadixData>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+TRadixWindow::~TRadixWindow() = default;
+
+TRadixWindow* TRadixWindow::fromFile(const QString& path, QString* error) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::unique_ptr<TRadixWindow> w(new TRadixWindow);
+    w->m_blocks.directions = optionDirections(state().Options);
+    const HoroscopeRead result = ReadHoroscopeFile(path.toStdString(), state().Strings, w->m_blocks.directions,
+                                                   *w->m_chart, w->m_blocks);
+    QApplication::restoreOverrideCursor();
+    if (result != HoroscopeRead::Ok) {
+        if (error)
+            *error = result == HoroscopeRead::CannotOpen ? QObject::tr("The file %1 cannot be read.").arg(path)
+                                                         : QObject::tr("%1 is not a horoscope file.").arg(path);
+        return nullptr;
+    }
+    w->m_path = path;
+    w->recompute();
+    return w.release();
+}
+
+TRadixWindow* TRadixWindow::fromData(const RadixData& personal, const ChartBlocks& blocks) {
+    auto* w = new TRadixWindow;
+    *w->m_chart = personal;
+    w->m_blocks = blocks;
+    w->m_modified = true;
+    w->recompute();
+    return w;
+}
+
+std::string TRadixWindow::lastFileEntry() const {
+    // The name and type are Windows-1250 like every text; the path keeps the file system's bytes.
+    const QString head = QStringLiteral("%1,  %2;   ").arg(fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()));
+    return toCp1250(head) + m_path.toStdString();
+}
+
+QString TRadixWindow::caption(bool withMarker) const {
+    const QString marker = withMarker && m_modified ? QStringLiteral("* ") : QString();
+    return QStringLiteral("%1%2,  %3;   %4")
+        .arg(marker, fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()),
+             m_path.isEmpty() ? str(55) : m_path);
+}
+
+void TRadixWindow::updateCaption() {
+    setWindowTitle(caption());
+}
+
+void TRadixWindow::recompute() {
+    m_chart->moment.universalToLocal();
+    computeRadix(*m_chart, state().Options);
+    updateCaption();
+    update();
+    emit changed();
+}
+
+void TRadixWindow::chartChanged() {
+    m_modified = true;
+    recompute();
+}
+
+void TRadixWindow::keypadStep(int step) {
+    stepMinutes(m_chart->moment, step == 5 || step == -5 ? 2 * step : step);
+    chartChanged();
+}
+
+void TRadixWindow::setViewKind(int kind) {
+    THoroWindow::setViewKind(kind);
+    emit changed();
+}
+
+bool TRadixWindow::writeTo(const QString& path) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = WriteHoroscopeFile(path.toStdString(), state().Strings, *m_chart, m_blocks);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        QMessageBox::warning(this, str(65), str(66));
+        return false;
+    }
+    m_path = path;
+    m_modified = false;
+    updateCaption();
+    TAstroApp::instance()->showStatusMessage(str(67).replace(QStringLiteral("%s"), path));
+    emit changed();
+    return true;
+}
+
+bool TRadixWindow::save() {
+    QString path = m_path;
+    if (path.isEmpty()) {
+        const AppState& s = state();
+        const std::string proposed =
+            JoinPath(s.Options.last_directory.data(), DefaultHoroscopeFileName(m_chart->name.data()));
+        const auto choose = chooseSavePath ? chooseSavePath : dialogSavePath;
+        path = choose(this, str(65), QString::fromStdString(proposed));
+        if (path.isEmpty())
+            return false;
+    }
+    return writeTo(path);
+}
+
+bool TRadixWindow::saveAs() {
+    const auto choose = chooseSavePath ? chooseSavePath : dialogSavePath;
+    const QString path = choose(this, str(77), m_path);
+    if (path.isEmpty())
+        return false;
+    return writeTo(path);
+}
+
+bool TRadixWindow::queryClose() {
+    AppState& s = state();
+    // Every changed chart is asked about, whatever its type: closing must never lose an edit.
+    if (!s.StartupFailed && m_modified) {
+        const QString question = fromCp1250(s.Strings[64]).replace(QStringLiteral("%s"), caption(false));
+        const auto ask = askSave ? askSave : messageAskSave;
+        const int answer = ask(this, question);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Yes && !save())
+            return false;
+    }
+    if (!m_path.isEmpty()) {
+        AddLastFile(s.Options, lastFileEntry());
+        TAstroApp::instance()->lastFilesChanged();
+    }
+    return true;
+}
+
+void TRadixWindow::closeEvent(QCloseEvent* event) {
+    if (m_closeQueried || queryClose()) {
+        m_closeQueried = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TRadixWindow::focusInEvent(QFocusEvent* event) {
+    THoroWindow::focusInEvent(event);
+    emit activated(this);
+}
+
+int TRadixWindow::smoothingFactor() const {
+    const int antialias = state().Options.display.antialias;
+    if (viewKind() == ViewWheel)
+        return antialias;
+    return antialias > 0 ? 1 : 0;
+}
+
+void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing) {
+    Q_UNUSED(smoothing);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+}

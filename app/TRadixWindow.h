@@ -1,0 +1,72 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "ChartBlocks.h"
+#include "THoroWindow.h"
+
+struct RadixData;
+
+// The natal chart window: owns the chart, the per-chart blocks of its file, the file's path
+// and the modified flag; computes, saves and asks before closing.
+class TRadixWindow : public THoroWindow {
+    Q_OBJECT
+public:
+    // A window for a chart read from `path`; nullptr with the reason in `error` when the file
+    // cannot be read or is no horoscope file.
+    static TRadixWindow* fromFile(const QString& path, QString* error = nullptr);
+    // A window for entered data: untitled and marked as changed until it is saved.
+    static TRadixWindow* fromData(const RadixData& personal, const ChartBlocks& blocks);
+
+    ~TRadixWindow() override;
+
+    bool isNatalChart() const override { return true; }
+    RadixData& chart() { return *m_chart; }
+    const RadixData& chart() const { return *m_chart; }
+    ChartBlocks& blocks() { return m_blocks; }
+    bool isModified() const { return m_modified; }
+    bool isUntitled() const { return m_path.isEmpty(); }
+    QString path() const { return m_path; }
+
+    // "* name,  type;   path": the caption; the marker only while the chart has unsaved changes.
+    QString caption(bool withMarker = true) const;
+    void updateCaption();
+    // The recently-used entry of this chart: its caption without the marker.
+    std::string lastFileEntry() const;
+
+    // Recomputes the chart from its personal data and repaints, without marking it changed.
+    void recompute();
+    // After an edit of the chart: recompute, mark as changed, caption, repaint.
+    void chartChanged();
+    void keypadStep(int step) override;
+    void setViewKind(int kind) override;
+
+    // Save and Save as; false when cancelled or the file could not be written.
+    bool save();
+    bool saveAs();
+    // Asks whether to save a changed chart; false when the close is refused.
+    bool queryClose();
+
+    // The file dialogs; replaceable so that tests can answer them.
+    static inline QString (*chooseSavePath)(QWidget* parent, const QString& caption, const QString& proposed) = nullptr;
+    static inline int (*askSave)(QWidget* parent, const QString& question) = nullptr;
+
+signals:
+    void changed();
+
+protected:
+    void drawView(QPainter& painter, const QSize& size, int smoothing) override;
+    int smoothingFactor() const override;
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    TRadixWindow();
+    bool writeTo(const QString& path);
+
+    std::unique_ptr<RadixData> m_chart;
+    ChartBlocks m_blocks;
+    QString m_path;  // empty: "(Untitled)"
+    bool m_modified = false;
+    bool m_closeQueried = false;
+};

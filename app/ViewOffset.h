@@ -1,0 +1,32 @@
+#pragma once
+// Pan and zoom of one view kind of a chart window.
+#include <array>
+#include <cstdint>
+
+struct ViewOffset {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    double zoom = 1.0;
+};
+
+constexpr double MinZoom = 0.2;
+constexpr double MaxZoom = 10.0;
+constexpr int ViewKindCount = 40;
+
+enum ViewKind : int {
+    ViewWheel = 0,
+    ViewPositions = 1,
+    ViewSigns = 2,
+    ViewAspects = 4,
+    ViewDetails = 5,
+    ViewCombined = 6,
+};
+
+// The start and reset value of a view kind: offsets 0 for the wheel, 20 for the tables.
+ViewOffset initialViewOffset(int viewKind);
+
+// Multiplies the zoom by `factor`, keeping it within MinZoom..MaxZoom.
+void scaleZoom(ViewOffset& v, double factor);
+
+// Zooms by e^(0.002 × delta) so that the point at (dx, dy) from the centre stays in place.
+void zoomAround(ViewOffset& v, int wheelDelta, int dx, int dy);
