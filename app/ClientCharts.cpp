@@ -41,7 +41,7 @@ void TAstroClient::addChart(TRadixWindow* window) {
     const bool first = subWindowList().isEmpty();
     QMdiSubWindow* sub = addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(QIcon(QStringLiteral(":/zodikeon/icon.png")));
+    sub->setWindowIcon(QIcon(QStringLiteral(":/zodikeon/zodikeon.png")));
     window->setWindowTitle(window->caption());
     connect(window, &TRadixWindow::changed, this, [this, window] {
         if (activeChart() == window)

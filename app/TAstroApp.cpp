@@ -1,5 +1,6 @@
 #include "TAstroApp.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 
@@ -17,6 +18,8 @@ TAstroApp::TAstroApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Zodikeon");
     setOrganizationName("Zodikeon");
     setApplicationDisplayName(Name);
+    setWindowIcon(QIcon(QStringLiteral(":/zodikeon/zodikeon.png")));
+    setDesktopFileName(QStringLiteral("zodikeon"));
 }
 
 TAstroApp::~TAstroApp() = default;
@@ -77,8 +80,14 @@ void TAstroApp::SwitchLanguage(std::uint16_t languageId) {
         return;
     storeLanguage(languageId);  // not kept for the next start when it cannot be stored
     applyLanguage(languageId);
-    if (m_frame)
-        m_frame->client()->installMenu(m_frame.get());
+    if (!m_frame)
+        return;
+    m_frame->client()->installMenu(m_frame.get());
+    TAstroStatusBar* bar = m_frame->astroStatusBar();
+    if (bar->builtWithWineWorkaround() != bool(m_state.Options.display.wine_workaround))
+        bar->rebuild(m_state.Options.display.wine_workaround);
+    // Every chart is computed again so that its texts appear in the new language.
+    m_frame->client()->recomputeAll();
 }
 
 void TAstroApp::showStatusMessage(const QString& text) {
