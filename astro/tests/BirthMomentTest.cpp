@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
+#include <vector>
 #include <swephexp.h>
 
 #include "BirthData.h"
@@ -124,25 +126,29 @@ TEST(BirthMoment, ConversionsAgreeWithEphemerisJulianDays) {
         }
 }
 
-// Whole-second entries at whole-minute longitudes, as the dialog and the town database give
-// them, come back as the same whole seconds: a conversion that drifts by a fraction below
-// the entered second would show 0:02:16 for 0:02:17.
+// Whole-second entries come back as the same whole seconds, at the whole-minute longitudes of
+// the dialog and the town database and at decimal longitudes with fractions of an arc second:
+// a conversion that drifts a fraction below the entered second would show 0:02:16 for 0:02:17.
 TEST(BirthMoment, LmtRoundTripNeverLosesASecond) {
+    std::vector<GeoAngle> longitudes;
     for (const int degrees : {0, 1, 19, 73, 122, 179})
         for (int minutes = 0; minutes < 60; ++minutes)
             for (const bool west : {false, true})
-                for (int t = 0; t < 86400; t += 137) {
-                    const ClockTime entered = clock(t / 3600, t / 60 % 60, t % 60);
-                    BirthMoment m(date(2000, 1, 1), entered, GeoAngle(degrees, minutes, 0, west), GeoAngle(), TimeLMT,
-                                  0, 0, false);
-                    m.localToUniversal();
-                    m.universalToLocal();
-                    if (m.localTime.second != entered.second || m.localTime.minute != entered.minute) {
-                        ADD_FAILURE() << degrees << "d" << minutes << (west ? "W " : "E ") << t << " s came back as "
-                                      << show(m.localDate, m.localTime);
-                        return;
-                    }
-                }
+                longitudes.push_back(GeoAngle(degrees, minutes, 0, west));
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i)
+        longitudes.push_back(GeoAngle::fromDecimal((static_cast<int>(random() % 3600001) - 1800000) / 1e4));
+    for (const GeoAngle& lon : longitudes)
+        for (int t = 0; t < 86400; t += 997) {
+            const ClockTime entered = clock(t / 3600, t / 60 % 60, t % 60);
+            BirthMoment m(date(2000, 1, 1), entered, lon, GeoAngle(), TimeLMT, 0, 0, false);
+            m.localToUniversal();
+            m.universalToLocal();
+            if (m.localTime.second != entered.second || m.localTime.minute != entered.minute) {
+                ADD_FAILURE() << lon.decimal() << " at " << t << " s came back as " << m.localTime.second << " s";
+                return;
+            }
+        }
 }
 
 TEST(BirthMoment, JulianDayUsesTheDatesCalendar) {
