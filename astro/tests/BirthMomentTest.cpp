@@ -8,6 +8,8 @@
 
 #include "BirthData.h"
 
+// Multi-byte fields of the packed records are compared as `+field`, a copy: the comparison
+// macros bind references, and a reference to an unaligned field is undefined behaviour.
 namespace {
 
 CalDate date(int y, int m, int d, bool gregorian = true) {
@@ -118,7 +120,7 @@ TEST(BirthMoment, ConversionsAgreeWithEphemerisJulianDays) {
                 BirthMoment m = entered(d, t, 0, z);
                 m.localToUniversal();
                 EXPECT_NEAR(sweJd(m.utDate, m.utTime), sweJd(d, t) - offset / 1440.0, 1e-9);
-                EXPECT_EQ(m.utTime.second, t.second);
+                EXPECT_EQ(+m.utTime.second, +t.second);
                 BirthMoment back = m;
                 back.universalToLocal();
                 EXPECT_EQ(show(back.localDate, back.localTime), show(d, t));
@@ -234,7 +236,7 @@ TEST(GeoAngle, DecimalFormKeepsTheSignInBit15) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.value);
         const GeoAngle a = GeoAngle::fromDecimal(row.value);
-        EXPECT_EQ(a.degrees, row.degrees);
+        EXPECT_EQ(+a.degrees, +row.degrees);
         EXPECT_EQ(a.minutes, row.minutes);
         EXPECT_NEAR(a.seconds, row.seconds, 1e-6);
         EXPECT_NEAR(a.decimal(), row.value, 1e-12);
@@ -250,15 +252,15 @@ TEST(BirthMoment, ClampStoredBoundsEveryField) {
     m.longitude.seconds = HUGE_VAL;
     m.clampStored();
     EXPECT_EQ(m.utDate.month, 12);
-    EXPECT_EQ(m.utDate.year, -1);  // 0xFFFF is a valid year
+    EXPECT_EQ(+m.utDate.year, -1);  // 0xFFFF is a valid year
     EXPECT_EQ(m.utDate.day, 31);
     EXPECT_EQ(m.utTime.hour, 23);
     EXPECT_EQ(m.utTime.minute, 59);
-    EXPECT_EQ(m.utTime.second, 0.0);
-    EXPECT_EQ(m.localTime.second, 0.0);
+    EXPECT_EQ(+m.utTime.second, 0.0);
+    EXPECT_EQ(+m.localTime.second, 0.0);
     EXPECT_EQ(m.longitude.wholeDegrees(), 180);
     EXPECT_EQ(m.longitude.minutes, 59);
-    EXPECT_EQ(m.longitude.seconds, 60.0);
+    EXPECT_EQ(+m.longitude.seconds, 60.0);
     EXPECT_EQ(m.latitude.wholeDegrees(), 89);
     EXPECT_EQ(m.timeKind, TimeGMT);
     EXPECT_EQ(m.zoneHours, 23);
