@@ -217,6 +217,9 @@ TEST(CliChart, SaveIntoAFolderUsesTheDefaultFileName) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "Horoscope saved to " + dir.file("Arviz_Turo.hor") + "\n");
     EXPECT_TRUE(std::filesystem::exists(dir.file("Arviz_Turo.hor")));
+    const CliRun again = cli(concat({"save", "--out", dir.path() + "/", "--name", "Ödön"}, std::vector<std::string>(
+                                                                                 Budapest.begin() + 2, Budapest.end())));
+    EXPECT_EQ(again.out, "Horoscope saved to " + dir.file("Odon.hor") + "\n");
     const CliRun text = cli({"chart", "--file", dir.file("Arviz_Turo.hor")});
     EXPECT_EQ(text.out, "Árvíz Tűrő, radix\nMarch 15, 1984   10:30:15 +1:00\nMarch 15, 1984   9:30:15 GMT\n"
                         "Long 19°02'E  Lat 47°29'N\n");
