@@ -40,13 +40,13 @@ std::string fillTemplate(std::string_view format, std::initializer_list<std::str
     auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
         if (format[i] == '%' && i + 1 < format.size()) {
-            const char spec = format[i + 1];
-            if (spec == '%') {
+            const char conversion = format[i + 1];
+            if (conversion == '%') {
                 out += '%';
                 ++i;
                 continue;
             }
-            if (spec == 'u' || spec == 's' || spec == 'd') {
+            if (conversion == 'u' || conversion == 's' || conversion == 'd') {
                 if (next != args.end())
                     out += *next++;
                 ++i;
