@@ -63,7 +63,7 @@ public:
     Reader(TOptions& o, const StringTable& strings) : m_o(o), m_strings(strings) {}
 
     DignityFileResult read() {
-        std::ifstream in(std::string(textOf(m_o.dignities_file)), std::ios::binary);
+        std::ifstream in(std::string(fixedText(m_o.dignities_file)), std::ios::binary);
         if (!in)
             return m_result;
         std::stringstream buffer;
