@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include "ChartDirectionOptions.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
@@ -44,17 +45,6 @@ int messageAskSave(QWidget* parent, const QString& question) {
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
-ChartDirectionSettings optionDirections(const TOptions& o) {
-    ChartDirectionSettings d;
-    d.onequ = o.onequ;
-    d.truesolar = o.truesolar;
-    d.angleDegrees = o.angle_int;
-    d.angleMinutes = o.angle_byte;
-    d.angleSeconds = o.angle_real;
-    d.type = o.type;
-    return d;
-}
-
 }  // namespace
 
 TRadixWindow::TRadixWindow() : m_chart(std::make_unique<RadixData>()) {
@@ -66,7 +56,7 @@ TRadixWindow::~TRadixWindow() = default;
 TRadixWindow* TRadixWindow::fromFile(const QString& path, QString* error) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::unique_ptr<TRadixWindow> w(new TRadixWindow);
-    w->m_blocks.directions = optionDirections(state().Options);
+    w->m_blocks.directions = chartDirectionSettings(state().Options);
     const HoroscopeRead result = ReadHoroscopeFile(path.toStdString(), state().Strings, w->m_blocks.directions,
                                                    *w->m_chart, w->m_blocks);
     QApplication::restoreOverrideCursor();
