@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 
+#include "ChartDirectionOptions.h"
 #include "CommandIds.h"
 #include "HoroscopeFile.h"
 #include "QtText.h"
@@ -97,6 +98,15 @@ QString lastFileDisplay(const std::string& entry) {
     if (cut == std::string::npos)
         return fromCp1250(entry);
     return fromCp1250(entry.substr(0, cut + 4)) + QString::fromStdString(entry.substr(cut + 4));
+}
+
+void TAstroClient::chartActivated() {
+    TOptions& o = state().Options;
+    // While the options follow the charts, the active chart's direction settings become theirs.
+    if (TRadixWindow* chart = activeChart(); chart && o.dirkeyasgntohoro)
+        setChartDirectionSettings(o, chart->blocks().directions);
+    refreshStatus();
+    updateActions();
 }
 
 void TAstroClient::recomputeAll() {

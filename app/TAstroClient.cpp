@@ -77,7 +77,7 @@ TAstroClient::TAstroClient(QWidget* parent) : QMdiArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     collectTexts(mainMenu(), m_texts);
     defineCommands();
-    connect(this, &QMdiArea::subWindowActivated, this, [this] { updateActions(); });
+    connect(this, &QMdiArea::subWindowActivated, this, [this] { chartActivated(); });
 }
 
 TAstroClient::~TAstroClient() = default;

@@ -56,6 +56,8 @@ public:
     void recomputeAll();
     // Refills the status bar's chart fields from the active chart.
     void refreshStatus();
+    // A chart window became the active one (or none is active any more).
+    void chartActivated();
 
     void showIntro();
     void centreIntro();
