@@ -43,14 +43,14 @@ void copyPair(RadixData& r, int k, int to, int from) {
     r.parallelCode[k][to] = r.parallelCode[k][from];
 }
 
-bool pointAvailable(const RadixData& r, int point) {
+}  // namespace
+
+bool aspectPointAvailable(const RadixData& r, int point) {
     if (point >= 26 && point <= 30)
         return r.available(PointVertex + point - 26);
     const int body = bodyOfAspectPoint(point);
     return body < 0 || r.available(body);
 }
-
-}  // namespace
 
 double aspectAngle(int aspect) {
     return Angles[aspect];
@@ -121,9 +121,9 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
         const double lonK = r.lon[k];
         const double declK = r.decl[k];
         for (int i = 0; i < AspectPointCount; ++i) {
+            if (!aspectPairSearched(k, i))
+                continue;
             const int bodyI = bodyOfAspectPoint(i);
-            if (bodyI >= k)
-                continue;  // each pair of bodies once, from the body with the higher index
 
             // 1. Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
             if (ascCopied && (i == 13 || i == 34)) {
@@ -140,7 +140,7 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
             code = AspectNone;
             exact = 0;
             r.parallelCode[k][i] = NoParallel;
-            if (!r.available(k) || !pointAvailable(r, i)) {
+            if (!r.available(k) || !aspectPointAvailable(r, i)) {
                 r.separation[k][i] = 0;
                 continue;
             }
