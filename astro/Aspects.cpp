@@ -1,5 +1,6 @@
 #include "Aspects.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -30,10 +31,15 @@ int cuspOfPoint(int point) {
     return (cusps[point - 34] + 6) % 12;
 }
 
-// Angular distance 0..180° of two longitudes given in radians.
+// Angular distance 0..180° of two longitudes given in radians. Chart longitudes lie in
+// [0, 2π), so one fold does; anything else takes the full reduction.
 double separationDegrees(double a, double b) {
-    const double d = normalizeDegrees((a - b) * RadToDeg);
-    return d > 180.0 ? 360.0 - d : d;
+    double d = std::fabs(a - b);
+    if (d >= TwoPi)
+        d = normalizeRadians(d);
+    if (d > std::numbers::pi)
+        d = TwoPi - d;
+    return d * RadToDeg;
 }
 
 void copyPair(RadixData& r, int k, int to, int from) {
@@ -116,14 +122,30 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
     const bool ascCopied = system != HouseIndian && system != HouseVehlow;
     const bool mcCopied = ascCopied && system != HouseEqual;
 
+    // The 40 points gathered once: the search visits each of them up to 19 times.
+    std::array<double, AspectPointCount> pointLon, pointDecl, pointLater;
+    std::array<int, AspectPointCount> pointBody, pointClass;
+    std::array<bool, AspectPointCount> pointAvailable;
+    for (int i = 0; i < AspectPointCount; ++i) {
+        pointLon[i] = aspectPointLongitude(r, i);
+        pointDecl[i] = aspectPointDeclination(r, i);
+        pointBody[i] = bodyOfAspectPoint(i);
+        pointClass[i] = orbClass(i);
+        pointAvailable[i] = aspectPointAvailable(r, i);
+        // Axes, cusps and the derived points count as fixed over the short step.
+        pointLater[i] = pointBody[i] >= 0 ? r.lonLater[pointBody[i]] : pointLon[i];
+    }
+
     for (int k = 0; k < BodyCount; ++k) {
         const int classK = orbClass(aspectPointOfBody(k));
         const double lonK = r.lon[k];
+        const double laterK = r.lonLater[k];
         const double declK = r.decl[k];
+        const bool availableK = r.available(k);
         for (int i = 0; i < AspectPointCount; ++i) {
-            if (!aspectPairSearched(k, i))
-                continue;
-            const int bodyI = bodyOfAspectPoint(i);
+            const int bodyI = pointBody[i];
+            if (bodyI >= k)
+                continue;  // not searched: see aspectPairSearched
 
             // 1. Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
             if (ascCopied && (i == 13 || i == 34)) {
@@ -140,56 +162,50 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
             code = AspectNone;
             exact = 0;
             r.parallelCode[k][i] = NoParallel;
-            if (!r.available(k) || !aspectPointAvailable(r, i)) {
+            if (!availableK || !pointAvailable[i]) {
                 r.separation[k][i] = 0;
                 continue;
             }
 
             // 2.
-            const double lonI = aspectPointLongitude(r, i);
-            const double sep = separationDegrees(lonK, lonI);
+            const double sep = separationDegrees(lonK, pointLon[i]);
             r.separation[k][i] = sep * DegToRad;
 
             // 3. Derived from the opposite partner: the South node from the North node, any body
             // with the points 31..39 from the point opposite. The North node's own pair with the
             // South node is never searched, so it is searched directly below.
             bool derivedPair = false;
-            if (k == BodySouthNode && i != aspectPointOfBody(BodyNorthNode)) {
+            std::uint8_t source = AspectNone, sourceExact = 0;
+            if (k == BodySouthNode && bodyI != BodyNorthNode) {
                 derivedPair = true;
-                const std::uint8_t source = r.aspectCode[BodyNorthNode][i];
-                if (source != AspectNone && aspectComplement(source & AspectIndexMask) >= 0) {
-                    code = static_cast<std::uint8_t>(aspectComplement(source & AspectIndexMask) | (source & 0xE0));
-                    exact = r.exactAspect[BodyNorthNode][i];
-                }
+                source = r.aspectCode[BodyNorthNode][i];
+                sourceExact = r.exactAspect[BodyNorthNode][i];
             } else if (k != BodySouthNode && i >= 31) {
                 derivedPair = true;
                 const int from = oppositeAspectPoint(i);
-                const std::uint8_t source = r.aspectCode[k][from];
-                if (source != AspectNone && aspectComplement(source & AspectIndexMask) >= 0) {
-                    code = static_cast<std::uint8_t>(aspectComplement(source & AspectIndexMask) | (source & 0xE0));
-                    exact = r.exactAspect[k][from];
-                }
+                source = r.aspectCode[k][from];
+                sourceExact = r.exactAspect[k][from];
+            }
+            if (source != AspectNone && Complements[source & AspectIndexMask] >= 0) {
+                code = static_cast<std::uint8_t>(Complements[source & AspectIndexMask] | (source & 0xE0));
+                exact = sourceExact;
             }
 
             // 4..6. Direct search: the first aspect within its orb, not the closest.
             if (code == AspectNone) {
-                const int classI = orbClass(i);
+                const int classI = pointClass[i];
                 for (int j = 0; j < AspectSearchCount; ++j) {
-                    if (derivedPair && aspectComplement(j) >= 0)
-                        continue;
                     const double w = sep - Angles[j];
                     const double orb = (options.orbises[j][classK] + options.orbises[j][classI]) * factor;
-                    if (!(std::fabs(w) < orb))
+                    if (!(std::fabs(w) < orb) || (derivedPair && Complements[j] >= 0))
                         continue;
                     code = static_cast<std::uint8_t>(j);
                     if (std::fabs(w) < orb * 0.25)
                         code |= AspectWithinQuarter;
                     else if (std::fabs(w) < orb * 0.75)
                         code |= AspectWithinThreeQuarters;
-                    // Axes, cusps and the derived points count as fixed over the short step.
                     // The nodes stay exactly opposite: their deviations are rounding noise.
-                    const double laterI = bodyI >= 0 ? r.lonLater[bodyI] : lonI;
-                    const double wLater = separationDegrees(r.lonLater[k], laterI) - Angles[j];
+                    const double wLater = separationDegrees(laterK, pointLater[i]) - Angles[j];
                     const bool nodePair = k == BodySouthNode && bodyI == BodyNorthNode;
                     if (!nodePair && ((wLater < 0) != (w < 0) || std::fabs(wLater) < std::fabs(w)))
                         code |= AspectApplying;
@@ -199,10 +215,10 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
             }
 
             // 7. Parallels; the collation factor does not widen them.
-            const double declI = aspectPointDeclination(r, i);
+            const double declI = pointDecl[i];
             const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
             const int row = AspectParallel + kind;
-            const double orb = options.orbises[row][classK] + options.orbises[row][orbClass(i)];
+            const double orb = options.orbises[row][classK] + options.orbises[row][pointClass[i]];
             if (orb > std::fabs(std::fabs(declK) - std::fabs(declI)) * RadToDeg)
                 r.parallelCode[k][i] = static_cast<std::uint8_t>(kind);
         }
