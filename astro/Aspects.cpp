@@ -147,7 +147,7 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
             if (bodyI >= k)
                 continue;  // not searched: see aspectPairSearched
 
-            // 1. Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
+            // Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
             if (ascCopied && (i == 13 || i == 34)) {
                 copyPair(r, k, i, i == 13 ? 0 : 31);
                 continue;
@@ -167,11 +167,11 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                 continue;
             }
 
-            // 2.
+            // The distance is kept for every searched pair.
             const double sep = separationDegrees(lonK, pointLon[i]);
             r.separation[k][i] = sep * DegToRad;
 
-            // 3. Derived from the opposite partner: the South node from the North node, any body
+            // Derived from the opposite partner: the South node from the North node, any body
             // with the points 31..39 from the point opposite. The North node's own pair with the
             // South node is never searched, so it is searched directly below.
             bool derivedPair = false;
@@ -191,7 +191,7 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                 exact = sourceExact;
             }
 
-            // 4..6. Direct search: the first aspect within its orb, not the closest.
+            // Direct search: the first aspect within its orb, not the closest.
             if (code == AspectNone) {
                 const int classI = pointClass[i];
                 for (int j = 0; j < AspectSearchCount; ++j) {
@@ -214,7 +214,7 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                 }
             }
 
-            // 7. Parallels; the collation factor does not widen them.
+            // Parallels; the collation factor does not widen them.
             const double declI = pointDecl[i];
             const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
             const int row = AspectParallel + kind;
