@@ -9,6 +9,7 @@
 #include "ChartJson.h"
 #include "ChartListing.h"
 #include "CliCommands.h"
+#include "ChartDirectionOptions.h"
 #include "CodePage.h"
 #include "ComputeRadix.h"
 #include "ComputedJson.h"
@@ -22,67 +23,99 @@ namespace {
 constexpr int FileNotFoundOrCorruptId = 872;
 
 const char* const ChartUsage =
-    "Usage: zodikeon-cli chart [--json|--text] [CALCULATION] --file PATH.hor\n"
-    "       zodikeon-cli chart [--json|--text] [CALCULATION] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"
+    "       zodikeon-cli chart [--json|--text] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n"
-    "CALCULATION:  [--options FILE.zdo] [--house 0..9|NAME] [--node mean|true]\n\n"
+    "       with, for either form: [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n\n"
     "The birth data are the local clock time as entered: --clock zone (the default) needs --zone\n"
     "(+ East, - West of Greenwich), lmt is the local mean time of --lon. The year is astronomical\n"
     "(0 is 1 BC, -99 is 100 BC); --lon and --lat are signed decimal degrees, East and North positive.\n"
     "--json prints one JSON object with the fields of the chart, computed part included (angles in\n"
     "degrees, speeds in degrees per day); --text lists positions, houses and aspects; otherwise a\n"
-    "short text of the birth data. The calculation takes the program's current options file, or\n"
-    "--options; --house (Zodikeon, Regiomontanus, Campanus, Page-Polich, Koch, Alcabitius,\n"
-    "Porphyrius, Indian, Equal, Vehlow, or their number 0..9) and --node override its settings.\n"
-    "Bodies the ephemeris cannot compute for the date are reported on standard error and are\n"
-    "null in the JSON (their indices in \"unavailable\").\n";
+    "short text of the birth data.\n"
+    "The chart is computed with the options file --options, by default the program's current one;\n"
+    "--house (0 Zodikeon, 1 Regiomontanus, 2 Campanus, 3 Page-Polich, 4 Koch, 5 Alcabitius,\n"
+    "6 Porphyrius, 7 Indian, 8 Equal, 9 Vehlow, by number or name) and --node override its house\n"
+    "system and node type. Bodies the ephemeris cannot compute for the date are reported on\n"
+    "standard error and are null in the JSON (their indices in \"unavailable\").\n";
 
 const char* const HouseSystemNames[HouseSystemCount] = {
     "zodikeon", "regiomontanus", "campanus", "page-polich", "koch",
     "alcabitius", "porphyrius", "indian", "equal", "vehlow",
 };
 
-std::string lowered(std::string s) {
-    for (char& c : s)
+// A house system by number or name (any letter case); -1 when not understood.
+int houseSystemOf(std::string value) {
+    for (char& c : value)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-// --house as a number or a name; -1 when not given, -2 when not understood.
-int houseOption(const CliArgs& args) {
-    const auto value = args.value("house");
-    if (!value)
-        return -1;
-    const std::string v = lowered(*value);
-    if (v.size() == 1 && v[0] >= '0' && v[0] <= '9')
-        return v[0] - '0';
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9')
+        return value[0] - '0';
     for (int i = 0; i < HouseSystemCount; ++i)
-        if (v == HouseSystemNames[i])
+        if (value == HouseSystemNames[i])
             return i;
-    return -2;
+    return -1;
 }
 
-// Computes the chart with the options, telling on standard error what could not be done as asked.
-int computeChart(const AppState& state, const CliArgs& args, RadixData& radix, TOptions& options) {
-    const int house = houseOption(args);
-    if (house == -2)
-        return cliError(CliUsage, "--house must be 0..9 or the name of a house system, not '" + *args.value("house") + "'");
-    int node = -1;
-    if (const auto value = args.value("node")) {
-        if (*value != "mean" && *value != "true")
-            return cliError(CliUsage, "--node must be mean or true, not '" + *value + "'");
-        node = *value == "true" ? 1 : 0;
+// Parses --house and --node; -1 where not given. Returns a usage exit code on bad values.
+int overridesFromArgs(const CliArgs& args, int& house, int& node) {
+    house = node = -1;
+    if (const auto h = args.value("house")) {
+        house = houseSystemOf(*h);
+        if (house < 0)
+            return cliError(CliUsage, "--house must be a number from 0 to 9 or a house system's name, not '" + *h + "'");
     }
-    const OptionsLoadResult loaded = loadChartOptions(state.ProgramFolder, state.Strings,
-                                                      args.value("options").value_or(""), house, node, options);
-    if (!loaded.ok)
-        return cliError(CliFailure, cp1250ToUtf8(loaded.error));
-    if (!loaded.dignityMessage.empty())
-        cliError(CliOk, "warning: " + cp1250ToUtf8(loaded.dignityMessage));
+    if (const auto n = args.value("node")) {
+        if (*n != "mean" && *n != "true")
+            return cliError(CliUsage, "--node must be mean or true, not '" + *n + "'");
+        node = *n == "true" ? 1 : 0;
+    }
+    return CliOk;
+}
 
+// The options the chart is computed with, as the program would have them.
+int loadOptions(const AppState& state, const CliArgs& args, TOptions& options) {
+    int house = -1, node = -1;
+    if (const int code = overridesFromArgs(args, house, node))
+        return code;
+    const OptionsLoadResult r =
+        loadChartOptions(state.ProgramFolder, state.Strings, args.value("options").value_or(""), house, node, options);
+    if (!r.dignityMessage.empty())
+        std::cerr << "zodikeon-cli: warning: " << cp1250ToUtf8(r.dignityMessage) << "\n";
+    if (!r.ok) {
+        const auto path = args.value("options");
+        return cliError(CliFailure, (path ? *path + ": " : std::string()) + cp1250ToUtf8(r.error));
+    }
+    return CliOk;
+}
+
+// Loads the chart named by the options: a horoscope file, or the birth data.
+int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
+              ChartBlocks& blocks) {
+    const auto file = args.value("file");
+    if (!file)
+        return radixFromOptions(args, state.Strings, radix);
+    if (hasBirthData(args))
+        return cliError(CliUsage, "--file cannot be combined with birth-data options");
+    // A file without direction settings of its own takes those of the options.
+    if (ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks) != HoroscopeRead::Ok)
+        return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
+    // The UT pair is the master copy; the local pair is shown as it follows from it.
+    radix.moment.universalToLocal();
+    return CliOk;
+}
+
+// Which options the chart is computed with.
+Json optionsJson(const TOptions& o) {
+    return Json::object()
+        .set("file", std::string(fixedText(o.options_file)))
+        .set("housecalc", static_cast<int>(o.housecalc))
+        .set("nodetype", static_cast<int>(o.nodetype));
+}
+
+// Computes the chart, telling on standard error what could not be done as asked.
+void computeChart(const AppState& state, const TOptions& options, RadixData& radix) {
     computeRadix(radix, options);
-
     if (radix.houseSystemUsed != options.housecalc && options.housecalc < HouseSystemCount)
         cliError(CliOk, "warning: " + cp1250ToUtf8(state.Strings[houseSystemNameId(options.housecalc)]) +
                             " houses cannot be computed at this latitude; " +
@@ -94,22 +127,6 @@ int computeChart(const AppState& state, const CliArgs& args, RadixData& radix, T
     }
     if (!missing.empty())
         cliError(CliOk, "warning: not computed for this date: " + missing);
-    return CliOk;
-}
-
-// Loads the chart named by the options: a horoscope file, or the birth data.
-int loadChart(const AppState& state, const CliArgs& args, RadixData& radix, ChartBlocks& blocks) {
-    const auto file = args.value("file");
-    if (!file)
-        return radixFromOptions(args, state.Strings, radix);
-    if (hasBirthData(args))
-        return cliError(CliUsage, "--file cannot be combined with birth-data options");
-    // The direction settings of the default options for a file without its own.
-    if (ReadHoroscopeFile(*file, state.Strings, ChartDirectionSettings{}, radix, blocks) != HoroscopeRead::Ok)
-        return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
-    // The UT pair is the master copy; the local pair is shown as it follows from it.
-    radix.moment.universalToLocal();
-    return CliOk;
 }
 
 void printText(const AppState& state, const RadixData& radix) {
@@ -142,20 +159,23 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     if (const int code = applyLanguageOption(state, args))
         return code;
 
+    const auto options = std::make_unique<TOptions>();
+    if (const int code = loadOptions(state, args, *options))
+        return code;
+
     RadixData radix{};
     ChartBlocks blocks{};
-    if (const int code = loadChart(state, args, radix, blocks))
+    if (const int code = loadChart(state, args, *options, radix, blocks))
         return code;
 
     if (!args.has("json") && !args.has("text")) {
         printText(state, radix);
         return CliOk;
     }
-    auto options = std::make_unique<TOptions>();
-    if (const int code = computeChart(state, args, radix, *options))
-        return code;
+    computeChart(state, *options, radix);
     if (args.has("json")) {
         Json json = personalJson(radix, blocks.lifeEvents, state.Strings);
+        json.set("options", optionsJson(*options));
         addComputedJson(json, radix);
         std::cout << json.dump() << "\n";
     } else {
