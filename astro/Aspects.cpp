@@ -1,6 +1,8 @@
 #include "Aspects.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -13,6 +15,7 @@ namespace {
 
 constexpr double Angles[AspectSearchCount] = {0, 30, 45, 60, 72, 90, 120, 135, 144, 150, 180, 15, 75, 105, 165, 40, 80, 160};
 constexpr int Complements[AspectSearchCount] = {10, 9, 7, 6, -1, 5, 3, 2, -1, 1, 0, 14, 13, 12, 11, -1, -1, -1};
+constexpr std::uint32_t WithoutComplementMask = 1u << 4 | 1u << 8 | 1u << 15 | 1u << 16 | 1u << 17;
 constexpr int OrbClasses[AspectPointCount] = {
     OrbAsc, OrbMC, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, OrbNodes,       // 0..12
     OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps,     // 13..18
@@ -122,6 +125,28 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
     const bool ascCopied = system != HouseIndian && system != HouseVehlow;
     const bool mcCopied = ascCopied && system != HouseEqual;
 
+    // The orbs by orb class and aspect ([class][aspect]), so that one pair reads two rows.
+    std::array<std::array<double, AspectSearchCount>, OrbClassCount> orbs;
+    for (int c = 0; c < OrbClassCount; ++c)
+        for (int j = 0; j < AspectSearchCount; ++j)
+            orbs[c][j] = options.orbises[j][c];
+
+    // For each whole degree of separation, the aspects that any pair's orbs could reach from
+    // it: most pairs then test one or two aspects instead of eighteen.
+    double widest = 0.0;
+    for (const auto& row : orbs)
+        for (double orb : row)
+            widest = std::max(widest, orb);  // NaN orbs never match and widen nothing
+    double window = 2.0 * widest * factor;
+    window = window >= 0.0 ? std::min(window, 180.0) : 0.0;
+    std::array<std::uint32_t, 181> candidates{};
+    for (int j = 0; j < AspectSearchCount; ++j) {
+        const int from = std::max(0, int(std::floor(Angles[j] - window)) - 1);
+        const int to = std::min(180, int(std::ceil(Angles[j] + window)));
+        for (int d = from; d <= to; ++d)
+            candidates[d] |= 1u << j;
+    }
+
     // The 40 points gathered once: the search visits each of them up to 19 times.
     std::array<double, AspectPointCount> pointLon, pointDecl, pointLater;
     std::array<int, AspectPointCount> pointBody, pointClass;
@@ -191,14 +216,25 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                 exact = sourceExact;
             }
 
-            // Direct search: the first aspect within its orb, not the closest.
+            // Direct search: the first aspect within its orb, not the closest. Only the
+            // aspects near the separation are tested, lowest index first.
             if (code == AspectNone) {
-                const int classI = pointClass[i];
-                for (int j = 0; j < AspectSearchCount; ++j) {
+                const double* orbK = orbs[classK].data();
+                const double* orbI = orbs[pointClass[i]].data();
+                std::uint32_t near = candidates[sep >= 0.0 && sep < 181.0 ? int(sep) : 180];
+                if (derivedPair)
+                    near &= WithoutComplementMask;
+                int j = -1;
+                for (; near != 0; near &= near - 1) {
+                    const int candidate = std::countr_zero(near);
+                    if (std::fabs(sep - Angles[candidate]) < (orbK[candidate] + orbI[candidate]) * factor) {
+                        j = candidate;
+                        break;
+                    }
+                }
+                if (j >= 0) {
                     const double w = sep - Angles[j];
-                    const double orb = (options.orbises[j][classK] + options.orbises[j][classI]) * factor;
-                    if (!(std::fabs(w) < orb) || (derivedPair && Complements[j] >= 0))
-                        continue;
+                    const double orb = (orbK[j] + orbI[j]) * factor;
                     code = static_cast<std::uint8_t>(j);
                     if (std::fabs(w) < orb * 0.25)
                         code |= AspectWithinQuarter;
@@ -210,7 +246,6 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                     if (!nodePair && ((wLater < 0) != (w < 0) || std::fabs(wLater) < std::fabs(w)))
                         code |= AspectApplying;
                     exact = std::fabs(w) < 1.0 && j != 4 && j != 8 ? 1 : 0;
-                    break;
                 }
             }
 
