@@ -1,4 +1,5 @@
 // zodikeon-cli chart: a chart from birth data or from a horoscope file, as text or JSON.
+#include <cctype>
 #include <iostream>
 #include <memory>
 
@@ -6,11 +7,15 @@
 #include "BirthOptions.h"
 #include "BirthText.h"
 #include "ChartJson.h"
+#include "ChartListing.h"
 #include "CliCommands.h"
 #include "ChartDirectionOptions.h"
 #include "CodePage.h"
+#include "ComputeRadix.h"
+#include "ComputedJson.h"
 #include "FixedText.h"
 #include "HoroscopeFile.h"
+#include "Houses.h"
 #include "OptionsLoader.h"
 
 namespace {
@@ -18,26 +23,47 @@ namespace {
 constexpr int FileNotFoundOrCorruptId = 872;
 
 const char* const ChartUsage =
-    "Usage: zodikeon-cli chart [--json] --file PATH.hor\n"
-    "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"
+    "       zodikeon-cli chart [--json|--text] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n"
-    "       with, for either form: [--options PATH.zdo] [--house 0..9] [--node mean|true]\n\n"
+    "       with, for either form: [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n\n"
     "The birth data are the local clock time as entered: --clock zone (the default) needs --zone\n"
     "(+ East, - West of Greenwich), lmt is the local mean time of --lon. The year is astronomical\n"
     "(0 is 1 BC, -99 is 100 BC); --lon and --lat are signed decimal degrees, East and North positive.\n"
-    "--json prints one JSON object with the fields of the chart; otherwise a short text.\n"
+    "--json prints one JSON object with the fields of the chart, computed part included (angles in\n"
+    "degrees, speeds in degrees per day); --text lists positions, houses and aspects; otherwise a\n"
+    "short text of the birth data.\n"
     "The chart is computed with the options file --options, by default the program's current one;\n"
     "--house (0 Zodikeon, 1 Regiomontanus, 2 Campanus, 3 Page-Polich, 4 Koch, 5 Alcabitius,\n"
-    "6 Porphyrius, 7 Indian, 8 Equal, 9 Vehlow) and --node override its house system and node type.\n";
+    "6 Porphyrius, 7 Indian, 8 Equal, 9 Vehlow, by number or name) and --node override its house\n"
+    "system and node type. Bodies the ephemeris cannot compute for the date are reported on\n"
+    "standard error and are null in the JSON (their indices in \"unavailable\").\n";
+
+const char* const HouseSystemNames[HouseSystemCount] = {
+    "zodikeon", "regiomontanus", "campanus", "page-polich", "koch",
+    "alcabitius", "porphyrius", "indian", "equal", "vehlow",
+};
+
+// A house system by number or name (any letter case); -1 when not understood.
+int houseSystemOf(std::string value) {
+    for (char& c : value)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9')
+        return value[0] - '0';
+    for (int i = 0; i < HouseSystemCount; ++i)
+        if (value == HouseSystemNames[i])
+            return i;
+    return -1;
+}
 
 // Parses --house and --node; -1 where not given. Returns a usage exit code on bad values.
 int overridesFromArgs(const CliArgs& args, int& house, int& node) {
     house = node = -1;
     if (const auto h = args.value("house")) {
-        if (h->size() != 1 || (*h)[0] < '0' || (*h)[0] > '9')
-            return cliError(CliUsage, "--house must be a number from 0 to 9, not '" + *h + "'");
-        house = (*h)[0] - '0';
+        house = houseSystemOf(*h);
+        if (house < 0)
+            return cliError(CliUsage, "--house must be a number from 0 to 9 or a house system's name, not '" + *h + "'");
     }
     if (const auto n = args.value("node")) {
         if (*n != "mean" && *n != "true")
@@ -87,6 +113,22 @@ Json optionsJson(const TOptions& o) {
         .set("nodetype", static_cast<int>(o.nodetype));
 }
 
+// Computes the chart, telling on standard error what could not be done as asked.
+void computeChart(const AppState& state, const TOptions& options, RadixData& radix) {
+    computeRadix(radix, options);
+    if (radix.houseSystemUsed != options.housecalc && options.housecalc < HouseSystemCount)
+        cliError(CliOk, "warning: " + cp1250ToUtf8(state.Strings[houseSystemNameId(options.housecalc)]) +
+                            " houses cannot be computed at this latitude; " +
+                            cp1250ToUtf8(state.Strings[houseSystemNameId(radix.houseSystemUsed)]) + " houses are used");
+    std::string missing;
+    for (int i : unavailableBodies(radix)) {
+        const std::string name = cp1250ToUtf8(state.Strings[chartPointNameId(i)]);
+        missing += (missing.empty() ? "" : "; ") + name + " (" + describeEphemerisStatus(radix.bodyStatus[i]) + ")";
+    }
+    if (!missing.empty())
+        cliError(CliOk, "warning: not computed for this date: " + missing);
+}
+
 void printText(const AppState& state, const RadixData& radix) {
     const StringTable& s = state.Strings;
     std::cout << cp1250ToUtf8(fixedText(radix.name)) << ", " << cp1250ToUtf8(fixedText(radix.horType)) << "\n"
@@ -103,7 +145,7 @@ void printText(const AppState& state, const RadixData& radix) {
 int runChart(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
     valued.insert({"file", "lang", "options", "house", "node"});
-    CliArgs args(valued, {"json", "help"});
+    CliArgs args(valued, {"json", "text", "help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
     if (args.has("help")) {
@@ -112,6 +154,8 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     }
     if (!args.positional().empty())
         return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
+    if (args.has("json") && args.has("text"))
+        return cliError(CliUsage, "--json and --text cannot be combined");
     if (const int code = applyLanguageOption(state, args))
         return code;
 
@@ -124,10 +168,19 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     if (const int code = loadChart(state, args, *options, radix, blocks))
         return code;
 
-    if (args.has("json"))
-        std::cout << personalJson(radix, blocks.lifeEvents, state.Strings).set("options", optionsJson(*options)).dump()
-                  << "\n";
-    else
+    if (!args.has("json") && !args.has("text")) {
         printText(state, radix);
+        return CliOk;
+    }
+    computeChart(state, *options, radix);
+    if (args.has("json")) {
+        Json json = personalJson(radix, blocks.lifeEvents, state.Strings);
+        json.set("options", optionsJson(*options));
+        addComputedJson(json, radix);
+        std::cout << json.dump() << "\n";
+    } else {
+        printText(state, radix);
+        printChartListing(std::cout, radix, *options, state.Strings);
+    }
     return CliOk;
 }
