@@ -70,7 +70,10 @@ bool TAstroApp::start(const QString& programFolder) {
             QMessageBox::warning(m_frame.get(), fromCp1250(m_state.Strings[319]), fromCp1250(loaded.dignityMessage));
         if (m_ephemeris.state != EphemerisFolder::Ready)
             QMessageBox::warning(m_frame.get(), fromCp1250(m_state.Strings[319]),
-                                 QString::fromStdString(describeEphemerisStart(m_ephemeris)));
+                                 tr("No ephemeris files were found in %1.\n\nThe planets are computed from the "
+                                    "library's built-in theory, with less precision; the minor bodies cannot be "
+                                    "computed.")
+                                     .arg(QString::fromStdString(m_state.EphemerisPath)));
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "ChartDirectionOptions.h"
+#include "ChartIndex.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
@@ -100,9 +101,30 @@ void TRadixWindow::updateCaption() {
 void TRadixWindow::recompute() {
     m_chart->moment.universalToLocal();
     computeRadix(*m_chart, state().Options);
+    reportGaps();
     updateCaption();
     update();
     emit changed();
+}
+
+void TRadixWindow::reportGaps() {
+    // Said once for each new situation, in the status bar: bodies the ephemeris could not
+    // compute for this date, and a house system the latitude does not allow.
+    QStringList missing;
+    for (const int i : unavailableBodies(*m_chart))
+        missing << str(chartPointNameId(i));
+    const bool houseFallback = m_chart->houseSystemUsed != state().Options.housecalc;
+    const QString key = missing.join(',') + (houseFallback ? QStringLiteral("|h") : QString());
+    if (key == m_reportedGaps)
+        return;
+    m_reportedGaps = key;
+    QStringList parts;
+    if (!missing.isEmpty())
+        parts << tr("Not computed for this date (outside the ephemeris files): %1").arg(missing.join(QStringLiteral(", ")));
+    if (houseFallback)
+        parts << tr("The house system cannot be used at this latitude: Porphyrius houses are shown");
+    if (!parts.isEmpty())
+        TAstroApp::instance()->showStatusMessage(parts.join(QStringLiteral("; ")));
 }
 
 void TRadixWindow::chartChanged() {

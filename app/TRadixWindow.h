@@ -63,10 +63,12 @@ protected:
 private:
     TRadixWindow();
     bool writeTo(const QString& path);
+    void reportGaps();
 
     std::unique_ptr<RadixData> m_chart;
     ChartBlocks m_blocks;
     QString m_path;  // empty: "(Untitled)"
     bool m_modified = false;
     bool m_closeQueried = false;
+    QString m_reportedGaps;
 };

@@ -2,6 +2,46 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>TAstroApp</name>
+    <message>
+        <source>No ephemeris files were found in %1.
+
+The planets are computed from the library's built-in theory, with less precision; the minor bodies cannot be computed.</source>
+        <translation>A(z) %1 mappában nincsenek efemerisz-fájlok.
+
+A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete számítja; a kisbolygók nem számíthatók.</translation>
+    </message>
+</context>
+<context>
+    <name>TRadixWindow</name>
+    <message>
+        <source>Not computed for this date (outside the ephemeris files): %1</source>
+        <translation>Erre a dátumra nem számítható (az efemerisz-fájlokon kívül esik): %1</translation>
+    </message>
+    <message>
+        <source>The house system cannot be used at this latitude: Porphyrius houses are shown</source>
+        <translation>Ez a házrendszer ezen a szélességen nem használható: Porphyrius-házak láthatók</translation>
+    </message>
+</context>
+<context>
+    <name>TAstroClient</name>
+    <message>
+        <source>The options could not be saved to %1.</source>
+        <translation>A beállításokat nem sikerült menteni ide: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>A(z) %1 fájl nem olvasható.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horoscope file.</source>
+        <translation>A(z) %1 nem horoszkópfájl.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Horoscope</source>
