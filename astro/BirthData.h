@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <string>
+
+class StringTable;
 
 // Set when the last constructor of a CalDate or BirthMoment had to clamp a value. Entry code
 // clears it, constructs, and treats a set flag as invalid input; the constructors clear it first.
@@ -140,6 +143,8 @@ struct BirthMoment {
     void universalToLocal();
     // Julian day number in Universal Time, from the ephemeris library's calendar conversion.
     double julianDayUT() const;
+    // The one-line text of the moment: local date, local time and zone (see BirthText.h).
+    std::string text(const StringTable& strings) const;
 
     // Makes a moment read from outside safe to use: every field into its range, the town
     // terminated. Does not touch `dateChanged`.

@@ -1,0 +1,29 @@
+#pragma once
+// Angle helpers of the calculation: true modulo reductions and the sign of a longitude.
+#include <cmath>
+#include <numbers>
+
+constexpr double DegToRad = std::numbers::pi / 180.0;
+constexpr double RadToDeg = 180.0 / std::numbers::pi;
+constexpr double TwoPi = 2.0 * std::numbers::pi;
+
+// Reduces to [0, 360). A true modulo: negative angles come out positive too.
+inline double normalizeDegrees(double deg) {
+    double r = std::fmod(deg, 360.0);
+    if (r < 0)
+        r += 360.0;
+    return r >= 360.0 ? 0.0 : r;  // -1e-17 + 360 rounds to 360
+}
+
+// Reduces to [0, 2π).
+inline double normalizeRadians(double rad) {
+    double r = std::fmod(rad, TwoPi);
+    if (r < 0)
+        r += TwoPi;
+    return r >= TwoPi ? 0.0 : r;
+}
+
+// Sign index 0..11 (Aries .. Pisces) of an ecliptic longitude in radians. A thousandth of an
+// arc second is added first, so that a value a rounding error below a sign boundary falls
+// into the next sign; just below 360° that gives Aries (0), never 12.
+int signOf(double longitude);
