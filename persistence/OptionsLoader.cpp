@@ -1,0 +1,38 @@
+#include "OptionsLoader.h"
+
+#include "OptionsFile.h"
+#include "SettingsFile.h"
+
+OptionsLoadResult LoadStartupOptions(TOptions& options, const std::string& programFolder, const StringTable& strings) {
+    OptionsLoadResult result;
+    ReadSettings(options, programFolder);
+    result.ok = ReadOptions(options, programFolder, strings, {}, &result.dignityMessage);
+    if (!result.ok) {
+        SetDefaultOptionsFile(options, programFolder);
+        result.ok = ReadOptions(options, programFolder, strings, {}, &result.dignityMessage);
+    }
+    if (!result.ok)
+        result.error = strings[608];
+    return result;
+}
+
+OptionsLoadResult loadChartOptions(const std::string& programFolder, const StringTable& strings,
+                                   const std::string& optionsPath, int houseOverride, int nodeOverride,
+                                   TOptions& options) {
+    OptionsLoadResult result;
+    if (optionsPath.empty()) {
+        result = LoadStartupOptions(options, programFolder, strings);
+    } else {
+        ReadSettings(options, programFolder);
+        result.ok = ReadOptions(options, programFolder, strings, optionsPath, &result.dignityMessage);
+        if (!result.ok)
+            result.error = strings[88];
+    }
+    if (!result.ok)
+        return result;
+    if (houseOverride >= 0)
+        options.housecalc = static_cast<std::uint8_t>(houseOverride);
+    if (nodeOverride >= 0)
+        options.nodetype = static_cast<std::uint8_t>(nodeOverride);
+    return result;
+}
