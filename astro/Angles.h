@@ -27,3 +27,12 @@ inline double normalizeRadians(double rad) {
 // arc second is added first, so that a value a rounding error below a sign boundary falls
 // into the next sign; just below 360° that gives Aries (0), never 12.
 int signOf(double longitude);
+
+struct EquatorialPosition {
+    double ra = 0;    // [0, 2π)
+    double decl = 0;  // [-π/2, π/2]
+};
+
+// Right ascension and declination of an ecliptic longitude and latitude for an obliquity
+// (all radians). The poles come out as ±90° and the origin as 0, never NaN.
+EquatorialPosition eclipticToEquatorial(double longitude, double latitude, double obliquity);

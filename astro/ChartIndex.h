@@ -6,7 +6,8 @@ constexpr int BodyCount = 19;      // 0 Sun .. 9 Pluto, 10 North node, 11 South 
 constexpr int ChartPointCount = 24;  // the bodies and 19 Vertex, 20 East Point, 21 Co-ascendant, 22 Polar Ascendant, 23 Fortune
 constexpr int AxisCount = 8;       // Asc, MC, Vertex, East Point, Co-ascendant, Polar Ascendant, Desc, IC
 constexpr int CuspCount = 12;
-constexpr int SignCountZodiac = 12;
+constexpr int AspectPointCount = 40;   // the chart points of the aspect search
+constexpr int DignityStateCount = 11;  // bodies 0..10 have a dignity state
 
 enum BodyIndex : int {
     BodySun = 0, BodyMoon = 1, BodyMercury = 2, BodyPluto = 9,

@@ -6,8 +6,11 @@ function(zdk_add_gtest name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  # Two properties rather than one list: gtest_discover_tests splits a list value apart, and
+  # the second variable would silently be lost.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "ZDK_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZDK_PROGRAM_DIR=${ZDK_PROGRAM_DIR}")
+    PROPERTIES ENVIRONMENT "ZDK_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+               ENVIRONMENT_MODIFICATION "ZDK_PROGRAM_DIR=set:${ZDK_PROGRAM_DIR}")
 endfunction()
 
 # zdk_add_qtest(name lib...): one Qt Test executable per tests/*.cpp of the calling folder, run offscreen.

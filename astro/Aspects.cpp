@@ -1,0 +1,210 @@
+#include "Aspects.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "Angles.h"
+#include "Houses.h"
+#include "Options.h"
+#include "RadixData.h"
+
+namespace {
+
+constexpr double Angles[AspectSearchCount] = {0, 30, 45, 60, 72, 90, 120, 135, 144, 150, 180, 15, 75, 105, 165, 40, 80, 160};
+constexpr int Complements[AspectSearchCount] = {10, 9, 7, 6, -1, 5, 3, 2, -1, 1, 0, 14, 13, 12, 11, -1, -1, -1};
+constexpr int OrbClasses[AspectPointCount] = {
+    OrbAsc, OrbMC, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, OrbNodes,       // 0..12
+    OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps,     // 13..18
+    OrbNodes,                                                       // 19 Lilith
+    OrbAsteroids, OrbAsteroids, OrbAsteroids, OrbAsteroids, OrbAsteroids, OrbAsteroids,  // 20..25
+    OrbOther, OrbOther, OrbOther, OrbOther, OrbOther,               // 26..30
+    OrbAsc, OrbMC, OrbNodes,                                        // 31..33
+    OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps,     // 34..39
+};
+
+// Cusp index 0..11 of the cusp points 13..18 and 34..39.
+int cuspOfPoint(int point) {
+    static constexpr int cusps[6] = {0, 1, 2, 9, 10, 11};
+    if (point >= 13 && point <= 18)
+        return cusps[point - 13];
+    return (cusps[point - 34] + 6) % 12;
+}
+
+// Angular distance 0..180° of two longitudes given in radians.
+double separationDegrees(double a, double b) {
+    const double d = normalizeDegrees((a - b) * RadToDeg);
+    return d > 180.0 ? 360.0 - d : d;
+}
+
+void copyPair(RadixData& r, int k, int to, int from) {
+    r.aspectCode[k][to] = r.aspectCode[k][from];
+    r.separation[k][to] = r.separation[k][from];
+    r.exactAspect[k][to] = r.exactAspect[k][from];
+    r.parallelCode[k][to] = r.parallelCode[k][from];
+}
+
+bool pointAvailable(const RadixData& r, int point) {
+    if (point >= 26 && point <= 30)
+        return r.available(PointVertex + point - 26);
+    const int body = bodyOfAspectPoint(point);
+    return body < 0 || r.available(body);
+}
+
+}  // namespace
+
+double aspectAngle(int aspect) {
+    return Angles[aspect];
+}
+
+int aspectComplement(int aspect) {
+    return Complements[aspect];
+}
+
+int orbClass(int point) {
+    return OrbClasses[point];
+}
+
+int aspectPointOfBody(int body) {
+    if (body <= BodyNorthNode)
+        return body + 2;
+    if (body == BodySouthNode)
+        return 33;
+    return body + 7;
+}
+
+int bodyOfAspectPoint(int point) {
+    if (point >= 2 && point <= 12)
+        return point - 2;
+    if (point >= 19 && point <= 25)
+        return point - 7;
+    if (point == 33)
+        return BodySouthNode;
+    return -1;
+}
+
+int oppositeAspectPoint(int point) {
+    static constexpr int opposite[9] = {0, 1, 12, 13, 14, 15, 16, 17, 18};
+    return point >= 31 && point <= 39 ? opposite[point - 31] : -1;
+}
+
+double aspectPointLongitude(const RadixData& r, int point) {
+    if (point == 0 || point == 1)
+        return r.axis[point];
+    if (point == 31 || point == 32)
+        return r.axis[AxisDescendant + point - 31];
+    if ((point >= 13 && point <= 18) || point >= 34)
+        return r.cusp[cuspOfPoint(point)];
+    if (point >= 26 && point <= 30)
+        return r.lon[PointVertex + point - 26];
+    return r.lon[bodyOfAspectPoint(point)];
+}
+
+double aspectPointDeclination(const RadixData& r, int point) {
+    if (point == 0 || point == 1)
+        return r.axisDecl[point];
+    if (point == 31 || point == 32)
+        return r.axisDecl[AxisDescendant + point - 31];
+    if ((point >= 13 && point <= 18) || point >= 34)
+        return r.cuspDecl[cuspOfPoint(point)];
+    if (point >= 26 && point <= 30)
+        return r.decl[PointVertex + point - 26];
+    return r.decl[bodyOfAspectPoint(point)];
+}
+
+void findAspects(RadixData& r, const TOptions& options, double factor) {
+    const int system = r.houseSystemUsed;
+    const bool ascCopied = system != HouseIndian && system != HouseVehlow;
+    const bool mcCopied = ascCopied && system != HouseEqual;
+
+    for (int k = 0; k < BodyCount; ++k) {
+        const int classK = orbClass(aspectPointOfBody(k));
+        const double lonK = r.lon[k];
+        const double declK = r.decl[k];
+        for (int i = 0; i < AspectPointCount; ++i) {
+            const int bodyI = bodyOfAspectPoint(i);
+            if (bodyI >= k)
+                continue;  // each pair of bodies once, from the body with the higher index
+
+            // 1. Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
+            if (ascCopied && (i == 13 || i == 34)) {
+                copyPair(r, k, i, i == 13 ? 0 : 31);
+                continue;
+            }
+            if (mcCopied && (i == 16 || i == 37)) {
+                copyPair(r, k, i, i == 16 ? 1 : 32);
+                continue;
+            }
+
+            std::uint8_t& code = r.aspectCode[k][i];
+            std::uint8_t& exact = r.exactAspect[k][i];
+            code = AspectNone;
+            exact = 0;
+            r.parallelCode[k][i] = NoParallel;
+            if (!r.available(k) || !pointAvailable(r, i)) {
+                r.separation[k][i] = 0;
+                continue;
+            }
+
+            // 2.
+            const double lonI = aspectPointLongitude(r, i);
+            const double sep = separationDegrees(lonK, lonI);
+            r.separation[k][i] = sep * DegToRad;
+
+            // 3. Derived from the opposite partner: the South node from the North node, any body
+            // with the points 31..39 from the point opposite. The North node's own pair with the
+            // South node is never searched, so it is searched directly below.
+            bool derivedPair = false;
+            if (k == BodySouthNode && i != aspectPointOfBody(BodyNorthNode)) {
+                derivedPair = true;
+                const std::uint8_t source = r.aspectCode[BodyNorthNode][i];
+                if (source != AspectNone && aspectComplement(source & AspectIndexMask) >= 0) {
+                    code = static_cast<std::uint8_t>(aspectComplement(source & AspectIndexMask) | (source & 0xE0));
+                    exact = r.exactAspect[BodyNorthNode][i];
+                }
+            } else if (k != BodySouthNode && i >= 31) {
+                derivedPair = true;
+                const int from = oppositeAspectPoint(i);
+                const std::uint8_t source = r.aspectCode[k][from];
+                if (source != AspectNone && aspectComplement(source & AspectIndexMask) >= 0) {
+                    code = static_cast<std::uint8_t>(aspectComplement(source & AspectIndexMask) | (source & 0xE0));
+                    exact = r.exactAspect[k][from];
+                }
+            }
+
+            // 4..6. Direct search: the first aspect within its orb, not the closest.
+            if (code == AspectNone) {
+                const int classI = orbClass(i);
+                for (int j = 0; j < AspectSearchCount; ++j) {
+                    if (derivedPair && aspectComplement(j) >= 0)
+                        continue;
+                    const double w = sep - Angles[j];
+                    const double orb = (options.orbises[j][classK] + options.orbises[j][classI]) * factor;
+                    if (!(std::fabs(w) < orb))
+                        continue;
+                    code = static_cast<std::uint8_t>(j);
+                    if (std::fabs(w) < orb * 0.25)
+                        code |= AspectWithinQuarter;
+                    else if (std::fabs(w) < orb * 0.75)
+                        code |= AspectWithinThreeQuarters;
+                    // Axes, cusps and the derived points count as fixed over the short step.
+                    // The nodes stay exactly opposite: their deviations are rounding noise.
+                    const double laterI = bodyI >= 0 ? r.lonLater[bodyI] : lonI;
+                    const double wLater = separationDegrees(r.lonLater[k], laterI) - Angles[j];
+                    const bool nodePair = k == BodySouthNode && bodyI == BodyNorthNode;
+                    if (!nodePair && ((wLater < 0) != (w < 0) || std::fabs(wLater) < std::fabs(w)))
+                        code |= AspectApplying;
+                    exact = std::fabs(w) < 1.0 && j != 4 && j != 8 ? 1 : 0;
+                    break;
+                }
+            }
+
+            // 7. Parallels; the collation factor does not widen them.
+            const double declI = aspectPointDeclination(r, i);
+            const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
+            const int row = AspectParallel + kind;
+            const double orb = options.orbises[row][classK] + options.orbises[row][orbClass(i)];
+            if (orb > std::fabs(std::fabs(declK) - std::fabs(declI)) * RadToDeg)
+                r.parallelCode[k][i] = static_cast<std::uint8_t>(kind);
+        }
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The aspect search: which aspect each body makes with each of the 40 chart points, how far
+// apart they are, whether it is nearly exact, and parallels of declination.
+#include <cstdint>
+
+struct RadixData;
+struct TOptions;
+
+constexpr int AspectSearchCount = 18;  // aspects 0..17; 18 parallel, 19 contra-parallel have orb rows only
+constexpr int AspectParallel = 18;
+constexpr int AspectContraParallel = 19;
+
+// Bits of an `aspectCode` entry; 255 means no aspect.
+enum AspectCodeBits : std::uint8_t {
+    AspectNone = 255,
+    AspectIndexMask = 0x1F,
+    AspectApplying = 0x20,
+    AspectWithinThreeQuarters = 0x40,  // not set together with AspectWithinQuarter
+    AspectWithinQuarter = 0x80,
+};
+
+// `parallelCode` values.
+enum ParallelCode : std::uint8_t { Parallel = 0, ContraParallel = 1, NoParallel = 255 };
+
+// Orb classes (columns of `orbises`).
+enum OrbClass : int {
+    OrbAsc = 0, OrbMC = 1, OrbSun = 2, OrbPluto = 11, OrbNodes = 12, OrbCusps = 13, OrbAsteroids = 14, OrbOther = 15,
+};
+
+// Exact angle of aspect 0..17 in degrees.
+double aspectAngle(int aspect);
+// The aspect a point makes with the opposite point (180° − angle), or -1 for 4, 8, 15, 16, 17.
+int aspectComplement(int aspect);
+// String id of the three-letter code of aspect 0..19 ("con" .. "apa").
+constexpr int aspectCodeNameId(int aspect) { return 920 + aspect; }
+
+// The orb class of chart point 0..39.
+int orbClass(int point);
+// The chart point of body 0..18, and the body at a chart point (-1 for axes, cusps, points).
+int aspectPointOfBody(int body);
+int bodyOfAspectPoint(int point);
+// Points 31..39 lie opposite points 0, 1, 12, 13..18; -1 for the others.
+int oppositeAspectPoint(int point);
+
+// Ecliptic longitude and declination (radians) of chart point 0..39 of a computed chart.
+double aspectPointLongitude(const RadixData& r, int point);
+double aspectPointDeclination(const RadixData& r, int point);
+
+// Fills `aspectCode`, `separation`, `exactAspect` and `parallelCode` for every pair of body k
+// and chart point i except those where i is body k itself or a body of a higher index; `factor`
+// multiplies the aspect orbs (1.0 for a single chart). Pairs with a body or point that the
+// ephemeris could not compute get no aspect and no parallel.
+void findAspects(RadixData& r, const TOptions& options, double factor);
