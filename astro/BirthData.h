@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <type_traits>
 
 class StringTable;
 
@@ -169,6 +170,7 @@ static_assert(offsetof(GeoAngle, degrees) == 0);
 static_assert(offsetof(GeoAngle, minutes) == 2);
 static_assert(offsetof(GeoAngle, seconds) == 3);
 
+static_assert(std::is_trivially_copyable_v<BirthMoment>);
 static_assert(sizeof(BirthMoment) == 88);
 static_assert(offsetof(BirthMoment, utDate) == 0);
 static_assert(offsetof(BirthMoment, utTime) == 5);

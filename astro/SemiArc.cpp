@@ -43,12 +43,14 @@ SemiArc semiArcOf(double ra, double decl, double armc, double geoLatitude) {
     }
     s.poleHeight = std::atan(s.poleTangent);
 
+    // The ascensional difference shortens the way to the horizon when declination and
+    // latitude lie on the same side of the equator, in either hemisphere.
     s.westernHalf = e >= pi;
     const double b = s.ascDiffPole;
     if (!s.westernHalf)
-        s.obliqueAsc = decl >= 0 ? ra - b : ra + b;
+        s.obliqueAsc = sameSide ? ra - b : ra + b;
     else
-        s.obliqueAsc = decl >= 0 ? ra + b : ra - b;
+        s.obliqueAsc = sameSide ? ra + b : ra - b;
     s.obliqueAsc = normalizeRadians(s.obliqueAsc);
     return s;
 }

@@ -18,5 +18,7 @@ struct SemiArc {
 // From right ascension, declination, the sidereal time as an angle and the geographic latitude.
 // A point that never sets has a diurnal semi-arc of 180° (and stands above the horizon), one
 // that never rises a nocturnal semi-arc of 180°; a point on the celestial equator takes the
-// limit of the pole tangent. The result never holds NaN or infinity.
+// limit of the pole tangent. The result never holds NaN or infinity. The oblique ascension is
+// α − AD with AD signed by declination and latitude together, so it holds south of the
+// equator too (the Ascendant's is armc + 90° everywhere).
 SemiArc semiArcOf(double ra, double decl, double armc, double geoLatitude);
