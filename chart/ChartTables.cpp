@@ -7,6 +7,7 @@
 #include "Angles.h"
 #include "ChartColours.h"
 #include "DrawPrimitives.h"
+#include "Aspects.h"
 #include "GlyphCodes.h"
 #include "QtText.h"
 #include "TableRenderer.h"
@@ -47,10 +48,6 @@ TableCell numberCell(int column, const QString& s, const TOptions& o, CellFill f
     TableCell c = textCell(column, s, tableText(o), FontTemplate::TableLight, CellAlign::Right);
     c.fill = fill;
     return c;
-}
-
-TableCell glyphCell(int column, char glyph, ColorRef colour) {
-    return textCell(column, QString(QLatin1Char(glyph)), colour, FontTemplate::Symbol, CellAlign::Centre, TableGlyphHeight);
 }
 
 void addRow(TableModel& t, std::vector<TableCell> cells, int height = TableRowHeight) {

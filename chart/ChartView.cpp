@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ChartColours.h"
 #include "ChartTables.h"
 #include "DrawPrimitives.h"
 #include "RadixWheel.h"

@@ -37,16 +37,6 @@ const char* houseLabel(int house) {
     return house >= 0 && house < 12 ? names[house] : "";
 }
 
-int complementaryAspect(int type) {
-    static constexpr int complement[AspectTypeCount] = {10, 9, 7, 6, 255, 5, 3, 2, 255, 1, 0, 14, 13, 12, 11, 255, 255, 255};
-    return type >= 0 && type < AspectTypeCount ? complement[type] : 255;
-}
-
-int aspectAngle(int type) {
-    static constexpr int angles[AspectTypeCount] = {0, 30, 45, 60, 72, 90, 120, 135, 144, 150, 180, 15, 75, 105, 165, 40, 80, 160};
-    return type >= 0 && type < AspectTypeCount ? angles[type] : 0;
-}
-
 AspectPoint aspectPoint(int column) {
     if (column <= 1)
         return {PointKind::Axis, column};

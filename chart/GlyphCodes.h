@@ -21,10 +21,6 @@ const char* aspectAbbreviation(int type);  // "CO" .. "N4"
 const char* axisName(int axis);            // "Asc", "MC", "Vx", "EP", "Cas", "Pas", "Dsc", "IC"
 const char* houseLabel(int house);         // houses 0..11: "I", "2", "3", "IV", ...
 
-// The complementary aspect (the one the same line makes with the opposite point), 255 for none.
-int complementaryAspect(int type);
-// Aspect angles in degrees, by type.
-int aspectAngle(int type);
 
 // Where an aspect point code (a column 0..39 of the aspect tables) is drawn.
 enum class PointKind { Axis, Body, Cusp };

@@ -9,6 +9,7 @@
 #include "ChartFonts.h"
 #include "DrawPrimitives.h"
 #include "DrawState.h"
+#include "Aspects.h"
 #include "GlyphCodes.h"
 #include "QuarterDegrees.h"
 #include "SpreadAngles.h"
@@ -388,10 +389,10 @@ void drawProjectedPoints(Wheel& w) {
     // with the negative one.
     std::vector<std::pair<int, int>> projections;  // type, signed angle
     for (int t = 0; t < AspectTypeCount; ++t)
-        projections.emplace_back(t, aspectAngle(t));
+        projections.emplace_back(t, static_cast<int>(aspectAngle(t)));
     for (int t = 1; t < AspectTypeCount; ++t)
         if (t != 10)
-            projections.emplace_back(t, -aspectAngle(t));
+            projections.emplace_back(t, -static_cast<int>(aspectAngle(t)));
     struct Projected {
         int source, type, position;
     };
@@ -527,7 +528,7 @@ bool wheelShowsAspect(const RadixData& chart, const TOptions& o, int b, int k) {
     const int t = code & 31;
     if (t >= AspectTypeCount || !o.display.aspsonchart[static_cast<std::size_t>(t)])
         return false;
-    if (k >= 31 && !o.display.oppaspsonchart && complementaryAspect(t) != 255)
+    if (k >= 31 && !o.display.oppaspsonchart && aspectComplement(t) >= 0)
         return false;
     const AspectPoint pt = aspectPoint(k);
     const auto& d = o.display;
