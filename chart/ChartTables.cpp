@@ -63,9 +63,9 @@ struct PosColumnDef {
     int heading;  // string id, 0 none
     int width;
 };
-constexpr PosColumnDef PosColumns[PcCount] = {{0, 130},   {147, 360}, {156, 120}, {148, 330}, {149, 340}, {150, 330},
-                                              {213, 340}, {214, 270}, {215, 330}, {216, 270}, {267, 350}, {268, 340},
-                                              {269, 350}, {270, 340}, {271, 330}, {272, 350}};
+constexpr PosColumnDef PosColumns[PcCount] = {{0, 150},   {147, 460}, {156, 140}, {148, 420}, {149, 450}, {150, 420},
+                                              {213, 420}, {214, 330}, {215, 430}, {216, 330}, {267, 470}, {268, 470},
+                                              {269, 470}, {270, 470}, {271, 420}, {272, 470}};
 
 bool posColumnOn(int c, const TOptions& o) {
     const auto& d = o.display;
@@ -141,7 +141,7 @@ std::vector<TableCell> bodyRowCells(const PositionRow& row, const std::vector<in
 
 TableModel astronomicalBlock(const RadixData& chart, const TOptions& o, const StringTable& strings) {
     TableModel t;
-    t.columnWidths = {620, 400};
+    t.columnWidths = {820, 520};
     const bool dec = o.display.decimal;
     const std::pair<int, QString> lines[] = {
         {154, formatRightAscension(chart.armc * RadToDeg, o)},
@@ -199,10 +199,11 @@ TableModel distributionGrid(const std::vector<std::pair<Member, int>>& members, 
                             const TOptions& o, const StringTable& strings) {
     TableModel t;
     const int nc = static_cast<int>(columnIds.size());
-    t.columnWidths.push_back(300);
+    // Four such tables share a view two to a row, 2010 units apart: keep each narrower.
+    t.columnWidths.push_back(360);
     for (int c = 0; c < nc; ++c)
-        t.columnWidths.push_back(470);
-    t.columnWidths.push_back(220);
+        t.columnWidths.push_back(430);
+    t.columnWidths.push_back(280);
     const ColorRef ink = tableText(o);
     std::vector<TableCell> header{headingCell(0, text(strings, headingId), ink)};
     for (int c = 0; c < nc; ++c)
@@ -239,7 +240,7 @@ TableModel distributionList(const std::vector<std::pair<Member, int>>& members, 
                             const std::vector<std::pair<int, std::function<bool(int)>>>& rows, const RadixData& chart,
                             const TOptions& o, const StringTable& strings) {
     TableModel t;
-    t.columnWidths = {300, 1410, 220};
+    t.columnWidths = {420, 900, 280};
     const ColorRef ink = tableText(o);
     if (headingId)
         addRow(t, {headingCell(0, text(strings, headingId), ink), headingCell(2, text(strings, 145), ink)});
@@ -321,7 +322,7 @@ std::vector<TableModel> positionTables(const RadixData& chart, const std::vector
     const ColorRef ink = tableText(o);
     std::vector<TableModel> small(3);
     for (TableModel& s : small)
-        s.columnWidths = {130, 360};
+        s.columnWidths = {150, 460};
     std::size_t group = 0;
     bool headerDone = false;
     for (const PositionRow& row : rows) {
@@ -441,9 +442,9 @@ std::vector<int> aspectGridColumns(const TOptions& o) {
 TableModel aspectGridTable(const RadixData& chart, const TOptions& o, AspectGridKind kind) {
     TableModel t;
     const std::vector<int> points = aspectGridColumns(o);
-    t.columnWidths.push_back(130);
+    t.columnWidths.push_back(150);
     for (int point : points)
-        t.columnWidths.push_back(point < 0 ? 40 : kind == AspectGridKind::Details ? 150 : 100);
+        t.columnWidths.push_back(point < 0 ? 40 : kind == AspectGridKind::Details ? 180 : 100);
     std::vector<TableCell> header;
     for (std::size_t i = 0; i < points.size(); ++i)
         if (points[i] >= 0)
@@ -500,7 +501,7 @@ TableModel combinedTable(const RadixData& chart, const TOptions& o, const String
     TableModel t;
     const ColorRef ink = tableText(o);
     // Label, longitude, dignity, house, a gap, then the aspect part: Asc, MC, Sun .. Pluto.
-    t.columnWidths = {130, 360, 140, 120, 40, 100, 100};
+    t.columnWidths = {150, 460, 160, 140, 40, 100, 100};
     for (int b = 0; b <= 9; ++b)
         t.columnWidths.push_back(100);
     constexpr int AspectColumn = 5;

@@ -77,8 +77,9 @@ ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData
         g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * off.zoom) * 0.99);
         drawRadixWheel(p, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
     } else {
-        // Device pixels, y up from the panned origin.
-        p.setTransform(QTransform(1, 0, 0, -1, f * off.x, f * off.y));
+        // 0.1 mm, y up from the panned origin.
+        const double k = request.dpi / 254.0;
+        p.setTransform(QTransform(k, 0, 0, -k, f * off.x, f * off.y));
         const double scale = o.display.tablesize * 0.38 * off.zoom * f;
         g.tableScale = scale;
         static const StringTable english = [] {

@@ -13,9 +13,9 @@ constexpr int TableRowHeight = 100;
 constexpr int TableCellMargin = 8;    // gap between a cell's frame and the grid
 constexpr int TableFrameWidth = 5;    // frame line width
 constexpr int TableTextMargin = 25;   // left or right aligned text: a quarter of the row height
-constexpr int TableTextHeight = 50;   // numbers and labels
-constexpr int TableHeadingHeight = 44;
-constexpr int TableGlyphHeight = 72;  // symbol font in cells
+constexpr int TableTextHeight = 72;   // numbers and labels
+constexpr int TableHeadingHeight = 62;
+constexpr int TableGlyphHeight = 92;  // symbol font in cells
 
 enum class CellAlign { Left, Centre, Right };
 enum class CellFrame { None, Single, Double };

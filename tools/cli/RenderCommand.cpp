@@ -29,10 +29,11 @@ constexpr long long MaxDrawingPixels = 1LL << 28;
 
 const char* const RenderUsage =
     "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
-    "              [--options PATH.zdo] (--file PATH.hor | BIRTH DATA)\n\n"
+    "              [--zoom FACTOR] [--options PATH.zdo] (--file PATH.hor | BIRTH DATA)\n\n"
     "VIEW is wheel, positions, signs, aspects, details or combined. The format follows the extension\n"
     "of FILE: .png, .svg (vector, text kept as text) or .pdf (vector). The size defaults to 1200 by 900\n"
-    "pixels, the smoothing to the option 'antialias' (PNG only; tables are never smoothed).\n"
+    "pixels, the smoothing to the option 'antialias' (PNG only; tables are never smoothed), the zoom\n"
+    "to 1 (0.2 to 10, as the chart window's mouse wheel zooms).\n"
     "The birth data options are those of 'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
 
 enum class Format { Png, Svg, Pdf };
@@ -112,7 +113,7 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 
 int runRender(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options"});
+    valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options", "zoom"});
     CliArgs args(valued, {"help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
@@ -145,6 +146,14 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     if (!parseInt(args.value("smoothing"), smoothing) ||
         (args.has("smoothing") && smoothing != 0 && smoothing != 1 && smoothing != 2 && smoothing != 4))
         return cliError(CliFailure, "--smoothing must be 0, 1, 2 or 4");
+
+    double zoom = 1.0;
+    if (const auto z = args.value("zoom")) {
+        char* end = nullptr;
+        zoom = std::strtod(z->c_str(), &end);
+        if (z->empty() || *end != '\0' || !(zoom >= 0.2 && zoom <= 10))
+            return cliError(CliFailure, "--zoom must be a number from 0.2 to 10");
+    }
 
     TOptions options{};
     const OptionsLoadResult loaded =
@@ -186,6 +195,7 @@ int runRender(AppState& state, int argc, char** argv, int first) {
         return cliError(CliFailure, "the image is too large for smoothing " + std::to_string(smoothing) +
                                         ": choose a smaller size or less smoothing");
     request.offset = defaultViewOffset(request.view);
+    request.offset.zoom = zoom;
     request.strings = &state.Strings;
 
     const QByteArray bytes = renderBytes(format, QSize(width, height), smoothing, radix, options, request);
