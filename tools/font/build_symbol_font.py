@@ -223,15 +223,14 @@ class Sketch:
         self.solid.append(arc(cx, cy, r, r, 0, 360)[:-1])
         return self
 
-    def fit(self, height=GLYPH_HEIGHT, width=GLYPH_WIDTH, scale=None):
+    def fit(self, height=GLYPH_HEIGHT, width=GLYPH_WIDTH):
         """Scales the centre lines so that the stroked glyph fills the box."""
         allpts = [p for group in (self.open, self.closed, self.solid) for c in group for p in c]
         x0 = min(p[0] for p in allpts)
         x1 = max(p[0] for p in allpts)
         y0 = min(p[1] for p in allpts)
         y1 = max(p[1] for p in allpts)
-        if scale is None:
-            scale = min((height - STROKE) / (y1 - y0), (width - STROKE) / (x1 - x0))
+        scale = min((height - STROKE) / (y1 - y0), (width - STROKE) / (x1 - x0))
         dx = ADVANCE / 2 - (x0 + x1) / 2 * scale
         dy = MID_Y - (y0 + y1) / 2 * scale
 
@@ -344,8 +343,7 @@ def draw_vertex():
 def draw_east_point():
     s = Sketch()
     letter_e(s, 0)
-    s2 = s
-    letter_p(s2, 590)
+    letter_p(s, 590)
     return s
 
 
@@ -665,12 +663,7 @@ def build(output, report):
                                             opts.get("weight"), opts.get("smooth", 0))
             origin = "%s U+%04X" % (SOURCES[source[1]].split("-")[0], source[2])
         else:
-            sketch = source[1]()
-            if size != 1.0:
-                sketch.fit(GLYPH_HEIGHT * size, GLYPH_WIDTH * size)
-            else:
-                sketch.fit()
-            outline = centre(sketch.outline())
+            outline = centre(source[1]().fit(GLYPH_HEIGHT * size, GLYPH_WIDTH * size).outline())
             before = None
             origin = "drawn"
         glyphs[name] = to_glyph(outline)
