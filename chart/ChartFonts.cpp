@@ -70,6 +70,16 @@ QFont chartFont(FontTemplate kind, int height) {
     return font;
 }
 
+bool symbolFontHas(char code) {
+    static QHash<char, bool> known;
+    const auto it = known.constFind(code);
+    if (it != known.constEnd())
+        return *it;
+    const bool has = QFontMetricsF(chartFont(FontTemplate::Symbol, 100)).inFont(QChar(QLatin1Char(code)));
+    known.insert(code, has);
+    return has;
+}
+
 bool loadChartFonts() {
     Q_INIT_RESOURCE(chartfonts);
     static const bool loaded = [] {

@@ -19,6 +19,9 @@ inline constexpr const char* SymbolFontFamily = "Zodikeon Symbols Plus";
 // fonts: a missing glyph must show as missing, not as a letter of another font.
 QFont chartFont(FontTemplate kind, int height);
 
+// Whether the symbol font has a glyph for the character code.
+bool symbolFontHas(char code);
+
 // Registers the fonts that ship inside the program (the symbol font and Liberation Sans Narrow)
 // with the running Qt application. Call once after the QGuiApplication exists; true when all
 // of them loaded.

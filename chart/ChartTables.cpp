@@ -174,9 +174,9 @@ TableCell memberCell(int column, const std::vector<const Member*>& members, cons
     c.align = CellAlign::Left;
     for (const Member* m : members) {
         if (!c.runs.empty())
-            c.runs.push_back({FontTemplate::TableRoman, TableTextHeight, QStringLiteral(" "), 0});
+            c.runs.push_back({FontTemplate::TableRoman, TableTextHeight * 2 / 3, QStringLiteral(" "), 0});
         if (m->glyphBody >= 0)
-            c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight, QString(QLatin1Char(bodyGlyph(m->glyphBody, o))),
+            c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight * 9 / 10, QString(QLatin1Char(bodyGlyph(m->glyphBody, o))),
                               dignityColour(m->glyphBody, chart.dignityState.data(), ColourTable, o)});
         else
             c.runs.push_back({FontTemplate::Small, TableTextHeight, m->label, tableText(o)});
@@ -202,7 +202,7 @@ TableModel distributionGrid(const std::vector<std::pair<Member, int>>& members, 
     // Four such tables share a view two to a row, 2010 units apart: keep each narrower.
     t.columnWidths.push_back(360);
     for (int c = 0; c < nc; ++c)
-        t.columnWidths.push_back(430);
+        t.columnWidths.push_back(440);
     t.columnWidths.push_back(280);
     const ColorRef ink = tableText(o);
     std::vector<TableCell> header{headingCell(0, text(strings, headingId), ink)};
@@ -276,7 +276,17 @@ TableCell columnHeading(int gridColumn, int point, const RadixData& chart, const
     }
     TableCell c = labelCell(gridColumn, QString::fromLatin1(p.kind == PointKind::Axis ? axisName(p.index) : houseLabel(p.index)), o);
     c.runs[0].font = FontTemplate::Small;
+    c.runs[0].height = TableTextHeight * 85 / 100;
     return c;
+}
+
+// Parallel (0) or contra-parallel (1): its glyph, or its short name where the symbol font has
+// no glyph for it.
+TextRun parallelRun(int kind, int height, ColorRef colour) {
+    const char glyph = parallelGlyph(kind);
+    if (symbolFontHas(glyph))
+        return {FontTemplate::Symbol, height, QString(QLatin1Char(glyph)), colour};
+    return {FontTemplate::Small, height * 7 / 10, QString::fromLatin1(kind == 0 ? "par" : "apa"), colour};
 }
 
 bool aspectShown(int code, const TOptions& o) {
@@ -471,7 +481,7 @@ TableModel aspectGridTable(const RadixData& chart, const TOptions& o, AspectGrid
             if (kind == AspectGridKind::Parallels) {
                 if (parallel == 255)
                     continue;
-                c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight, QString(QLatin1Char(parallelGlyph(parallel))), ink});
+                c.runs.push_back(parallelRun(parallel, TableGlyphHeight, ink));
             } else if (kind == AspectGridKind::Aspects) {
                 if (!aspectShown(code, o))
                     continue;
@@ -488,7 +498,7 @@ TableModel aspectGridTable(const RadixData& chart, const TOptions& o, AspectGrid
                     c.fill = CellFill::Dark;
                 }
                 if (parallel != 255)
-                    c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight * 6 / 10, QString(QLatin1Char(parallelGlyph(parallel))), ink});
+                    c.runs.push_back(parallelRun(parallel, TableGlyphHeight * 6 / 10, ink));
             }
             cells.push_back(c);
         }
