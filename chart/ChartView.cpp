@@ -1,9 +1,13 @@
 #include "ChartView.h"
 
+#include <QLinearGradient>
+#include <QPainterPath>
 #include <cstring>
+#include <emmintrin.h>
 
 #include "ChartColours.h"
 #include "ChartTables.h"
+#include "DrawState.h"
 #include "DrawPrimitives.h"
 #include "RadixWheel.h"
 
@@ -21,23 +25,29 @@ TOptions blackOnWhite(const TOptions& options) {
     return o;
 }
 
-void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o) {
+// The background; `hole` (device pixels, radius 0 for none) is an area that an opaque disc
+// painted later covers, so the background leaves it out.
+void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o, QPointF holeCentre, double holeRadius) {
     const QRect all(QPoint(0, 0), size);
+    QPainterPath area;
+    area.addRect(all);
+    if (holeRadius > 0)
+        area.addEllipse(holeCentre, holeRadius, holeRadius);
     if (o.display.black) {
-        p.fillRect(all, Qt::white);
+        p.fillPath(area, Qt::white);
         return;
     }
     const bool gradient = wheel ? o.display.chart_style == 2 : o.display.table_style == 2;
     if (!gradient) {
-        p.fillRect(all, toQColor(o.colors.background));
+        p.fillPath(area, toQColor(o.colors.background));
         return;
     }
     const ColorRef top = wheel ? o.colors.c2_fill_back[0] : o.colors.c2_table_fill_back[0];
     const ColorRef bottom = wheel ? o.colors.c2_fill_back[1] : o.colors.c2_table_fill_back[1];
-    p.save();
-    p.setTransform(QTransform(1, 0, 0, -1, 0, 0));
-    fillGradientRect(p, Box{0, 0, size.width(), -size.height()}, top, bottom);
-    p.restore();
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, toQColor(top));
+    g.setColorAt(1, toQColor(bottom));
+    p.fillPath(area, g);
 }
 
 }  // namespace
@@ -62,23 +72,26 @@ ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData
     const bool wheel = request.view == ChartView::Wheel;
     p.save();
     p.resetTransform();
-    paintBackground(p, size, wheel, options);
     const TOptions black = options.display.black ? blackOnWhite(options) : TOptions{};
     const TOptions& o = options.display.black ? black : options;
     const ViewOffset& off = request.offset;
+    const double k = request.dpi / 254.0;  // 0.1 mm per logical unit
     if (wheel) {
-        // 0.1 mm per logical unit, y up.
-        const double k = request.dpi / 254.0;
-        p.setTransform(QTransform(k, 0, 0, -k, 0, 0));
         const double deviceX = size.width() / 2.0 + f * off.x, deviceY = size.height() / 2.0 + f * off.y;
         g.wheelX = static_cast<int>(deviceX / k);
         g.wheelY = static_cast<int>(-deviceY / k);
         const double h = std::min(size.width() / 2.0, size.height() / 2.0) / k;
         g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * off.zoom) * 0.99);
+        // The filled style covers the wheel's middle with an opaque disc: no background there.
+        double hole = 0;
+        if (o.display.chart_style == 2 && printingLevel == 0 && g.wheelRadius > 0)
+            hole = static_cast<int>(g.wheelRadius * (o.display.projasps ? 0.91 : 0.87)) * k - 3;
+        paintBackground(p, size, true, o, QPointF(g.wheelX * k, -g.wheelY * k), hole);
+        p.setTransform(QTransform(k, 0, 0, -k, 0, 0));
         drawRadixWheel(p, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
     } else {
+        paintBackground(p, size, false, o, {}, 0);
         // 0.1 mm, y up from the panned origin.
-        const double k = request.dpi / 254.0;
         p.setTransform(QTransform(k, 0, 0, -k, f * off.x, f * off.y));
         const double scale = o.display.tablesize * 0.38 * off.zoom * f;
         g.tableScale = scale;
@@ -142,30 +155,66 @@ ViewGeometry ChartViewRenderer::render(QImage& screen, int factor, const RadixDa
     return g;
 }
 
-void averageBlocks(const QImage& large, QImage& small, int f) {
-    const int shift = f == 4 ? 4 : 2;
+namespace {
+
+// Sums each block's bytes in 16-bit lanes (at most sixteen bytes of 255 each), four pixels
+// of a source row at a time.
+template <int F>
+void averageBlocksOf(const QImage& large, QImage& small) {
+    constexpr int Shift = F == 4 ? 4 : 2;
     const int w = small.width(), h = small.height();
-    std::vector<std::uint32_t> rb(static_cast<std::size_t>(w)), ag(static_cast<std::size_t>(w));
+    const __m128i zero = _mm_setzero_si128();
     for (int y = 0; y < h; ++y) {
-        std::fill(rb.begin(), rb.end(), 0u);
-        std::fill(ag.begin(), ag.end(), 0u);
-        for (int dy = 0; dy < f; ++dy) {
-            const auto* src = reinterpret_cast<const std::uint32_t*>(large.constScanLine(y * f + dy));
-            // Two channels per 32-bit lane: sums of up to 16 bytes fit in 16 bits.
-            for (int x = 0; x < w; ++x) {
-                std::uint32_t a = 0, b = 0;
-                for (int dx = 0; dx < f; ++dx) {
-                    const std::uint32_t px = src[x * f + dx];
-                    a += px & 0x00FF00FFu;
-                    b += (px >> 8) & 0x00FF00FFu;
+        const std::uint32_t* rows[F];
+        for (int dy = 0; dy < F; ++dy)
+            rows[dy] = reinterpret_cast<const std::uint32_t*>(large.constScanLine(y * F + dy));
+        auto* dst = reinterpret_cast<std::uint32_t*>(small.scanLine(y));
+        int x = 0;
+        if constexpr (F == 2) {
+            // Two output pixels from a 4 x 2 block of source pixels.
+            for (; x + 2 <= w; x += 2) {
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[0] + x * 2));
+                const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[1] + x * 2));
+                __m128i lo = _mm_add_epi16(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero));
+                __m128i hi = _mm_add_epi16(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero));
+                // lo holds source pixels 0 and 1 of the pair, hi pixels 2 and 3.
+                lo = _mm_add_epi16(lo, _mm_srli_si128(lo, 8));
+                hi = _mm_add_epi16(hi, _mm_srli_si128(hi, 8));
+                const __m128i sum = _mm_unpacklo_epi64(lo, hi);
+                const __m128i avg = _mm_srli_epi16(sum, Shift);
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + x), _mm_packus_epi16(avg, avg));
+            }
+        } else {
+            // One output pixel from a 4 x 4 block.
+            for (; x < w; ++x) {
+                __m128i acc = zero;
+                for (int dy = 0; dy < F; ++dy) {
+                    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[dy] + x * 4));
+                    acc = _mm_add_epi16(acc, _mm_add_epi16(_mm_unpacklo_epi8(a, zero), _mm_unpackhi_epi8(a, zero)));
                 }
-                rb[static_cast<std::size_t>(x)] += a;
-                ag[static_cast<std::size_t>(x)] += b;
+                acc = _mm_add_epi16(acc, _mm_srli_si128(acc, 8));
+                const __m128i avg = _mm_srli_epi16(acc, Shift);
+                dst[x] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(avg, avg)));
             }
         }
-        auto* dst = reinterpret_cast<std::uint32_t*>(small.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            dst[x] = ((rb[static_cast<std::size_t>(x)] >> shift) & 0x00FF00FFu) |
-                     (((ag[static_cast<std::size_t>(x)] >> shift) & 0x00FF00FFu) << 8);
+        for (; x < w; ++x) {
+            std::uint32_t rb = 0, ag = 0;
+            for (int dy = 0; dy < F; ++dy)
+                for (int dx = 0; dx < F; ++dx) {
+                    const std::uint32_t px = rows[dy][x * F + dx];
+                    rb += px & 0x00FF00FFu;
+                    ag += (px >> 8) & 0x00FF00FFu;
+                }
+            dst[x] = ((rb >> Shift) & 0x00FF00FFu) | (((ag >> Shift) & 0x00FF00FFu) << 8);
+        }
     }
+}
+
+}  // namespace
+
+void averageBlocks(const QImage& large, QImage& small, int f) {
+    if (f == 4)
+        averageBlocksOf<4>(large, small);
+    else
+        averageBlocksOf<2>(large, small);
 }

@@ -159,6 +159,18 @@ private slots:
         QCOMPARE(small.pixel(0, 0), qRgb((0 + 255 + 255 + 1) >> 2, (0 + 255 + 0 + 2) >> 2, (0 + 255 + 0 + 3) >> 2));
         QCOMPARE(small.pixel(1, 0), qRgb(200, 100, 50));
     }
+    void smoothing_averagesSixteenPixelBlocks() {
+        QImage large(12, 4, QImage::Format_RGB32);
+        large.fill(qRgb(16, 32, 48));
+        large.setPixel(0, 0, qRgb(255, 255, 255));
+        large.setPixel(3, 3, qRgb(0, 0, 0));
+        large.setPixel(9, 2, qRgb(32, 0, 255));
+        QImage small(3, 1, QImage::Format_RGB32);
+        averageBlocks(large, small, 4);
+        QCOMPARE(small.pixel(0, 0), qRgb((14 * 16 + 255) >> 4, (14 * 32 + 255) >> 4, (14 * 48 + 255) >> 4));
+        QCOMPARE(small.pixel(1, 0), qRgb(16, 32, 48));
+        QCOMPARE(small.pixel(2, 0), qRgb((15 * 16 + 32) >> 4, (15 * 32) >> 4, (15 * 48 + 255) >> 4));
+    }
 };
 
 QTEST_MAIN(TestWheelRender)
