@@ -1,5 +1,6 @@
 #include "TAstroApp.h"
 
+#include "ChartFonts.h"
 #include "LanguageSetting.h"
 #include "TAstroFrame.h"
 
@@ -15,6 +16,8 @@ bool TAstroApp::start(const QString& programFolder) {
     m_state.LanguageId = storedLanguage();
     LoadStrings(m_state);
     SetProgramFolder(m_state, programFolder.toStdString());
+    // The symbol font and the narrow label font travel inside the program.
+    loadChartFonts();
     m_frame = std::make_unique<TAstroFrame>();
     m_frame->showMaximized();
     return true;
