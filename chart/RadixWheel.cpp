@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <QPolygon>
+#include <algorithm>
 #include <array>
 #include <numbers>
 #include <vector>
@@ -298,11 +299,6 @@ void drawAxisAndCuspLabels(Wheel& w) {
     haloColour = 0;
 }
 
-struct AspectLine {
-    WheelPoint from, to;
-    int type;
-};
-
 void drawAspects(Wheel& w) {
     const WheelLayout& L = w.L;
     const int r = L.aspectRadius;
@@ -313,7 +309,7 @@ void drawAspects(Wheel& w) {
     const double unit = std::max(1, penWidth);
     const QList<qreal> longDash{std::max(1.0, frac(r, 0.1) / unit), std::max(1.0, frac(r, 0.05) / unit)};
     const QList<qreal> shortDash{std::max(1.0, frac(r, 0.02) / unit), std::max(1.0, frac(r, 0.025) / unit)};
-    std::vector<AspectLine> lines;
+    std::vector<AspectLineEnds> lines;
     for (int b = 0; b < BodyCount; ++b) {
         if (!w.bodyShown(b) || !w.o.display.planasps[static_cast<std::size_t>(b)])
             continue;
@@ -357,34 +353,15 @@ void drawAspects(Wheel& w) {
     const int s = L.aspectSymbolHeight;
     const QFont glyphFont = chartFont(FontTemplate::Symbol, s);
     const QFont abbrevFont = chartFont(FontTemplate::Small, frac(s, 1.15));
-    std::array<std::vector<WheelPoint>, AspectTypeCount> drawn;
     haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
-    for (const AspectLine& line : lines) {
-        if (line.type == 10)
-            continue;
-        const int percent = line.type == 4 || line.type == 8 ? 37
-                            : line.type == 9                 ? 35
-                            : line.type == 14                ? 32
-                            : line.type == 17                ? 33
-                                                             : 50;
-        const WheelPoint at{line.from.x + (line.to.x - line.from.x) * percent / 100,
-                            line.from.y + (line.to.y - line.from.y) * percent / 100};
-        auto& seen = drawn[static_cast<std::size_t>(line.type)];
-        bool crowded = false;
-        for (const WheelPoint& q : seen)
-            if (std::abs(q.x - at.x) < s && std::abs(q.y - at.y) < s)
-                crowded = true;
-        if (crowded)
-            continue;
-        if (seen.size() < 10)
-            seen.push_back(at);
-        w.p.setPen(toQColor(adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(line.type)], w.o)));
-        if (line.type <= 10) {
+    for (const AspectSymbolPlace& place : placeAspectSymbols(lines, s)) {
+        w.p.setPen(toQColor(adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(place.type)], w.o)));
+        if (place.type <= 10) {
             w.p.setFont(glyphFont);
-            w.text(at.x, at.y, QString(QLatin1Char(aspectGlyph(line.type))));
+            w.text(place.at.x, place.at.y, QString(QLatin1Char(aspectGlyph(place.type))));
         } else {
             w.p.setFont(abbrevFont);
-            w.text(at.x, at.y, QString::fromLatin1(aspectAbbreviation(line.type)));
+            w.text(place.at.x, place.at.y, QString::fromLatin1(aspectAbbreviation(place.type)));
         }
     }
     haloColour = 0;
@@ -533,6 +510,32 @@ std::vector<int> projectedAspectTypes(const TOptions& o) {
         if (o.display.aspsonchart[static_cast<std::size_t>(t)])
             types.push_back(t);
     return types;
+}
+
+std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int s) {
+    std::vector<AspectSymbolPlace> places;
+    std::array<std::vector<WheelPoint>, AspectTypeCount> drawn;
+    for (const AspectLineEnds& line : lines) {
+        if (line.type == 10 || line.type < 0 || line.type >= AspectTypeCount)
+            continue;
+        const int percent = line.type == 4 || line.type == 8 ? 37
+                            : line.type == 9                 ? 35
+                            : line.type == 14                ? 32
+                            : line.type == 17                ? 33
+                                                             : 50;
+        const WheelPoint at{line.from.x + (line.to.x - line.from.x) * percent / 100,
+                            line.from.y + (line.to.y - line.from.y) * percent / 100};
+        auto& seen = drawn[static_cast<std::size_t>(line.type)];
+        const bool crowded = std::any_of(seen.begin(), seen.end(), [&](const WheelPoint& q) {
+            return std::abs(q.x - at.x) < s && std::abs(q.y - at.y) < s;
+        });
+        if (crowded)
+            continue;
+        if (seen.size() < 10)
+            seen.push_back(at);
+        places.push_back({at, line.type});
+    }
+    return places;
 }
 
 bool wheelShowsAspect(const RadixData& chart, const TOptions& o, int b, int k) {

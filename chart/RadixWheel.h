@@ -3,8 +3,10 @@
 // ring of projected aspect points, every size a fixed fraction of one radius R.
 #include <QPainter>
 #include <cstdint>
+#include <vector>
 
 #include "Options.h"
+#include "QuarterDegrees.h"
 #include "RadixData.h"
 
 // Radii, heights and pen widths of one wheel, each (int)(R * fraction).
@@ -40,6 +42,20 @@ std::vector<int> projectedAspectTypes(const TOptions& options);
 
 // Whether the wheel draws the aspect line of body row `body` to aspect point `column`.
 bool wheelShowsAspect(const RadixData& chart, const TOptions& options, int body, int column);
+
+// An aspect line of the wheel, from the row's body to the other point, and where its symbol
+// goes. Symbols divide the line (37% for the quintile types, ...) and are dropped where one of
+// the same type already stands closer than the symbol height in both directions; the
+// opposition never gets one.
+struct AspectLineEnds {
+    WheelPoint from, to;
+    int type = 0;
+};
+struct AspectSymbolPlace {
+    WheelPoint at;
+    int type = 0;
+};
+std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int symbolHeight);
 
 // Draws the wheel of `chart` centred on (cx, cy) (logical units, y up) with radius R; sets
 // `mirrorSign`. Nothing is drawn when R <= 0.
