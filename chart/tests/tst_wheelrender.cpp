@@ -7,6 +7,8 @@
 
 #include "ChartFonts.h"
 #include "ChartView.h"
+#include "DrawPrimitives.h"
+#include "DrawState.h"
 #include "RadixWheel.h"
 #include "ShippedData.h"
 
@@ -143,6 +145,32 @@ private slots:
             }
         QVERIFY(dark > 500);
         QVERIFY(std::memcmp(&before.colors, &o.colors, sizeof o.colors) == 0);
+    }
+
+    void halo_data() {
+        QTest::addColumn<uint>("halo");
+        QTest::addColumn<bool>("painted");
+        QTest::newRow("red halo") << 0x0000FFu << true;
+        QTest::newRow("black means none") << 0x000000u << false;
+    }
+    void halo() {
+        QFETCH(uint, halo);
+        QFETCH(bool, painted);
+        QImage image(200, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setTransform(QTransform(1, 0, 0, -1, 0, 100));
+            p.setFont(chartFont(FontTemplate::Label, 40));
+            p.setPen(Qt::black);
+            haloColour = halo;
+            drawCentredText(p, 100, 50, QStringLiteral("28"), TOptions{});
+            haloColour = 0;
+        }
+        // Just outside the digits, left of them and above them, inside the halo's ellipse.
+        QCOMPARE(isRed(image, 100, 50 - 17), painted);
+        QCOMPARE(isRed(image, 100 - 15, 50), painted);
+        QVERIFY(!isRed(image, 2, 2));
     }
 
     void smoothing_averagesBlocks() {
