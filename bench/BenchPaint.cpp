@@ -69,9 +69,7 @@ static void BM_PaintTable(benchmark::State& state) {
     Fixture& f = fixture();
     QImage screen(1280, 1024, QImage::Format_RGB32);
     ChartViewRenderer renderer;
-    ViewRequest request;
-    request.view = static_cast<ChartView>(state.range(0));
-    request.offset = defaultViewOffset(request.view);
+    ViewRequest request = viewRequestFor(static_cast<ChartView>(state.range(0)));
     request.rows = &f.rows;
     for (auto _ : state)
         benchmark::DoNotOptimize(renderer.render(screen, 1, f.chart, f.options, request));

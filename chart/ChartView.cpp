@@ -52,8 +52,11 @@ void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o, QPo
 
 }  // namespace
 
-ViewOffset defaultViewOffset(ChartView view) {
-    return view == ChartView::Wheel ? ViewOffset{0, 0, 1.0} : ViewOffset{20, 20, 1.0};
+ViewRequest viewRequestFor(ChartView view) {
+    ViewRequest request;
+    request.view = view;
+    request.offsetX = request.offsetY = view == ChartView::Wheel ? 0 : 20;
+    return request;
 }
 
 int smoothingFactor(ChartView view, const TOptions& o) {
@@ -74,14 +77,13 @@ ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData
     p.resetTransform();
     const TOptions black = options.display.black ? blackOnWhite(options) : TOptions{};
     const TOptions& o = options.display.black ? black : options;
-    const ViewOffset& off = request.offset;
     const double k = request.dpi / 254.0;  // 0.1 mm per logical unit
     if (wheel) {
-        const double deviceX = size.width() / 2.0 + f * off.x, deviceY = size.height() / 2.0 + f * off.y;
+        const double deviceX = size.width() / 2.0 + f * request.offsetX, deviceY = size.height() / 2.0 + f * request.offsetY;
         g.wheelX = static_cast<int>(deviceX / k);
         g.wheelY = static_cast<int>(-deviceY / k);
         const double h = std::min(size.width() / 2.0, size.height() / 2.0) / k;
-        g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * off.zoom) * 0.99);
+        g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * request.zoom) * 0.99);
         // The filled style covers the wheel's middle with an opaque disc: no background there.
         double hole = 0;
         if (o.display.chart_style == 2 && printingLevel == 0 && g.wheelRadius > 0)
@@ -92,8 +94,8 @@ ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData
     } else {
         paintBackground(p, size, false, o, {}, 0);
         // 0.1 mm, y up from the panned origin.
-        p.setTransform(QTransform(k, 0, 0, -k, f * off.x, f * off.y));
-        const double scale = o.display.tablesize * 0.38 * off.zoom * f;
+        p.setTransform(QTransform(k, 0, 0, -k, f * request.offsetX, f * request.offsetY));
+        const double scale = o.display.tablesize * 0.38 * request.zoom * f;
         g.tableScale = scale;
         static const StringTable english = [] {
             StringTable t;

@@ -14,18 +14,12 @@
 // View kinds, numbered as the chart windows number them.
 enum class ChartView : int { Wheel = 0, Positions = 1, SignsHouses = 2, Aspects = 4, AspectDetails = 5, Combined = 6 };
 
-// Pan and zoom of one view: offsets in device pixels of the window (not multiplied by the
-// smoothing factor), zoom 1.0 normal.
-struct ViewOffset {
-    int x = 0, y = 0;
-    double zoom = 1.0;
-};
-// The initial (and reset) pan of a view: 0 for the wheel, 20 for the tables.
-ViewOffset defaultViewOffset(ChartView view);
-
 struct ViewRequest {
     ChartView view = ChartView::Wheel;
-    ViewOffset offset;
+    // Pan and zoom of the view: offsets in device pixels of the window (the painter multiplies
+    // them by the smoothing factor), zoom 1.0 normal.
+    int offsetX = 0, offsetY = 0;
+    double zoom = 1.0;
     bool parallels = true;  // aspects view: the parallel grid below the aspect grid (natal charts)
     double dpi = 96;        // device resolution that the wheel's 0.1 mm units are measured against
     // Rows of the positions view; when null they are built from the chart (asks the ephemeris).
@@ -33,6 +27,9 @@ struct ViewRequest {
     // Texts of the tables' headings in the interface language; English when null.
     const StringTable* strings = nullptr;
 };
+
+// A request for a view at its initial pan and zoom: offsets 0 for the wheel, 20 for the tables.
+ViewRequest viewRequestFor(ChartView view);
 
 // The smoothing factor of a paint: the option `antialias` (0, 1, 2, 4) for the wheel; for the
 // tables 1 when it is above 0, else 0.

@@ -129,9 +129,7 @@ private slots:
         chart.aspectCode[3][2] = 0x86;  // Venus trine the Sun, tight and applying
         chart.aspectCode[5][4] = 0x05;
         QImage image(600, 450, QImage::Format_RGB32);
-        ViewRequest request;
-        request.view = static_cast<ChartView>(view);
-        request.offset = defaultViewOffset(request.view);
+        ViewRequest request = viewRequestFor(static_cast<ChartView>(view));
         ChartViewRenderer renderer;
         renderer.render(image, 2, chart, o, request);
         QCOMPARE(image.pixel(2, 2), qRgb(255, 255, 255));

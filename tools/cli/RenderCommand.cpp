@@ -194,8 +194,11 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     if (static_cast<long long>(width) * height * smoothing * smoothing > MaxDrawingPixels)
         return cliError(CliFailure, "the image is too large for smoothing " + std::to_string(smoothing) +
                                         ": choose a smaller size or less smoothing");
-    request.offset = defaultViewOffset(request.view);
-    request.offset.zoom = zoom;
+    {
+        const ChartView view = request.view;
+        request = viewRequestFor(view);
+    }
+    request.zoom = zoom;
     request.strings = &state.Strings;
 
     const QByteArray bytes = renderBytes(format, QSize(width, height), smoothing, radix, options, request);
