@@ -59,7 +59,7 @@ ViewRequest viewRequestFor(ChartView view) {
     return request;
 }
 
-int smoothingFactor(ChartView view, const TOptions& o) {
+int viewSmoothingFactor(ChartView view, const TOptions& o) {
     const int a = o.display.antialias;
     if (view != ChartView::Wheel)
         return a > 0 ? 1 : 0;

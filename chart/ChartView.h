@@ -33,7 +33,7 @@ ViewRequest viewRequestFor(ChartView view);
 
 // The smoothing factor of a paint: the option `antialias` (0, 1, 2, 4) for the wheel; for the
 // tables 1 when it is above 0, else 0.
-int smoothingFactor(ChartView view, const TOptions& options);
+int viewSmoothingFactor(ChartView view, const TOptions& options);
 
 // What a paint actually used: the wheel's centre and radius in logical units, or the tables'
 // scale. The chart windows use it for mouse zooming.

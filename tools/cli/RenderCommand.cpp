@@ -186,7 +186,7 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     computeRadix(radix, options);
 
     if (smoothing < 0)
-        smoothing = smoothingFactor(request.view, options);
+        smoothing = viewSmoothingFactor(request.view, options);
     else if (request.view != ChartView::Wheel)
         smoothing = smoothing > 0 ? 1 : 0;
     if (format != Format::Png)
