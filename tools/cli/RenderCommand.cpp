@@ -172,9 +172,17 @@ int runRender(AppState& state, int argc, char** argv, int first) {
         return code;
     }
 
-    // Drawing needs a Qt application; the tool runs without a display.
+    // Drawing needs a Qt application; the tool runs without a display. Qt's remark that a
+    // session without a runtime folder falls back to /tmp is no news for a script.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+            return;
+        if (previous)
+            previous(type, context, message);
+    });
     int qtArgc = 1;
     char name[] = "zodikeon-cli";
     char* qtArgv[] = {name, nullptr};
