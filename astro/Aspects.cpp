@@ -1,5 +1,8 @@
 #include "Aspects.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -12,6 +15,7 @@ namespace {
 
 constexpr double Angles[AspectSearchCount] = {0, 30, 45, 60, 72, 90, 120, 135, 144, 150, 180, 15, 75, 105, 165, 40, 80, 160};
 constexpr int Complements[AspectSearchCount] = {10, 9, 7, 6, -1, 5, 3, 2, -1, 1, 0, 14, 13, 12, 11, -1, -1, -1};
+constexpr std::uint32_t WithoutComplementMask = 1u << 4 | 1u << 8 | 1u << 15 | 1u << 16 | 1u << 17;
 constexpr int OrbClasses[AspectPointCount] = {
     OrbAsc, OrbMC, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, OrbNodes,       // 0..12
     OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps,     // 13..18
@@ -30,10 +34,15 @@ int cuspOfPoint(int point) {
     return (cusps[point - 34] + 6) % 12;
 }
 
-// Angular distance 0..180° of two longitudes given in radians.
+// Angular distance 0..180° of two longitudes given in radians. Chart longitudes lie in
+// [0, 2π), so one fold does; anything else takes the full reduction.
 double separationDegrees(double a, double b) {
-    const double d = normalizeDegrees((a - b) * RadToDeg);
-    return d > 180.0 ? 360.0 - d : d;
+    double d = std::fabs(a - b);
+    if (d >= TwoPi)
+        d = normalizeRadians(d);
+    if (d > std::numbers::pi)
+        d = TwoPi - d;
+    return d * RadToDeg;
 }
 
 void copyPair(RadixData& r, int k, int to, int from) {
@@ -43,14 +52,14 @@ void copyPair(RadixData& r, int k, int to, int from) {
     r.parallelCode[k][to] = r.parallelCode[k][from];
 }
 
-bool pointAvailable(const RadixData& r, int point) {
+}  // namespace
+
+bool aspectPointAvailable(const RadixData& r, int point) {
     if (point >= 26 && point <= 30)
         return r.available(PointVertex + point - 26);
     const int body = bodyOfAspectPoint(point);
     return body < 0 || r.available(body);
 }
-
-}  // namespace
 
 double aspectAngle(int aspect) {
     return Angles[aspect];
@@ -116,16 +125,54 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
     const bool ascCopied = system != HouseIndian && system != HouseVehlow;
     const bool mcCopied = ascCopied && system != HouseEqual;
 
+    // The orbs by orb class and aspect ([class][aspect]), so that one pair reads two rows.
+    std::array<std::array<double, AspectSearchCount>, OrbClassCount> orbs;
+    for (int c = 0; c < OrbClassCount; ++c)
+        for (int j = 0; j < AspectSearchCount; ++j)
+            orbs[c][j] = options.orbises[j][c];
+
+    // For each whole degree of separation, the aspects that any pair's orbs could reach from
+    // it: most pairs then test one or two aspects instead of eighteen.
+    double widest = 0.0;
+    for (const auto& row : orbs)
+        for (double orb : row)
+            widest = std::max(widest, orb);  // NaN orbs never match and widen nothing
+    double window = 2.0 * widest * factor;
+    window = window >= 0.0 ? std::min(window, 180.0) : 0.0;
+    std::array<std::uint32_t, 181> candidates{};
+    for (int j = 0; j < AspectSearchCount; ++j) {
+        const int from = std::max(0, int(std::floor(Angles[j] - window)) - 1);
+        const int to = std::min(180, int(std::ceil(Angles[j] + window)));
+        for (int d = from; d <= to; ++d)
+            candidates[d] |= 1u << j;
+    }
+
+    // The 40 points gathered once: the search visits each of them up to 19 times.
+    std::array<double, AspectPointCount> pointLon, pointDecl, pointLater;
+    std::array<int, AspectPointCount> pointBody, pointClass;
+    std::array<bool, AspectPointCount> pointAvailable;
+    for (int i = 0; i < AspectPointCount; ++i) {
+        pointLon[i] = aspectPointLongitude(r, i);
+        pointDecl[i] = aspectPointDeclination(r, i);
+        pointBody[i] = bodyOfAspectPoint(i);
+        pointClass[i] = orbClass(i);
+        pointAvailable[i] = aspectPointAvailable(r, i);
+        // Axes, cusps and the derived points count as fixed over the short step.
+        pointLater[i] = pointBody[i] >= 0 ? r.lonLater[pointBody[i]] : pointLon[i];
+    }
+
     for (int k = 0; k < BodyCount; ++k) {
         const int classK = orbClass(aspectPointOfBody(k));
         const double lonK = r.lon[k];
+        const double laterK = r.lonLater[k];
         const double declK = r.decl[k];
+        const bool availableK = r.available(k);
         for (int i = 0; i < AspectPointCount; ++i) {
-            const int bodyI = bodyOfAspectPoint(i);
+            const int bodyI = pointBody[i];
             if (bodyI >= k)
-                continue;  // each pair of bodies once, from the body with the higher index
+                continue;  // not searched: see aspectPairSearched
 
-            // 1. Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
+            // Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
             if (ascCopied && (i == 13 || i == 34)) {
                 copyPair(r, k, i, i == 13 ? 0 : 31);
                 continue;
@@ -140,69 +187,73 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
             code = AspectNone;
             exact = 0;
             r.parallelCode[k][i] = NoParallel;
-            if (!r.available(k) || !pointAvailable(r, i)) {
+            if (!availableK || !pointAvailable[i]) {
                 r.separation[k][i] = 0;
                 continue;
             }
 
-            // 2.
-            const double lonI = aspectPointLongitude(r, i);
-            const double sep = separationDegrees(lonK, lonI);
+            // The distance is kept for every searched pair.
+            const double sep = separationDegrees(lonK, pointLon[i]);
             r.separation[k][i] = sep * DegToRad;
 
-            // 3. Derived from the opposite partner: the South node from the North node, any body
+            // Derived from the opposite partner: the South node from the North node, any body
             // with the points 31..39 from the point opposite. The North node's own pair with the
             // South node is never searched, so it is searched directly below.
             bool derivedPair = false;
-            if (k == BodySouthNode && i != aspectPointOfBody(BodyNorthNode)) {
+            std::uint8_t source = AspectNone, sourceExact = 0;
+            if (k == BodySouthNode && bodyI != BodyNorthNode) {
                 derivedPair = true;
-                const std::uint8_t source = r.aspectCode[BodyNorthNode][i];
-                if (source != AspectNone && aspectComplement(source & AspectIndexMask) >= 0) {
-                    code = static_cast<std::uint8_t>(aspectComplement(source & AspectIndexMask) | (source & 0xE0));
-                    exact = r.exactAspect[BodyNorthNode][i];
-                }
+                source = r.aspectCode[BodyNorthNode][i];
+                sourceExact = r.exactAspect[BodyNorthNode][i];
             } else if (k != BodySouthNode && i >= 31) {
                 derivedPair = true;
                 const int from = oppositeAspectPoint(i);
-                const std::uint8_t source = r.aspectCode[k][from];
-                if (source != AspectNone && aspectComplement(source & AspectIndexMask) >= 0) {
-                    code = static_cast<std::uint8_t>(aspectComplement(source & AspectIndexMask) | (source & 0xE0));
-                    exact = r.exactAspect[k][from];
-                }
+                source = r.aspectCode[k][from];
+                sourceExact = r.exactAspect[k][from];
+            }
+            if (source != AspectNone && Complements[source & AspectIndexMask] >= 0) {
+                code = static_cast<std::uint8_t>(Complements[source & AspectIndexMask] | (source & 0xE0));
+                exact = sourceExact;
             }
 
-            // 4..6. Direct search: the first aspect within its orb, not the closest.
+            // Direct search: the first aspect within its orb, not the closest. Only the
+            // aspects near the separation are tested, lowest index first.
             if (code == AspectNone) {
-                const int classI = orbClass(i);
-                for (int j = 0; j < AspectSearchCount; ++j) {
-                    if (derivedPair && aspectComplement(j) >= 0)
-                        continue;
+                const double* orbK = orbs[classK].data();
+                const double* orbI = orbs[pointClass[i]].data();
+                std::uint32_t near = candidates[sep >= 0.0 && sep < 181.0 ? int(sep) : 180];
+                if (derivedPair)
+                    near &= WithoutComplementMask;
+                int j = -1;
+                for (; near != 0; near &= near - 1) {
+                    const int candidate = std::countr_zero(near);
+                    if (std::fabs(sep - Angles[candidate]) < (orbK[candidate] + orbI[candidate]) * factor) {
+                        j = candidate;
+                        break;
+                    }
+                }
+                if (j >= 0) {
                     const double w = sep - Angles[j];
-                    const double orb = (options.orbises[j][classK] + options.orbises[j][classI]) * factor;
-                    if (!(std::fabs(w) < orb))
-                        continue;
+                    const double orb = (orbK[j] + orbI[j]) * factor;
                     code = static_cast<std::uint8_t>(j);
                     if (std::fabs(w) < orb * 0.25)
                         code |= AspectWithinQuarter;
                     else if (std::fabs(w) < orb * 0.75)
                         code |= AspectWithinThreeQuarters;
-                    // Axes, cusps and the derived points count as fixed over the short step.
                     // The nodes stay exactly opposite: their deviations are rounding noise.
-                    const double laterI = bodyI >= 0 ? r.lonLater[bodyI] : lonI;
-                    const double wLater = separationDegrees(r.lonLater[k], laterI) - Angles[j];
+                    const double wLater = separationDegrees(laterK, pointLater[i]) - Angles[j];
                     const bool nodePair = k == BodySouthNode && bodyI == BodyNorthNode;
                     if (!nodePair && ((wLater < 0) != (w < 0) || std::fabs(wLater) < std::fabs(w)))
                         code |= AspectApplying;
                     exact = std::fabs(w) < 1.0 && j != 4 && j != 8 ? 1 : 0;
-                    break;
                 }
             }
 
-            // 7. Parallels; the collation factor does not widen them.
-            const double declI = aspectPointDeclination(r, i);
+            // Parallels; the collation factor does not widen them.
+            const double declI = pointDecl[i];
             const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
             const int row = AspectParallel + kind;
-            const double orb = options.orbises[row][classK] + options.orbises[row][orbClass(i)];
+            const double orb = options.orbises[row][classK] + options.orbises[row][pointClass[i]];
             if (orb > std::fabs(std::fabs(declK) - std::fabs(declI)) * RadToDeg)
                 r.parallelCode[k][i] = static_cast<std::uint8_t>(kind);
         }

@@ -39,9 +39,14 @@ int orbClass(int point);
 // The chart point of body 0..18, and the body at a chart point (-1 for axes, cusps, points).
 int aspectPointOfBody(int body);
 int bodyOfAspectPoint(int point);
+// Whether the pair of body k and chart point i is searched: i is not body k itself nor a body
+// of a higher index (each pair of bodies once, from the body with the higher index).
+inline bool aspectPairSearched(int k, int i) { return bodyOfAspectPoint(i) < k; }
 // Points 31..39 lie opposite points 0, 1, 12, 13..18; -1 for the others.
 int oppositeAspectPoint(int point);
 
+// Whether chart point 0..39 of a computed chart could be computed (bodies and Fortune may not).
+bool aspectPointAvailable(const RadixData& r, int point);
 // Ecliptic longitude and declination (radians) of chart point 0..39 of a computed chart.
 double aspectPointLongitude(const RadixData& r, int point);
 double aspectPointDeclination(const RadixData& r, int point);

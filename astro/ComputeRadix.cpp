@@ -66,7 +66,7 @@ void computeHouses(RadixData& r, const TOptions& options, double armcDeg, double
     r.houseStart = houseStarts(r.cusp, r.houseSystemUsed, options.houseexts);
 }
 
-// Steps 12 and 13: every body at jdET first, then every body a moment later. The library
+// Every body at jdET first, then every body a moment later. The library
 // caches its work per date, so this order costs about half of asking body by body.
 void computeBodies(RadixData& r, const TOptions& options) {
     for (int k = 0; k < BodyCount; ++k) {
@@ -154,13 +154,13 @@ void computePoints(RadixData& r) {
 }  // namespace
 
 void computeRadix(RadixData& r, const TOptions& options) {
-    // 1, 2: time scales. The local pair is refreshed from the UT master.
+    // Time scales. The local pair is refreshed from the UT master.
     r.computed = 1;
     r.moment.universalToLocal();
     r.jdUT = r.moment.julianDayUT();
     r.jdET = r.jdUT + ephemerisDeltaT(r.jdUT);
 
-    // 3: obliquity and nutation.
+    // Obliquity and nutation.
     const EphemerisNutation nut = ephemerisNutation(r.jdET);
     r.obliquity = nut.trueObliquity * DegToRad;
     r.negSinObliquity = -std::sin(r.obliquity);
@@ -168,7 +168,7 @@ void computeRadix(RadixData& r, const TOptions& options) {
     r.nutationLongitude = nut.nutationLongitude * DegToRad;
     r.nutationObliquity = nut.nutationObliquity * DegToRad;
 
-    // 4: local sidereal time in seconds, reduced to one day with a true modulo (West
+    // Local sidereal time in seconds, reduced to one day with a true modulo (West
     // longitudes make it negative), as an angle.
     double seconds = ephemerisSiderealTime(r.jdUT, nut.trueObliquity, nut.nutationLongitude) * 3600.0 +
                      r.moment.longitude.decimal() * 3600.0 / 15.0;
@@ -178,16 +178,15 @@ void computeRadix(RadixData& r, const TOptions& options) {
     const double armcDeg = normalizeDegrees(seconds * 15.0 / 3600.0);
     r.armc = armcDeg * DegToRad;
 
-    // 5, 6
     r.ayanamsa = ephemerisAyanamsa(r.jdET) * DegToRad;
     const double latDeg = r.moment.latitude.decimal();
     r.geoLatitude = latDeg * DegToRad;
     r.tanGeoLatitude = std::tan(r.geoLatitude);
 
-    // 7..11: houses, axes, their equatorial coordinates, cusp signs, house starts.
+    // Houses, axes, their equatorial coordinates, cusp signs, house starts.
     computeHouses(r, options, armcDeg, latDeg, nut.trueObliquity);
 
-    // 12..14: bodies, their equatorial coordinates and motion.
+    // Bodies, their equatorial coordinates and motion.
     computeBodies(r, options);
     for (int k = 0; k < BodyCount; ++k) {
         const EquatorialPosition e =
@@ -197,7 +196,7 @@ void computeRadix(RadixData& r, const TOptions& options) {
     }
     computeMotion(r, options);
 
-    // 15, 16
+    // Semi-arcs of the bodies, then the derived points.
     computeSemiArcs(r);
     computePoints(r);
     for (int p = PointVertex; p < ChartPointCount; ++p) {
@@ -207,7 +206,7 @@ void computeRadix(RadixData& r, const TOptions& options) {
         r.decl[p] = e.decl;
     }
 
-    // 17..19: signs, houses, dignities.
+    // Signs, houses, dignities.
     for (int k = 0; k < BodyCount; ++k) {
         if (!r.available(k)) {
             r.bodySign[k] = r.bodyHouse[k] = r.housePercent[k] = 0;
@@ -221,7 +220,7 @@ void computeRadix(RadixData& r, const TOptions& options) {
     for (int k = 0; k < DignityStateCount; ++k)
         r.dignityState[k] = r.available(k) ? dignityStateOf(options.sign_dignities[k], r.bodySign[k]) : DignityNone;
 
-    // 20, 21
+    // Aspects of the single chart (collation factor 1), then day or night.
     clearAspectTables(r);
     findAspects(r, options, 1.0);
     r.nightChart = r.available(BodySun) && normalizeRadians(r.lon[BodySun] - r.axis[AxisAscendant]) <= Pi;

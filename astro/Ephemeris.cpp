@@ -71,6 +71,22 @@ std::string describeEphemerisStart(const EphemerisStart& start) {
     return {};
 }
 
+const char* describeEphemerisStatus(EphemerisStatus s) {
+    switch (s) {
+    case EphemerisStatus::Ok:
+        return "";
+    case EphemerisStatus::Approximate:
+        return "computed from the library's less precise built-in theory (its ephemeris file is missing)";
+    case EphemerisStatus::NoFile:
+        return "its ephemeris file is missing";
+    case EphemerisStatus::OutOfRange:
+        return "the date lies outside the range of its ephemeris file";
+    case EphemerisStatus::Failed:
+        break;
+    }
+    return "the ephemeris library could not compute it";
+}
+
 double calendarToJulianDay(int year, int month, int day, double hours, bool gregorian) {
     return swe_julday(year, month, day, hours, gregorian ? SE_GREG_CAL : SE_JUL_CAL);
 }

@@ -44,6 +44,10 @@ inline bool isAvailable(EphemerisStatus s) {
     return s == EphemerisStatus::Ok || s == EphemerisStatus::Approximate;
 }
 
+// Why a body is missing or less precise, as an English phrase for logs and the command-line
+// tool ("the date lies outside the range of its ephemeris file"); empty for Ok.
+const char* describeEphemerisStatus(EphemerisStatus s);
+
 // Longitude, latitude, distance (degrees, degrees, AU) and their daily speeds; all zero
 // when the body could not be computed.
 struct EphemerisBody {

@@ -1,11 +1,9 @@
 #pragma once
 // Fixed-width text fields of the stored records: zero-terminated inside the field unless the
-// text fills it. Texts are Windows-1250 bytes. Reading never runs past the field.
+// text fills it. Texts are Windows-1250 bytes.
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstring>
-#include <string>
 #include <string_view>
 
 // The text of a field: up to its first zero byte, or the whole field when it holds none.
@@ -28,20 +26,4 @@ void setFixedText(std::array<char, N>& field, std::string_view text, std::size_t
 template <std::size_t N>
 void terminateFixedText(std::array<char, N>& field) {
     field[N - 1] = '\0';
-}
-
-template <std::size_t N>
-std::string_view textOf(const std::array<char, N>& field) {
-    const void* zero = std::memchr(field.data(), 0, N);
-    return {field.data(), zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field.data()) : N};
-}
-
-// Copies `text` up to its first NUL, cut to N - 1 characters, and fills the rest with zeros.
-template <std::size_t N>
-void setText(std::array<char, N>& field, std::string_view text) {
-    static_assert(N > 0);
-    text = text.substr(0, text.find('\0'));
-    const std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
-    field.fill(0);
-    std::memcpy(field.data(), text.data(), n);
 }

@@ -95,7 +95,7 @@ void SetDefaultOptions(TOptions& o) {
     c.c2_table_fill_cell_dark = {0xD9CBC2, 0xD2C2B7};
     c.c2_table_mark = 0xB2A49B;
 
-    setText(o.compound_path, "[Common_Studio]:Compounds\\Astro\\Astro_3D_Chart.xcomp");
+    setFixedText(o.compound_path, "[Common_Studio]:Compounds\\Astro\\Astro_3D_Chart.xcomp");
     o.dirkeyasgntohoro = true;
     o.secdirs.significators.fill(true);
     o.secdirs.promissors.fill(true);

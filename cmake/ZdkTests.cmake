@@ -6,8 +6,8 @@ function(zdk_add_gtest name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
-  # Two properties rather than one list: gtest_discover_tests splits a list value apart, and
-  # the second variable would silently be lost.
+  # One variable per property: a list value would be split on its way through the discovery
+  # script, and every variable after the first would be lost.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "ZDK_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
                ENVIRONMENT_MODIFICATION "ZDK_PROGRAM_DIR=set:${ZDK_PROGRAM_DIR}")

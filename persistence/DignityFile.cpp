@@ -40,13 +40,13 @@ std::string fillTemplate(std::string_view format, std::initializer_list<std::str
     auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
         if (format[i] == '%' && i + 1 < format.size()) {
-            const char spec = format[i + 1];
-            if (spec == '%') {
+            const char conversion = format[i + 1];
+            if (conversion == '%') {
                 out += '%';
                 ++i;
                 continue;
             }
-            if (spec == 'u' || spec == 's' || spec == 'd') {
+            if (conversion == 'u' || conversion == 's' || conversion == 'd') {
                 if (next != args.end())
                     out += *next++;
                 ++i;
@@ -63,7 +63,7 @@ public:
     Reader(TOptions& o, const StringTable& strings) : m_o(o), m_strings(strings) {}
 
     DignityFileResult read() {
-        std::ifstream in(std::string(textOf(m_o.dignities_file)), std::ios::binary);
+        std::ifstream in(std::string(fixedText(m_o.dignities_file)), std::ios::binary);
         if (!in)
             return m_result;
         std::stringstream buffer;

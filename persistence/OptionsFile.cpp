@@ -323,7 +323,7 @@ private:
 
 void buildDataPaths(TOptions& o, const std::string& programFolder, const StringTable& strings) {
     const std::string data = JoinPath(programFolder, "data");
-    auto set = [&](PathText& field, int id) { setText(field, JoinPath(data, nativeSeparators(strings[id]))); };
+    auto set = [&](PathText& field, int id) { setFixedText(field, JoinPath(data, nativeSeparators(strings[id]))); };
     set(o.times_file, 431);
     set(o.user_times_file, 441);
     set(o.towns_file, 432);
@@ -347,7 +347,7 @@ bool ReadOptions(TOptions& o, const std::string& programFolder, const StringTabl
     // A path that does not fit would later make WriteOptions write to another file.
     if (path.size() >= PathSize || path.find('\0') != std::string::npos)
         return false;
-    const ProfileFile file(path.empty() ? std::string(textOf(o.options_file)) : path);
+    const ProfileFile file(path.empty() ? std::string(fixedText(o.options_file)) : path);
     if (file.getString("main", "description", "", ListBufferSize) != OptionsFileDescription)
         return false;
 
@@ -357,7 +357,7 @@ bool ReadOptions(TOptions& o, const std::string& programFolder, const StringTabl
     visitOptionKeys(o, reader);
     o.print_pages[1] = o.print_pages[2] = o.print_pages[3] = true;
     if (!path.empty())
-        setText(o.options_file, path);
+        setFixedText(o.options_file, path);
     return true;
 }
 
@@ -373,7 +373,7 @@ void fillOptionsFile(ProfileFile& file, const TOptions& o) {
 }  // namespace
 
 bool WriteOptions(const TOptions& o) {
-    const std::string path(textOf(o.options_file));
+    const std::string path(fixedText(o.options_file));
     if (path.empty())
         return false;
     ProfileFile file(path);

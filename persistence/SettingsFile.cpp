@@ -27,7 +27,7 @@ std::string DefaultOptionsFilePath(const std::string& programFolder) {
 }
 
 void SetDefaultOptionsFile(TOptions& o, const std::string& programFolder) {
-    setText(o.options_file, DefaultOptionsFilePath(programFolder));
+    setFixedText(o.options_file, DefaultOptionsFilePath(programFolder));
 }
 
 std::string formatPlacement(const WindowPlacement& p) {
@@ -74,23 +74,23 @@ void ReadSettings(TOptions& o, const std::string& programFolder) {
     if (optionsFile.empty())
         SetDefaultOptionsFile(o, programFolder);
     else
-        setText(o.options_file, optionsFile);
+        setFixedText(o.options_file, optionsFile);
 
     if (file.find(Config, "autosave"))
         o.autosave = file.getString(Config, "autosave", "", 6) == "yes";
 
     const std::string town = file.getString(Config, "default_town", "", TownNameSize - 1);
-    setText(o.default_town, town.empty() ? DefaultTown : town);
+    setFixedText(o.default_town, town.empty() ? DefaultTown : town);
 
     const std::string lastDirectory = file.getString(Config, "last_directory", "", PathSize);
-    setText(o.last_directory, lastDirectory.empty() ? JoinPath(programFolder, "horo") : lastDirectory);
+    setFixedText(o.last_directory, lastDirectory.empty() ? JoinPath(programFolder, "horo") : lastDirectory);
 
     int count = 0;
     for (; count < LastFileCount; ++count) {
         const std::string entry = file.getString(LastFiles, std::to_string(count + 1), "", LastFileSize);
         if (entry.empty())
             break;
-        setText(o.lastfiles[static_cast<std::size_t>(count)], entry);
+        setFixedText(o.lastfiles[static_cast<std::size_t>(count)], entry);
     }
     o.lastfile_count = static_cast<std::int16_t>(count);
 
@@ -101,14 +101,14 @@ void ReadSettings(TOptions& o, const std::string& programFolder) {
 
 bool WriteSettings(const TOptions& o, const std::string& programFolder, bool withLastFiles) {
     ProfileFile file(SettingsFilePath(programFolder));
-    file.writeString(Config, "options", textOf(o.options_file));
+    file.writeString(Config, "options", fixedText(o.options_file));
     file.writeString(Config, "autosave", o.autosave ? "yes" : "no");
-    file.writeString(Config, "default_town", textOf(o.default_town));
-    file.writeString(Config, "last_directory", textOf(o.last_directory));
+    file.writeString(Config, "default_town", fixedText(o.default_town));
+    file.writeString(Config, "last_directory", fixedText(o.last_directory));
     if (withLastFiles) {
         file.deleteSection(LastFiles);
         for (int i = 0; i < lastFileCount(o); ++i)
-            file.writeString(LastFiles, std::to_string(i + 1), textOf(o.lastfiles[static_cast<std::size_t>(i)]));
+            file.writeString(LastFiles, std::to_string(i + 1), fixedText(o.lastfiles[static_cast<std::size_t>(i)]));
     }
     for (int i = 0; i < 3; ++i) {
         const WindowPlacement& p = o.window_placements[static_cast<std::size_t>(i)];
@@ -125,19 +125,19 @@ void AddLastFile(TOptions& o, std::string_view entry) {
     const int count = lastFileCount(o);
     const std::string stored = entry.size() < LastFileSize ? std::string(entry) : std::string(entry.substr(0, LastFileSize - 1));
     for (int i = 0; i < count; ++i)
-        if (textOf(o.lastfiles[static_cast<std::size_t>(i)]) == stored)
+        if (fixedText(o.lastfiles[static_cast<std::size_t>(i)]) == stored)
             return;
     const int kept = count < LastFileCount ? count : LastFileCount - 1;
     for (int i = kept; i > 0; --i)
         o.lastfiles[static_cast<std::size_t>(i)] = o.lastfiles[static_cast<std::size_t>(i - 1)];
-    setText(o.lastfiles[0], stored);
+    setFixedText(o.lastfiles[0], stored);
     o.lastfile_count = static_cast<std::int16_t>(kept + 1);
 }
 
 void RemoveLastFile(TOptions& o, std::string_view entry) {
     const int count = lastFileCount(o);
     for (int i = 0; i < count; ++i) {
-        if (textOf(o.lastfiles[static_cast<std::size_t>(i)]) != entry)
+        if (fixedText(o.lastfiles[static_cast<std::size_t>(i)]) != entry)
             continue;
         for (int j = i; j + 1 < count; ++j)
             o.lastfiles[static_cast<std::size_t>(j)] = o.lastfiles[static_cast<std::size_t>(j + 1)];

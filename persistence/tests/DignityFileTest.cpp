@@ -14,7 +14,7 @@ const std::string Params = "Points;5;5;4;4;3;3;3;3;2;2;1;1;0;0;0\n";
 class DignityFileTest : public ::testing::Test, public ProgramFolderFixture {
 protected:
     DignityFileResult readFile(const std::string& bytes) {
-        setText(o.dignities_file, dir.write("data/zdkdigns.csv", bytes));
+        setFixedText(o.dignities_file, dir.write("data/zdkdigns.csv", bytes));
         return readDignityFile(o, strings);
     }
     TOptions o{};
@@ -101,7 +101,7 @@ TEST_F(DignityFileTest, missingFileOrLines_failWithoutMessage) {
         EXPECT_FALSE(r.ok);
         EXPECT_TRUE(r.message.empty());
     }
-    setText(o.dignities_file, dir.file("data/none.csv"));
+    setFixedText(o.dignities_file, dir.file("data/none.csv"));
     const auto r = readDignityFile(o, strings);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.message.empty());

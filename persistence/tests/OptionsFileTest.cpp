@@ -75,7 +75,7 @@ public:
         }
         if (!text.empty())
             text.back() = 'z';
-        setText(v, text);
+        setFixedText(v, text);
     }
     template <class T, std::size_t N>
     void fill(std::array<T, N>& v, int precision) {
@@ -107,15 +107,15 @@ TEST_F(OptionsFileTest, writeThenRead_reproducesEveryStoredField) {
         SCOPED_TRACE(seed);
         TOptions written{};
         randomize(written, seed);
-        setText(written.secdirs.filter, "kept only in memory");
-        setText(written.options_file, optionsPath());
+        setFixedText(written.secdirs.filter, "kept only in memory");
+        setFixedText(written.options_file, optionsPath());
         ASSERT_TRUE(WriteOptions(written));
 
         TOptions read{};
         ASSERT_TRUE(ReadOptions(read, folder(), strings, optionsPath()));
         expectSameStoredFields(written, read);
-        EXPECT_EQ(textOf(read.secdirs.filter), "");
-        EXPECT_EQ(textOf(read.transits.filter), "");
+        EXPECT_EQ(fixedText(read.secdirs.filter), "");
+        EXPECT_EQ(fixedText(read.transits.filter), "");
         const std::array<bool, PrintPageCount> pages = {false, true, true, true};
         EXPECT_EQ(read.print_pages, pages);
     }
@@ -140,7 +140,7 @@ TEST_F(OptionsFileTest, readOptions_refusesFilesThatAreNotOptionsFiles) {
         TOptions o{};
         SetDefaultOptions(o);
         o.housecalc = 4;
-        setText(o.options_file, "/kept/current.zdo");
+        setFixedText(o.options_file, "/kept/current.zdo");
         const TOptions before = o;
         EXPECT_FALSE(ReadOptions(o, folder(), strings, path));
         EXPECT_EQ(std::memcmp(&o, &before, sizeof o), 0);
@@ -150,13 +150,13 @@ TEST_F(OptionsFileTest, readOptions_refusesFilesThatAreNotOptionsFiles) {
 TEST_F(OptionsFileTest, readOptions_withoutPathReadsTheCurrentFileAndKeepsItsName) {
     writeOptions("current.zdo", "[misc]\r\nhousecalc=5\r\n");
     TOptions o{};
-    setText(o.options_file, optionsPath("current.zdo"));
+    setFixedText(o.options_file, optionsPath("current.zdo"));
     ASSERT_TRUE(ReadOptions(o, folder(), strings));
     EXPECT_EQ(o.housecalc, 5);
-    EXPECT_EQ(textOf(o.options_file), optionsPath("current.zdo"));
-    EXPECT_EQ(textOf(o.dignities_file), folder() + "/data/zdkdigns.csv");
-    EXPECT_EQ(textOf(o.fixed_stars_file), folder() + "/data/ephem/sefstars.txt");
-    EXPECT_EQ(textOf(o.user_towns_file), folder() + "/data/ZDKTOWNS_user.TWD");
+    EXPECT_EQ(fixedText(o.options_file), optionsPath("current.zdo"));
+    EXPECT_EQ(fixedText(o.dignities_file), folder() + "/data/zdkdigns.csv");
+    EXPECT_EQ(fixedText(o.fixed_stars_file), folder() + "/data/ephem/sefstars.txt");
+    EXPECT_EQ(fixedText(o.user_towns_file), folder() + "/data/ZDKTOWNS_user.TWD");
 }
 
 TEST_F(OptionsFileTest, readOptions_aPathTooLongToRememberIsRefused) {
@@ -169,7 +169,7 @@ TEST_F(OptionsFileTest, thirteenthSymbol_travelsThroughTheEmptyKeyName) {
     SetDefaultOptions(o);
     o.symbols.bodies[12] = 3;
     o.symbols.bodies[11] = 1;
-    setText(o.options_file, optionsPath());
+    setFixedText(o.options_file, optionsPath());
     ASSERT_TRUE(WriteOptions(o));
     const std::string text = dir.read("options/test.zdo");
     EXPECT_NE(text.find("snd=1\r\n=3\r\nzodiac=0\r\n"), std::string::npos);
@@ -203,7 +203,7 @@ TEST_F(OptionsFileTest, missingKeys_takeTheDefaultsOfTheFileFormat) {
     EXPECT_EQ(o.colors.aspects[11], 0x800080u);
     EXPECT_EQ(o.colors.aspects[17], 0xFFFF00u);
     EXPECT_EQ(o.colors.c2_table_mark, 0xB2A49Bu);
-    EXPECT_EQ(textOf(o.compound_path), "[Common_Studio]:Compounds\\Astro\\Astro_3D_Chart.xcomp");
+    EXPECT_EQ(fixedText(o.compound_path), "[Common_Studio]:Compounds\\Astro\\Astro_3D_Chart.xcomp");
     EXPECT_TRUE(o.dirkeyasgntohoro);
     EXPECT_EQ(o.secdirs.dispmode, 2);
     EXPECT_EQ(formatMarks(o.secdirs.aspects), "XXXX.XXX.XX.......");
@@ -227,7 +227,7 @@ TEST_F(OptionsFileTest, writeOptions_encodesEachKindOfValueAsTheFormatSays) {
     o.angle_int = -5;
     o.angle_byte = 200;
     o.angle_real = 1.255;
-    setText(o.aximmetry_path, "C:\\Aximmetry\\bin");
+    setFixedText(o.aximmetry_path, "C:\\Aximmetry\\bin");
     const std::string text = OptionsFileText(o);
     const char* lines[] = {
         "[main]\r\ndescription=Zodikeon 4.0 Options File - Revision K\r\n[misc]\r\nnodetype=0\r\n",
@@ -307,7 +307,7 @@ TEST_F(OptionsFileTest, malformedAndOddValues_readSafely) {
              EXPECT_EQ(o.orbises[0][15], 1.0);
          }},
         {"texts are cut to their field", "[directions]\r\nfilter=0123456789012345678901234567890123456789\r\n",
-         [](const TOptions& o) { EXPECT_EQ(textOf(o.directions.filter), "012345678901234567890123456789"); }},
+         [](const TOptions& o) { EXPECT_EQ(fixedText(o.directions.filter), "012345678901234567890123456789"); }},
         {"angle stops at its first missing number", "[directions]\r\nangle=12 x 3.5\r\n",
          [](const TOptions& o) {
              EXPECT_EQ(o.angle_int, 12);
@@ -365,7 +365,7 @@ TEST_F(OptionsFileTest, olderLists_areConverted) {
 TEST_F(OptionsFileTest, writeOptions_failureIsReportedAndLeavesTheOldFile) {
     TOptions o{};
     SetDefaultOptions(o);
-    setText(o.options_file, folder() + "/no such folder/x.zdo");
+    setFixedText(o.options_file, folder() + "/no such folder/x.zdo");
     EXPECT_FALSE(WriteOptions(o));
     o.options_file = {};
     EXPECT_FALSE(WriteOptions(o));
@@ -375,7 +375,7 @@ TEST_F(OptionsFileTest, writeOptions_failureIsReportedAndLeavesTheOldFile) {
     writeOptions(name, "[misc]\r\nhousecalc=6\r\n");
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(dir.file("options"));
-    setText(o.options_file, name);
+    setFixedText(o.options_file, name);
     const bool written = WriteOptions(o);
     std::filesystem::current_path(cwd);
     EXPECT_FALSE(written);
@@ -387,7 +387,7 @@ TEST_F(OptionsFileTest, writeOptions_replacesTheWholeFile) {
     const std::string path = writeOptions("old.zdo", "[mine]\r\nnote=1\r\n[misc]\r\nhousecalc=6\r\n");
     TOptions o{};
     SetDefaultOptions(o);
-    setText(o.options_file, path);
+    setFixedText(o.options_file, path);
     ASSERT_TRUE(WriteOptions(o));
     EXPECT_EQ(dir.read("options/old.zdo"), OptionsFileText(o));
 }

@@ -142,7 +142,7 @@ TEST_F(OptionsFuzzTest, anySettingsFileContent_loadsSafely) {
         ReadSettings(o, folder());
         expectWellFormed(o);
         AddLastFile(o, std::string(2000, 'n'));
-        RemoveLastFile(o, textOf(o.lastfiles[2]));
+        RemoveLastFile(o, fixedText(o.lastfiles[2]));
         expectWellFormed(o);
         EXPECT_TRUE(WriteSettings(o, folder(), round % 3 == 0));
     }
@@ -160,7 +160,7 @@ TEST_F(OptionsFuzzTest, anyDignityFileContent_stopsAtAnErrorOrReadsToTheEnd) {
                 text[rng() % text.size()] = static_cast<char>(rng());
         }
         TOptions o{};
-        setText(o.dignities_file, dir.write("data/zdkdigns.csv", text));
+        setFixedText(o.dignities_file, dir.write("data/zdkdigns.csv", text));
         const DignityFileResult r = readDignityFile(o, strings);
         if (!r.ok && r.line > 0) {
             EXPECT_FALSE(r.message.empty());

@@ -20,14 +20,14 @@ protected:
 
 TEST_F(SettingsFileTest, missingFile_yieldsAllDefaults) {
     TOptions o{};
-    setText(o.options_file, "/old.zdo");
+    setFixedText(o.options_file, "/old.zdo");
     o.autosave = true;
     o.lastfile_count = 3;
     ReadSettings(o, folder());
-    EXPECT_EQ(textOf(o.options_file), folder() + "/options/ZODIKEON.ZDO");
+    EXPECT_EQ(fixedText(o.options_file), folder() + "/options/ZODIKEON.ZDO");
     EXPECT_FALSE(o.autosave);
-    EXPECT_EQ(textOf(o.default_town), "Budapest, Hungary");
-    EXPECT_EQ(textOf(o.last_directory), folder() + "/horo");
+    EXPECT_EQ(fixedText(o.default_town), "Budapest, Hungary");
+    EXPECT_EQ(fixedText(o.last_directory), folder() + "/horo");
     EXPECT_EQ(o.lastfile_count, 0);
     for (const WindowPlacement& p : o.window_placements) {
         EXPECT_EQ(p.length, 44u);
@@ -37,10 +37,10 @@ TEST_F(SettingsFileTest, missingFile_yieldsAllDefaults) {
 
 TEST_F(SettingsFileTest, writeThenRead_reproducesTheSettingsBlock) {
     TOptions o{};
-    setText(o.options_file, "/somewhere/mine.zdo");
+    setFixedText(o.options_file, "/somewhere/mine.zdo");
     o.autosave = true;
-    setText(o.default_town, "Szeged, Hungary");
-    setText(o.last_directory, "/home/astro/charts");
+    setFixedText(o.default_town, "Szeged, Hungary");
+    setFixedText(o.last_directory, "/home/astro/charts");
     AddLastFile(o, "Older,  Radix;   /c/older.hor");
     AddLastFile(o, "Newer,  Radix;   /c/newer.hor");
     o.window_placements[0] = {44, 2, 3, -1, -2, 10, 20, 100, 200, 900, 700};
@@ -48,13 +48,13 @@ TEST_F(SettingsFileTest, writeThenRead_reproducesTheSettingsBlock) {
     ASSERT_TRUE(WriteSettings(o, folder(), true));
 
     const TOptions r = read();
-    EXPECT_EQ(textOf(r.options_file), "/somewhere/mine.zdo");
+    EXPECT_EQ(fixedText(r.options_file), "/somewhere/mine.zdo");
     EXPECT_TRUE(r.autosave);
-    EXPECT_EQ(textOf(r.default_town), "Szeged, Hungary");
-    EXPECT_EQ(textOf(r.last_directory), "/home/astro/charts");
+    EXPECT_EQ(fixedText(r.default_town), "Szeged, Hungary");
+    EXPECT_EQ(fixedText(r.last_directory), "/home/astro/charts");
     ASSERT_EQ(r.lastfile_count, 2);
-    EXPECT_EQ(textOf(r.lastfiles[0]), "Newer,  Radix;   /c/newer.hor");
-    EXPECT_EQ(textOf(r.lastfiles[1]), "Older,  Radix;   /c/older.hor");
+    EXPECT_EQ(fixedText(r.lastfiles[0]), "Newer,  Radix;   /c/newer.hor");
+    EXPECT_EQ(fixedText(r.lastfiles[1]), "Older,  Radix;   /c/older.hor");
     const WindowPlacement& p = r.window_placements[0];
     EXPECT_EQ(p.flags, 2u);
     EXPECT_EQ(p.showCmd, 3u);
@@ -77,13 +77,13 @@ TEST_F(SettingsFileTest, edgeCasesOfReading) {
         {"autosave with a capital Y is off", "[config]\r\nautosave=Yes\r\n",
          [](const TOptions& o) { EXPECT_FALSE(o.autosave); }},
         {"empty options key gives the default path", "[config]\r\noptions=\r\n",
-         [this](const TOptions& o) { EXPECT_EQ(textOf(o.options_file), folder() + "/options/ZODIKEON.ZDO"); }},
+         [this](const TOptions& o) { EXPECT_EQ(fixedText(o.options_file), folder() + "/options/ZODIKEON.ZDO"); }},
         {"default town is cut to 29 characters", "[config]\r\ndefault_town=Hódmezővásárhely-Kutasipuszta, Hungary\r\n",
-         [](const TOptions& o) { EXPECT_EQ(textOf(o.default_town).size(), 29u); }},
+         [](const TOptions& o) { EXPECT_EQ(fixedText(o.default_town).size(), 29u); }},
         {"recent files stop at the first gap", "[lastfiles]\r\n1=a\r\n2=b\r\n4=d\r\n",
          [](const TOptions& o) {
              EXPECT_EQ(o.lastfile_count, 2);
-             EXPECT_EQ(textOf(o.lastfiles[1]), "b");
+             EXPECT_EQ(fixedText(o.lastfiles[1]), "b");
          }},
         {"no more than five recent files", "[lastfiles]\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n5=e\r\n6=f\r\n",
          [](const TOptions& o) { EXPECT_EQ(o.lastfile_count, 5); }},
@@ -129,19 +129,19 @@ TEST(LastFiles, addAndRemove) {
         AddLastFile(o, entry);
     AddLastFile(o, "3");  // already there: nothing moves
     EXPECT_EQ(o.lastfile_count, 5);
-    EXPECT_EQ(textOf(o.lastfiles[0]), "5");
+    EXPECT_EQ(fixedText(o.lastfiles[0]), "5");
     AddLastFile(o, "6");  // the oldest drops out
     EXPECT_EQ(o.lastfile_count, 5);
-    EXPECT_EQ(textOf(o.lastfiles[0]), "6");
-    EXPECT_EQ(textOf(o.lastfiles[4]), "2");
+    EXPECT_EQ(fixedText(o.lastfiles[0]), "6");
+    EXPECT_EQ(fixedText(o.lastfiles[4]), "2");
     RemoveLastFile(o, "4");
     RemoveLastFile(o, "not there");
     ASSERT_EQ(o.lastfile_count, 4);
-    EXPECT_EQ(textOf(o.lastfiles[0]), "6");
-    EXPECT_EQ(textOf(o.lastfiles[1]), "5");
-    EXPECT_EQ(textOf(o.lastfiles[2]), "3");
-    EXPECT_EQ(textOf(o.lastfiles[3]), "2");
-    EXPECT_EQ(textOf(o.lastfiles[4]), "");
+    EXPECT_EQ(fixedText(o.lastfiles[0]), "6");
+    EXPECT_EQ(fixedText(o.lastfiles[1]), "5");
+    EXPECT_EQ(fixedText(o.lastfiles[2]), "3");
+    EXPECT_EQ(fixedText(o.lastfiles[3]), "2");
+    EXPECT_EQ(fixedText(o.lastfiles[4]), "");
     AddLastFile(o, "");  // an empty entry would end the list on the next start
     EXPECT_EQ(o.lastfile_count, 4);
 }

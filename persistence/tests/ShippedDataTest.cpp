@@ -41,7 +41,7 @@ TEST_F(ShippedOptionsTest, loadsAtStartUpWithoutAnyMessage) {
     const OptionsLoadResult r = LoadStartupOptions(o, folder(), strings);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.dignityMessage, "");
-    EXPECT_EQ(textOf(o.options_file), folder() + "/options/ZODIKEON.ZDO");
+    EXPECT_EQ(fixedText(o.options_file), folder() + "/options/ZODIKEON.ZDO");
 
     // What a chart shows on first start: planets, nodes, Lilith, axes, houses and aspects.
     const TDisplayOptions& d = o.display;
@@ -141,7 +141,7 @@ TEST_F(ShippedOptionsTest, startUpFallsBackToTheDefaultFileOnce) {
     TOptions o{};
     OptionsLoadResult r = LoadStartupOptions(o, folder(), strings);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(textOf(o.options_file), folder() + "/options/ZODIKEON.ZDO");
+    EXPECT_EQ(fixedText(o.options_file), folder() + "/options/ZODIKEON.ZDO");
 
     std::filesystem::remove(dir.file("options/ZODIKEON.ZDO"));
     r = LoadStartupOptions(o, folder(), strings);

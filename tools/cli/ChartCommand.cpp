@@ -1,42 +1,132 @@
 // zodikeon-cli chart: a chart from birth data or from a horoscope file, as text or JSON.
+#include <cctype>
 #include <iostream>
+#include <memory>
 
 #include "AppState.h"
 #include "BirthOptions.h"
 #include "BirthText.h"
 #include "ChartJson.h"
+#include "ChartListing.h"
 #include "CliCommands.h"
+#include "ChartDirectionOptions.h"
 #include "CodePage.h"
+#include "ComputeRadix.h"
+#include "ComputedJson.h"
 #include "FixedText.h"
 #include "HoroscopeFile.h"
+#include "Houses.h"
+#include "OptionsLoader.h"
 
 namespace {
 
 constexpr int FileNotFoundOrCorruptId = 872;
 
 const char* const ChartUsage =
-    "Usage: zodikeon-cli chart [--json] --file PATH.hor\n"
-    "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"
+    "       zodikeon-cli chart [--json|--text] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
-    "              [--name TEXT] [--type TEXT] [--sex male|female]\n\n"
+    "              [--name TEXT] [--type TEXT] [--sex male|female]\n"
+    "       with, for either form: [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n\n"
     "The birth data are the local clock time as entered: --clock zone (the default) needs --zone\n"
     "(+ East, - West of Greenwich), lmt is the local mean time of --lon. The year is astronomical\n"
     "(0 is 1 BC, -99 is 100 BC); --lon and --lat are signed decimal degrees, East and North positive.\n"
-    "--json prints one JSON object with the fields of the chart; otherwise a short text.\n";
+    "--json prints one JSON object with the fields of the chart, computed part included (angles in\n"
+    "degrees, speeds in degrees per day); --text lists positions, houses and aspects; otherwise a\n"
+    "short text of the birth data.\n"
+    "The chart is computed with the options file --options, by default the program's current one;\n"
+    "--house (0 Zodikeon, 1 Regiomontanus, 2 Campanus, 3 Page-Polich, 4 Koch, 5 Alcabitius,\n"
+    "6 Porphyrius, 7 Indian, 8 Equal, 9 Vehlow, by number or name) and --node override its house\n"
+    "system and node type. Bodies the ephemeris cannot compute for the date are reported on\n"
+    "standard error and are null in the JSON (their indices in \"unavailable\").\n";
+
+const char* const HouseSystemNames[HouseSystemCount] = {
+    "zodikeon", "regiomontanus", "campanus", "page-polich", "koch",
+    "alcabitius", "porphyrius", "indian", "equal", "vehlow",
+};
+
+// A house system by number or name (any letter case); -1 when not understood.
+int houseSystemOf(std::string value) {
+    for (char& c : value)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9')
+        return value[0] - '0';
+    for (int i = 0; i < HouseSystemCount; ++i)
+        if (value == HouseSystemNames[i])
+            return i;
+    return -1;
+}
+
+// Parses --house and --node; -1 where not given. Returns a usage exit code on bad values.
+int overridesFromArgs(const CliArgs& args, int& house, int& node) {
+    house = node = -1;
+    if (const auto h = args.value("house")) {
+        house = houseSystemOf(*h);
+        if (house < 0)
+            return cliError(CliUsage, "--house must be a number from 0 to 9 or a house system's name, not '" + *h + "'");
+    }
+    if (const auto n = args.value("node")) {
+        if (*n != "mean" && *n != "true")
+            return cliError(CliUsage, "--node must be mean or true, not '" + *n + "'");
+        node = *n == "true" ? 1 : 0;
+    }
+    return CliOk;
+}
+
+// The options the chart is computed with, as the program would have them.
+int loadOptions(const AppState& state, const CliArgs& args, TOptions& options) {
+    int house = -1, node = -1;
+    if (const int code = overridesFromArgs(args, house, node))
+        return code;
+    const OptionsLoadResult r =
+        loadChartOptions(state.ProgramFolder, state.Strings, args.value("options").value_or(""), house, node, options);
+    if (!r.dignityMessage.empty())
+        std::cerr << "zodikeon-cli: warning: " << cp1250ToUtf8(r.dignityMessage) << "\n";
+    if (!r.ok) {
+        const auto path = args.value("options");
+        return cliError(CliFailure, (path ? *path + ": " : std::string()) + cp1250ToUtf8(r.error));
+    }
+    return CliOk;
+}
 
 // Loads the chart named by the options: a horoscope file, or the birth data.
-int loadChart(const AppState& state, const CliArgs& args, RadixData& radix, ChartBlocks& blocks) {
+int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
+              ChartBlocks& blocks) {
     const auto file = args.value("file");
     if (!file)
         return radixFromOptions(args, state.Strings, radix);
     if (hasBirthData(args))
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
-    // The direction settings of the default options for a file without its own.
-    if (ReadHoroscopeFile(*file, state.Strings, ChartDirectionSettings{}, radix, blocks) != HoroscopeRead::Ok)
+    // A file without direction settings of its own takes those of the options.
+    if (ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks) != HoroscopeRead::Ok)
         return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
     // The UT pair is the master copy; the local pair is shown as it follows from it.
     radix.moment.universalToLocal();
     return CliOk;
+}
+
+// Which options the chart is computed with.
+Json optionsJson(const TOptions& o) {
+    return Json::object()
+        .set("file", std::string(fixedText(o.options_file)))
+        .set("housecalc", static_cast<int>(o.housecalc))
+        .set("nodetype", static_cast<int>(o.nodetype));
+}
+
+// Computes the chart, telling on standard error what could not be done as asked.
+void computeChart(const AppState& state, const TOptions& options, RadixData& radix) {
+    computeRadix(radix, options);
+    if (radix.houseSystemUsed != options.housecalc && options.housecalc < HouseSystemCount)
+        cliError(CliOk, "warning: " + cp1250ToUtf8(state.Strings[houseSystemNameId(options.housecalc)]) +
+                            " houses cannot be computed at this latitude; " +
+                            cp1250ToUtf8(state.Strings[houseSystemNameId(radix.houseSystemUsed)]) + " houses are used");
+    std::string missing;
+    for (int i : unavailableBodies(radix)) {
+        const std::string name = cp1250ToUtf8(state.Strings[chartPointNameId(i)]);
+        missing += (missing.empty() ? "" : "; ") + name + " (" + describeEphemerisStatus(radix.bodyStatus[i]) + ")";
+    }
+    if (!missing.empty())
+        cliError(CliOk, "warning: not computed for this date: " + missing);
 }
 
 void printText(const AppState& state, const RadixData& radix) {
@@ -54,8 +144,8 @@ void printText(const AppState& state, const RadixData& radix) {
 
 int runChart(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang"});
-    CliArgs args(valued, {"json", "help"});
+    valued.insert({"file", "lang", "options", "house", "node"});
+    CliArgs args(valued, {"json", "text", "help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
     if (args.has("help")) {
@@ -64,17 +154,33 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     }
     if (!args.positional().empty())
         return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
+    if (args.has("json") && args.has("text"))
+        return cliError(CliUsage, "--json and --text cannot be combined");
     if (const int code = applyLanguageOption(state, args))
+        return code;
+
+    const auto options = std::make_unique<TOptions>();
+    if (const int code = loadOptions(state, args, *options))
         return code;
 
     RadixData radix{};
     ChartBlocks blocks{};
-    if (const int code = loadChart(state, args, radix, blocks))
+    if (const int code = loadChart(state, args, *options, radix, blocks))
         return code;
 
-    if (args.has("json"))
-        std::cout << personalJson(radix, blocks.lifeEvents, state.Strings).dump() << "\n";
-    else
+    if (!args.has("json") && !args.has("text")) {
         printText(state, radix);
+        return CliOk;
+    }
+    computeChart(state, *options, radix);
+    if (args.has("json")) {
+        Json json = personalJson(radix, blocks.lifeEvents, state.Strings);
+        json.set("options", optionsJson(*options));
+        addComputedJson(json, radix);
+        std::cout << json.dump() << "\n";
+    } else {
+        printText(state, radix);
+        printChartListing(std::cout, radix, *options, state.Strings);
+    }
     return CliOk;
 }

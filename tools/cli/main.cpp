@@ -5,6 +5,7 @@
 
 #include "AppState.h"
 #include "CliCommands.h"
+#include "Ephemeris.h"
 
 namespace {
 
@@ -64,8 +65,15 @@ int main(int argc, char** argv) {
         printHelp(state);
         return CliOk;
     }
-    for (const CliCommand& c : cliCommands())
-        if (command == c.name)
-            return c.run(state, argc, argv, i + 1);
+    for (const CliCommand& c : cliCommands()) {
+        if (command != c.name)
+            continue;
+        // The ephemeris folder is handed over once, as the program does at start-up; without
+        // files the charts are less precise and lack the minor bodies, which the user must know.
+        const EphemerisStart ephemeris = startEphemeris(state.EphemerisPath);
+        if (ephemeris.state != EphemerisFolder::Ready)
+            cliError(CliOk, "warning: " + describeEphemerisStart(ephemeris));
+        return c.run(state, argc, argv, i + 1);
+    }
     return cliError(CliUsage, "unknown command '" + command + "' (see --help)");
 }
