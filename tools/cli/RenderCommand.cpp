@@ -29,12 +29,14 @@ constexpr long long MaxDrawingPixels = 1LL << 28;
 
 const char* const RenderUsage =
     "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
-    "              [--zoom FACTOR] [--options PATH.zdo] (--file PATH.hor | BIRTH DATA)\n\n"
+    "              [--zoom FACTOR] [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n"
+    "              (--file PATH.hor | BIRTH DATA)\n\n"
     "VIEW is wheel, positions, signs, aspects, details or combined. The format follows the extension\n"
     "of FILE: .png, .svg (vector, text kept as text) or .pdf (vector). The size defaults to 1200 by 900\n"
     "pixels, the smoothing to the option 'antialias' (PNG only; tables are never smoothed), the zoom\n"
     "to 1 (0.2 to 10, as the chart window's mouse wheel zooms).\n"
-    "The birth data options are those of 'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
+    "The chart options (birth data, --file, --options, --house, --node) are those of\n"
+    "'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
 
 enum class Format { Png, Svg, Pdf };
 
@@ -111,9 +113,11 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 
 }  // namespace
 
+int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
+
 int runRender(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options", "zoom"});
+    valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options", "zoom", "house", "node"});
     CliArgs args(valued, {"help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
@@ -156,10 +160,8 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     }
 
     TOptions options{};
-    const OptionsLoadResult loaded =
-        loadChartOptions(state.ProgramFolder, state.Strings, args.value("options").value_or(""), -1, -1, options);
-    if (!loaded.ok)
-        return cliError(CliFailure, cp1250ToUtf8(loaded.error));
+    if (const int code = loadChartOptionsFromArgs(state, args, options))
+        return code;
 
     RadixData radix{};
     if (const auto file = args.value("file")) {
