@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 
+#include "ChartFonts.h"
 #include "Ephemeris.h"
 #include "OptionsLoader.h"
 #include "QtText.h"
@@ -40,6 +41,7 @@ void TAstroApp::applyLanguage(std::uint16_t languageId) {
 
 bool TAstroApp::start(const QString& programFolder) {
     setOverrideCursor(Qt::WaitCursor);
+    loadChartFonts();
     applyLanguage(storedLanguage());
     SetProgramFolder(m_state, programFolder.toStdString());
     m_ephemeris = startEphemeris(m_state.EphemerisPath);

@@ -73,8 +73,10 @@ int overridesFromArgs(const CliArgs& args, int& house, int& node) {
     return CliOk;
 }
 
-// The options the chart is computed with, as the program would have them.
-int loadOptions(const AppState& state, const CliArgs& args, TOptions& options) {
+}  // namespace
+
+// The options the chart is computed with, as the program would have them (shared with render).
+int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options) {
     int house = -1, node = -1;
     if (const int code = overridesFromArgs(args, house, node))
         return code;
@@ -88,6 +90,8 @@ int loadOptions(const AppState& state, const CliArgs& args, TOptions& options) {
     }
     return CliOk;
 }
+
+namespace {
 
 // Loads the chart named by the options: a horoscope file, or the birth data.
 int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
@@ -160,7 +164,7 @@ int runChart(AppState& state, int argc, char** argv, int first) {
         return code;
 
     const auto options = std::make_unique<TOptions>();
-    if (const int code = loadOptions(state, args, *options))
+    if (const int code = loadChartOptionsFromArgs(state, args, *options))
         return code;
 
     RadixData radix{};

@@ -1,0 +1,84 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "BirthData.h"
+#include "ChartFonts.h"
+#include "ChartView.h"
+#include "ComputeRadix.h"
+#include "Ephemeris.h"
+#include "ShippedData.h"
+
+namespace {
+
+// A Qt application for painting text, created once for the whole run, without a display.
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "zodikeon_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        auto* a = new QGuiApplication(argc, argv);
+        loadChartFonts();
+        return a;
+    }();
+    (void)app;
+}
+
+struct Fixture {
+    TOptions options{};
+    RadixData chart{};
+    std::vector<PositionRow> rows;
+    Fixture() {
+        ensureApplication();
+        SetShippedOptions(options);
+        startEphemeris(ZDK_EPHEMERIS_DIR);
+        // Budapest, 1 July 1980, 12:00 zone time +2.
+        chart.moment = BirthMoment(CalDate(1980, 7, 1, true), ClockTime{12, 0, 0.0}, GeoAngle::fromDecimal(19.0402),
+                                   GeoAngle::fromDecimal(47.4979), TimeZone, 2, 0, false);
+        chart.moment.localToUniversal();
+        computeRadix(chart, options);
+        buildPositionRows(chart, options, rows);
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+}  // namespace
+
+// A full repaint of the wheel in a 1280 x 1024 window at smoothing 1, 2 and 4: drawing into
+// the (large) image, and averaging it down.
+static void BM_PaintWheel(benchmark::State& state) {
+    Fixture& f = fixture();
+    const int smoothing = static_cast<int>(state.range(0));
+    QImage screen(1280, 1024, QImage::Format_RGB32);
+    ChartViewRenderer renderer;
+    ViewRequest request;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderer.render(screen, smoothing, f.chart, f.options, request));
+}
+BENCHMARK(BM_PaintWheel)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// A repaint of each table view (buffered, as tables are never smoothed).
+static void BM_PaintTable(benchmark::State& state) {
+    Fixture& f = fixture();
+    QImage screen(1280, 1024, QImage::Format_RGB32);
+    ChartViewRenderer renderer;
+    ViewRequest request = viewRequestFor(static_cast<ChartView>(state.range(0)));
+    request.rows = &f.rows;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderer.render(screen, 1, f.chart, f.options, request));
+}
+BENCHMARK(BM_PaintTable)
+    ->ArgName("view")
+    ->Arg(int(ChartView::Positions))
+    ->Arg(int(ChartView::SignsHouses))
+    ->Arg(int(ChartView::Aspects))
+    ->Arg(int(ChartView::AspectDetails))
+    ->Arg(int(ChartView::Combined))
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,16 @@
+#pragma once
+// Colours of the options (0x00BBGGRR) on their way to the painter.
+#include <QColor>
+
+#include "Options.h"
+
+inline QColor toQColor(ColorRef c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+// Softens the saturated palette colours for the wheel's style: on paper and on the style-2
+// (light) background bright colours are darkened; on the legacy background they are toned down.
+ColorRef adaptChartColour(ColorRef c, const TOptions& options);
+// The same rule for the tables, by `table_style`.
+ColorRef adaptTableColour(ColorRef c, const TOptions& options);
+
+// base + (c - base) * f per channel, truncated: an aspect line faded toward its background.
+ColorRef blendColour(ColorRef base, ColorRef c, double f);

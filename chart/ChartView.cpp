@@ -1,0 +1,222 @@
+#include "ChartView.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <cstring>
+#include <emmintrin.h>
+
+#include "ChartColours.h"
+#include "ChartTables.h"
+#include "DrawState.h"
+#include "DrawPrimitives.h"
+#include "RadixWheel.h"
+
+namespace {
+
+// The options as the black display option draws them: every colour black on white. The
+// filled styles are drawn as the legacy ones then, since their fills would turn black too.
+TOptions blackOnWhite(const TOptions& options) {
+    TOptions o = options;
+    static_assert(sizeof(TColorOptions) % sizeof(ColorRef) == 0);
+    std::memset(static_cast<void*>(&o.colors), 0, sizeof o.colors);
+    o.colors.background = 0xFFFFFF;
+    o.display.chart_style = 1;
+    o.display.table_style = 1;
+    return o;
+}
+
+// The background; `hole` (device pixels, radius 0 for none) is an area that an opaque disc
+// painted later covers, so the background leaves it out.
+void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o, QPointF holeCentre, double holeRadius) {
+    const QRect all(QPoint(0, 0), size);
+    QPainterPath area;
+    area.addRect(all);
+    if (holeRadius > 0)
+        area.addEllipse(holeCentre, holeRadius, holeRadius);
+    if (o.display.black) {
+        p.fillPath(area, Qt::white);
+        return;
+    }
+    const bool gradient = wheel ? o.display.chart_style == 2 : o.display.table_style == 2;
+    if (!gradient) {
+        p.fillPath(area, toQColor(o.colors.background));
+        return;
+    }
+    const ColorRef top = wheel ? o.colors.c2_fill_back[0] : o.colors.c2_table_fill_back[0];
+    const ColorRef bottom = wheel ? o.colors.c2_fill_back[1] : o.colors.c2_table_fill_back[1];
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, toQColor(top));
+    g.setColorAt(1, toQColor(bottom));
+    p.fillPath(area, g);
+}
+
+}  // namespace
+
+ViewRequest viewRequestFor(ChartView view) {
+    ViewRequest request;
+    request.view = view;
+    request.offsetX = request.offsetY = view == ChartView::Wheel ? 0 : 20;
+    return request;
+}
+
+int viewSmoothingFactor(ChartView view, const TOptions& o) {
+    const int a = o.display.antialias;
+    if (view != ChartView::Wheel)
+        return a > 0 ? 1 : 0;
+    return a == 2 || a == 4 ? a : a == 1 ? 1 : 0;
+}
+
+ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData& chart, const TOptions& options,
+                            const ViewRequest& request) {
+    ViewGeometry g;
+    if (size.isEmpty())
+        return g;
+    const int f = std::max(1, factor);
+    const bool wheel = request.view == ChartView::Wheel;
+    p.save();
+    p.resetTransform();
+    const TOptions black = options.display.black ? blackOnWhite(options) : TOptions{};
+    const TOptions& o = options.display.black ? black : options;
+    const double k = request.dpi / 254.0;  // 0.1 mm per logical unit
+    if (wheel) {
+        const double deviceX = size.width() / 2.0 + f * request.offsetX, deviceY = size.height() / 2.0 + f * request.offsetY;
+        g.wheelX = static_cast<int>(deviceX / k);
+        g.wheelY = static_cast<int>(-deviceY / k);
+        const double h = std::min(size.width() / 2.0, size.height() / 2.0) / k;
+        g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * request.zoom) * 0.99);
+        // The filled style covers the wheel's middle with an opaque disc: no background there.
+        double hole = 0;
+        if (o.display.chart_style == 2 && printingLevel == 0 && g.wheelRadius > 0)
+            hole = static_cast<int>(g.wheelRadius * (o.display.projasps ? 0.91 : 0.87)) * k - 3;
+        paintBackground(p, size, true, o, QPointF(g.wheelX * k, -g.wheelY * k), hole);
+        p.setTransform(QTransform(k, 0, 0, -k, 0, 0));
+        drawRadixWheel(p, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
+    } else {
+        paintBackground(p, size, false, o, {}, 0);
+        // 0.1 mm, y up from the panned origin.
+        p.setTransform(QTransform(k, 0, 0, -k, f * request.offsetX, f * request.offsetY));
+        const double scale = o.display.tablesize * 0.38 * request.zoom * f;
+        g.tableScale = scale;
+        static const StringTable english = [] {
+            StringTable t;
+            t.load(LanguageEnglish);
+            return t;
+        }();
+        const StringTable& strings = request.strings ? *request.strings : english;
+        switch (request.view) {
+        case ChartView::Positions: {
+            std::vector<PositionRow> built;
+            if (!request.rows)
+                buildPositionRows(chart, o, built);
+            drawPositionTable(p, chart, request.rows ? *request.rows : built, scale, o, strings);
+            break;
+        }
+        case ChartView::SignsHouses:
+            drawSignHouseTables(p, chart, scale, o, strings);
+            break;
+        case ChartView::Aspects: {
+            const int low = drawAspectGrid(p, chart, scale, o, false);
+            if (request.parallels)
+                drawAspectGrid(p, chart, scale, o, true, low - static_cast<int>(100 * scale));
+            break;
+        }
+        case ChartView::AspectDetails:
+            drawAspectDetails(p, chart, scale, o);
+            break;
+        case ChartView::Combined:
+            drawCombinedTable(p, chart, scale, o, strings);
+            break;
+        case ChartView::Wheel:
+            break;
+        }
+    }
+    p.restore();
+    return g;
+}
+
+ViewGeometry ChartViewRenderer::render(QImage& screen, int factor, const RadixData& chart, const TOptions& options,
+                                       const ViewRequest& request) {
+    if (screen.format() != QImage::Format_RGB32 && !screen.isNull())
+        screen = QImage(screen.size(), QImage::Format_RGB32);
+    if (screen.isNull())
+        return {};
+    if (factor <= 1) {
+        releaseLarge();
+        QPainter p(&screen);
+        return paintChartView(p, screen.size(), factor, chart, options, request);
+    }
+    const QSize large = screen.size() * factor;
+    if (m_large.size() != large)
+        m_large = QImage(large, QImage::Format_RGB32);
+    ViewGeometry g;
+    {
+        QPainter p(&m_large);
+        g = paintChartView(p, large, factor, chart, options, request);
+    }
+    averageBlocks(m_large, screen, factor);
+    return g;
+}
+
+namespace {
+
+// Sums each block's bytes in 16-bit lanes (at most sixteen bytes of 255 each), four pixels
+// of a source row at a time.
+template <int F>
+void averageBlocksOf(const QImage& large, QImage& small) {
+    constexpr int Shift = F == 4 ? 4 : 2;
+    const int w = small.width(), h = small.height();
+    const __m128i zero = _mm_setzero_si128();
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* rows[F];
+        for (int dy = 0; dy < F; ++dy)
+            rows[dy] = reinterpret_cast<const std::uint32_t*>(large.constScanLine(y * F + dy));
+        auto* dst = reinterpret_cast<std::uint32_t*>(small.scanLine(y));
+        int x = 0;
+        if constexpr (F == 2) {
+            // Two output pixels from a 4 x 2 block of source pixels.
+            for (; x + 2 <= w; x += 2) {
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[0] + x * 2));
+                const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[1] + x * 2));
+                __m128i lo = _mm_add_epi16(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero));
+                __m128i hi = _mm_add_epi16(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero));
+                // lo holds source pixels 0 and 1 of the pair, hi pixels 2 and 3.
+                lo = _mm_add_epi16(lo, _mm_srli_si128(lo, 8));
+                hi = _mm_add_epi16(hi, _mm_srli_si128(hi, 8));
+                const __m128i sum = _mm_unpacklo_epi64(lo, hi);
+                const __m128i avg = _mm_srli_epi16(sum, Shift);
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + x), _mm_packus_epi16(avg, avg));
+            }
+        } else {
+            // One output pixel from a 4 x 4 block.
+            for (; x < w; ++x) {
+                __m128i acc = zero;
+                for (int dy = 0; dy < F; ++dy) {
+                    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[dy] + x * 4));
+                    acc = _mm_add_epi16(acc, _mm_add_epi16(_mm_unpacklo_epi8(a, zero), _mm_unpackhi_epi8(a, zero)));
+                }
+                acc = _mm_add_epi16(acc, _mm_srli_si128(acc, 8));
+                const __m128i avg = _mm_srli_epi16(acc, Shift);
+                dst[x] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(avg, avg)));
+            }
+        }
+        for (; x < w; ++x) {
+            std::uint32_t rb = 0, ag = 0;
+            for (int dy = 0; dy < F; ++dy)
+                for (int dx = 0; dx < F; ++dx) {
+                    const std::uint32_t px = rows[dy][x * F + dx];
+                    rb += px & 0x00FF00FFu;
+                    ag += (px >> 8) & 0x00FF00FFu;
+                }
+            dst[x] = ((rb >> Shift) & 0x00FF00FFu) | (((ag >> Shift) & 0x00FF00FFu) << 8);
+        }
+    }
+}
+
+}  // namespace
+
+void averageBlocks(const QImage& large, QImage& small, int f) {
+    if (f == 4)
+        averageBlocksOf<4>(large, small);
+    else
+        averageBlocksOf<2>(large, small);
+}

@@ -1,0 +1,159 @@
+#include "DrawPrimitives.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <cmath>
+
+#include "AngleFormats.h"
+#include "ChartFonts.h"
+#include "ChartColours.h"
+#include "DrawState.h"
+#include "GlyphCodes.h"
+#include "QuarterDegrees.h"
+
+namespace {
+
+// Draws `text` with its line box centred on the logical point `centre`, upright: the y-up
+// world transform is replaced by its translation and absolute scale for the call.
+void drawUprightCentred(QPainter& p, QPointF centre, const QString& text, const QFontMetricsF& metrics, double width) {
+    const QTransform saved = p.worldTransform();
+    const QPointF at = saved.map(centre);
+    const double sx = std::hypot(saved.m11(), saved.m12());
+    const double sy = std::hypot(saved.m21(), saved.m22());
+    p.setWorldTransform(QTransform(sx, 0, 0, sy, at.x(), at.y()));
+    const QPointF baseline(-width / 2, (metrics.ascent() - metrics.descent()) / 2);
+    // A vector file cannot rely on the reader having the program's symbol font: its glyphs
+    // travel as outlines there, every other text stays text.
+    if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG &&
+        p.font().family() == QLatin1String(SymbolFontFamily)) {
+        QPainterPath path;
+        path.addText(baseline, p.font(), text);
+        p.fillPath(path, p.pen().color());
+    } else {
+        p.drawText(baseline, text);
+    }
+    p.setWorldTransform(saved);
+}
+
+bool uprightIsMetric(const QPainter& p) { return p.worldTransform().m22() < 0; }
+
+}  // namespace
+
+QPen plainPen(ColorRef colour, int width) {
+    QPen pen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return pen;
+}
+
+QPen flatPen(ColorRef colour, int width) { return QPen(toQColor(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin); }
+
+void radialLine(QPainter& p, int cx, int cy, int angle, int r1, int r2) {
+    const WheelPoint a = wheelPoint(cx, cy, angle, r1, mirrorSign);
+    const WheelPoint b = wheelPoint(cx, cy, angle, r2, mirrorSign);
+    p.drawLine(a.x, a.y, b.x, b.y);
+}
+
+void drawCentredText(QPainter& p, int x, int y, const QString& text, const TOptions& options, const Box* box) {
+    const QFontMetricsF metrics(p.font());
+    const double height = metrics.ascent() + metrics.descent();
+    QPointF centre = box ? QPointF((box->left + box->right) / 2.0, (box->top + box->bottom) / 2.0) : QPointF(x, y);
+    // Some Windows-compatible runtimes placed boxed text one font height too low in the metric
+    // mode; the option moves every box up by that much to compensate on such systems.
+    if (options.display.wine_workaround && uprightIsMetric(p))
+        centre.ry() += height;
+    const double width = metrics.horizontalAdvance(text);
+    if (haloColour != 0) {
+        const QPen pen = p.pen();
+        const QBrush brush = p.brush();
+        p.setPen(Qt::NoPen);
+        p.setBrush(toQColor(haloColour));
+        p.drawEllipse(centre, width / 2 + 1, height / 2 + 1);
+        p.setBrush(brush);
+        p.setPen(pen);
+    }
+    drawUprightCentred(p, centre, text, metrics, width);
+}
+
+ColorRef dignityColour(int body, const std::uint8_t* dignityStates, int colourMode, const TOptions& options) {
+    const ColorRef c = body <= 10 && dignityStates ? options.colors.dignities[std::min<std::size_t>(dignityStates[body], 6)]
+                                                   : options.colors.deftext;
+    return colourMode == ColourChart ? adaptChartColour(c, options) : adaptTableColour(c, options);
+}
+
+void drawBodyGlyph(QPainter& p, int x, int y, int body, int dx, int dy, const GlyphFonts& fonts,
+                   const std::uint8_t* dignityStates, const std::int8_t* motions, int fixedMotion, const Box* box,
+                   int colourMode, const TOptions& options) {
+    if (colourMode != ColourNone && dignityStates)
+        p.setPen(toQColor(dignityColour(body, dignityStates, colourMode, options)));
+    p.setFont(fonts.glyph);
+    drawCentredText(p, x, y, QString(QLatin1Char(bodyGlyph(body, options))), options, box);
+    const int motion = motions ? motions[body] : fixedMotion;
+    if (motion > 0)
+        return;
+    if (box) {
+        x = box->centreX();
+        y = box->centreY();
+    }
+    p.setFont(fonts.mark);
+    // The mark keeps its place beside the glyph whichever way the y axis runs.
+    const int my = uprightIsMetric(p) ? y + dy : y - dy;
+    drawCentredText(p, x + dx, my, motion < 0 ? QStringLiteral("R") : QStringLiteral("S"), options);
+}
+
+void drawPointGlyph(QPainter& p, int x, int y, int code, int dx, int dy, const GlyphFonts& fonts,
+                    const std::uint8_t* dignityStates, const Box* box, int colourMode, const TOptions& options) {
+    const AspectPoint point = aspectPoint(code & 63);
+    if (point.kind == PointKind::Body) {
+        drawBodyGlyph(p, x, y, point.index, dx, dy, fonts, dignityStates, nullptr, (code & 64) ? -1 : 1, box, colourMode,
+                      options);
+        return;
+    }
+    const ColorRef colour = colourMode == ColourChart ? adaptChartColour(options.colors.axisnames, options)
+                                                      : adaptTableColour(options.colors.deftext, options);
+    p.setPen(toQColor(colour));
+    p.setFont(fonts.mark);
+    const char* label = point.kind == PointKind::Axis ? axisName(point.index) : houseLabel(point.index);
+    drawCentredText(p, x, y, QString::fromLatin1(label), options, box);
+}
+
+void strokeCircle(QPainter& p, int cx, int cy, int r, int width, ColorRef colour) {
+    p.setPen(plainPen(colour, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPoint(cx, cy), r, r);
+}
+
+void fillDisc(QPainter& p, int cx, int cy, int r, int width, ColorRef colour) {
+    if (printingLevel != 0) {
+        strokeCircle(p, cx, cy, r, width, 0x000000);
+        return;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(toQColor(colour));
+    p.drawEllipse(QPoint(cx, cy), r, r);
+    p.setBrush(Qt::NoBrush);
+}
+
+void fillGradientRect(QPainter& p, const Box& box, ColorRef top, ColorRef bottom) {
+    QLinearGradient gradient(0, box.top, 0, box.bottom);
+    gradient.setColorAt(0, toQColor(top));
+    gradient.setColorAt(1, toQColor(bottom));
+    p.fillRect(QRect(QPoint(box.left, box.bottom), QPoint(box.right - 1, box.top - 1)), gradient);
+}
+
+void drawDegreeSignText(QPainter& p, const Box& box, double degrees, const QFont& glyphFont, const TOptions& options) {
+    int sign = 0;
+    const QString text = formatLongitudeInSign(degrees, options.display.decimal, &sign);
+    const QString glyph(QLatin1Char(signGlyph(sign, options)));
+    const double glyphWidth = QFontMetricsF(glyphFont).horizontalAdvance(glyph);
+    Box textBox = box;
+    textBox.right = box.right - static_cast<int>(glyphWidth);
+    drawCentredText(p, 0, 0, text, options, &textBox);
+    const QFont textFont = p.font();
+    p.setFont(glyphFont);
+    Box glyphBox = box;
+    glyphBox.left = textBox.right + 1;
+    glyphBox.right = glyphBox.left + static_cast<int>(glyphWidth);
+    drawCentredText(p, 0, 0, glyph, options, &glyphBox);
+    p.setFont(textFont);
+}

@@ -1,0 +1,203 @@
+// Renders whose pixels prove where the wheel puts things: the Ascendant's arrow for each
+// origin of the zodiac, nothing at all for a radius <= 0, and black on white with `black`.
+#include <QtTest>
+
+#include <QGuiApplication>
+#include <numbers>
+
+#include "ChartFonts.h"
+#include "ChartView.h"
+#include "DrawPrimitives.h"
+#include "DrawState.h"
+#include "RadixWheel.h"
+#include "ShippedData.h"
+
+namespace {
+
+constexpr int Side = 1000, Centre = 500, Radius = 480;
+constexpr ColorRef AxisRed = 0x0000FF;
+
+RadixData syntheticChart(double ascendantDegrees) {
+    RadixData r{};
+    for (auto& row : r.aspectCode)
+        row.fill(0xFF);
+    for (auto& row : r.parallelCode)
+        row.fill(0xFF);
+    r.motion.fill(1);
+    const double deg = std::numbers::pi / 180.0;
+    r.axis[0] = ascendantDegrees * deg;
+    r.axis[1] = std::fmod(ascendantDegrees + 270.0, 360.0) * deg;
+    r.axis[6] = std::fmod(ascendantDegrees + 180.0, 360.0) * deg;
+    r.axis[7] = std::fmod(ascendantDegrees + 90.0, 360.0) * deg;
+    for (int i = 0; i < 12; ++i)
+        r.cusp[static_cast<std::size_t>(i)] = r.houseStart[static_cast<std::size_t>(i)] =
+            std::fmod(ascendantDegrees + 30.0 * i, 360.0) * deg;
+    for (int i = 0; i < ChartPointCount; ++i)
+        r.lon[static_cast<std::size_t>(i)] = (15.0 * i + 3.0) * deg;
+    return r;
+}
+
+// Only the axes, in red, on white.
+TOptions axesOnly(std::uint8_t startsign) {
+    TOptions o{};
+    o.display.axises = true;
+    o.display.startsign = startsign;
+    o.display.chart_style = 1;
+    o.colors.axises = AxisRed;
+    o.colors.background = 0xFFFFFF;
+    return o;
+}
+
+QImage paintWheel(const RadixData& chart, const TOptions& o, int radius = Radius) {
+    QImage image(Side, Side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    // One logical unit per pixel, y up.
+    p.setTransform(QTransform(1, 0, 0, -1, 0, Side));
+    drawRadixWheel(p, Centre, Centre, radius, chart, o);
+    return image;
+}
+
+bool isRed(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(255, 0, 0); }
+
+}  // namespace
+
+class TestWheelRender : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(loadChartFonts()); }
+
+    void ascendantArrow_data() {
+        QTest::addColumn<int>("startsign");
+        QTest::addColumn<double>("ascendant");
+        QTest::addColumn<int>("dx");  // direction of the arrowhead from the centre, in device pixels
+        QTest::addColumn<int>("dy");
+        QTest::newRow("ascendant origin: left") << 0x00 << 100.0 << -1 << 0;
+        QTest::newRow("mirrored: right") << 0x80 << 100.0 << 1 << 0;
+        QTest::newRow("Aries at the left, Ascendant in Cancer: below") << 0x01 << 90.0 << 0 << 1;
+        QTest::newRow("middle of Aries at the left") << 0x41 << 15.1 << -1 << 0;
+        QTest::newRow("Leo at the left, Ascendant at 0 Scorpio: below") << 0x05 << 210.0 << 0 << 1;
+        QTest::newRow("mirrored Aries origin, Ascendant in Capricorn: above") << 0x81 << 270.0 << 0 << -1;
+        QTest::newRow("middle of Leo, mirrored: Ascendant at 15 Leo on the right") << 0xC5 << 135.0 << 1 << 0;
+    }
+    void ascendantArrow() {
+        QFETCH(int, startsign);
+        QFETCH(double, ascendant);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        const QImage image = paintWheel(syntheticChart(ascendant), axesOnly(static_cast<std::uint8_t>(startsign)));
+        // Near the tip the arrowhead is wider than the shaft: 4 pixels beside the axis it is
+        // filled at the arrowhead's end and empty at the opposite end of the line.
+        const int r = 443, side = 4;
+        const int hx = Centre + dx * r, hy = Centre + dy * r;
+        const int ox = Centre - dx * r, oy = Centre - dy * r;
+        QVERIFY(isRed(image, hx + dy * side, hy + dx * side));
+        QVERIFY(isRed(image, hx - dy * side, hy - dx * side));
+        QVERIFY(!isRed(image, ox + dy * side, oy + dx * side));
+        QVERIFY(isRed(image, ox, oy));  // the plain end of the line is there
+    }
+
+    void nothingDrawnWithoutRadius_data() {
+        QTest::addColumn<int>("radius");
+        QTest::newRow("zero") << 0;
+        QTest::newRow("negative") << -20;
+    }
+    void nothingDrawnWithoutRadius() {
+        QFETCH(int, radius);
+        TOptions o{};
+        SetShippedOptions(o);
+        o.colors.background = 0xFFFFFF;
+        QImage blank(Side, Side, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QCOMPARE(paintWheel(syntheticChart(100), o, radius), blank);
+    }
+
+    void blackOption_drawsBlackOnWhiteAndKeepsTheOptions_data() {
+        QTest::addColumn<int>("view");
+        QTest::newRow("wheel") << int(ChartView::Wheel);
+        QTest::newRow("combined table") << int(ChartView::Combined);
+    }
+    void blackOption_drawsBlackOnWhiteAndKeepsTheOptions() {
+        QFETCH(int, view);
+        TOptions o{};
+        SetShippedOptions(o);  // the filled styles, gradients and colours
+        o.display.black = true;
+        o.display.asps.fill(true);
+        o.display.aspsonchart.fill(true);
+        const TOptions before = o;
+        RadixData chart = syntheticChart(100);
+        chart.aspectCode[3][2] = 0x86;  // Venus trine the Sun, tight and applying
+        chart.aspectCode[5][4] = 0x05;
+        QImage image(600, 450, QImage::Format_RGB32);
+        ViewRequest request = viewRequestFor(static_cast<ChartView>(view));
+        ChartViewRenderer renderer;
+        renderer.render(image, 2, chart, o, request);
+        QCOMPARE(image.pixel(2, 2), qRgb(255, 255, 255));
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb px = image.pixel(x, y);
+                QVERIFY2(qRed(px) == qGreen(px) && qGreen(px) == qBlue(px),
+                         qPrintable(QStringLiteral("coloured pixel at %1,%2").arg(x).arg(y)));
+                dark += qRed(px) < 128;
+            }
+        QVERIFY(dark > 500);
+        QVERIFY(std::memcmp(&before.colors, &o.colors, sizeof o.colors) == 0);
+    }
+
+    void halo_data() {
+        QTest::addColumn<uint>("halo");
+        QTest::addColumn<bool>("painted");
+        QTest::newRow("red halo") << 0x0000FFu << true;
+        QTest::newRow("black means none") << 0x000000u << false;
+    }
+    void halo() {
+        QFETCH(uint, halo);
+        QFETCH(bool, painted);
+        QImage image(200, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setTransform(QTransform(1, 0, 0, -1, 0, 100));
+            p.setFont(chartFont(FontTemplate::Label, 40));
+            p.setPen(Qt::black);
+            haloColour = halo;
+            drawCentredText(p, 100, 50, QStringLiteral("28"), TOptions{});
+            haloColour = 0;
+        }
+        // Just outside the digits, left of them and above them, inside the halo's ellipse.
+        QCOMPARE(isRed(image, 100, 50 - 17), painted);
+        QCOMPARE(isRed(image, 100 - 15, 50), painted);
+        QVERIFY(!isRed(image, 2, 2));
+    }
+
+    void smoothing_averagesBlocks() {
+        QImage large(4, 2, QImage::Format_RGB32);
+        large.setPixel(0, 0, qRgb(0, 0, 0));
+        large.setPixel(1, 0, qRgb(255, 255, 255));
+        large.setPixel(0, 1, qRgb(255, 0, 0));
+        large.setPixel(1, 1, qRgb(1, 2, 3));
+        for (int x = 2; x < 4; ++x)
+            for (int y = 0; y < 2; ++y)
+                large.setPixel(x, y, qRgb(200, 100, 50));
+        QImage small(2, 1, QImage::Format_RGB32);
+        averageBlocks(large, small, 2);
+        QCOMPARE(small.pixel(0, 0), qRgb((0 + 255 + 255 + 1) >> 2, (0 + 255 + 0 + 2) >> 2, (0 + 255 + 0 + 3) >> 2));
+        QCOMPARE(small.pixel(1, 0), qRgb(200, 100, 50));
+    }
+    void smoothing_averagesSixteenPixelBlocks() {
+        QImage large(12, 4, QImage::Format_RGB32);
+        large.fill(qRgb(16, 32, 48));
+        large.setPixel(0, 0, qRgb(255, 255, 255));
+        large.setPixel(3, 3, qRgb(0, 0, 0));
+        large.setPixel(9, 2, qRgb(32, 0, 255));
+        QImage small(3, 1, QImage::Format_RGB32);
+        averageBlocks(large, small, 4);
+        QCOMPARE(small.pixel(0, 0), qRgb((14 * 16 + 255) >> 4, (14 * 32 + 255) >> 4, (14 * 48 + 255) >> 4));
+        QCOMPARE(small.pixel(1, 0), qRgb(16, 32, 48));
+        QCOMPARE(small.pixel(2, 0), qRgb((15 * 16 + 32) >> 4, (15 * 32) >> 4, (15 * 48 + 255) >> 4));
+    }
+};
+
+QTEST_MAIN(TestWheelRender)
+#include "tst_wheelrender.moc"

@@ -1,0 +1,137 @@
+// The wheel's rules that decide what is drawn, apart from the drawing: which aspect lines,
+// which aspect symbols, which projected aspects, and the wheel's layout and rotation.
+#include <QtTest>
+
+#include "RadixWheel.h"
+
+namespace {
+
+RadixData chartWithoutAspects() {
+    RadixData r{};
+    for (auto& row : r.aspectCode)
+        row.fill(0xFF);
+    return r;
+}
+
+TOptions wheelOptions() {
+    TOptions o{};
+    o.display.planets = o.display.aspects = o.display.axises = o.display.houses = true;
+    o.display.plansonchart.fill(true);
+    o.display.planasps.fill(true);
+    o.display.aspsonchart.fill(true);
+    return o;
+}
+
+}  // namespace
+
+class TestWheelRules : public QObject {
+    Q_OBJECT
+private slots:
+    void aspectLines_data() {
+        QTest::addColumn<int>("body");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("opposites");
+        QTest::addColumn<int>("housecalc");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("trine to the Descendant: it is the sextile to the Ascendant") << 2 << 31 << 6 << false << 0 << false;
+        QTest::newRow("quintile to the Descendant: no complement") << 2 << 31 << 4 << false << 0 << true;
+        QTest::newRow("trine to the Descendant with opposites on") << 2 << 31 << 6 << true << 0 << true;
+        QTest::newRow("no aspect") << 2 << 0 << 0xFF << true << 0 << false;
+        QTest::newRow("body column of a later body is never searched") << 2 << 5 << 6 << true << 0 << false;
+        QTest::newRow("body column of an earlier body") << 3 << 2 << 6 << true << 0 << true;
+        QTest::newRow("Vertex column from any row") << 0 << 26 << 0 << true << 0 << true;
+        QTest::newRow("cusp 1 repeats the Ascendant") << 2 << 13 << 6 << true << 0 << false;
+        QTest::newRow("cusp 1 with Vehlow houses") << 2 << 13 << 6 << true << 9 << true;
+        QTest::newRow("cusp 10 repeats the MC") << 2 << 16 << 6 << true << 0 << false;
+        QTest::newRow("cusp 10 with Equal houses") << 2 << 16 << 6 << true << 8 << true;
+        QTest::newRow("cusp 2 always") << 2 << 14 << 6 << true << 0 << true;
+    }
+    void aspectLines() {
+        QFETCH(int, body);
+        QFETCH(int, column);
+        QFETCH(int, code);
+        QFETCH(bool, opposites);
+        QFETCH(int, housecalc);
+        QFETCH(bool, shown);
+        RadixData chart = chartWithoutAspects();
+        chart.aspectCode[static_cast<std::size_t>(body)][static_cast<std::size_t>(column)] = static_cast<std::uint8_t>(code);
+        TOptions o = wheelOptions();
+        o.display.oppaspsonchart = opposites;
+        o.housecalc = static_cast<std::uint8_t>(housecalc);
+        QCOMPARE(wheelShowsAspect(chart, o, body, column), shown);
+    }
+    void aspectLines_followTheAspectSwitch() {
+        RadixData chart = chartWithoutAspects();
+        chart.aspectCode[3][2] = 6;
+        TOptions o = wheelOptions();
+        o.display.aspsonchart[6] = false;
+        QVERIFY(!wheelShowsAspect(chart, o, 3, 2));
+    }
+
+    void aspectSymbols() {
+        const std::vector<AspectLineEnds> lines = {
+            {{0, 0}, {1000, 0}, 10},     // opposition: a line, never a symbol
+            {{0, 0}, {100, 0}, 6},       // trine at (50, 0)
+            {{10, 10}, {110, 10}, 6},    // trine at (60, 10): closer than 40 both ways, dropped
+            {{0, 0}, {100, 0}, 5},       // square at (50, 0): other type, drawn
+            {{0, 0}, {200, 0}, 6},       // trine at (100, 0): far enough
+            {{0, 0}, {100, 100}, 4},     // quintile: 37% from the row's point
+            {{0, 0}, {-100, 200}, 14},   // quindecile: 32%
+        };
+        const std::vector<AspectSymbolPlace> places = placeAspectSymbols(lines, 40);
+        QList<QList<int>> got;
+        for (const AspectSymbolPlace& p : places)
+            got.append({p.type, p.at.x, p.at.y});
+        QCOMPARE(got, (QList<QList<int>>{{6, 50, 0}, {5, 50, 0}, {6, 100, 0}, {4, 37, 37}, {14, -32, 64}}));
+    }
+    void aspectSymbols_rememberTenPerType() {
+        // Eleven trines far apart, then one on top of the eleventh: only ten are remembered.
+        std::vector<AspectLineEnds> lines;
+        for (int i = 0; i < 11; ++i)
+            lines.push_back({{i * 1000, 0}, {i * 1000, 0}, 6});
+        lines.push_back({{10000, 0}, {10000, 0}, 6});
+        lines.push_back({{0, 0}, {0, 0}, 6});
+        const std::vector<AspectSymbolPlace> places = placeAspectSymbols(lines, 40);
+        QCOMPARE(places.size(), std::size_t(12));
+    }
+
+    void projectedTypes_firstSevenEnabled() {
+        TOptions o{};
+        o.display.aspsonchart.fill(true);
+        const std::vector<int> types = projectedAspectTypes(o);
+        QCOMPARE(QList<int>(types.begin(), types.end()), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+        o.display.aspsonchart.fill(false);
+        o.display.aspsonchart[0] = o.display.aspsonchart[10] = o.display.aspsonchart[17] = true;
+        const std::vector<int> some = projectedAspectTypes(o);
+        QCOMPARE(QList<int>(some.begin(), some.end()), (QList<int>{10, 17}));
+    }
+
+    void rotation_data() {
+        QTest::addColumn<int>("startsign");
+        QTest::addColumn<int>("rotation");
+        QTest::newRow("Ascendant at the left") << 0x00 << -400;
+        QTest::newRow("mirroring leaves the rotation") << 0x80 << -400;
+        QTest::newRow("start of Aries") << 0x01 << 0;
+        QTest::newRow("middle of Aries") << 0x41 << -60;
+        QTest::newRow("middle of Leo, mirrored") << 0xC5 << -540;
+    }
+    void rotation() {
+        QFETCH(int, startsign);
+        QFETCH(int, rotation);
+        QCOMPARE(wheelRotation(static_cast<std::uint8_t>(startsign), 400), rotation);
+    }
+
+    void layout_minimumSeparations() {
+        // About 8.5 degrees between body glyphs and 3 degrees between projected points.
+        const WheelLayout compact = wheelLayout(10000, false);
+        QCOMPARE(bodyMinSeparation(compact), 33);
+        const WheelLayout extended = wheelLayout(10000, true);
+        QCOMPARE(projectedMinSeparation(extended), 12);
+        QCOMPARE(extended.separatingCircle, 9100);
+        QCOMPARE(compact.separatingCircle, 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWheelRules)
+#include "tst_wheelrules.moc"

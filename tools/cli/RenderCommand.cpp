@@ -1,0 +1,220 @@
+// zodikeon-cli render: one view of a chart as a PNG, SVG or PDF file, painted exactly as the
+// chart window paints it.
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "AppState.h"
+#include "BirthOptions.h"
+#include "ChartFonts.h"
+#include "ChartView.h"
+#include "CliCommands.h"
+#include "CodePage.h"
+#include "ComputeRadix.h"
+#include "Ephemeris.h"
+#include "HoroscopeFile.h"
+#include "OptionsLoader.h"
+#include "ProfileFile.h"
+
+namespace {
+
+constexpr int FileNotFoundOrCorruptId = 872;
+constexpr int MaxSide = 10000;
+// The largest drawing a render may allocate (pixels of the smoothed image): 1 GiB of RGB32.
+constexpr long long MaxDrawingPixels = 1LL << 28;
+
+const char* const RenderUsage =
+    "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
+    "              [--zoom FACTOR] [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n"
+    "              (--file PATH.hor | BIRTH DATA)\n\n"
+    "VIEW is wheel, positions, signs, aspects, details or combined. The format follows the extension\n"
+    "of FILE: .png, .svg (vector, text kept as text) or .pdf (vector). The size defaults to 1200 by 900\n"
+    "pixels, the smoothing to the option 'antialias' (PNG only; tables are never smoothed), the zoom\n"
+    "to 1 (0.2 to 10, as the chart window's mouse wheel zooms).\n"
+    "The chart options (birth data, --file, --options, --house, --node) are those of\n"
+    "'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
+
+enum class Format { Png, Svg, Pdf };
+
+bool parseView(const std::string& s, ChartView& view) {
+    static const std::pair<const char*, ChartView> views[] = {
+        {"wheel", ChartView::Wheel},     {"positions", ChartView::Positions},    {"signs", ChartView::SignsHouses},
+        {"aspects", ChartView::Aspects}, {"details", ChartView::AspectDetails}, {"combined", ChartView::Combined}};
+    for (const auto& [name, v] : views)
+        if (s == name) {
+            view = v;
+            return true;
+        }
+    return false;
+}
+
+bool parseFormat(const std::string& path, Format& format) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+        return false;
+    QString ext = QString::fromStdString(path.substr(dot + 1)).toLower();
+    if (ext == QLatin1String("png"))
+        format = Format::Png;
+    else if (ext == QLatin1String("svg"))
+        format = Format::Svg;
+    else if (ext == QLatin1String("pdf"))
+        format = Format::Pdf;
+    else
+        return false;
+    return true;
+}
+
+bool parseInt(const std::optional<std::string>& text, int& value) {
+    if (!text)
+        return true;
+    char* end = nullptr;
+    const long v = std::strtol(text->c_str(), &end, 10);
+    if (text->empty() || *end != '\0' || v < INT_MIN || v > INT_MAX)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData& radix, const TOptions& options,
+                       const ViewRequest& request) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == Format::Png) {
+        QImage screen(size, QImage::Format_RGB32);
+        ChartViewRenderer renderer;
+        renderer.render(screen, smoothing, radix, options, request);
+        screen.save(&buffer, "PNG");
+    } else if (format == Format::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(static_cast<int>(request.dpi));
+        svg.setTitle(QStringLiteral("Zodikeon chart"));
+        QPainter p(&svg);
+        paintChartView(p, size, 1, radix, options, request);
+    } else {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(static_cast<int>(request.dpi));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageSize(QPageSize(QSizeF(size.width() * 25.4 / request.dpi, size.height() * 25.4 / request.dpi),
+                                  QPageSize::Millimeter));
+        pdf.setCreator(QStringLiteral("Zodikeon"));
+        QPainter p(&pdf);
+        paintChartView(p, size, 1, radix, options, request);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
+
+int runRender(AppState& state, int argc, char** argv, int first) {
+    std::set<std::string> valued = birthDataOptions();
+    valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options", "zoom", "house", "node"});
+    CliArgs args(valued, {"help"});
+    if (!args.parse(argc, argv, first))
+        return cliError(CliUsage, args.error());
+    if (args.has("help")) {
+        std::cout << RenderUsage;
+        return CliOk;
+    }
+    if (!args.positional().empty())
+        return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
+    if (const int code = applyLanguageOption(state, args))
+        return code;
+
+    ViewRequest request;
+    const auto viewName = args.value("view");
+    if (!viewName)
+        return cliError(CliFailure, "--view is required: wheel, positions, signs, aspects, details or combined");
+    if (!parseView(*viewName, request.view))
+        return cliError(CliFailure, "unknown view '" + *viewName + "': use wheel, positions, signs, aspects, details or combined");
+    const auto out = args.value("out");
+    if (!out || out->empty())
+        return cliError(CliFailure, "--out FILE is required");
+    Format format;
+    if (!parseFormat(*out, format))
+        return cliError(CliFailure, "cannot tell the format of '" + *out + "': the file name must end in .png, .svg or .pdf");
+    int width = 1200, height = 900, smoothing = -1;
+    if (!parseInt(args.value("width"), width) || width < 16 || width > MaxSide)
+        return cliError(CliFailure, "--width must be a number of pixels from 16 to " + std::to_string(MaxSide));
+    if (!parseInt(args.value("height"), height) || height < 16 || height > MaxSide)
+        return cliError(CliFailure, "--height must be a number of pixels from 16 to " + std::to_string(MaxSide));
+    if (!parseInt(args.value("smoothing"), smoothing) ||
+        (args.has("smoothing") && smoothing != 0 && smoothing != 1 && smoothing != 2 && smoothing != 4))
+        return cliError(CliFailure, "--smoothing must be 0, 1, 2 or 4");
+
+    double zoom = 1.0;
+    if (const auto z = args.value("zoom")) {
+        char* end = nullptr;
+        zoom = std::strtod(z->c_str(), &end);
+        if (z->empty() || *end != '\0' || !(zoom >= 0.2 && zoom <= 10))
+            return cliError(CliFailure, "--zoom must be a number from 0.2 to 10");
+    }
+
+    TOptions options{};
+    if (const int code = loadChartOptionsFromArgs(state, args, options))
+        return code;
+
+    RadixData radix{};
+    if (const auto file = args.value("file")) {
+        if (hasBirthData(args))
+            return cliError(CliUsage, "--file cannot be combined with birth-data options");
+        ChartBlocks blocks{};
+        if (ReadHoroscopeFile(*file, state.Strings, ChartDirectionSettings{}, radix, blocks) != HoroscopeRead::Ok)
+            return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
+    } else if (const int code = radixFromOptions(args, state.Strings, radix)) {
+        return code;
+    }
+
+    // Drawing needs a Qt application; the tool runs without a display. Qt's remark that a
+    // session without a runtime folder falls back to /tmp is no news for a script.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+            return;
+        if (previous)
+            previous(type, context, message);
+    });
+    int qtArgc = 1;
+    char name[] = "zodikeon-cli";
+    char* qtArgv[] = {name, nullptr};
+    QGuiApplication app(qtArgc, qtArgv);
+    if (!loadChartFonts())
+        std::cerr << "zodikeon-cli: warning: the chart fonts could not be loaded; glyphs may be missing\n";
+
+    startEphemeris(state.EphemerisPath);
+    computeRadix(radix, options);
+
+    if (smoothing < 0)
+        smoothing = viewSmoothingFactor(request.view, options);
+    else if (request.view != ChartView::Wheel)
+        smoothing = smoothing > 0 ? 1 : 0;
+    if (format != Format::Png)
+        smoothing = 1;
+    if (static_cast<long long>(width) * height * smoothing * smoothing > MaxDrawingPixels)
+        return cliError(CliFailure, "the image is too large for smoothing " + std::to_string(smoothing) +
+                                        ": choose a smaller size or less smoothing");
+    {
+        const ChartView view = request.view;
+        request = viewRequestFor(view);
+    }
+    request.zoom = zoom;
+    request.strings = &state.Strings;
+
+    const QByteArray bytes = renderBytes(format, QSize(width, height), smoothing, radix, options, request);
+    if (bytes.isEmpty())
+        return cliError(CliFailure, "could not draw the " + *viewName + " view");
+    if (!writeFileAtomically(*out, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        return cliError(CliFailure, "cannot write '" + *out + "': check that the folder exists and is writable");
+    return CliOk;
+}
