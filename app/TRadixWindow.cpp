@@ -8,6 +8,7 @@
 
 #include "ChartDirectionOptions.h"
 #include "ChartIndex.h"
+#include "ChartView.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
@@ -101,6 +102,7 @@ void TRadixWindow::updateCaption() {
 void TRadixWindow::recompute() {
     m_chart->moment.universalToLocal();
     computeRadix(*m_chart, state().Options);
+    m_rows.clear();  // the positions table is rebuilt from the new chart when it is shown
     reportGaps();
     updateCaption();
     update();
@@ -221,6 +223,30 @@ int TRadixWindow::smoothingFactor() const {
 }
 
 void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing) {
-    Q_UNUSED(smoothing);
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const AppState& s = state();
+    const qreal ratio = devicePixelRatioF();
+    ViewRequest request = viewRequestFor(static_cast<ChartView>(viewKind()));
+    request.offsetX = qRound(offset().x * ratio);
+    request.offsetY = qRound(offset().y * ratio);
+    request.zoom = offset().zoom;
+    request.dpi = 96 * ratio;
+    request.strings = &s.Strings;
+    if (viewKind() == ViewPositions) {
+        if (m_rows.empty())
+            buildPositionRows(*m_chart, s.Options, m_rows);
+        request.rows = &m_rows;
+    }
+    if (smoothing < 2)
+        m_renderer.releaseLarge();
+    if (smoothing == 0) {
+        paintChartView(painter, size, 1, *m_chart, s.Options, request);
+        return;
+    }
+    // Drawn into a kept image at the device's full resolution, then copied in one go.
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    if (m_screen.size() != device)
+        m_screen = QImage(device, QImage::Format_RGB32);
+    m_renderer.render(m_screen, smoothing, *m_chart, s.Options, request);
+    m_screen.setDevicePixelRatio(ratio);
+    painter.drawImage(QPoint(0, 0), m_screen);
 }

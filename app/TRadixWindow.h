@@ -2,7 +2,12 @@
 #include <memory>
 #include <string>
 
+#include <QImage>
+#include <vector>
+
 #include "ChartBlocks.h"
+#include "ChartView.h"
+#include "PositionRows.h"
 #include "THoroWindow.h"
 
 struct RadixData;
@@ -71,4 +76,7 @@ private:
     bool m_modified = false;
     bool m_closeQueried = false;
     QString m_reportedGaps;
+    std::vector<PositionRow> m_rows;
+    ChartViewRenderer m_renderer;
+    QImage m_screen;
 };
