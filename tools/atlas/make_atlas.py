@@ -113,7 +113,6 @@ def scramble(body: bytes) -> bytes:
     return bytes(b ^ ((25 + 17 * i) & 0xFF) for i, b in enumerate(body))
 
 
-# ---------------------------------------------------------------- sources
 
 def read_tab(path):
     with open(path, encoding="utf-8") as f:
@@ -173,7 +172,6 @@ def read_region_names(path, towns):
     return names
 
 
-# ---------------------------------------------------------------- towns
 
 def town_base(t):
     if t.name and to_cp1250(t.name):
@@ -213,7 +211,6 @@ def town_names(towns, countries, regions):
     return names
 
 
-# ---------------------------------------------------------------- zones
 
 def zone_location(zone_id, country):
     parts = [p.replace("_", " ") for p in zone_id.split("/")[1:]]
@@ -352,7 +349,6 @@ def fixed_zone_units():
     return units
 
 
-# ---------------------------------------------------------------- main
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
