@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "FoldTable.h"
 #include "JoinPath.h"
@@ -38,11 +37,14 @@ constexpr int FirstUnmappedOldZone = 39;
 constexpr int OldZoneShift = 9963;  // old zone 39 and up: user zone number (old - 36) + 10000
 
 std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    const std::streamoff size = in.tellg();
+    if (size < 0 || !in.seekg(0))
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), size))
         return std::nullopt;
     return bytes;
 }
@@ -137,10 +139,16 @@ void IndexMainTownNames(TownDatabase& db) {
     db.mainFolded.clear();
     db.mainFoldedStart.clear();
     db.mainFoldedStart.reserve(db.mainTowns.size() + 1);
+    std::size_t total = 0;
+    for (const TownRecord& town : db.mainTowns)
+        total += townName(town).size();
+    db.mainFolded.reserve(total);
     for (const TownRecord& town : db.mainTowns) {
         db.mainFoldedStart.push_back(static_cast<std::uint32_t>(db.mainFolded.size()));
-        for (char c : townName(town))
-            db.mainFolded.push_back(static_cast<char>(foldByte(c)));
+        const std::size_t at = db.mainFolded.size();
+        db.mainFolded.append(townName(town));
+        for (std::size_t i = at; i < db.mainFolded.size(); ++i)
+            db.mainFolded[i] = static_cast<char>(foldByte(db.mainFolded[i]));
     }
     db.mainFoldedStart.push_back(static_cast<std::uint32_t>(db.mainFolded.size()));
 }

@@ -7,9 +7,13 @@
 
 #include "TownDatabase.h"
 
+// An item points into the database, so it is valid until the towns change.
 struct TownListItem {
-    std::string text;  // the name; a user town as "+ " and its name
     const TownRecord* town = nullptr;
+    bool user = false;
+
+    // The text shown: the name; a user town as "+ " and its name.
+    std::string text() const;
 };
 
 struct TownList {

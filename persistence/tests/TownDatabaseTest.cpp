@@ -70,7 +70,7 @@ protected:
             *selected = l.selected;
         std::vector<std::string> texts;
         for (const TownListItem& item : l.items)
-            texts.push_back(cp1250ToUtf8(item.text));
+            texts.push_back(cp1250ToUtf8(item.text()));
         return texts;
     }
 
