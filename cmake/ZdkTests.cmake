@@ -6,8 +6,11 @@ function(zdk_add_gtest name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  # One variable per property: a list value would be split on its way through the discovery
+  # script, and every variable after the first would be lost.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "ZDK_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZDK_PROGRAM_DIR=${ZDK_PROGRAM_DIR}")
+    PROPERTIES ENVIRONMENT "ZDK_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+               ENVIRONMENT_MODIFICATION "ZDK_PROGRAM_DIR=set:${ZDK_PROGRAM_DIR}")
 endfunction()
 
 # zdk_add_qtest(name lib...): one Qt Test executable per tests/*.cpp of the calling folder, run offscreen.

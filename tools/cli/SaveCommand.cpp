@@ -56,8 +56,12 @@ int runSave(AppState& state, int argc, char** argv, int first) {
 
     std::string path = *out;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        path = JoinPath(path, DefaultHoroscopeFileName(fixedText(radix.name)));
+    if (std::filesystem::is_directory(path, ec)) {
+        std::string folder = path;
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        path = JoinPath(folder, DefaultHoroscopeFileName(fixedText(radix.name)));
+    }
     if (!WriteHoroscopeFile(path, state.Strings, radix, blocks))
         return cliError(CliFailure, path + ": " + cp1250ToUtf8(state.Strings[FailedToCreateFileId]));
     std::cout << replacePlaceholder(cp1250ToUtf8(state.Strings[HoroscopeSavedId]), path) << "\n";
