@@ -4,6 +4,7 @@
 //   --name TEXT --type TEXT --sex male|female --date Y-M-D (astronomical year)
 //   --calendar gregorian|julian --time H:M[:S] --clock gmt|lmt|zone --zone +H:MM|-H:MM
 //   --lon DEG --lat DEG (signed decimal degrees, East and North positive)
+// A command that also takes --town needs neither --lon and --lat nor --zone (TownOption.h).
 #include <set>
 #include <string>
 
