@@ -233,7 +233,8 @@ std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, cons
     const std::string_view body = std::string_view(*bytes).substr(CurrentHeaderSize);
     if (head == fileHeader(strings, TimeFileHeaderId)) {
         std::vector<ZoneEntry> units(body.size() / sizeof(ZoneEntry));
-        std::memcpy(units.data(), body.data(), units.size() * sizeof(ZoneEntry));
+        if (!units.empty())
+            std::memcpy(units.data(), body.data(), units.size() * sizeof(ZoneEntry));
         scrambleBody(reinterpret_cast<unsigned char*>(units.data()), units.size() * sizeof(ZoneEntry));
         return units;
     }
@@ -251,7 +252,8 @@ std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std:
     if (all.size() >= CurrentHeaderSize && all.substr(0, CurrentHeaderSize) == fileHeader(strings, TownFileHeaderId)) {
         const std::string_view body = all.substr(CurrentHeaderSize);
         std::vector<TownRecord> towns(body.size() / sizeof(TownRecord));
-        std::memcpy(towns.data(), body.data(), towns.size() * sizeof(TownRecord));
+        if (!towns.empty())
+            std::memcpy(towns.data(), body.data(), towns.size() * sizeof(TownRecord));
         scrambleBody(reinterpret_cast<unsigned char*>(towns.data()), towns.size() * sizeof(TownRecord));
         for (TownRecord& town : towns)
             terminateName(town);

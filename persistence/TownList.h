@@ -1,6 +1,7 @@
 #pragma once
 // The content of the town and zone pickers: which towns and zones a list shows, with their
 // texts, in order. The combo boxes show these items as they are.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>

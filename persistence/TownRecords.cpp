@@ -25,7 +25,8 @@ void setPatternText(char* field, std::size_t size, std::string_view text) {
     if (size == 0)
         return;
     const std::size_t n = std::min(text.size(), size - 1);
-    std::memcpy(field, text.data(), n);
+    if (n > 0)
+        std::memcpy(field, text.data(), n);
     field[n] = '\0';
     fillAfterText(field, size);
 }
