@@ -129,7 +129,7 @@ bool textOption(const CliArgs& args, const std::string& name, std::size_t maxLen
 
 const std::set<std::string>& birthDataOptions() {
     static const std::set<std::string> names = {"name", "type", "sex", "date", "calendar",
-                                                "time", "clock", "zone", "lon", "lat"};
+                                                "time", "clock", "zone", "lon", "lat", "town"};
     return names;
 }
 
@@ -149,7 +149,7 @@ int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData&
         timeKind = TimeLMT;
     else if (clock != "zone")
         return usage("--clock must be gmt, lmt or zone, not '" + clock + "'");
-    // A town (--town, where a command takes it) brings the position and the zone.
+    // A town (--town, applied afterwards by applyTownOption) brings the position and the zone.
     const bool town = args.has("town");
     for (const char* required : {"date", "time", "lon", "lat"})
         if (!args.has(required) && !(town && (required == std::string_view("lon") || required == std::string_view("lat"))))

@@ -9,7 +9,6 @@
 #include "CodePage.h"
 #include "FixedText.h"
 #include "HoroscopeFile.h"
-#include "TownOption.h"
 
 namespace {
 
@@ -18,26 +17,20 @@ constexpr int FileNotFoundOrCorruptId = 872;
 const char* const ChartUsage =
     "Usage: zodikeon-cli chart [--json] --file PATH.hor\n"
     "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
-    "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --town NAME\n"
+    "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --town NAME   (see 'towns --help')\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n\n"
     "The birth data are the local clock time as entered: --clock zone (the default) needs --zone\n"
     "(+ East, - West of Greenwich), lmt is the local mean time of --lon. The year is astronomical\n"
     "(0 is 1 BC, -99 is 100 BC); --lon and --lat are signed decimal degrees, East and North positive.\n"
-    "--town takes the first town of the town database whose name begins with NAME (see\n"
-    "'zodikeon-cli towns'): its position, and the clock kind and zone in force there at the\n"
-    "entered date and time (unless --clock gmt), as when a town is chosen in the program.\n"
     "--json prints one JSON object with the fields of the chart; otherwise a short text.\n";
 
 // Loads the chart named by the options: a horoscope file, or the birth data.
 int loadChart(const AppState& state, const CliArgs& args, RadixData& radix, ChartBlocks& blocks) {
     const auto file = args.value("file");
-    if (!file) {
-        if (const int code = radixFromOptions(args, state.Strings, radix))
-            return code;
-        return applyTownOption(state, args, radix);
-    }
-    if (hasBirthData(args) || args.has("town"))
+    if (!file)
+        return radixFromOptions(args, state.Strings, radix);
+    if (hasBirthData(args))
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
     // The direction settings of the default options for a file without its own.
     if (ReadHoroscopeFile(*file, state.Strings, ChartDirectionSettings{}, radix, blocks) != HoroscopeRead::Ok)
@@ -62,7 +55,7 @@ void printText(const AppState& state, const RadixData& radix) {
 
 int runChart(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang", "town"});
+    valued.insert({"file", "lang"});
     CliArgs args(valued, {"json", "help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
@@ -78,6 +71,8 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     if (const int code = loadChart(state, args, radix, blocks))
+        return code;
+    if (const int code = applyTownOption(state, args, radix))
         return code;
 
     if (args.has("json"))

@@ -10,6 +10,8 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
     const auto name = args.value("town");
     if (!name)
         return CliOk;
+    if (args.has("file"))
+        return cliError(CliUsage, "--file cannot be combined with birth-data options");
     if (args.has("lon") || args.has("lat"))
         return cliError(CliUsage, "--town gives the position: leave out --lon and --lat");
     TownDatabase db;

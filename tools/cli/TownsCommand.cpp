@@ -20,7 +20,11 @@ const char* const TownsUsage =
     "of TEXT and contains every other word: user towns (marked \"+ \") first, then the towns\n"
     "shipped with the program; at most N of them (default 50). Each line holds the name, the\n"
     "longitude, the latitude and the time zone, separated by tabs.\n"
-    "Exit code 1 when no town matches.\n";
+    "Exit code 1 when no town matches.\n\n"
+    "'chart' and 'save' take --town NAME instead of --lon and --lat: the first town whose name\n"
+    "begins with NAME (exactly, a user town as \"+ NAME\"), with its position and, unless --clock\n"
+    "gmt, the clock kind and zone in force there at the entered date and time, as when a town is\n"
+    "chosen in the program.\n";
 
 std::string angleText(int arcMinutes, char positive, char negative) {
     const int magnitude = arcMinutes < 0 ? -arcMinutes : arcMinutes;

@@ -79,3 +79,14 @@ TEST(CliChartTown, takesPositionAndTheZoneInForce) {
     EXPECT_EQ(runCli({"chart", "--town", "Budapest", "--lon", "19", "--date", "1980-07-01", "--time", "12:00"}).exitCode, 2);
     EXPECT_EQ(runCli({"chart", "--town", "Budapest", "--file", "x.hor"}).exitCode, 2);
 }
+
+TEST(CliChartTown, saveStoresTheTownWithItsZone) {
+    TempDir dir;
+    const CliRun saved = runCli({"save", "--out", dir.file("b.hor"), "--town", "Budapest, Hungary", "--date",
+                                 "1980-07-01", "--time", "12:00"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    const CliRun shown = runCli({"chart", "--file", dir.file("b.hor")});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(lines(shown.out).at(1), "July 1, 1980   12:00:00 +2:00");
+    EXPECT_EQ(lines(shown.out).at(3), "Long 19°02'E  Lat 47°30'N  Budapest, Hungary");
+}
