@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -36,15 +37,20 @@ constexpr std::int16_t OldZoneNumbers[39] = {626, 18, 19, 20, 21, 23, 25, 27, 28
 constexpr int FirstUnmappedOldZone = 39;
 constexpr int OldZoneShift = 9963;  // old zone 39 and up: user zone number (old - 36) + 10000
 
+// The whole content of a regular file. A folder is refused: opened as a file it would
+// report an end position far beyond any memory.
 std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
         return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size < 0 || !in.seekg(0))
+    const auto size = std::filesystem::file_size(path, ec);
+    std::ifstream in(path, std::ios::binary);
+    if (ec || !in)
         return std::nullopt;
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), size))
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
+    if (in.bad())
         return std::nullopt;
     return bytes;
 }

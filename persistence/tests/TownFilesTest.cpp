@@ -71,6 +71,10 @@ TEST(TimeFile, unreadableOrForeignFiles_fail) {
     EXPECT_FALSE(LoadTimeFile(dir.write("short.TID", "ZODIKEON"), englishStrings()));
     EXPECT_FALSE(LoadTimeFile(dir.write("town.TID", townFile({})), englishStrings()));
     EXPECT_FALSE(LoadTimeFile(dir.write("text.TID", std::string(100, 'x')), englishStrings()));
+    // A folder opens like a file whose end lies beyond any memory.
+    EXPECT_FALSE(LoadTimeFile(dir.path(), englishStrings()));
+    TownDatabase db;
+    EXPECT_FALSE(LoadTownFile(db, dir.path(), englishStrings()));
 }
 
 TEST(TimeFile, incompleteLastUnit_isIgnored) {
