@@ -25,6 +25,7 @@ constexpr int FileNotFoundOrCorruptId = 872;
 const char* const ChartUsage =
     "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"
     "       zodikeon-cli chart [--json|--text] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "       zodikeon-cli chart [--json|--text] --date Y-M-D --time H:M[:S] --town NAME   (see 'towns --help')\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n"
     "       with, for either form: [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n\n"
@@ -170,6 +171,8 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     if (const int code = loadChart(state, args, *options, radix, blocks))
+        return code;
+    if (const int code = applyTownOption(state, args, radix))
         return code;
 
     if (!args.has("json") && !args.has("text")) {

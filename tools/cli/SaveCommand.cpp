@@ -16,7 +16,7 @@ constexpr int FailedToCreateFileId = 66;
 constexpr int HoroscopeSavedId = 67;  // "Horoscope saved to %s"
 
 const char* const SaveUsage =
-    "Usage: zodikeon-cli save --out PATH --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "Usage: zodikeon-cli save --out PATH --date Y-M-D --time H:M[:S] --lon DEG --lat DEG | --town NAME\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n\n"
     "Writes a horoscope file (an existing file is replaced). When PATH is a folder, the file gets\n"
@@ -50,6 +50,8 @@ int runSave(AppState& state, int argc, char** argv, int first) {
 
     RadixData radix{};
     if (const int code = radixFromOptions(args, state.Strings, radix))
+        return code;
+    if (const int code = applyTownOption(state, args, radix))
         return code;
     // A new chart: no life events, an empty persons block, the default options' direction settings.
     const ChartBlocks blocks{};
