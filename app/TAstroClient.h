@@ -71,6 +71,7 @@ protected:
 private:
     void defineCommands();
     void defineChartCommands();
+    void defineOpenCommand();
     void defineOptionCommands();
     void optionsChanged();
     void defineNavigationKeys();

@@ -14,6 +14,7 @@
 #include "RadixData.h"
 #include "SettingsFile.h"
 #include "TAstroApp.h"
+#include "TDatabaseDialog.h"
 
 namespace {
 
@@ -140,6 +141,7 @@ bool TRadixWindow::writeTo(const QString& path) {
     }
     m_path = path;
     m_modified = false;
+    discardHoroscopeListing();
     updateCaption();
     TAstroApp::instance()->showStatusMessage(str(67).replace(QStringLiteral("%s"), path));
     emit changed();

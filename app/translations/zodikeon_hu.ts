@@ -257,4 +257,47 @@
         <translation> Névrészlet:</translation>
     </message>
 </context>
+<context>
+    <name>TDatabaseDialog</name>
+    <message>
+        <source>Open Horoscope</source>
+        <translation>Horoszkóp megnyitása</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Mappa:</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>&amp;Módosítás...</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Frissítés</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Törlés...</translation>
+    </message>
+    <message>
+        <source>&amp;Name (parts of it; &quot;;&quot; between alternatives):</source>
+        <translation>&amp;Név (vagy részei; a változatok között &quot;;&quot;):</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Gépeljen a lista szűkítéséhez</translation>
+    </message>
+    <message>
+        <source>Birth data</source>
+        <translation>Születési adatok</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>Meg&amp;jegyzések:</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read.</source>
+        <translation>Ez a mappa nem olvasható.</translation>
+    </message>
+</context>
 </TS>
