@@ -185,8 +185,9 @@ void TDatabaseDialog::retranslate() {
     m_change->setText(tr("&Change..."));
     m_refresh->setText(tr("&Refresh"));
     m_delete->setText(tr("&Delete..."));
-    m_searchCaption->setText(tr("&Name (parts of it; \";\" between alternatives):"));
-    m_list->edit()->setPlaceholderText(tr("Type to narrow the list"));
+    m_searchCaption->setText(tr("&Name:"));
+    m_list->edit()->setPlaceholderText(tr("Parts of the name, such as \"nagy anna\"; alternatives separated by \";\""));
+    m_counters->setToolTip(tr("Selected / listed / found"));
     m_details->setTitle(tr("Birth data"));
     m_notesCaption->setText(tr("N&otes:"));
     if (m_listed)

@@ -280,12 +280,16 @@
         <translation>&amp;Törlés...</translation>
     </message>
     <message>
-        <source>&amp;Name (parts of it; &quot;;&quot; between alternatives):</source>
-        <translation>&amp;Név (vagy részei; a változatok között &quot;;&quot;):</translation>
+        <source>&amp;Name:</source>
+        <translation>&amp;Név:</translation>
     </message>
     <message>
-        <source>Type to narrow the list</source>
-        <translation>Gépeljen a lista szűkítéséhez</translation>
+        <source>Parts of the name, such as &quot;nagy anna&quot;; alternatives separated by &quot;;&quot;</source>
+        <translation>A név részei, például &quot;nagy anna&quot;; a változatok között &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>Selected / listed / found</source>
+        <translation>Kijelölt / listázott / talált</translation>
     </message>
     <message>
         <source>Birth data</source>
