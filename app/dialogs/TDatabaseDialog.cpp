@@ -79,7 +79,7 @@ TDatabaseDialog* s_open = nullptr;
 TDatabaseDialog::TDatabaseDialog(QWidget* parent, std::string& path)
     : TMyDialog(parent),
       m_path(path),
-      m_folder(textOf(state().Options.last_directory)),
+      m_folder(fixedText(state().Options.last_directory)),
       m_list(new THoroComboBox(this)),
       m_folderLabel(new ElidedLabel(this)),
       m_folderCaption(new QLabel(this)),
