@@ -80,6 +80,7 @@ TEST(NameFolding, CapitalsWithoutAccents) {
         {"hungarian accents", "árvíztűrő tükörfúrógép", "ARVIZTURO TUKORFUROGEP"},
         {"hungarian capitals", "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP", "ARVIZTURO TUKORFUROGEP"},
         {"central european", "Šťastný Žďár Ćosić Pană", "STASTNY ZDAR COSIC PANA"},
+        {"stroked letters like the others", "Łódź Đurđević", "LODZ DURDEVIC"},
         {"signs below the letters stay", "@[\\]^_`{|}~", "@[\\]^_`{|}~"},
         {"ends at a zero byte", std::string("Ab\0cd", 5), "AB"},
     };
