@@ -168,6 +168,7 @@ void TAstroClient::defineCommands() {
                    dialog.exec();
                }, {}, {}});
     defineChartCommands();
+    defineOpenCommand();
     defineOptionCommands();
     defineNavigationKeys();
 }

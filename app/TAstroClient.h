@@ -73,6 +73,7 @@ protected:
 private:
     void defineCommands();
     void defineChartCommands();
+    void defineOpenCommand();
     void defineOptionCommands();
     void optionsChanged();
     void defineNavigationKeys();

@@ -17,6 +17,7 @@
 #include "RadixData.h"
 #include "SettingsFile.h"
 #include "TAstroApp.h"
+#include "TDatabaseDialog.h"
 
 namespace {
 
@@ -154,6 +155,7 @@ bool TRadixWindow::writeTo(const QString& path) {
     }
     m_path = path;
     m_modified = false;
+    discardHoroscopeListing();
     updateCaption();
     TAstroApp::instance()->showStatusMessage(str(67).replace(QStringLiteral("%s"), path));
     emit changed();

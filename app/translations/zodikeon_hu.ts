@@ -297,4 +297,51 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation> Névrészlet:</translation>
     </message>
 </context>
+<context>
+    <name>TDatabaseDialog</name>
+    <message>
+        <source>Open Horoscope</source>
+        <translation>Horoszkóp megnyitása</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Mappa:</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>&amp;Módosítás...</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Frissítés</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Törlés...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Név:</translation>
+    </message>
+    <message>
+        <source>Parts of the name, such as &quot;nagy anna&quot;; alternatives separated by &quot;;&quot;</source>
+        <translation>A név részei, például &quot;nagy anna&quot;; a változatok között &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>Selected / listed / found</source>
+        <translation>Kijelölt / listázott / talált</translation>
+    </message>
+    <message>
+        <source>Birth data</source>
+        <translation>Születési adatok</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>Meg&amp;jegyzések:</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read.</source>
+        <translation>Ez a mappa nem olvasható.</translation>
+    </message>
+</context>
 </TS>

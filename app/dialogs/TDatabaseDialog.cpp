@@ -1,0 +1,369 @@
+#include "TDatabaseDialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "FixedText.h"
+#include "HoroscopeDetails.h"
+#include "HoroscopeListing.h"
+#include "HoroscopeSearch.h"
+#include "QtText.h"
+#include "TAstroApp.h"
+#include "THoroComboBox.h"
+
+// A one-line label for a path: shortened in the middle to its width, in full as a tool tip.
+class ElidedLabel : public QLabel {
+public:
+    explicit ElidedLabel(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    void setFullText(const QString& text) {
+        m_full = text;
+        setToolTip(text);
+        elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+
+private:
+    void elide() { setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, std::max(0, contentsRect().width()))); }
+
+    QString m_full;
+};
+
+namespace {
+
+AppState& state() { return TAstroApp::instance()->state(); }
+QString str(int id) { return fromCp1250(state().Strings[id]); }
+QString nativeText(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+
+// Fills the "%s" places of a template in order; an argument is never searched for "%s" itself.
+QString fillTemplate(QString text, const QStringList& args) {
+    qsizetype from = 0;
+    for (const QString& a : args) {
+        const qsizetype at = text.indexOf(QStringLiteral("%s"), from);
+        if (at < 0)
+            break;
+        text.replace(at, 2, a);
+        from = at + a.size();
+    }
+    return text;
+}
+
+QString pickFolder(QWidget* parent, const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
+}
+
+TDatabaseDialog* s_open = nullptr;
+
+}  // namespace
+
+TDatabaseDialog::TDatabaseDialog(QWidget* parent, std::string& path)
+    : TMyDialog(parent),
+      m_path(path),
+      m_folder(fixedText(state().Options.last_directory)),
+      m_list(new THoroComboBox(this)),
+      m_folderLabel(new ElidedLabel(this)),
+      m_folderCaption(new QLabel(this)),
+      m_searchCaption(new QLabel(this)),
+      m_change(new QPushButton(this)),
+      m_refresh(new QPushButton(this)),
+      m_delete(new QPushButton(this)),
+      m_counters(new QLabel(this)),
+      m_moment(new QLabel(this)),
+      m_place(new QLabel(this)),
+      m_notesCaption(new QLabel(this)),
+      m_notes(new QPlainTextEdit(this)),
+      m_details(new QGroupBox(this)) {
+    s_open = this;
+    auto* layout = new QVBoxLayout(this);
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(m_folderCaption);
+    folderRow->addWidget(m_folderLabel, 1);
+    folderRow->addWidget(m_change);
+    folderRow->addWidget(m_refresh);
+    layout->addLayout(folderRow);
+
+    m_searchCaption->setBuddy(m_list->edit());
+    layout->addSpacing(4);
+    layout->addWidget(m_searchCaption);
+    layout->addWidget(m_list, 1);
+    m_list->edit()->setMaxLength(MaxSearchText);
+    m_list->list()->setMinimumHeight(m_list->fontMetrics().height() * 12);
+
+    auto* countersRow = new QHBoxLayout;
+    m_counters->setTextFormat(Qt::PlainText);
+    countersRow->addWidget(m_counters, 1);
+    countersRow->addWidget(m_delete);
+    layout->addLayout(countersRow);
+
+    auto* details = new QVBoxLayout(m_details);
+    for (QLabel* l : {m_moment, m_place}) {
+        l->setTextFormat(Qt::PlainText);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        l->setMinimumHeight(l->fontMetrics().height());
+        details->addWidget(l);
+    }
+    QFont bold = m_moment->font();
+    bold.setBold(true);
+    m_moment->setFont(bold);
+    m_notesCaption->setBuddy(m_notes);
+    details->addSpacing(4);
+    details->addWidget(m_notesCaption);
+    m_notes->setReadOnly(true);
+    m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * 5 + 2 * m_notes->frameWidth() + 8);
+    details->addWidget(m_notes);
+    layout->addWidget(m_details);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &TDatabaseDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TDatabaseDialog::reject);
+    connect(m_change, &QPushButton::clicked, this, &TDatabaseDialog::changeFolder);
+    connect(m_refresh, &QPushButton::clicked, this, &TDatabaseDialog::ScanFolder);
+    connect(m_delete, &QPushButton::clicked, this, &TDatabaseDialog::DeleteSelected);
+    connect(m_list, &THoroComboBox::currentRowChanged, this, &TDatabaseDialog::ShowDetails);
+    connect(m_list, &THoroComboBox::itemConfirmed, this, &TDatabaseDialog::accept);
+    connect(m_list, &THoroComboBox::searchEdited, this, [this](const QString& text) {
+        searchText() = text.left(MaxSearchText);
+        // What is typed during a scan is applied when the listing is complete.
+        if (m_listed && !m_scanning)
+            FillList(searchText());
+    });
+
+    m_list->edit()->setText(searchText());
+    m_list->edit()->selectAll();
+    m_list->setFocus();
+    m_ok->setEnabled(false);
+    m_delete->setEnabled(false);
+    retranslate();
+    resize(std::max(sizeHint().width(), 640), sizeHint().height());
+}
+
+TDatabaseDialog::~TDatabaseDialog() {
+    // The list points into the listing: it goes first, quietly.
+    m_list->disconnect(this);
+    m_list->setEntries({});
+    if (s_open == this)
+        s_open = nullptr;
+}
+
+HoroscopeListing& TDatabaseDialog::listing() {
+    static HoroscopeListing l;
+    return l;
+}
+
+QString& TDatabaseDialog::searchText() {
+    static QString text;
+    return text;
+}
+
+void TDatabaseDialog::retranslate() {
+    setWindowTitle(tr("Open Horoscope"));
+    m_folderCaption->setText(tr("Folder:"));
+    m_change->setText(tr("&Change..."));
+    m_refresh->setText(tr("&Refresh"));
+    m_delete->setText(tr("&Delete..."));
+    m_searchCaption->setText(tr("&Name:"));
+    m_list->edit()->setPlaceholderText(tr("Parts of the name, such as \"nagy anna\"; alternatives separated by \";\""));
+    m_counters->setToolTip(tr("Selected / listed / found"));
+    m_details->setTitle(tr("Birth data"));
+    m_notesCaption->setText(tr("N&otes:"));
+    if (m_listed)
+        ShowDetails();
+}
+
+void TDatabaseDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    TMyDialog::changeEvent(event);
+}
+
+void TDatabaseDialog::showEvent(QShowEvent* event) {
+    TMyDialog::showEvent(event);
+    // The first listing runs once the dialog is on the screen, so that its counters show.
+    if (!m_started) {
+        m_started = true;
+        QTimer::singleShot(0, this, &TDatabaseDialog::ScanFolder);
+    }
+}
+
+void TDatabaseDialog::setScanning(bool scanning) {
+    m_scanning = scanning;
+    for (QWidget* w : {static_cast<QWidget*>(m_list->list()), static_cast<QWidget*>(m_change),
+                       static_cast<QWidget*>(m_refresh), static_cast<QWidget*>(m_delete), static_cast<QWidget*>(m_ok)})
+        w->setEnabled(!scanning);
+}
+
+bool TDatabaseDialog::scanProgress(std::size_t found) {
+    m_counters->setText(fromCp1250(CountersText(0, found, found)));
+    // Twenty pictures a second are enough to see the counters move; more would slow the scan.
+    if (m_sinceRepaint.elapsed() >= 50) {
+        QCoreApplication::processEvents();
+        m_sinceRepaint.restart();
+    }
+    return !m_cancelRequested;
+}
+
+void TDatabaseDialog::ScanFolder() {
+    if (m_scanning)
+        return;
+    AppState& s = state();
+    m_folderLabel->setFullText(nativeText(m_folder));
+    // A path too long for the settings is used but not remembered, rather than cut.
+    if (m_folder.size() < s.Options.last_directory.size())
+        setFixedText(s.Options.last_directory, m_folder);
+
+    m_list->setEntries({});
+    m_list->setListing(nullptr);
+    m_listed = false;
+    m_cancelRequested = false;
+    setScanning(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_counters->setText(fromCp1250(CountersText(0, 0, 0)));
+    m_sinceRepaint.start();
+    const ScanResult result =
+        ::ScanFolder(listing(), m_folder, s.Strings, [this](std::size_t found) { return scanProgress(found); });
+    QApplication::restoreOverrideCursor();
+    setScanning(false);
+    if (m_cancelRequested) {
+        listing() = HoroscopeListing{};
+        QDialog::reject();
+        return;
+    }
+    m_folderUnreadable = result == ScanResult::FolderUnreadable;
+    m_listed = true;
+    m_list->setListing(&listing());
+    FillList(searchText());
+}
+
+void TDatabaseDialog::FillList(const QString& search) {
+    m_list->setEntries(::FillList(listing(), toCp1250(search)));
+    // The best match is ready to be opened with Enter.
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+}
+
+void TDatabaseDialog::ShowDetails() {
+    const int row = m_list->currentRow();
+    const HoroscopeEntry* e = m_list->entry(row);
+    m_counters->setText(fromCp1250(CountersText(e ? static_cast<std::size_t>(row) + 1 : 0,
+                                                static_cast<std::size_t>(m_list->count()), listing().found())));
+    m_ok->setEnabled(e && !m_scanning);
+    m_delete->setEnabled(e && !m_scanning);
+    m_place->clear();
+    m_notes->clear();
+    if (!e) {
+        m_moment->setText(m_folderUnreadable ? tr("This folder cannot be read.") : QString());
+        return;
+    }
+    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), state().Strings);
+    if (!d) {
+        m_moment->setText(str(872));
+        return;
+    }
+    m_moment->setText(fromCp1250(d->moment));
+    const QString place = fromCp1250(d->place);
+    m_place->setText(d->town.empty() ? place : fromCp1250(d->town) + QStringLiteral("    ") + place);
+    m_notes->setPlainText(fromCp1250(d->notes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void TDatabaseDialog::DeleteSelected() {
+    const int row = m_list->currentRow();
+    const HoroscopeEntry* e = m_list->entry(row);
+    if (!e || m_scanning)
+        return;
+    const QString question =
+        fillTemplate(str(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
+    if (horoscopeMessage(this, QMessageBox::Question, str(315), question) != QMessageBox::Yes)
+        return;
+    if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
+        horoscopeMessage(this, QMessageBox::Warning, str(315), str(316));
+        return;
+    }
+    m_list->removeRow(row);
+    listing().remove(e);
+    m_list->setCurrentRow(std::min(row, m_list->count() - 1));
+    ShowDetails();
+    m_list->setFocus();
+}
+
+void TDatabaseDialog::changeFolder() {
+    if (m_scanning)
+        return;
+    const auto choose = chooseFolder ? chooseFolder : pickFolder;
+    const QString picked = choose(this, str(887), nativeText(m_folder));
+    if (picked.isEmpty())
+        return;
+    m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
+    ScanFolder();
+}
+
+void TDatabaseDialog::accept() {
+    const HoroscopeEntry* e = m_list->entry(m_list->currentRow());
+    if (!e || m_scanning)
+        return;
+    const std::string path = listing().pathOf(*e);
+    if (!CanOpenHoroscope(path, state().Strings)) {
+        horoscopeMessage(this, QMessageBox::Warning, str(319), str(872));
+        ShowDetails();
+        return;
+    }
+    m_path = path;
+    QDialog::accept();
+}
+
+void TDatabaseDialog::reject() {
+    // Cancel during a scan stops it first; the dialog closes when the scan has returned.
+    if (m_scanning) {
+        m_cancelRequested = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+QString TDatabaseDialog::countersText() const { return m_counters->text(); }
+QString TDatabaseDialog::momentText() const { return m_moment->text(); }
+QString TDatabaseDialog::placeText() const { return m_place->text(); }
+QString TDatabaseDialog::notesText() const { return m_notes->toPlainText(); }
+
+int horoscopeMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
+    if (TDatabaseDialog::messageBox)
+        return TDatabaseDialog::messageBox(parent, icon, caption, text);
+    const bool question = icon == QMessageBox::Question;
+    QMessageBox box(icon, caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // Deleting is not undone: the safe answer is the default.
+    if (question)
+        box.setDefaultButton(QMessageBox::No);
+    return box.exec();
+}
+
+void discardHoroscopeListing() {
+    // A running scan rebuilds the listing anyway, and an open list points into it.
+    if (s_open && s_open->isScanning())
+        return;
+    if (s_open)
+        s_open->list()->setEntries({});
+    TDatabaseDialog::listing() = HoroscopeListing{};
+}

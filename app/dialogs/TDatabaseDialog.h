@@ -1,0 +1,101 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <string>
+
+#include "TMyDialog.h"
+
+struct HoroscopeListing;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class THoroComboBox;
+class ElidedLabel;
+
+// The horoscope browser behind Open: every horoscope file of one folder, sorted by the
+// person's name and narrowed by a search text, with the birth data and notes of the selected
+// one. OK hands the chosen file's full path (the file system's bytes) to the caller.
+class TDatabaseDialog : public TMyDialog {
+    Q_OBJECT
+public:
+    static constexpr int MaxSearchText = 79;
+
+    // `path` receives the chosen file on OK. The folder starts as the last one used.
+    TDatabaseDialog(QWidget* parent, std::string& path);
+    ~TDatabaseDialog() override;
+
+    // The listing of the run: rebuilt at every opening and by Refresh or a folder change.
+    static HoroscopeListing& listing();
+    // The search text of the run, kept from one opening to the next.
+    static QString& searchText();
+
+    // Rebuilds the listing of the current folder, the counters moving while it runs.
+    void ScanFolder();
+    // Refills the list from the listing with the entries matching `search`; selects the first.
+    void FillList(const QString& search);
+    // The counters and the selected entry's birth data and notes.
+    void ShowDetails();
+    // Asks, then deletes the selected entry's file.
+    void DeleteSelected();
+    // Lets the user pick another folder and lists it.
+    void changeFolder();
+
+    std::string folder() const { return m_folder; }
+    bool isScanning() const { return m_scanning; }
+    // True once the first listing of this opening is complete.
+    bool isListed() const { return m_listed; }
+    THoroComboBox* list() const { return m_list; }
+    QString countersText() const;
+    QString momentText() const;
+    QString placeText() const;
+    QString notesText() const;
+
+    // The message boxes of the browser and of Open; replaceable so that tests can answer them.
+    // Questions get Yes and No, everything else OK.
+    static inline int (*messageBox)(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                    const QString& text) = nullptr;
+    // The folder picker; replaceable for tests. An empty result means cancelled.
+    static inline QString (*chooseFolder)(QWidget* parent, const QString& title, const QString& start) = nullptr;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+    void setScanning(bool scanning);
+    bool scanProgress(std::size_t found);
+
+    std::string& m_path;
+    std::string m_folder;
+    THoroComboBox* m_list;
+    ElidedLabel* m_folderLabel;
+    QLabel* m_folderCaption;
+    QLabel* m_searchCaption;
+    QPushButton* m_change;
+    QPushButton* m_refresh;
+    QPushButton* m_delete;
+    QPushButton* m_ok;
+    QLabel* m_counters;
+    QLabel* m_moment;
+    QLabel* m_place;
+    QLabel* m_notesCaption;
+    QPlainTextEdit* m_notes;
+    class QGroupBox* m_details;
+    QElapsedTimer m_sinceRepaint;
+    bool m_started = false;
+    bool m_scanning = false;
+    bool m_listed = false;
+    bool m_cancelRequested = false;
+    bool m_folderUnreadable = false;
+};
+
+// Shows a message box through TDatabaseDialog::messageBox when set.
+int horoscopeMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text);
+
+// Forgets the browser's listing: a chart was saved, so the next opening lists afresh.
+void discardHoroscopeListing();
