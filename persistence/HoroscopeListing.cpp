@@ -11,7 +11,7 @@
 
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
-#include "NameFolding.h"
+#include "FoldTable.h"
 #include "RadixData.h"
 #include "StringTable.h"
 
@@ -121,7 +121,7 @@ ScanResult ScanFolder(HoroscopeListing& listing, const std::string& folder, cons
         entry->fileName = name;
         entry->name = fieldText(*bytes, NameOffset, RadixData::NameSize);
         entry->horType = fieldText(*bytes, TypeOffset, RadixData::HorTypeSize);
-        entry->folded = foldName(entry->name);
+        entry->folded = foldText(entry->name);
         listing.entries.push_back(std::move(entry));
         if (progress && listing.found() % ScanProgressStep == 0 && !progress(listing.found())) {
             result = ScanResult::Stopped;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "NameFolding.h"
+#include "FoldTable.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
 }  // namespace
 
 HoroscopeSearch::HoroscopeSearch(std::string_view searchText) {
-    const std::string folded = foldName(searchText);
+    const std::string folded = foldText(searchText);
     for (const std::string_view alternative : split(folded, ';')) {
         std::vector<std::string> words;
         for (const std::string_view word : split(alternative, ' '))
