@@ -109,7 +109,7 @@ void SetShippedOptions(TOptions& o) {
     for (int a = 0; a <= 10; ++a)  // the major aspects and the usual minor ones
         d.aspsonchart[a] = d.asps[a] = true;
     d.oppasps = true;
-    d.tablesize = 1.2;
+    d.tablesize = 1.6;  // rows about 23 pixels high on a common screen
     d.chart_style = 2;
     d.table_style = 2;
     d.antialias = 2;
@@ -146,6 +146,8 @@ void SetShippedOptions(TOptions& o) {
     c.neutral = {rgb(80, 80, 80), rgb(225, 220, 215)};
     c.positive = {rgb(20, 110, 40), rgb(210, 235, 215)};
     c.negative = {rgb(170, 30, 30), rgb(245, 215, 210)};
+    // Cusp degrees stand on the light house ring: they need a dark colour to be read.
+    c.c2_house_pos = rgb(70, 60, 50);
 }
 
 std::string ShippedOptionsFileText() {
