@@ -5,6 +5,7 @@
 
 #include "CommandIds.h"
 #include "OptionsFile.h"
+#include "FileFilterQt.h"
 #include "QtText.h"
 #include "SettingsFile.h"
 #include "TAstroApp.h"
@@ -18,13 +19,6 @@ namespace {
 AppState& state() { return TAstroApp::instance()->state(); }
 QString str(int id) { return fromCp1250(state().Strings[id]); }
 
-QString optionsFilter() {
-    const auto pairs = fileFilterPairs(state().FileFilters[FilterOptions]);
-    QStringList filters;
-    for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
-        filters << QStringLiteral("%1 (%2)").arg(fromCp1250(it->first), fromCp1250(it->second));
-    return filters.join(QStringLiteral(";;"));
-}
 
 }  // namespace
 
@@ -61,7 +55,7 @@ void TAstroClient::defineOptionCommands() {
     setCommand(CM_SAVEOPTIONS, {[this] {
                                     AppState& s = state();
                                     const QString path = QFileDialog::getSaveFileName(
-                                        window(), str(74), QString::fromStdString(s.Options.options_file.data()), optionsFilter());
+                                        window(), str(74), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
                                     if (path.isEmpty())
                                         return;
                                     TOptions saved = s.Options;
@@ -88,7 +82,7 @@ void TAstroClient::defineOptionCommands() {
     setCommand(CM_RETRIEVEOPTIONS, {[this] {
                                         AppState& s = state();
                                         const QString path = QFileDialog::getOpenFileName(
-                                            window(), str(87), QString::fromStdString(s.Options.options_file.data()), optionsFilter());
+                                            window(), str(87), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
                                         if (path.isEmpty())
                                             return;
                                         if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString())) {

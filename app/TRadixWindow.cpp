@@ -13,6 +13,7 @@
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
 #include "MomentSteps.h"
+#include "FileFilterQt.h"
 #include "QtText.h"
 #include "RadixData.h"
 #include "SettingsFile.h"
@@ -25,17 +26,9 @@ AppState& state() { return TAstroApp::instance()->state(); }
 
 QString str(int id) { return fromCp1250(state().Strings[id]); }
 
-QString horoscopeFilter() {
-    // The horoscope kind is preselected, all files are offered too.
-    const auto pairs = fileFilterPairs(state().FileFilters[FilterHoroscope]);
-    QStringList filters;
-    for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
-        filters << QStringLiteral("%1 (%2)").arg(fromCp1250(it->first), fromCp1250(it->second));
-    return filters.join(QStringLiteral(";;"));
-}
 
 QString dialogSavePath(QWidget* parent, const QString& caption, const QString& proposed) {
-    QFileDialog dialog(parent, caption, proposed, horoscopeFilter());
+    QFileDialog dialog(parent, caption, proposed, qtFileFilter(state().FileFilters[FilterHoroscope]));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("hor"));
     dialog.selectFile(proposed);
