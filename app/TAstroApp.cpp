@@ -55,6 +55,7 @@ bool TAstroApp::start(const QString& programFolder) {
         return false;
     }
 
+    m_printers = loadPrinterList(tr("PDF file"));
     m_frame = std::make_unique<TAstroFrame>();
     m_frame->client()->installMenu(m_frame.get());
     restoreOverrideCursor();

@@ -5,6 +5,7 @@
 
 #include "AppState.h"
 #include "Ephemeris.h"
+#include "PrinterList.h"
 
 class TAstroFrame;
 
@@ -19,6 +20,7 @@ public:
 
     static TAstroApp* instance() { return qobject_cast<TAstroApp*>(QCoreApplication::instance()); }
     AppState& state() { return m_state; }
+    const PrinterList& printers() const { return m_printers; }
     TAstroFrame* frame() const { return m_frame.get(); }
 
     // Performs the start-up work and shows the frame; false when the program cannot start.
@@ -42,4 +44,5 @@ private:
     QTranslator m_appTranslator;
     QTranslator m_qtTranslator;
     EphemerisStart m_ephemeris;
+    PrinterList m_printers;
 };

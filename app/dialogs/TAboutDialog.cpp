@@ -31,7 +31,9 @@ void TAboutDialog::retranslate() {
     m_version->setText(tr("Version %1").arg(fromCp1250(s.Strings[730])));
     m_info->setText(tr("Zodikeon Free: natal charts computed with the Swiss Ephemeris.") + QStringLiteral("\n") +
                     fromCp1250(s.Strings[734]) + QStringLiteral("\n") +
-                    tr("Town data \u00A9 GeoNames (geonames.org), CC BY 4.0, modified"));
+                    tr("Town data \u00A9 GeoNames (geonames.org), CC BY 4.0, modified") + QStringLiteral("\n") +
+                    tr("Time zones from the IANA time zone database (public domain)") + QStringLiteral("\n") +
+                    tr("Symbols drawn from the Noto fonts, Liberation fonts: SIL Open Font License 1.1"));
 }
 
 void TAboutDialog::changeEvent(QEvent* event) {

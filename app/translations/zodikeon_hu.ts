@@ -4,6 +4,10 @@
 <context>
     <name>TAstroApp</name>
     <message>
+        <source>PDF file</source>
+        <translation>PDF-fájl</translation>
+    </message>
+    <message>
         <source>No ephemeris files were found in %1.
 
 The planets are computed from the library's built-in theory, with less precision; the minor bodies cannot be computed.</source>
@@ -277,6 +281,14 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
     <message>
         <source>Town data © GeoNames (geonames.org), CC BY 4.0, modified</source>
         <translation>Településadatok © GeoNames (geonames.org), CC BY 4.0, módosítva</translation>
+    </message>
+    <message>
+        <source>Time zones from the IANA time zone database (public domain)</source>
+        <translation>Időzónák az IANA időzóna-adatbázisából (közkincs)</translation>
+    </message>
+    <message>
+        <source>Symbols drawn from the Noto fonts, Liberation fonts: SIL Open Font License 1.1</source>
+        <translation>A szimbólumok a Noto betűkészletekből készültek; Liberation betűkészletek: SIL Open Font License 1.1</translation>
     </message>
 </context>
 <context>
