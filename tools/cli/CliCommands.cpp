@@ -2,8 +2,15 @@
 
 #include <iostream>
 
+#include "AppState.h"
+
+int runChart(AppState& state, int argc, char** argv, int first);
+int runSave(AppState& state, int argc, char** argv, int first);
+
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
+        {"chart", "show a chart from birth data or a horoscope file (--json for JSON)", runChart},
+        {"save", "write a horoscope file from birth data", runSave},
     };
     return commands;
 }
@@ -11,4 +18,15 @@ const std::vector<CliCommand>& cliCommands() {
 int cliError(int code, const std::string& message) {
     std::cerr << "zodikeon-cli: " << message << "\n";
     return code;
+}
+
+int applyLanguageOption(AppState& state, const CliArgs& args) {
+    const auto lang = args.value("lang");
+    if (!lang)
+        return CliOk;
+    if (*lang != "en" && *lang != "hu")
+        return cliError(CliUsage, "--lang must be en or hu, not '" + *lang + "'");
+    state.LanguageId = *lang == "hu" ? LanguageHungarian : LanguageEnglish;
+    LoadStrings(state);
+    return CliOk;
 }

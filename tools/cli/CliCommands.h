@@ -18,3 +18,7 @@ const std::vector<CliCommand>& cliCommands();
 
 // Prints "zodikeon-cli: <message>" on standard error and returns `code`.
 int cliError(int code, const std::string& message);
+
+// Applies a "--lang en|hu" given after the command (a command lists "lang" among its valued
+// options): sets the language and reloads the texts. Returns CliOk, or CliUsage after saying why.
+int applyLanguageOption(AppState& state, const CliArgs& args);

@@ -1,0 +1,25 @@
+#pragma once
+// Transfers a town of the database into a birth moment: its name, its position and, by the
+// mode, the clock rule its zone had at the moment's local date and time.
+#include "BirthData.h"
+#include "TownDatabase.h"
+
+// How ApplyTown treats the town's zone.
+enum ApplyZoneMode : int {
+    ApplyZoneFollowingDate = -1,  // only zones above 99, which follow the date (a date edit)
+    ApplyNoZone = 0,              // name and position only
+    ApplyZoneAlways = 1,          // every valid zone (a town chosen)
+};
+
+// Sets the moment's town (a user town as "+ " and 28 characters of its name, a main town as
+// 30 characters), longitude and latitude, and, when the mode asks for it and the zone is
+// valid, the time kind and zone of the rule in force at the local date and time. The UT pair
+// is left to the caller (localToUniversal). A zone that names no valid zone leaves the clock
+// kind and zone as they were. `town` must be a record of `db` (FindTown, the town list,
+// InsertUserTowns), which tells user towns from main towns.
+void ApplyTown(const TownDatabase& db, const TownRecord& town, BirthMoment& moment, int mode);
+
+// The rule of `zone` in force at a local date and time: the last entry that starts no later,
+// or the first entry when all start later; nullptr for an empty zone. Dates of the Julian
+// and the Gregorian calendar are compared as the days they are.
+const ZoneEntry* ruleInForce(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute);

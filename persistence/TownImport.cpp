@@ -1,0 +1,157 @@
+#include "TownImport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "FoldTable.h"
+#include "JoinPath.h"
+#include "StringTable.h"
+
+namespace {
+
+constexpr int OldTimesFileNameId = 431;  // "ZDKTIMES.TID"
+constexpr int OldTownFilePatternId = 442;  // "ZDKTWN_X.TWD"
+constexpr std::int16_t FallbackZone = 19;
+
+std::size_t nonEmptyZones(const std::vector<ZoneDescriptor>& zones) {
+    return static_cast<std::size_t>(std::count_if(zones.begin(), zones.end(), [](const ZoneDescriptor& z) { return !z.empty(); }));
+}
+
+// The file `name` in `folder`; on a file system that tells letter cases apart, a file whose
+// name differs only in case is taken as well (old databases come from Windows).
+std::string fileInFolder(const std::string& folder, const std::string& name) {
+    namespace fs = std::filesystem;
+    const std::string exact = JoinPath(folder, name);
+    std::error_code ec;
+    if (fs::exists(exact, ec))
+        return exact;
+    const std::string wanted = foldText(name);
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec))
+        if (foldText(entry.path().filename().string()) == wanted)
+            found.push_back(entry.path().string());
+    if (found.empty())
+        return exact;
+    std::sort(found.begin(), found.end());
+    return found.front();
+}
+
+bool hasOldTownHeader(const std::string& path, const StringTable& strings) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(OldTownPrefixLength, '\0');
+    if (!in.read(head.data(), static_cast<std::streamsize>(head.size())))
+        return false;
+    return std::string_view(strings[OldTownFileHeaderId]).substr(0, OldTownPrefixLength) == head;
+}
+
+ImportResult finish(TownDatabase& db, const StringTable& strings, std::size_t townsBefore, std::size_t zonesBefore) {
+    ImportResult result;
+    if (!SaveUserTowns(db, strings) || !SaveUserTimes(db, strings)) {
+        result.outcome = ImportOutcome::SaveFailed;
+        return result;
+    }
+    result.outcome = ImportOutcome::Imported;
+    result.towns = static_cast<unsigned>(db.userTowns.size() - townsBefore);
+    result.zones = static_cast<unsigned>(nonEmptyZones(db.userZones) - zonesBefore);
+    return result;
+}
+
+// Returns Cancelled to end the command, Failed for message 882, Imported to go on saving.
+ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const StringTable& strings,
+                               const ImportQuestions& questions) {
+    auto loaded = LoadTownFile(db, path, strings);
+    if (!loaded)
+        return ImportOutcome::Failed;
+    std::vector<TownRecord> towns = std::move(*loaded);
+    const bool usesUserZones =
+        std::any_of(towns.begin(), towns.end(), [](const TownRecord& t) { return t.zone >= UserZoneBase; });
+    if (usesUserZones) {
+        const ImportAnswer answer = questions.importUserZones ? questions.importUserZones() : ImportAnswer::Cancel;
+        if (answer == ImportAnswer::Cancel)
+            return ImportOutcome::Cancelled;
+        if (answer == ImportAnswer::Yes) {
+            const auto timeFile = questions.chooseTimeFile ? questions.chooseTimeFile() : std::nullopt;
+            if (!timeFile)
+                return ImportOutcome::Cancelled;
+            auto units = LoadTimeFile(*timeFile, strings);
+            if (!units)
+                return ImportOutcome::Failed;
+            const int base = AppendUserZones(db, std::move(*units));
+            for (TownRecord& t : towns)
+                if (t.zone >= UserZoneBase)
+                    t.zone = static_cast<std::int16_t>(std::min(t.zone + base, 0x7FFF));
+            std::erase_if(towns, [&](const TownRecord& t) { return t.zone >= UserZoneBase && !isValidZone(db, t.zone); });
+        } else {
+            std::erase_if(towns, [](const TownRecord& t) { return t.zone >= UserZoneBase; });
+        }
+    }
+    std::erase_if(towns, [&](const TownRecord& t) { return t.isRegion() || FindExistingTown(db, townName(t)); });
+    InsertUserTowns(db, towns);
+    return ImportOutcome::Imported;
+}
+
+}  // namespace
+
+bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings) {
+    auto units = LoadTimeFile(fileInFolder(folder, strings[OldTimesFileNameId]), strings);
+    if (!units)
+        return false;
+    const int base = AppendUserZones(db, std::move(*units));
+    const std::string pattern = strings[OldTownFilePatternId];
+    const std::size_t x = pattern.find('X');
+    std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ_";
+    for (const char letter : letters) {
+        std::string name = pattern;
+        if (x != std::string::npos)
+            name[x] = letter;
+        auto towns = LoadTownFile(db, fileInFolder(folder, name), strings);
+        if (!towns)
+            continue;
+        for (TownRecord& t : *towns) {
+            if (t.zone >= UserZoneBase)
+                t.zone = static_cast<std::int16_t>(std::min(t.zone + base, 0x7FFF));
+            // "No zone" stays as it is; a number that names no zone gets the fallback zone.
+            if (t.zone >= 0 && !isValidZone(db, t.zone))
+                t.zone = FallbackZone;
+        }
+        InsertUserTowns(db, *towns);
+    }
+    return true;
+}
+
+ImportResult ImportTowns(TownDatabase& db, const std::string& path, const StringTable& strings,
+                         const ImportQuestions& questions) {
+    const std::size_t townsBefore = db.userTowns.size();
+    const std::size_t zonesBefore = nonEmptyZones(db.userZones);
+    ImportResult cancelled;
+    ImportResult failed;
+    failed.outcome = ImportOutcome::Failed;
+
+    if (hasOldTownHeader(path, strings)) {
+        const ImportAnswer answer = questions.importWholeDatabase ? questions.importWholeDatabase() : ImportAnswer::Cancel;
+        if (answer == ImportAnswer::Cancel)
+            return cancelled;
+        if (answer == ImportAnswer::Yes) {
+            const std::string folder = std::filesystem::path(path).parent_path().string();
+            if (!ImportOldDatabase(db, folder, strings))
+                return failed;
+            return finish(db, strings, townsBefore, zonesBefore);
+        }
+    }
+    switch (importSingleFile(db, path, strings, questions)) {
+    case ImportOutcome::Cancelled:
+        return cancelled;
+    case ImportOutcome::Failed:
+        return failed;
+    default:
+        return finish(db, strings, townsBefore, zonesBefore);
+    }
+}
+
+std::string importedMessage(const ImportResult& result, const StringTable& strings) {
+    char text[256];
+    std::snprintf(text, sizeof text, strings[ImportedId], result.towns, result.zones);
+    return text;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The content of the town and zone pickers: which towns and zones a list shows, with their
+// texts, in order. The combo boxes show these items as they are.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TownDatabase.h"
+
+struct TownListItem {
+    std::string text;  // the name; a user town as "+ " and its name
+    const TownRecord* town = nullptr;
+};
+
+struct TownList {
+    std::vector<TownListItem> items;
+    int selected = -1;  // index into items, or -1
+};
+
+// The towns matching `searchText`: user towns first, then main towns, never region entries.
+// The search text is folded and split at white space into at most 10 words; a town matches
+// when its folded name begins with the first word and contains every further word (no words:
+// every town). `select` is listed whatever the search and becomes the selection; without it
+// the first item is selected.
+TownList FillTownList(const TownDatabase& db, std::string_view searchText, const TownRecord* select);
+
+struct ZoneListItem {
+    std::string text;  // the name; a user zone as "+ " and its name
+    const ZoneDescriptor* zone = nullptr;
+    int number = -1;  // the zone number a town stores: index, or UserZoneBase + index for user zones
+};
+
+// Appends the non-empty zones `first` .. `last` - 1 of `zones` (the user zones when `user`)
+// to `items`; returns the index in `items` of `select`'s item, or -1.
+int FillZoneList(std::vector<ZoneListItem>& items, const std::vector<ZoneDescriptor>& zones, bool user,
+                 const ZoneDescriptor* select, std::size_t first = 0, std::size_t last = SIZE_MAX);
+
+// The zone list of the town editor: the user zones, then the main zones from number 100 to the
+// last, then main zones 0..99; `selectNumber`'s zone is selected when it is valid.
+struct ZoneList {
+    std::vector<ZoneListItem> items;
+    int selected = -1;
+};
+ZoneList townEditorZoneList(const TownDatabase& db, int selectNumber);

@@ -1,0 +1,34 @@
+#include "TownRecords.h"
+
+#include <algorithm>
+#include <cstring>
+
+void scrambleBody(unsigned char* data, std::size_t size, std::size_t firstIndex) {
+    for (std::size_t i = 0; i < size; ++i)
+        data[i] ^= static_cast<unsigned char>(25 + 17 * (firstIndex + i));
+}
+
+void setPatternText(char* field, std::size_t size, std::string_view text) {
+    if (size == 0)
+        return;
+    const std::size_t n = std::min(text.size(), size - 1);
+    std::memcpy(field, text.data(), n);
+    field[n] = '\0';
+    fillAfterText(field, size);
+}
+
+void fillAfterText(char* field, std::size_t size) {
+    const auto* zero = static_cast<const char*>(std::memchr(field, 0, size));
+    if (!zero)
+        return;
+    unsigned char value = static_cast<unsigned char>(field[0]);
+    for (std::size_t i = static_cast<std::size_t>(zero - field) + 1; i < size; ++i) {
+        field[i] = static_cast<char>(value);
+        value = static_cast<unsigned char>(value + 13);
+    }
+}
+
+std::string_view fieldText(const char* field, std::size_t size) {
+    const auto* zero = static_cast<const char*>(std::memchr(field, 0, size));
+    return std::string_view(field, zero ? static_cast<std::size_t>(zero - field) : size);
+}

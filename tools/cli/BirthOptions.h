@@ -1,0 +1,24 @@
+#pragma once
+// The birth-data options shared by the chart commands, turned into the personal part of a
+// chart and checked exactly as the personal data dialog checks an entry:
+//   --name TEXT --type TEXT --sex male|female --date Y-M-D (astronomical year)
+//   --calendar gregorian|julian --time H:M[:S] --clock gmt|lmt|zone --zone +H:MM|-H:MM
+//   --lon DEG --lat DEG (signed decimal degrees, East and North positive)
+#include <set>
+#include <string>
+
+#include "CliArgs.h"
+#include "RadixData.h"
+
+class StringTable;
+
+// The valued options above, to be merged into a command's own.
+const std::set<std::string>& birthDataOptions();
+// Whether any of them was given.
+bool hasBirthData(const CliArgs& args);
+
+// Fills the personal part of `radix` from the options: the entered local time with its UT
+// pair derived, texts in the program's code page. Returns CliOk, or prints the reason and
+// returns CliUsage (malformed or missing option) or CliFailure (a failing entry check,
+// reported with the message of the personal data dialog).
+int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData& radix);
