@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "Ephemeris.h"
+#include "FixedText.h"
 #include "OptionsLoader.h"
 #include "QtText.h"
 #include "WindowPlacementQt.h"
@@ -52,6 +53,14 @@ bool TAstroApp::start(const QString& programFolder) {
             QMessageBox::warning(nullptr, fromCp1250(m_state.Strings[319]), fromCp1250(m_state.Strings[608]));
         return false;
     }
+
+    // The towns and time zones, from the paths that the options were given.
+    const TOptions& o = m_state.Options;
+    const auto path = [](const PathText& p) { return std::string(fixedText(p)); };
+    LoadTownDatabase(m_towns,
+                     {path(o.times_file), path(o.user_times_file), path(o.towns_file), path(o.user_towns_file),
+                      path(o.town_exclusions_file)},
+                     m_state.Strings);
 
     m_frame = std::make_unique<TAstroFrame>();
     m_frame->client()->installMenu(m_frame.get());

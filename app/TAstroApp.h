@@ -5,6 +5,7 @@
 
 #include "AppState.h"
 #include "Ephemeris.h"
+#include "TownDatabase.h"
 
 class TAstroFrame;
 
@@ -20,6 +21,8 @@ public:
     static TAstroApp* instance() { return qobject_cast<TAstroApp*>(QCoreApplication::instance()); }
     AppState& state() { return m_state; }
     TAstroFrame* frame() const { return m_frame.get(); }
+    // The town and time-zone database of the run, loaded at start-up after the options.
+    TownDatabase& towns() { return m_towns; }
 
     // Performs the start-up work and shows the frame; false when the program cannot start.
     bool start(const QString& programFolder = {});
@@ -42,4 +45,5 @@ private:
     QTranslator m_appTranslator;
     QTranslator m_qtTranslator;
     EphemerisStart m_ephemeris;
+    TownDatabase m_towns;
 };

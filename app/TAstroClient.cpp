@@ -169,6 +169,7 @@ void TAstroClient::defineCommands() {
                }, {}, {}});
     defineChartCommands();
     defineOptionCommands();
+    definePersonalCommands();
     defineNavigationKeys();
 }
 

@@ -72,6 +72,7 @@ private:
     void defineCommands();
     void defineChartCommands();
     void defineOptionCommands();
+    void definePersonalCommands();
     void optionsChanged();
     void defineNavigationKeys();
     QString commandText(int id) const;
