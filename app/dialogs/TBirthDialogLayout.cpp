@@ -179,4 +179,6 @@ void TBirthDialog::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
+    // As low as the controls allow: the notes take whatever height is left.
+    resize(sizeHint().width(), minimumSizeHint().height());
 }

@@ -1,7 +1,6 @@
 #include "TEventsDialog.h"
 
 #include <QDialogButtonBox>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,11 +23,9 @@ TEventsDialog::TEventsDialog(QWidget* parent, LifeEventList& list, const QString
     setWindowTitle(tr("Life Events for Correction"));
     m_lines->setObjectName(QStringLiteral("events"));
     m_lines->setUniformItemSizes(true);
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    m_lines->setFont(mono);
-    const QFontMetrics fm(mono);
-    // Room for the mark, a date and a name of 29 characters; 12 lines without scrolling.
-    m_lines->setMinimumSize(fm.horizontalAdvance(QString(48, QLatin1Char('M'))), fm.lineSpacing() * 12 + 8);
+    const QFontMetrics fm(m_lines->font());
+    // Room for the mark, a date and a long name; 12 lines without scrolling.
+    m_lines->setMinimumSize(fm.horizontalAdvance(QString(50, QLatin1Char('n'))), fm.lineSpacing() * 12 + 8);
 
     auto* newButton = new QPushButton(tr("&New..."), this);
     m_edit = new QPushButton(tr("&Edit..."), this);
@@ -44,7 +41,7 @@ TEventsDialog::TEventsDialog(QWidget* parent, LifeEventList& list, const QString
     connect(m_edit, &QPushButton::clicked, this, &TEventsDialog::editEvent);
     connect(m_delete, &QPushButton::clicked, this, &TEventsDialog::deleteEvent);
     connect(m_select, &QPushButton::clicked, this, &TEventsDialog::toggleEvent);
-    connect(m_lines, &QListWidget::itemActivated, this, &TEventsDialog::editEvent);
+    connect(m_lines, &QListWidget::itemDoubleClicked, this, &TEventsDialog::editEvent);
     connect(m_lines, &QListWidget::currentRowChanged, this, &TEventsDialog::updateButtons);
 
     auto* side = new QVBoxLayout;

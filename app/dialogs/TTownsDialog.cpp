@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "DialogRun.h"
@@ -79,8 +80,15 @@ TTownsDialog::TTownsDialog(QWidget* parent, const QString& searchText, const Tow
         refill();
     m_search->installEventFilter(this);
     m_search->setFocus();
-    m_search->deselect();
-    m_search->end(false);
+}
+
+void TTownsDialog::showEvent(QShowEvent* event) {
+    TMyDialog::showEvent(event);
+    // Typing goes on after the prefix instead of replacing it.
+    QTimer::singleShot(0, m_search, [this] {
+        m_search->deselect();
+        m_search->end(false);
+    });
 }
 
 const TownRecord* TTownsDialog::selectedTown() const {
