@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSettings>
 
@@ -197,6 +198,36 @@ private slots:
         QCOMPARE(press(leap), int(QDialog::Accepted));
         QVERIFY(script.errors.isEmpty());
         QCOMPARE(int(r.moment.localDate.day), 29);
+    }
+
+    void zoneFieldsAreNotCheckedWhileDisabled() {
+        RadixData r = chartRecord("Lmt");
+        LifeEventList events;
+        TBirthDialog dialog(nullptr, r, events);
+        DialogScript script;
+        script.install();
+        setText(dialog, "zoneHours", "99");
+        choose(dialog, "timeKind", 1);  // the zone cannot be corrected now: it is not used
+        QVERIFY(!field<QLineEdit>(dialog, "zoneHours")->isEnabled());
+        QCOMPARE(press(dialog), int(QDialog::Accepted));
+        QVERIFY(script.errors.isEmpty());
+        QCOMPARE(int(r.moment.timeKind), 1);
+        QCOMPARE(int(r.moment.zoneHours), 2);  // the zone the chart had
+    }
+
+    void notesKeepWindowsLineEndsAndTheirLimit() {
+        RadixData r = chartRecord("Notes");
+        LifeEventList events;
+        TBirthDialog dialog(nullptr, r, events);
+        auto* notes = field<QPlainTextEdit>(dialog, "notes");
+        notes->setPlainText(QString(1990, 'x') + "\n\n\nmore");
+        // Each line end takes two bytes when stored: 1990 + 6 + 3 = 1999.
+        QCOMPARE(notes->toPlainText(), QString(1990, 'x') + "\n\n\nmor");
+        QCOMPARE(press(dialog), int(QDialog::Accepted));
+        QCOMPARE(std::strlen(r.notes.data()), std::size_t(1999));
+        QVERIFY(QByteArray(r.notes.data()).endsWith("x\r\n\r\n\r\nmor"));
+        TBirthDialog again(nullptr, r, events);
+        QCOMPARE(field<QPlainTextEdit>(again, "notes")->toPlainText(), QString(1990, 'x') + "\n\n\nmor");
     }
 
     void emptyNameAndTypeStoreTheirPlaceholders() {
@@ -449,6 +480,54 @@ private slots:
         QCOMPARE(int(list.count), 2);
         QCOMPARE(QString(list.events[0].name.data()), QString("Birth of a son"));
         QCOMPARE(QString(list.events[1].name.data()), QString("School"));
+    }
+
+    void newChartIsSavedAndOpensWithTheSameData() {
+        DialogScript script;
+        script.steps = {[](QDialog& d) {
+                            typeBirth(d);
+                            field<QPlainTextEdit>(d, "notes")->setPlainText("first line\nsecond line");
+                            field<QPushButton>(d, "townButton")->click();
+                            field<QPushButton>(d, "lifeEvents")->click();
+                            return press(d);
+                        }};
+        script.steps << pickTown("Debrecen");
+        script.steps << [](QDialog& d) {
+            field<QPushButton>(d, "new")->click();
+            field<QPushButton>(d, "new")->click();
+            return press(d);
+        } << [](QDialog& d) {
+            field<QComboBox>(d, "eventName")->setEditText("Graduation");
+            setText(d, "year", "1997");
+            return press(d);
+        } << [](QDialog& d) {
+            field<QComboBox>(d, "eventName")->setEditText("Wedding");
+            setText(d, "year", "2001");
+            return press(d);
+        };
+        script.install();
+        client()->dispatch(CM_NEW);
+        QVERIFY(script.allRun());
+        TRadixWindow* w = client()->charts().first();
+        const QString path = m_folder.path() + "/horo/reopen.hor";
+        TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
+            return QFileInfo(p).dir().filePath("reopen.hor");
+        };
+        QVERIFY(w->save());
+        TRadixWindow::chooseSavePath = nullptr;
+        const RadixData saved = w->chart();
+        const ChartBlocks blocks = w->blocks();
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        std::unique_ptr<TRadixWindow> opened(TRadixWindow::fromFile(path));
+        QVERIFY(opened);
+        QCOMPARE(std::memcmp(&opened->chart(), &saved, RadixPersonalSize), 0);
+        QCOMPARE(std::memcmp(&opened->blocks().lifeEvents, &blocks.lifeEvents, sizeof(LifeEventList)), 0);
+        QVERIFY(QString(opened->chart().moment.town.data()).startsWith("Debrecen"));
+        QCOMPARE(QString(opened->chart().notes.data()), QString("first line\r\nsecond line"));
+        QCOMPARE(int(opened->blocks().lifeEvents.count), 2);
+        QCOMPARE(QString(opened->blocks().lifeEvents.events[1].name.data()), QString("Wedding"));
     }
 };
 
