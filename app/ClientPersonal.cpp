@@ -1,5 +1,6 @@
 // The commands that enter personal data: a new chart, and the data of the active chart.
 #include <QApplication>
+#include <cstring>
 #include <ctime>
 
 #include "ApplyTown.h"
@@ -66,8 +67,13 @@ void TAstroClient::definePersonalCommands() {
                }, {}, {}});
     setCommand(CM_PERSONALDATA, {[this] {
                    TRadixWindow* chart = activeChart();
+                   const LifeEventList events = chart->blocks().lifeEvents;
                    TBirthDialog dialog(this, chart->chart(), chart->blocks().lifeEvents);
-                   if (runModal(dialog) != QDialog::Accepted)
+                   const bool accepted = runModal(dialog) == QDialog::Accepted;
+                   // The life events are changed by their own OK; a chart whose events changed
+                   // must ask to be saved even when the personal data were cancelled.
+                   const bool eventsChanged = std::memcmp(&events, &chart->blocks().lifeEvents, sizeof events) != 0;
+                   if (!accepted && !eventsChanged)
                        return;
                    chart->chartChanged();
                    refreshStatus();

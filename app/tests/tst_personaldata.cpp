@@ -10,6 +10,7 @@
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "FixedText.h"
+#include "HoroscopeFile.h"
 #include "ProgramFolderFixture.h"
 #include "RadixData.h"
 #include "SettingsFile.h"
@@ -427,8 +428,12 @@ private slots:
     }
 
     void lifeEventsOfAnOpenChartChangeOnTheirOwnOk() {
-        auto* w = TRadixWindow::fromData(chartRecord("Events"), ChartBlocks{});
+        const QString path = m_folder.path() + "/horo/events.hor";
+        QVERIFY(WriteHoroscopeFile(path.toStdString(), state().Strings, chartRecord("Events"), ChartBlocks{}));
+        auto* w = TRadixWindow::fromFile(path);
+        QVERIFY(w);
         client()->addChart(w);
+        QVERIFY(!w->isModified());
         DialogScript script;
         script.steps = {[](QDialog& d) {
                             field<QPushButton>(d, "lifeEvents")->click();
@@ -448,6 +453,7 @@ private slots:
         // The list dialog's OK changed the chart's list; the cancelled personal data did not undo it.
         QCOMPARE(int(w->blocks().lifeEvents.count), 1);
         QCOMPARE(QString(w->blocks().lifeEvents.events[0].name.data()), QString("Wedding"));
+        QVERIFY(w->isModified());  // so that closing the chart asks to save them
     }
 
     void newChartTakesItsLifeEventsOnlyOnOk() {
