@@ -1,15 +1,15 @@
 #include "LifeEventEdit.h"
 
 #include <algorithm>
-#include <tuple>
 
 #include "BirthText.h"
 #include "FixedText.h"
 
 namespace {
 
-auto dateKey(const CalDate& d) {
-    return std::make_tuple(d.year, d.month, d.day);
+// Year, then month, then day, as one number (month * 100 + day stays below 10000).
+long dateKey(const CalDate& d) {
+    return long(d.year) * 10000 + d.month * 100 + d.day;
 }
 
 }  // namespace

@@ -136,6 +136,8 @@ void TTownsDialog::accept() {
     TMyDialog::accept();
 }
 
+// The list is refilled before saving: its rows point into the user towns, and the message of a
+// failed save lets the list repaint.
 void TTownsDialog::saveUserTowns() {
     if (!SaveUserTowns(towns(), state().Strings))
         showError(this, tr("The user towns could not be saved to %1.").arg(fromCp1250(towns().paths.userTowns)));
@@ -146,9 +148,8 @@ void TTownsDialog::newTown() {
     TTownDataDialog dialog(this, record);
     if (runModal(dialog) != QDialog::Accepted)
         return;
-    const TownRecord* inserted = InsertUserTowns(towns(), {&record, 1});
+    refill(InsertUserTowns(towns(), {&record, 1}));
     saveUserTowns();
-    refill(inserted);
 }
 
 void TTownsDialog::editTown() {
@@ -162,9 +163,8 @@ void TTownsDialog::editTown() {
     // A main town stays as it is: the edited copy becomes a user town.
     if (isUserTown(towns(), selected))
         RemoveUserTown(towns(), selected);
-    const TownRecord* inserted = InsertUserTowns(towns(), {&copy, 1});
+    refill(InsertUserTowns(towns(), {&copy, 1}));
     saveUserTowns();
-    refill(inserted);
 }
 
 void TTownsDialog::deleteTown() {
@@ -176,6 +176,6 @@ void TTownsDialog::deleteTown() {
     if (!askYesNo(this, fromCp1250(state().Strings[DeleteCaptionId]), question))
         return;
     RemoveUserTown(towns(), selected);
-    saveUserTowns();
     refill();
+    saveUserTowns();
 }

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(ut["day"].toInt(), int(m.utDate.day));
         QCOMPARE(utTime["hour"].toInt(), int(m.utTime.hour));
         QCOMPARE(utTime["minute"].toInt(), int(m.utTime.minute));
-        QCOMPARE(utTime["second"].toDouble(), m.utTime.second);
+        QCOMPARE(utTime["second"].toDouble(), double(m.utTime.second));
         QCOMPARE(moment["longitude"].toDouble(), std::round(m.longitude.decimal() * 1e9) / 1e9);
         QCOMPARE(moment["latitude"].toDouble(), m.latitude.decimal());
         QCOMPARE(moment["timeKind"].toInt(), int(m.timeKind));

@@ -30,12 +30,12 @@ std::vector<std::string> names(const LifeEventList& list) {
 
 TEST(LifeEventEdit, newEventIsMarkedAndDatedFirstJanuary1900) {
     const LifeEvent e = newLifeEvent();
-    EXPECT_EQ(e.selected, 1);
+    EXPECT_EQ(int(e.selected), 1);
     EXPECT_EQ(fixedText(e.name), "");
-    EXPECT_EQ(e.date.gregorian, 1);
-    EXPECT_EQ(e.date.year, 1900);
-    EXPECT_EQ(e.date.month, 1);
-    EXPECT_EQ(e.date.day, 1);
+    EXPECT_EQ(int(e.date.gregorian), 1);
+    EXPECT_EQ(int(e.date.year), 1900);
+    EXPECT_EQ(int(e.date.month), 1);
+    EXPECT_EQ(int(e.date.day), 1);
 }
 
 TEST(LifeEventEdit, insertionKeepsDateOrderAndOrderOfEntryForEqualDates) {
@@ -83,7 +83,7 @@ TEST(LifeEventEdit, removalSelectsTheFollowingOrTheNewLastEvent) {
     LifeEventList one;
     insertLifeEvent(one, event("only", 1900, 1, 1));
     EXPECT_EQ(removeLifeEvent(one, 0), -1);
-    EXPECT_EQ(one.count, 0);
+    EXPECT_EQ(int(one.count), 0);
     EXPECT_EQ(fixedText(one.events[0].name), "");  // no stale event left behind in the file
 }
 
@@ -96,7 +96,7 @@ TEST(LifeEventEdit, toggleTwiceRestoresTheMarkAndLinesShowIt) {
     ASSERT_TRUE(toggleLifeEvent(list, 0));
     EXPECT_EQ(lifeEventLine(list.events[0], en), "     05/17/1975   Wedding");
     ASSERT_TRUE(toggleLifeEvent(list, 0));
-    EXPECT_EQ(list.events[0].selected, 1);
+    EXPECT_EQ(int(list.events[0].selected), 1);
     EXPECT_FALSE(toggleLifeEvent(list, 1));
     LifeEvent bc = event("Julian", -99, 2, 3);
     bc.date.gregorian = 0;
@@ -111,5 +111,5 @@ TEST(LifeEventEdit, corruptCountIsKeptWithinCapacity) {
     list.count = -5;
     EXPECT_EQ(lifeEventCount(list), 0);
     EXPECT_EQ(insertLifeEvent(list, newLifeEvent()), 0);
-    EXPECT_EQ(list.count, 1);
+    EXPECT_EQ(int(list.count), 1);
 }
