@@ -21,11 +21,18 @@ double clampSeconds(double s) {
     return std::min(s, 60.0);
 }
 
+// Times are kept on a grid of microseconds: a shift and its reverse then cancel exactly, so
+// a time converted to UT and back never shows one whole second less (12:00:00 coming back as
+// 11:59:59.999999999). A microsecond is far below anything a chart can show.
+double onMicrosecondGrid(double seconds) {
+    return std::round(seconds * 1e6) / 1e6;
+}
+
 // Moves a date and time by `delta` seconds. The time and the delta come from clamped
 // records, so the result is never more than a day or two away and the loops stay short;
 // the loops (rather than one step each way) also absorb a sum that rounds to exactly 86400.
 void shiftBySeconds(CalDate& date, ClockTime& time, double delta) {
-    double x = time.hour * 3600.0 + time.minute * 60.0 + time.second + delta;
+    double x = onMicrosecondGrid(time.hour * 3600.0 + time.minute * 60.0 + time.second + onMicrosecondGrid(delta));
     if (!std::isfinite(x))
         return;
     while (x < 0.0) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "FoldTable.h"
 #include "JoinPath.h"
@@ -37,11 +37,19 @@ constexpr std::int16_t OldZoneNumbers[39] = {626, 18, 19, 20, 21, 23, 25, 27, 28
 constexpr int FirstUnmappedOldZone = 39;
 constexpr int OldZoneShift = 9963;  // old zone 39 and up: user zone number (old - 36) + 10000
 
+// The whole content of a regular file. A folder is refused: opened as a file it would
+// report an end position far beyond any memory.
 std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto size = std::filesystem::file_size(path, ec);
+    std::ifstream in(path, std::ios::binary);
+    if (ec || !in)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
     if (in.bad())
         return std::nullopt;
     return bytes;
@@ -137,10 +145,16 @@ void IndexMainTownNames(TownDatabase& db) {
     db.mainFolded.clear();
     db.mainFoldedStart.clear();
     db.mainFoldedStart.reserve(db.mainTowns.size() + 1);
+    std::size_t total = 0;
+    for (const TownRecord& town : db.mainTowns)
+        total += townName(town).size();
+    db.mainFolded.reserve(total);
     for (const TownRecord& town : db.mainTowns) {
         db.mainFoldedStart.push_back(static_cast<std::uint32_t>(db.mainFolded.size()));
-        for (char c : townName(town))
-            db.mainFolded.push_back(static_cast<char>(foldByte(c)));
+        const std::size_t at = db.mainFolded.size();
+        db.mainFolded.append(townName(town));
+        for (std::size_t i = at; i < db.mainFolded.size(); ++i)
+            db.mainFolded[i] = static_cast<char>(foldByte(db.mainFolded[i]));
     }
     db.mainFoldedStart.push_back(static_cast<std::uint32_t>(db.mainFolded.size()));
 }
@@ -225,7 +239,8 @@ std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, cons
     const std::string_view body = std::string_view(*bytes).substr(CurrentHeaderSize);
     if (head == fileHeader(strings, TimeFileHeaderId)) {
         std::vector<ZoneEntry> units(body.size() / sizeof(ZoneEntry));
-        std::memcpy(units.data(), body.data(), units.size() * sizeof(ZoneEntry));
+        if (!units.empty())
+            std::memcpy(units.data(), body.data(), units.size() * sizeof(ZoneEntry));
         scrambleBody(reinterpret_cast<unsigned char*>(units.data()), units.size() * sizeof(ZoneEntry));
         return units;
     }
@@ -243,7 +258,8 @@ std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std:
     if (all.size() >= CurrentHeaderSize && all.substr(0, CurrentHeaderSize) == fileHeader(strings, TownFileHeaderId)) {
         const std::string_view body = all.substr(CurrentHeaderSize);
         std::vector<TownRecord> towns(body.size() / sizeof(TownRecord));
-        std::memcpy(towns.data(), body.data(), towns.size() * sizeof(TownRecord));
+        if (!towns.empty())
+            std::memcpy(towns.data(), body.data(), towns.size() * sizeof(TownRecord));
         scrambleBody(reinterpret_cast<unsigned char*>(towns.data()), towns.size() * sizeof(TownRecord));
         for (TownRecord& town : towns)
             terminateName(town);

@@ -38,6 +38,14 @@ std::string fileInFolder(const std::string& folder, const std::string& name) {
     return found.front();
 }
 
+// Imported files need not be in order; sorted, they keep the user towns sorted.
+void insertSorted(TownDatabase& db, std::vector<TownRecord>& towns) {
+    std::stable_sort(towns.begin(), towns.end(), [](const TownRecord& a, const TownRecord& b) {
+        return compareFolded(townName(a), townName(b)) < 0;
+    });
+    InsertUserTowns(db, towns);
+}
+
 bool hasOldTownHeader(const std::string& path, const StringTable& strings) {
     std::ifstream in(path, std::ios::binary);
     std::string head(OldTownPrefixLength, '\0');
@@ -88,7 +96,7 @@ ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const 
         }
     }
     std::erase_if(towns, [&](const TownRecord& t) { return t.isRegion() || FindExistingTown(db, townName(t)); });
-    InsertUserTowns(db, towns);
+    insertSorted(db, towns);
     return ImportOutcome::Imported;
 }
 
@@ -116,7 +124,7 @@ bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const String
             if (t.zone >= 0 && !isValidZone(db, t.zone))
                 t.zone = FallbackZone;
         }
-        InsertUserTowns(db, *towns);
+        insertSorted(db, *towns);
     }
     return true;
 }

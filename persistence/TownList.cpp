@@ -43,14 +43,18 @@ bool matches(std::string_view folded, const std::vector<std::string>& words) {
 
 }  // namespace
 
+std::string TownListItem::text() const {
+    const std::string_view name = town ? townName(*town) : std::string_view();
+    return user ? "+ " + std::string(name) : std::string(name);
+}
+
 TownList FillTownList(const TownDatabase& db, std::string_view searchText, const TownRecord* select) {
     const std::vector<std::string> words = searchWords(searchText);
     TownList list;
     auto add = [&](const TownRecord& town, bool user) {
         if (&town == select)
             list.selected = static_cast<int>(list.items.size());
-        const std::string_view name = townName(town);
-        list.items.push_back({user ? "+ " + std::string(name) : std::string(name), &town});
+        list.items.push_back({&town, user});
     };
     std::string folded;
     for (const TownRecord& town : db.userTowns) {

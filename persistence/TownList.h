@@ -1,15 +1,20 @@
 #pragma once
 // The content of the town and zone pickers: which towns and zones a list shows, with their
 // texts, in order. The combo boxes show these items as they are.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "TownDatabase.h"
 
+// An item points into the database, so it is valid until the towns change.
 struct TownListItem {
-    std::string text;  // the name; a user town as "+ " and its name
     const TownRecord* town = nullptr;
+    bool user = false;
+
+    // The text shown: the name; a user town as "+ " and its name.
+    std::string text() const;
 };
 
 struct TownList {

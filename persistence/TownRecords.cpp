@@ -3,16 +3,30 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// The key repeats every 256 bytes.
+constexpr std::array<unsigned char, 256> makeKey() {
+    std::array<unsigned char, 256> key{};
+    for (std::size_t i = 0; i < key.size(); ++i)
+        key[i] = static_cast<unsigned char>(25 + 17 * i);
+    return key;
+}
+constexpr std::array<unsigned char, 256> kKey = makeKey();
+
+}  // namespace
+
 void scrambleBody(unsigned char* data, std::size_t size, std::size_t firstIndex) {
     for (std::size_t i = 0; i < size; ++i)
-        data[i] ^= static_cast<unsigned char>(25 + 17 * (firstIndex + i));
+        data[i] ^= kKey[(firstIndex + i) & 0xFF];
 }
 
 void setPatternText(char* field, std::size_t size, std::string_view text) {
     if (size == 0)
         return;
     const std::size_t n = std::min(text.size(), size - 1);
-    std::memcpy(field, text.data(), n);
+    if (n > 0)
+        std::memcpy(field, text.data(), n);
     field[n] = '\0';
     fillAfterText(field, size);
 }

@@ -12,6 +12,8 @@
 #include "StringTable.h"
 #include "TempDir.h"
 
+// Multi-byte fields of the packed records are compared as `+field`, a copy: the comparison
+// macros bind references, and a reference to an unaligned field is undefined behaviour.
 namespace {
 
 const StringTable& english() {
@@ -126,8 +128,8 @@ void expectUsable(const RadixData& r, const ChartBlocks& b) {
     EXPECT_EQ(r.moment.townTerminator, 0);
     for (const CalDate* d : {&r.moment.utDate, &r.moment.localDate}) {
         EXPECT_LE(d->gregorian, 1);
-        EXPECT_GE(d->year, MinYear);
-        EXPECT_LE(d->year, MaxYear);
+        EXPECT_GE(+d->year, MinYear);
+        EXPECT_LE(+d->year, MaxYear);
         EXPECT_GE(d->month, 1);
         EXPECT_LE(d->month, 12);
         EXPECT_GE(d->day, 1);
@@ -146,8 +148,8 @@ void expectUsable(const RadixData& r, const ChartBlocks& b) {
     EXPECT_LE(r.moment.zoneMinutes, 59);
     EXPECT_LE(r.moment.zoneWest, 1);
     EXPECT_LE(r.moment.sex, 2);
-    EXPECT_GE(b.lifeEvents.count, 0);
-    EXPECT_LE(b.lifeEvents.count, LifeEventList::Capacity);
+    EXPECT_GE(+b.lifeEvents.count, 0);
+    EXPECT_LE(+b.lifeEvents.count, LifeEventList::Capacity);
     for (int i = 0; i < b.lifeEvents.count; ++i) {
         const LifeEvent& e = b.lifeEvents.events[static_cast<std::size_t>(i)];
         EXPECT_EQ(e.name.back(), '\0');
@@ -266,7 +268,7 @@ TEST(HoroscopeFile, OlderLayoutsAreConverted) {
         } else {
             EXPECT_EQ(bytesOf(r.radix.moment), bytesOf(s.radix.moment));
         }
-        EXPECT_EQ(r.blocks.lifeEvents.count, row.events);
+        EXPECT_EQ(+r.blocks.lifeEvents.count, row.events);
         for (int i = 0; i < row.events; ++i)
             EXPECT_EQ(bytesOf(r.blocks.lifeEvents.events[i]), bytesOf(s.blocks.lifeEvents.events[i]));
         EXPECT_EQ(bytesOf(r.blocks.directions), bytesOf(row.ownDirections ? s.blocks.directions : optionDirections()));
@@ -291,11 +293,11 @@ TEST(HoroscopeFile, AbsurdLifeEventCountsAreBounded) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.stored);
-        EXPECT_EQ(parse(oldLayout(s, false, row.stored, OldEnd::Complete)).blocks.lifeEvents.count, row.oldLayout);
+        EXPECT_EQ(+parse(oldLayout(s, false, row.stored, OldEnd::Complete)).blocks.lifeEvents.count, row.oldLayout);
         Sample current;
         current.blocks.lifeEvents.count = row.stored;
         const ReadResult r = parse(current.bytes());
-        EXPECT_EQ(r.blocks.lifeEvents.count, row.currentLayout);
+        EXPECT_EQ(+r.blocks.lifeEvents.count, row.currentLayout);
         expectUsable(r.radix, r.blocks);
     }
 }
@@ -325,8 +327,8 @@ TEST(HoroscopeFile, StoredFieldsAreClampedAndTerminated) {
     EXPECT_EQ(fixedText(r.radix.horType), std::string(10, 'T'));
     EXPECT_EQ(r.radix.moment.utDate.month, 12);
     EXPECT_EQ(r.radix.moment.utTime.minute, 59);
-    EXPECT_EQ(r.radix.moment.localDate.year, MaxYear);
-    EXPECT_EQ(r.radix.moment.localTime.second, 0.0);
+    EXPECT_EQ(+r.radix.moment.localDate.year, MaxYear);
+    EXPECT_EQ(+r.radix.moment.localTime.second, 0.0);
     EXPECT_EQ(r.radix.moment.timeKind, TimeGMT);
     EXPECT_EQ(fixedText(r.radix.moment.town), std::string(30, 'X')) << "a full town field is kept";
     EXPECT_EQ(fixedText(r.radix.notes).size(), 2000u);
@@ -360,7 +362,7 @@ TEST(HoroscopeFile, TruncatedAtEveryOffsetReadsWhatIsThere) {
                 ASSERT_EQ(bytesOf(r.radix.notes), bytesOf(s.radix.notes)) << cut;
             }
             if (cut < notesEnd + 2) {
-                ASSERT_EQ(r.blocks.lifeEvents.count, 0) << cut;
+                ASSERT_EQ(+r.blocks.lifeEvents.count, 0) << cut;
             }
             const std::size_t eventsEnd = file == &full ? 3289 : 2123 + 370;
             if (cut < eventsEnd + 14) {

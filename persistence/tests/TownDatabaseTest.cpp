@@ -70,7 +70,7 @@ protected:
             *selected = l.selected;
         std::vector<std::string> texts;
         for (const TownListItem& item : l.items)
-            texts.push_back(cp1250ToUtf8(item.text));
+            texts.push_back(cp1250ToUtf8(item.text()));
         return texts;
     }
 
@@ -267,8 +267,8 @@ TEST_F(TownDatabaseTest, applyTown_setsNamePositionAndTheRuleInForce) {
         EXPECT_EQ(m.timeKind, row.kind);
         const int minutes = (m.zoneHours * 60 + m.zoneMinutes) * (m.zoneWest ? -1 : 1);
         EXPECT_EQ(minutes, row.zoneMinutes);
-        EXPECT_EQ(arcMinutes(m.longitude), t->longitude);
-        EXPECT_EQ(arcMinutes(m.latitude), t->latitude);
+        EXPECT_EQ(arcMinutes(m.longitude), int(t->longitude));
+        EXPECT_EQ(arcMinutes(m.latitude), int(t->latitude));
     }
 }
 

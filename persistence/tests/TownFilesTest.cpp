@@ -71,6 +71,10 @@ TEST(TimeFile, unreadableOrForeignFiles_fail) {
     EXPECT_FALSE(LoadTimeFile(dir.write("short.TID", "ZODIKEON"), englishStrings()));
     EXPECT_FALSE(LoadTimeFile(dir.write("town.TID", townFile({})), englishStrings()));
     EXPECT_FALSE(LoadTimeFile(dir.write("text.TID", std::string(100, 'x')), englishStrings()));
+    // A folder opens like a file whose end lies beyond any memory.
+    EXPECT_FALSE(LoadTimeFile(dir.path(), englishStrings()));
+    TownDatabase db;
+    EXPECT_FALSE(LoadTownFile(db, dir.path(), englishStrings()));
 }
 
 TEST(TimeFile, incompleteLastUnit_isIgnored) {
@@ -115,7 +119,7 @@ TEST(TimeFile, oldFile_becomesUserZonesFromRecord36On) {
     EXPECT_TRUE(indexed[3].empty());       // negative count: no entries
     EXPECT_EQ(indexed[4].name, "year zero");
     ASSERT_EQ(indexed[4].entryCount, 1u);
-    EXPECT_EQ(indexed[4].entries[0].start.year, 1960);
+    EXPECT_EQ(int(indexed[4].entries[0].start.year), 1960);
 
     // Record 36 with more than one entry is an ordinary zone.
     zones[36] = {"own one", 2, {rule(1, 1, 1, 0, 0, 1, "", 0), rule(1900, 1, 1, 0, 0, 2, "", 60)}};
@@ -152,9 +156,9 @@ TEST(TownFile, currentFile_roundTripsAndDropsAnIncompleteLastRecord) {
         ASSERT_TRUE(loaded);
         ASSERT_EQ(loaded->size(), 2u);
         EXPECT_EQ(townName((*loaded)[0]), "Budapest, Hungary");
-        EXPECT_EQ((*loaded)[0].longitude, 1142);
-        EXPECT_EQ((*loaded)[0].latitude, 2850);
-        EXPECT_EQ((*loaded)[0].zone, 262);
+        EXPECT_EQ(int((*loaded)[0].longitude), 1142);
+        EXPECT_EQ(int((*loaded)[0].latitude), 2850);
+        EXPECT_EQ(int((*loaded)[0].zone), 262);
         EXPECT_TRUE((*loaded)[1].isRegion());
     }
     EXPECT_FALSE(LoadTownFile(db, dir.file("missing.TWD"), englishStrings()));

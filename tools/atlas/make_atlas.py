@@ -113,7 +113,6 @@ def scramble(body: bytes) -> bytes:
     return bytes(b ^ ((25 + 17 * i) & 0xFF) for i, b in enumerate(body))
 
 
-
 def read_tab(path):
     with open(path, encoding="utf-8") as f:
         for line in f:
@@ -172,7 +171,6 @@ def read_region_names(path, towns):
     return names
 
 
-
 def town_base(t):
     if t.name and to_cp1250(t.name):
         return t.name
@@ -180,8 +178,8 @@ def town_base(t):
 
 
 def join_name(base, region, country):
-    """'Base, Region, Country', shortened to the name limit: the region goes first, then the
-    end of the base name."""
+    """'Base, Region, Country' within the name limit: without the region if it does not fit,
+    and then with the base name cut."""
     if region:
         name = f"{base}, {region}, {country}"
         if len(name) <= NAME_LIMIT:
@@ -209,7 +207,6 @@ def town_names(towns, countries, regions):
             region = None if (dominant and i == 0) else regions.get((cc, t.admin1))
             names[t.gid] = join_name(b, region, country)
     return names
-
 
 
 def zone_location(zone_id, country):
@@ -347,7 +344,6 @@ def fixed_zone_units():
         abbrev = f"{sign}{h:02}" + (f"{m:02}" if m else "")
         units.append(pack_entry(1, 1, 1, 0, 0, 2, abbrev, minutes))
     return units
-
 
 
 def main():

@@ -129,7 +129,7 @@ bool textOption(const CliArgs& args, const std::string& name, std::size_t maxLen
 
 const std::set<std::string>& birthDataOptions() {
     static const std::set<std::string> names = {"name", "type", "sex", "date", "calendar",
-                                                "time", "clock", "zone", "lon", "lat"};
+                                                "time", "clock", "zone", "lon", "lat", "town"};
     return names;
 }
 
@@ -149,10 +149,12 @@ int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData&
         timeKind = TimeLMT;
     else if (clock != "zone")
         return usage("--clock must be gmt, lmt or zone, not '" + clock + "'");
+    // A town (--town, applied afterwards by applyTownOption) brings the position and the zone.
+    const bool town = args.has("town");
     for (const char* required : {"date", "time", "lon", "lat"})
-        if (!args.has(required))
+        if (!args.has(required) && !(town && (required == std::string_view("lon") || required == std::string_view("lat"))))
             return usage(std::string("missing --") + required);
-    if (timeKind == TimeZone && !args.has("zone"))
+    if (timeKind == TimeZone && !args.has("zone") && !town)
         return usage("missing --zone (needed with --clock zone)");
 
     const std::string calendar = args.value("calendar").value_or("gregorian");
@@ -177,10 +179,10 @@ int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData&
     if (const auto z = args.value("zone"); z && !parseZone(*z, west, zoneHours, zoneMinutes))
         return usage("--zone must be +H:MM (East) or -H:MM (West), not '" + *z + "'");
     double lon = 0, lat = 0;
-    if (!parseDegrees(*args.value("lon"), lon))
-        return usage("--lon must be decimal degrees, East positive, not '" + *args.value("lon") + "'");
-    if (!parseDegrees(*args.value("lat"), lat))
-        return usage("--lat must be decimal degrees, North positive, not '" + *args.value("lat") + "'");
+    if (const auto v = args.value("lon"); v && !parseDegrees(*v, lon))
+        return usage("--lon must be decimal degrees, East positive, not '" + *v + "'");
+    if (const auto v = args.value("lat"); v && !parseDegrees(*v, lat))
+        return usage("--lat must be decimal degrees, North positive, not '" + *v + "'");
 
     std::optional<std::string> name, type;
     int code = CliOk;

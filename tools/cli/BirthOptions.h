@@ -4,11 +4,14 @@
 //   --name TEXT --type TEXT --sex male|female --date Y-M-D (astronomical year)
 //   --calendar gregorian|julian --time H:M[:S] --clock gmt|lmt|zone --zone +H:MM|-H:MM
 //   --lon DEG --lat DEG (signed decimal degrees, East and North positive)
+//   --town NAME instead of --lon and --lat, and then --zone is not needed either: applied to
+//   the chart by applyTownOption (TownOption.h) after radixFromOptions.
 #include <set>
 #include <string>
 
 #include "CliArgs.h"
 #include "RadixData.h"
+#include "TownOption.h"
 
 class StringTable;
 

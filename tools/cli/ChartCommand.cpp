@@ -17,6 +17,7 @@ constexpr int FileNotFoundOrCorruptId = 872;
 const char* const ChartUsage =
     "Usage: zodikeon-cli chart [--json] --file PATH.hor\n"
     "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "       zodikeon-cli chart [--json] --date Y-M-D --time H:M[:S] --town NAME   (see 'towns --help')\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n\n"
     "The birth data are the local clock time as entered: --clock zone (the default) needs --zone\n"
@@ -70,6 +71,8 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     if (const int code = loadChart(state, args, radix, blocks))
+        return code;
+    if (const int code = applyTownOption(state, args, radix))
         return code;
 
     if (args.has("json"))

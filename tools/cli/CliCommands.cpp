@@ -6,11 +6,13 @@
 
 int runChart(AppState& state, int argc, char** argv, int first);
 int runSave(AppState& state, int argc, char** argv, int first);
+int runTowns(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"chart", "show a chart from birth data or a horoscope file (--json for JSON)", runChart},
         {"save", "write a horoscope file from birth data", runSave},
+        {"towns", "list the towns of the town database that match a search text", runTowns},
     };
     return commands;
 }

@@ -16,7 +16,7 @@ constexpr int FailedToCreateFileId = 66;
 constexpr int HoroscopeSavedId = 67;  // "Horoscope saved to %s"
 
 const char* const SaveUsage =
-    "Usage: zodikeon-cli save --out PATH --date Y-M-D --time H:M[:S] --lon DEG --lat DEG\n"
+    "Usage: zodikeon-cli save --out PATH --date Y-M-D --time H:M[:S] --lon DEG --lat DEG | --town NAME\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n\n"
     "Writes a horoscope file (an existing file is replaced). When PATH is a folder, the file gets\n"
@@ -51,13 +51,19 @@ int runSave(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     if (const int code = radixFromOptions(args, state.Strings, radix))
         return code;
+    if (const int code = applyTownOption(state, args, radix))
+        return code;
     // A new chart: no life events, an empty persons block, the default options' direction settings.
     const ChartBlocks blocks{};
 
     std::string path = *out;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        path = JoinPath(path, DefaultHoroscopeFileName(fixedText(radix.name)));
+    if (std::filesystem::is_directory(path, ec)) {
+        std::string folder = path;
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        path = JoinPath(folder, DefaultHoroscopeFileName(fixedText(radix.name)));
+    }
     if (!WriteHoroscopeFile(path, state.Strings, radix, blocks))
         return cliError(CliFailure, path + ": " + cp1250ToUtf8(state.Strings[FailedToCreateFileId]));
     std::cout << replacePlaceholder(cp1250ToUtf8(state.Strings[HoroscopeSavedId]), path) << "\n";

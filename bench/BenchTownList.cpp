@@ -1,0 +1,46 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "StringTable.h"
+#include "TownDatabase.h"
+#include "TownList.h"
+
+namespace {
+
+// The shipped atlas, loaded once: from the program folder next to the benchmark's build, or
+// from the source tree.
+const TownDatabase& atlas() {
+    static const TownDatabase db = [] {
+        StringTable strings;
+        strings.load(LanguageEnglish);
+        const char* dist = std::getenv("ZDK_DIST_DIR");
+        TownDatabase loaded;
+        LoadTownDatabase(loaded, townFilePaths(dist ? dist : ZDK_DIST_DIR, strings), strings);
+        return loaded;
+    }();
+    return db;
+}
+
+}  // namespace
+
+// The town pickers refill their list on every change of the search text.
+static void BM_FillTownList(benchmark::State& state, const char* search) {
+    const TownDatabase& db = atlas();
+    if (db.mainTowns.empty()) {
+        state.SkipWithError("no atlas found (set ZDK_DIST_DIR to the folder holding data/)");
+        return;
+    }
+    std::size_t items = 0;
+    for (auto _ : state) {
+        const TownList list = FillTownList(db, search, nullptr);
+        items = list.items.size();
+        benchmark::DoNotOptimize(list.items.data());
+    }
+    state.counters["items"] = static_cast<double>(items);
+    state.counters["towns"] = static_cast<double>(db.mainTowns.size());
+}
+BENCHMARK_CAPTURE(BM_FillTownList, oneLetter, "b")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FillTownList, threeLetters, "bud")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FillTownList, twoWords, "san mex")->Unit(benchmark::kMillisecond);

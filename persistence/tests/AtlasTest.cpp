@@ -1,0 +1,175 @@
+// The shipped atlas: applying a town's zone to a local date and time gives the same
+// Universal Time as the IANA time-zone database, asked through the C library; and the data
+// keep the promises the program relies on.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "ApplyTown.h"
+#include "CodePage.h"
+#include "TownFixtures.h"
+
+using namespace fixtures;
+
+namespace {
+
+// Sets TZ for the life of the object and puts the old value back afterwards.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const std::string& zone) {
+        if (const char* old = std::getenv("TZ"))
+            m_old = old;
+        ::setenv("TZ", (":" + zone).c_str(), 1);
+        ::tzset();
+    }
+    ~ScopedTimeZone() {
+        if (m_old)
+            ::setenv("TZ", m_old->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+// Seconds since 1970 of a local clock reading in an IANA zone, by the C library.
+std::time_t ianaUniversal(const std::string& zone, int y, int mo, int d, int h, int mi) {
+    ScopedTimeZone tz(zone);
+    std::tm tm{};
+    tm.tm_year = y - 1900;
+    tm.tm_mon = mo - 1;
+    tm.tm_mday = d;
+    tm.tm_hour = h;
+    tm.tm_min = mi;
+    tm.tm_isdst = -1;
+    return std::mktime(&tm);
+}
+
+std::time_t secondsOf(const CalDate& date, const ClockTime& time) {
+    std::tm tm{};
+    tm.tm_year = date.year - 1900;
+    tm.tm_mon = date.month - 1;
+    tm.tm_mday = date.day;
+    tm.tm_hour = time.hour;
+    tm.tm_min = time.minute;
+    tm.tm_sec = static_cast<int>(time.second + 0.5);
+    return ::timegm(&tm);
+}
+
+class AtlasTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const char* source = std::getenv("ZDK_SOURCE_DIR");
+        ASSERT_NE(source, nullptr) << "ZDK_SOURCE_DIR names the source tree with dist/data";
+        s_db = new TownDatabase();
+        TownFilePaths paths = townFilePaths(std::string(source) + "/dist", englishStrings());
+        LoadTownDatabase(*s_db, paths, englishStrings());
+    }
+    static void TearDownTestSuite() {
+        delete s_db;
+        s_db = nullptr;
+    }
+    static TownDatabase* s_db;
+};
+
+TownDatabase* AtlasTest::s_db = nullptr;
+
+}  // namespace
+
+TEST_F(AtlasTest, appliedZonesGiveTheUniversalTimeOfTheIanaDatabase) {
+    ASSERT_FALSE(s_db->mainTowns.empty());
+    struct Row {
+        const char* name;
+        const char* town;
+        const char* zone;
+        int y, mo, d, h, mi;
+        int kind;
+    };
+    const Row rows[] = {
+        {"Budapest winter", "Budapest, Hungary", "Europe/Budapest", 1980, 1, 15, 12, 0, TimeZone},
+        {"Budapest summer", "Budapest, Hungary", "Europe/Budapest", 1980, 7, 1, 12, 0, TimeZone},
+        {"Budapest 1880", "Budapest, Hungary", "Europe/Budapest", 1880, 7, 1, 12, 0, TimeLMT},
+        {"Budapest 1944 war-time summer", "Budapest, Hungary", "Europe/Budapest", 1944, 8, 1, 12, 0, TimeZone},
+        {"Budapest before spring change", "Budapest, Hungary", "Europe/Budapest", 2018, 3, 25, 1, 59, TimeZone},
+        {"Budapest after spring change", "Budapest, Hungary", "Europe/Budapest", 2018, 3, 25, 3, 0, TimeZone},
+        {"Budapest before autumn change", "Budapest, Hungary", "Europe/Budapest", 2018, 10, 28, 1, 59, TimeZone},
+        {"Budapest after autumn change", "Budapest, Hungary", "Europe/Budapest", 2018, 10, 28, 3, 0, TimeZone},
+        {"New York 1950 summer", "New York City, United States", "America/New_York", 1950, 7, 1, 12, 0, TimeZone},
+        {"New York 1880", "New York City, United States", "America/New_York", 1880, 7, 1, 12, 0, TimeLMT},
+        {"New York before spring change", "New York City, United States", "America/New_York", 2021, 3, 14, 1, 59, TimeZone},
+        {"New York after spring change", "New York City, United States", "America/New_York", 2021, 3, 14, 3, 0, TimeZone},
+        {"Kathmandu 1980", "Kathmandu, Nepal", "Asia/Kathmandu", 1980, 6, 1, 12, 0, TimeZone},
+        {"Kathmandu 2000", "Kathmandu, Nepal", "Asia/Kathmandu", 2000, 6, 1, 12, 0, TimeZone},
+        {"Adelaide summer", "Adelaide, Australia", "Australia/Adelaide", 2020, 1, 15, 12, 0, TimeZone},
+        {"Adelaide winter", "Adelaide, Australia", "Australia/Adelaide", 2020, 7, 15, 12, 0, TimeZone},
+        {"Adelaide before spring change", "Adelaide, Australia", "Australia/Adelaide", 2021, 10, 3, 1, 59, TimeZone},
+        {"Adelaide after spring change", "Adelaide, Australia", "Australia/Adelaide", 2021, 10, 3, 3, 0, TimeZone},
+        {"London 1970 all-year summer time", "London, Britain (UK)", "Europe/London", 1970, 1, 15, 12, 0, TimeZone},
+        {"Moscow 2012 permanent summer time", "Moscow, Russia", "Europe/Moscow", 2012, 1, 15, 12, 0, TimeZone},
+        {"Tokyo", "Tokyo, Japan", "Asia/Tokyo", 1990, 1, 1, 0, 30, TimeZone},
+        {"Honolulu", "Honolulu, United States", "Pacific/Honolulu", 1940, 7, 1, 12, 0, TimeZone},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(std::filesystem::exists(std::string("/usr/share/zoneinfo/") + row.zone))
+            << "the IANA database (package tzdata) is needed";
+        const TownRecord* town = FindTown(*s_db, row.town);
+        ASSERT_NE(town, nullptr);
+        EXPECT_EQ(townName(*town), row.town);
+        BirthMoment m(CalDate(row.y, row.mo, row.d, true),
+                      ClockTime{static_cast<std::uint8_t>(row.h), static_cast<std::uint8_t>(row.mi), 0.0}, GeoAngle(),
+                      GeoAngle(), TimeGMT, 0, 0, false);
+        ApplyTown(*s_db, *town, m, ApplyZoneAlways);
+        m.localToUniversal();
+        EXPECT_EQ(m.timeKind, row.kind);
+        const std::time_t ours = secondsOf(m.utDate, m.utTime);
+        const std::time_t iana = ianaUniversal(row.zone, row.y, row.mo, row.d, row.h, row.mi);
+        // Local mean time follows the town's own longitude, the IANA database that of the
+        // zone's reference point: a few seconds apart.
+        EXPECT_NEAR(double(ours), double(iana), row.kind == TimeLMT ? 60.0 : 0.0);
+    }
+}
+
+TEST_F(AtlasTest, dataKeepTheirPromises) {
+    // The default town exists under its exact name.
+    const TownRecord* budapest = FindTown(*s_db, "Budapest, Hungary");
+    ASSERT_NE(budapest, nullptr);
+    EXPECT_EQ(townName(*budapest), "Budapest, Hungary");
+
+    // Zone 19, the fallback of the whole-database import, is Greenwich time.
+    const ZoneDescriptor* greenwich = zoneByNumber(*s_db, 19);
+    ASSERT_NE(greenwich, nullptr);
+    ASSERT_EQ(greenwich->entryCount, 1u);
+    EXPECT_EQ(greenwich->entries[0].timeKind, TimeGMT);
+
+    // Every town has a dated zone; every region is a distinct name.
+    std::set<std::string> regions;
+    for (const TownRecord& t : s_db->mainTowns) {
+        if (t.isRegion()) {
+            EXPECT_TRUE(regions.insert(std::string(townName(t))).second) << townName(t);
+            continue;
+        }
+        ASSERT_TRUE(isValidZone(*s_db, t.zone) && t.zone > LastFixedZone) << townName(t);
+    }
+    EXPECT_GT(regions.size(), 240u);
+
+    // A dated zone's name begins with its region, so choosing the region finds a zone of it.
+    for (std::size_t z = LastFixedZone + 1; z < s_db->mainZones.size(); ++z) {
+        const std::string name(s_db->mainZones[z].name);
+        const std::string region = name.substr(0, name.find(", "));
+        EXPECT_TRUE(regions.count(region)) << name;
+    }
+    const ZoneDescriptor* hungary = FindZone("Hungary", s_db->mainZones);
+    ASSERT_NE(hungary, nullptr);
+    EXPECT_EQ(hungary, zoneByNumber(*s_db, budapest->zone));
+    const ZoneDescriptor* unitedStates = FindZone("United States", s_db->mainZones);
+    ASSERT_NE(unitedStates, nullptr);
+    EXPECT_EQ(unitedStates->name, "United States, New York");
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The --town option of the chart commands: a town of the program's town database applied to
+// the entered birth data as the personal data dialog applies a chosen town.
+#include "CliArgs.h"
+#include "RadixData.h"
+
+struct AppState;
+
+// When --town NAME is given: looks the town up with FindTown (a name beginning with "+ "
+// among the user towns), puts its name and position into the moment and, unless the clock is
+// GMT, the clock kind and zone in force at the entered local date and time; then derives the
+// UT pair again. Returns CliOk, CliUsage (--town with --lon or --lat) or CliFailure (no such
+// town, or zone time without a zone to use).
+int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix);

@@ -1,0 +1,92 @@
+// zodikeon-cli towns and chart --town against the shipped atlas, as scripts use them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "CliRun.h"
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+}  // namespace
+
+TEST(CliTowns, listsMatchingTownsWithPositionAndZone) {
+    const CliRun r = runCli({"towns", "budapest,", "hung"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto out = lines(r.out);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out[0], "Budapest, Hungary\t19°02'E\t47°30'N\tHungary");
+
+    const CliRun accents = runCli({"towns", "SZEKESFEHERVAR"});
+    ASSERT_EQ(accents.exitCode, 0) << accents.err;
+    EXPECT_EQ(lines(accents.out).at(0), "Székesfehérvár, Hungary\t18°25'E\t47°11'N\tHungary");
+
+    // Every word anywhere after the first: "New City, New York" is listed before New York City.
+    const CliRun west = runCli({"towns", "New York City"});
+    ASSERT_EQ(west.exitCode, 0) << west.err;
+    const auto found = lines(west.out);
+    EXPECT_EQ(found.at(0).rfind("New City, New York, United States\t", 0), 0u);
+    EXPECT_NE(std::find(found.begin(), found.end(), "New York City, United States\t74°00'W\t40°43'N\tUnited States, New York"),
+              found.end());
+}
+
+TEST(CliTowns, limitAndFailures) {
+    const CliRun limited = runCli({"towns", "buda", "--limit", "3"});
+    ASSERT_EQ(limited.exitCode, 0);
+    EXPECT_EQ(lines(limited.out).size(), 3u);
+    EXPECT_NE(limited.err.find("more towns match"), std::string::npos);
+    for (const std::string& line : lines(limited.out))
+        EXPECT_EQ(line.rfind("Buda", 0), 0u) << line;
+
+    EXPECT_EQ(runCli({"towns", "qqqxqqq"}).exitCode, 1);
+    EXPECT_EQ(runCli({"towns"}).exitCode, 2);
+    EXPECT_EQ(runCli({"towns", "buda", "--limit", "0"}).exitCode, 2);
+    EXPECT_EQ(runCli({"towns", "buda", "--limit", "x"}).exitCode, 2);
+}
+
+TEST(CliChartTown, takesPositionAndTheZoneInForce) {
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::vector<std::string> expected;  // the three text lines after the name line
+    } rows[] = {
+        {"summer time", {"--date", "1980-07-01", "--time", "12:00"},
+         {"July 1, 1980   12:00:00 +2:00", "July 1, 1980   10:00:00 GMT",
+          "Long 19°02'E  Lat 47°30'N  Budapest, Hungary"}},
+        {"local mean time", {"--date", "1880-07-01", "--time", "12:00"},
+         {"July 1, 1880   12:00:00 LMT", "July 1, 1880   10:43:52 GMT", "Long 19°02'E  Lat 47°30'N  Budapest, Hungary"}},
+        {"Greenwich time stays", {"--date", "1980-07-01", "--time", "12:00", "--clock", "gmt"},
+         {"July 1, 1980   12:00:00 GMT", "July 1, 1980   12:00:00 GMT", "Long 19°02'E  Lat 47°30'N  Budapest, Hungary"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> args = {"chart", "--town", "Budapest, Hungary"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const CliRun r = runCli(args);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        auto out = lines(r.out);
+        ASSERT_EQ(out.size(), 4u) << r.out;
+        EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), row.expected);
+    }
+    EXPECT_EQ(runCli({"chart", "--town", "Qqqxqqq", "--date", "1980-07-01", "--time", "12:00"}).exitCode, 1);
+    EXPECT_EQ(runCli({"chart", "--town", "Budapest", "--lon", "19", "--date", "1980-07-01", "--time", "12:00"}).exitCode, 2);
+    EXPECT_EQ(runCli({"chart", "--town", "Budapest", "--file", "x.hor"}).exitCode, 2);
+}
+
+TEST(CliChartTown, saveStoresTheTownWithItsZone) {
+    TempDir dir;
+    const CliRun saved = runCli({"save", "--out", dir.file("b.hor"), "--town", "Budapest, Hungary", "--date",
+                                 "1980-07-01", "--time", "12:00"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    const CliRun shown = runCli({"chart", "--file", dir.file("b.hor")});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(lines(shown.out).at(1), "July 1, 1980   12:00:00 +2:00");
+    EXPECT_EQ(lines(shown.out).at(3), "Long 19°02'E  Lat 47°30'N  Budapest, Hungary");
+}
