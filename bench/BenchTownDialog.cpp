@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "StringTable.h"
 #include "TownDatabase.h"
@@ -13,16 +12,11 @@ namespace {
 // The shipped world atlas, read once.
 const TownDatabase& atlas() {
     static const TownDatabase db = [] {
-        const char* source = std::getenv("ZDK_SOURCE_DIR");
-        const std::filesystem::path root =
-            source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path().parent_path();
-        const std::string data = (root / "dist" / "data").string();
         StringTable strings;
         strings.load(LanguageEnglish);
+        const char* dist = std::getenv("ZDK_DIST_DIR");
         TownDatabase loaded;
-        LoadTownDatabase(loaded,
-                         {data + "/ZDKTIMES.TID", data + "/none.TID", data + "/ZDKTOWNS.TWD", data + "/none.TWD", {}},
-                         strings);
+        LoadTownDatabase(loaded, townFilePaths(dist ? dist : ZDK_DIST_DIR, strings), strings);
         return loaded;
     }();
     return db;
@@ -33,7 +27,7 @@ const TownDatabase& atlas() {
 void refill(benchmark::State& state, const char* search) {
     const TownDatabase& db = atlas();
     if (db.mainTowns.empty()) {
-        state.SkipWithError("the atlas was not found (set ZDK_SOURCE_DIR)");
+        state.SkipWithError("no atlas found (set ZDK_DIST_DIR to the folder holding data/)");
         return;
     }
     TownListModel model;

@@ -19,5 +19,5 @@ int TownListModel::rowCount(const QModelIndex& parent) const {
 QVariant TownListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    return fromCp1250(m_list.items[static_cast<std::size_t>(index.row())].text);
+    return fromCp1250(m_list.items[static_cast<std::size_t>(index.row())].text());
 }

@@ -12,7 +12,7 @@ public:
     // Replaces the rows (a model reset).
     void setList(TownList list);
     const TownList& list() const { return m_list; }
-    // The town of a row, or nullptr.
+    // The town of a row, or nullptr. Rows point into the database: refill after the towns change.
     const TownRecord* town(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
