@@ -1,6 +1,10 @@
 #include "EntryFields.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QKeyEvent>
 #include <algorithm>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -37,7 +41,35 @@ void fitWidth(QLineEdit* edit, int characters) {
     edit->setFixedWidth(text + 2 * fm.horizontalAdvance(QLatin1Char(' ')) + 8);
 }
 
+class EnterAccepts : public QObject {
+public:
+    EnterAccepts(QDialog* dialog, QObject* parent) : QObject(parent), m_dialog(dialog) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+                for (QDialogButtonBox* box : m_dialog->findChildren<QDialogButtonBox*>())
+                    if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) {
+                        if (ok->isEnabled())
+                            ok->click();
+                        return true;
+                    }
+                return false;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QDialog* m_dialog;
+};
+
 }  // namespace
+
+void acceptOnEnter(QComboBox* combo, QDialog* dialog) {
+    // The combo box has the focus and hands its keys to its edit field: the key is caught there.
+    combo->installEventFilter(new EnterAccepts(dialog, combo));
+}
 
 QLineEdit* numberField(QWidget* parent, int digits, const QString& objectName) {
     auto* edit = new QLineEdit(parent);

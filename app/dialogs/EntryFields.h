@@ -8,6 +8,7 @@
 #include "BirthData.h"
 
 class QComboBox;
+class QDialog;
 class QLineEdit;
 class QWidget;
 struct BirthEntry;
@@ -44,3 +45,7 @@ int checkEntryDate(const BirthEntry& entry, CalDate& date);
 
 // Sets the tab order of `widgets` as listed.
 void chainTabOrder(std::initializer_list<QWidget*> widgets);
+
+// Enter in an editable combo box closes `dialog` with OK as it does in every other field
+// (the combo box would otherwise keep the key for itself).
+void acceptOnEnter(QComboBox* combo, QDialog* dialog);

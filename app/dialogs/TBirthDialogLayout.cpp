@@ -57,6 +57,7 @@ void TBirthDialog::buildLayout() {
     m_type->setEditable(true);
     m_type->setInsertPolicy(QComboBox::NoInsert);
     m_type->lineEdit()->setMaxLength(int(RadixData::EnteredHorTypeLength));
+    acceptOnEnter(m_type, this);
 
     m_date.create(this);
     m_hour = numberField(this, 2, QStringLiteral("hour"));

@@ -24,6 +24,7 @@ TLifeEventDialog::TLifeEventDialog(QWidget* parent, LifeEvent& event, const QStr
     m_name->setInsertPolicy(QComboBox::NoInsert);
     m_name->lineEdit()->setMaxLength(int(LifeEvent::EnteredNameLength));
     m_name->setMinimumContentsLength(int(LifeEvent::EnteredNameLength));
+    acceptOnEnter(m_name, this);
     m_date.create(this);
     m_date.fillEras(s.Strings);
 

@@ -47,6 +47,7 @@ TTownDataDialog::TTownDataDialog(QWidget* parent, TownRecord& record, const QStr
     m_region->setEditable(true);
     m_region->setInsertPolicy(QComboBox::NoInsert);
     m_region->setMaxVisibleItems(20);
+    acceptOnEnter(m_region, this);
     m_lonDegrees = numberField(this, 3, QStringLiteral("lonDegrees"));
     m_lonMinutes = numberField(this, 2, QStringLiteral("lonMinutes"));
     m_lonLetter = letterField(this, QStringLiteral("EW"), QStringLiteral("lonLetter"));

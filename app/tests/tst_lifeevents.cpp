@@ -191,6 +191,17 @@ private slots:
         QCOMPARE(press(dialog), int(QDialog::Accepted));
         QCOMPARE(int(e.date.year), -43);
     }
+
+    void enterInTheNameFieldConfirms() {
+        LifeEvent e = lifeEvent("", 1980, 1, 1);
+        TLifeEventDialog dialog(nullptr, e);
+        dialog.setResult(-1);
+        auto* name = field<QComboBox>(dialog, "eventName");
+        QTest::keyClicks(name, "Exam");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(QString(e.name.data()), QString("Exam"));
+    }
 };
 
 int main(int argc, char** argv) {
