@@ -6,6 +6,7 @@
 
 #include "ChartFonts.h"
 #include "Ephemeris.h"
+#include "FixedText.h"
 #include "OptionsLoader.h"
 #include "QtText.h"
 #include "WindowPlacementQt.h"
@@ -56,6 +57,14 @@ bool TAstroApp::start(const QString& programFolder) {
     }
 
     m_printers = loadPrinterList(tr("PDF file"));
+    // The towns and time zones, from the paths that the options were given.
+    const TOptions& o = m_state.Options;
+    const auto path = [](const PathText& p) { return std::string(fixedText(p)); };
+    LoadTownDatabase(m_towns,
+                     {path(o.times_file), path(o.user_times_file), path(o.towns_file), path(o.user_towns_file),
+                      path(o.town_exclusions_file)},
+                     m_state.Strings);
+
     m_frame = std::make_unique<TAstroFrame>();
     m_frame->client()->installMenu(m_frame.get());
     restoreOverrideCursor();

@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "Ephemeris.h"
 #include "PrinterList.h"
+#include "TownDatabase.h"
 
 class TAstroFrame;
 
@@ -22,6 +23,8 @@ public:
     AppState& state() { return m_state; }
     const PrinterList& printers() const { return m_printers; }
     TAstroFrame* frame() const { return m_frame.get(); }
+    // The town and time-zone database of the run, loaded at start-up after the options.
+    TownDatabase& towns() { return m_towns; }
 
     // Performs the start-up work and shows the frame; false when the program cannot start.
     bool start(const QString& programFolder = {});
@@ -45,4 +48,5 @@ private:
     QTranslator m_qtTranslator;
     EphemerisStart m_ephemeris;
     PrinterList m_printers;
+    TownDatabase m_towns;
 };

@@ -75,6 +75,7 @@ private:
     void defineChartCommands();
     void defineOpenCommand();
     void defineOptionCommands();
+    void definePersonalCommands();
     void optionsChanged();
     void defineNavigationKeys();
     QString commandText(int id) const;

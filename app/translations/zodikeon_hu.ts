@@ -336,8 +336,8 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation>&amp;Név:</translation>
     </message>
     <message>
-        <source>Parts of the name, such as &quot;nagy anna&quot;; alternatives separated by &quot;;&quot;</source>
-        <translation>A név részei, például &quot;nagy anna&quot;; a változatok között &quot;;&quot;</translation>
+        <source>Parts of the name, such as "nagy anna"; alternatives separated by ";"</source>
+        <translation>A név részei, például "nagy anna"; a változatok között ";"</translation>
     </message>
     <message>
         <source>Selected / listed / found</source>
@@ -354,6 +354,248 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
     <message>
         <source>This folder cannot be read.</source>
         <translation>Ez a mappa nem olvasható.</translation>
+    </message>
+</context>
+<context>
+    <name>TBirthDialog</name>
+    <message>
+        <source>Personal Data</source>
+        <translation>Személyes adatok</translation>
+    </message>
+    <message>
+        <source> Birth data:</source>
+        <translation> Születési adatok:</translation>
+    </message>
+    <message>
+        <source> Calendar:</source>
+        <translation> Naptár:</translation>
+    </message>
+    <message>
+        <source> Geographic location:</source>
+        <translation> Földrajzi hely:</translation>
+    </message>
+    <message>
+        <source> Notes:</source>
+        <translation> Megjegyzés:</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Dátum:</translation>
+    </message>
+    <message>
+        <source>T&amp;ime:</source>
+        <translation>&amp;Idő:</translation>
+    </message>
+    <message>
+        <source>&amp;Long</source>
+        <translation>&amp;Hossz.</translation>
+    </message>
+    <message>
+        <source>L&amp;at</source>
+        <translation>&amp;Szél.</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Név:</translation>
+    </message>
+    <message>
+        <source>&amp;Sex:</source>
+        <translation>Ne&amp;m:</translation>
+    </message>
+    <message>
+        <source>Hor. t&amp;ype:</source>
+        <translation>Hor. tí&amp;pus:</translation>
+    </message>
+    <message>
+        <source>&amp;Town:</source>
+        <translation>&amp;Település:</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Make this town the default town of new charts</source>
+        <translation>Ez legyen az új képletek alapértelmezett települése</translation>
+    </message>
+    <message>
+        <source>Life &amp;events...</source>
+        <translation>Élet&amp;események...</translation>
+    </message>
+    <message>
+        <source>E/W</source>
+        <translation>E/W</translation>
+    </message>
+    <message>
+        <source>N/S</source>
+        <translation>N/S</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>év</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>hó</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>nap</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>óra</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>perc</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>mp</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>fok</translation>
+    </message>
+    <message>
+        <source>Default town: %1</source>
+        <translation>Alapértelmezett település: %1</translation>
+    </message>
+    <message>
+        <source>The default town could not be written to the settings file.</source>
+        <translation>Az alapértelmezett települést nem sikerült a beállítási fájlba írni.</translation>
+    </message>
+</context>
+<context>
+    <name>TEventsDialog</name>
+    <message>
+        <source>Life Events for Correction</source>
+        <translation>Életesemények a korrekcióhoz</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>Ú&amp;j...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Szerkesztés...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Törlés</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Kijelölés</translation>
+    </message>
+</context>
+<context>
+    <name>TLifeEventDialog</name>
+    <message>
+        <source>Life Event</source>
+        <translation>Életesemény</translation>
+    </message>
+    <message>
+        <source>&amp;Event:</source>
+        <translation>&amp;Esemény:</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Dátum:</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>év</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>hó</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>nap</translation>
+    </message>
+</context>
+<context>
+    <name>TTownsDialog</name>
+    <message>
+        <source>Towns</source>
+        <translation>Települések</translation>
+    </message>
+    <message>
+        <source>Beginning of the name, then other words of it</source>
+        <translation>A név eleje, majd további szavai</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>Ú&amp;j...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Szerkesztés...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Törlés</translation>
+    </message>
+    <message>
+        <source>The user towns could not be saved to %1.</source>
+        <translation>A felhasználói településeket nem sikerült menteni ide: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTownDataDialog</name>
+    <message>
+        <source>Town Data</source>
+        <translation>Település adatai</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Név:</translation>
+    </message>
+    <message>
+        <source>&amp;Region:</source>
+        <translation>&amp;Régió:</translation>
+    </message>
+    <message>
+        <source>&amp;Long</source>
+        <translation>&amp;Hossz.</translation>
+    </message>
+    <message>
+        <source>L&amp;at</source>
+        <translation>&amp;Szél.</translation>
+    </message>
+    <message>
+        <source>E/W</source>
+        <translation>E/W</translation>
+    </message>
+    <message>
+        <source>N/S</source>
+        <translation>N/S</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>fok</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>perc</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone:</source>
+        <translation>&amp;Időzóna:</translation>
+    </message>
+    <message>
+        <source>&amp;View...</source>
+        <translation>&amp;Megtekintés...</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeCalcDialog</name>
+    <message>
+        <source>Time Calculation Area</source>
+        <translation>Időszámítási terület</translation>
     </message>
 </context>
 </TS>

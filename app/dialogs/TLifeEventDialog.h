@@ -1,0 +1,22 @@
+#pragma once
+#include "EntryFields.h"
+#include "TMyDialog.h"
+
+class QComboBox;
+struct LifeEvent;
+
+// Edits one life event in place: its name and date. The date is checked like the birth date;
+// the event keeps its calendar.
+class TLifeEventDialog : public TMyDialog {
+    Q_OBJECT
+public:
+    TLifeEventDialog(QWidget* parent, LifeEvent& event, const QString& caption = {});
+
+public slots:
+    void accept() override;
+
+private:
+    LifeEvent& m_event;
+    QComboBox* m_name;
+    DateFields m_date;
+};

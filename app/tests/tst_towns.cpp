@@ -1,0 +1,230 @@
+#include <QtTest>
+#include <QListView>
+#include <QListWidget>
+#include <QSettings>
+
+#include "DialogDriver.h"
+#include "FixedText.h"
+#include "ProgramFolderFixture.h"
+#include "TAstroApp.h"
+#include "TTownDataDialog.h"
+#include "TTownsDialog.h"
+#include "TownDatabase.h"
+#include "TownList.h"
+
+namespace {
+
+AppState& state() { return TAstroApp::instance()->state(); }
+TownDatabase& towns() { return TAstroApp::instance()->towns(); }
+
+QListView* list(QDialog& d) { return field<QListView>(d, "towns"); }
+QString selectedText(QDialog& d) { return list(d)->currentIndex().data().toString(); }
+int rows(QDialog& d) { return list(d)->model()->rowCount(); }
+
+// The user towns as the next start of the program reads them.
+TownDatabase reloaded() {
+    TownDatabase db;
+    LoadTownDatabase(db, towns().paths, state().Strings);
+    return db;
+}
+
+const TownRecord* userTown(const TownDatabase& db, std::string_view name) {
+    for (const TownRecord& t : db.userTowns)
+        if (townName(t) == name)
+            return &t;
+    return nullptr;
+}
+
+}  // namespace
+
+class TestTowns : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_folder;
+    QTemporaryDir m_settings;
+
+private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        QVERIFY(makeProgramFolder(m_folder));
+        QVERIFY(addTownFiles(m_folder));
+        TAstroApp::quietErrors = true;
+        QVERIFY(TAstroApp::instance()->start(m_folder.path()));
+        TAstroApp::instance()->applyLanguage(LanguageEnglish);
+        QVERIFY(towns().mainTowns.size() > 100000);
+    }
+
+    void searchNarrowsTheListAsItIsTyped() {
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, "buda", chosen);
+        QVERIFY(rows(dialog) > 1);
+        QVERIFY2(selectedText(dialog).normalized(QString::NormalizationForm_D).startsWith("Bu"), qPrintable(selectedText(dialog)));
+        setText(dialog, "search", "buda hung");
+        QVERIFY(rows(dialog) >= 1);
+        for (int i = 0; i < rows(dialog); ++i)
+            QVERIFY(list(dialog)->model()->index(i, 0).data().toString().contains("Hungary"));
+        setText(dialog, "search", "hung buda");  // the first word is the beginning of the name
+        for (int i = 0; i < rows(dialog); ++i)
+            QVERIFY(list(dialog)->model()->index(i, 0).data().toString().startsWith("Hung", Qt::CaseInsensitive));
+        setText(dialog, "search", "Budapest, Hungary");
+        QCOMPARE(press(dialog), int(QDialog::Accepted));
+        QVERIFY(chosen);
+        QCOMPARE(QString(townName(*chosen).data()).left(17), QString("Budapest, Hungary"));
+    }
+
+    void noMatchLeavesOnlyCancel() {
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, "Qqqxz", chosen);
+        QCOMPARE(rows(dialog), 0);
+        QVERIFY(!field<QDialogButtonBox>(dialog, "")->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!field<QPushButton>(dialog, "edit")->isEnabled());
+        QVERIFY(!field<QPushButton>(dialog, "delete")->isEnabled());
+        QCOMPARE(press(dialog), -1);
+        QVERIFY(!chosen);
+    }
+
+    void editOfAMainTownAddsAUserTown() {
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, "Szeged, Hungary", chosen);
+        QCOMPARE(selectedText(dialog), QString("Szeged, Hungary"));
+        QVERIFY(!field<QPushButton>(dialog, "delete")->isEnabled());
+        const TownRecord main = *FindTown(towns(), "Szeged, Hungary");
+        DialogScript script;
+        script.steps = {[](QDialog& d) {
+            [&] {
+                QCOMPARE(field<QLineEdit>(d, "townName")->text(), QString("Szeged"));
+                QCOMPARE(field<QComboBox>(d, "region")->currentText(), QString("Hungary"));
+                QVERIFY(field<QComboBox>(d, "zone")->currentText().startsWith("Hungary"));
+            }();
+            setText(d, "lonMinutes", "11");
+            return press(d);
+        }};
+        script.install();
+        field<QPushButton>(dialog, "edit")->click();
+        QVERIFY(script.allRun());
+        QCOMPARE(selectedText(dialog), QString("+ Szeged, Hungary"));
+        QVERIFY(field<QPushButton>(dialog, "delete")->isEnabled());
+        // The main town is still there, unchanged, and the user town is on disk at once.
+        setText(dialog, "search", "Szeged, Hungary");
+        QCOMPARE(rows(dialog), 2);
+        QCOMPARE(std::memcmp(FindTown(towns(), "Szeged, Hungary"), &main, sizeof main), 0);
+        const TownDatabase db = reloaded();
+        const TownRecord* saved = userTown(db, "Szeged, Hungary");
+        QVERIFY(saved);
+        QCOMPARE(int(saved->longitude), 20 * 60 + 11);
+        QCOMPARE(int(saved->zone), int(main.zone));
+    }
+
+    void newTownIsSavedAndDeleteAsksFirst() {
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, "Kis", chosen);
+        DialogScript script;
+        script.steps = {[](QDialog& d) {
+            [&] {
+                // A new town starts in the default region, with its zone chosen from it.
+                QCOMPARE(field<QComboBox>(d, "region")->currentText(), QString("Hungary"));
+                QVERIFY(field<QComboBox>(d, "zone")->currentText().startsWith("Hungary"));
+                QVERIFY(!field<QDialogButtonBox>(d, "")->button(QDialogButtonBox::Ok)->isEnabled());
+            }();
+            setText(d, "townName", "Kisvárosfalva");
+            setText(d, "lonDegrees", "200");
+            setText(d, "latDegrees", "46");
+            setText(d, "latMinutes", "15");
+            if (press(d) != -1)
+                return -2;  // the bad longitude must keep it open
+            setText(d, "lonDegrees", "20");
+            return press(d);
+        }};
+        script.answers = {false, true};
+        script.install();
+        field<QPushButton>(dialog, "new")->click();
+        QVERIFY(script.allRun());
+        QCOMPARE(script.errors, QStringList{"Invalid geographic longitude"});
+        QCOMPARE(selectedText(dialog), QString("+ Kisvárosfalva, Hungary"));
+        const TownDatabase db = reloaded();
+        const TownRecord* saved = userTown(db, "Kisv\xE1rosfalva, Hungary");
+        QVERIFY(saved);
+        QCOMPARE(int(saved->longitude), 20 * 60);
+        QCOMPARE(int(saved->latitude), 46 * 60 + 15);
+        QVERIFY(zoneByNumber(db, saved->zone));
+        QVERIFY(QString::fromLatin1(zoneByNumber(db, saved->zone)->name).startsWith("Hungary"));
+
+        field<QPushButton>(dialog, "delete")->click();  // answered No
+        QCOMPARE(script.questions, QStringList{"Delete town\nKisvárosfalva, Hungary?"});
+        QVERIFY(userTown(reloaded(), "Kisv\xE1rosfalva, Hungary"));
+        field<QPushButton>(dialog, "delete")->click();  // answered Yes
+        QVERIFY(!userTown(reloaded(), "Kisv\xE1rosfalva, Hungary"));
+        QVERIFY(!userTown(towns(), "Kisv\xE1rosfalva, Hungary"));
+        QVERIFY(!selectedText(dialog).startsWith("+ Kisv"));
+    }
+
+    void zoneListHasTheDatedZonesFirst() {
+        TownRecord record;
+        TTownDataDialog dialog(nullptr, record);
+        QComboBox* zones = field<QComboBox>(dialog, "zone");
+        QList<int> numbers;
+        for (int i = 0; i < zones->count(); ++i)
+            numbers << zones->itemData(i).toInt();
+        QVERIFY(numbers.size() > 100);
+        QCOMPARE(numbers.first(), 100);
+        const qsizetype fixed = numbers.indexOf(0);
+        QVERIFY(fixed > 0);
+        for (qsizetype i = 1; i < numbers.size(); ++i)
+            if (i != fixed)
+                QVERIFY2(numbers[i] > numbers[i - 1], qPrintable(QString("at %1").arg(i)));
+        QVERIFY(numbers.last() < 100);
+
+        // A region of three characters or more selects its zone; two never change it.
+        field<QComboBox>(dialog, "region")->setEditText("Germany");
+        QVERIFY(zones->currentText().startsWith("Germany"));
+        field<QComboBox>(dialog, "region")->setEditText("Ja");
+        QVERIFY(zones->currentText().startsWith("Germany"));
+        field<QComboBox>(dialog, "region")->setEditText("Jap");
+        QVERIFY(zones->currentText().startsWith("Japan"));
+    }
+
+    void viewListsTheRulesOfTheZone() {
+        TownRecord record = *FindTown(towns(), "Budapest, Hungary");
+        TTownDataDialog dialog(nullptr, record);
+        const ZoneDescriptor* zone = zoneByNumber(towns(), record.zone);
+        QVERIFY(zone);
+        DialogScript script;
+        script.steps = {[zone](QDialog& d) {
+            [&] {
+                auto* rules = field<QListWidget>(d, "rules");
+                QCOMPARE(rules->count(), int(zone->entryCount));
+                QVERIFY(!field<QLineEdit>(d, "zoneName")->isEnabled());
+                QVERIFY(rules->item(0)->text().endsWith("00:00  -->  LMT"));
+                bool summer = false;
+                for (int i = 0; i < rules->count(); ++i)
+                    summer = summer || rules->item(i)->text().endsWith("-->  +02:00  CEST");
+                QVERIFY(summer);
+            }();
+            return press(d);
+        }};
+        script.install();
+        field<QPushButton>(dialog, "view")->click();
+        QVERIFY(script.allRun());
+    }
+
+    void failedSaveIsToldAndTheTownKept() {
+        const std::string path = towns().paths.userTowns;
+        towns().paths.userTowns = m_folder.path().toStdString() + "/no such folder/ZDKTOWNS_user.TWD";
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, "Pécs, Hungary", chosen);
+        DialogScript script;
+        script.steps = {[](QDialog& d) { return press(d); }};
+        script.install();
+        field<QPushButton>(dialog, "edit")->click();
+        towns().paths.userTowns = path;
+        QCOMPARE(script.errors.size(), 1);
+        QVERIFY(script.errors.first().contains("could not be saved"));
+        QCOMPARE(selectedText(dialog), QString("+ Pécs, Hungary"));
+    }
+};
+
+int main(int argc, char** argv) {
+    TAstroApp app(argc, argv);
+    TestTowns test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_towns.moc"
