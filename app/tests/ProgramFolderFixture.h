@@ -2,7 +2,10 @@
 // A temporary program folder for a test: the shipped options and data, the ephemeris linked.
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
+
+#include "TAstroApp.h"
 
 inline bool makeProgramFolder(QTemporaryDir& dir, bool withOptions = true) {
     const QString source = qEnvironmentVariable("ZDK_SOURCE_DIR");
@@ -14,4 +17,17 @@ inline bool makeProgramFolder(QTemporaryDir& dir, bool withOptions = true) {
         return false;
     QFile::copy(source + "/dist/data/zdkdigns.csv", root.filePath("data/zdkdigns.csv"));
     return QFile::link(built + "/data/ephem", root.filePath("data/ephem"));
+}
+
+// Starts the test's application on a fresh program folder, in English, with the per-user
+// settings kept in `settings` and no message boxes.
+inline bool startTestApp(QTemporaryDir& folder, QTemporaryDir& settings, bool (*prepare)(QTemporaryDir&) = nullptr) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    if (!makeProgramFolder(folder) || (prepare && !prepare(folder)))
+        return false;
+    TAstroApp::quietErrors = true;
+    if (!TAstroApp::instance()->start(folder.path()))
+        return false;
+    TAstroApp::instance()->applyLanguage(LanguageEnglish);
+    return true;
 }

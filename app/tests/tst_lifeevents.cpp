@@ -59,11 +59,7 @@ class TestLifeEvents : public QObject {
 
 private slots:
     void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-        QVERIFY(makeProgramFolder(m_folder));
-        TAstroApp::quietErrors = true;
-        QVERIFY(TAstroApp::instance()->start(m_folder.path()));
-        TAstroApp::instance()->applyLanguage(LanguageEnglish);
+        QVERIFY(startTestApp(m_folder, m_settings));
     }
 
     void newEventsGoInDateOrder() {

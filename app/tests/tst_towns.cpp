@@ -44,12 +44,7 @@ class TestTowns : public QObject {
 
 private slots:
     void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-        QVERIFY(makeProgramFolder(m_folder));
-        QVERIFY(addTownFiles(m_folder));
-        TAstroApp::quietErrors = true;
-        QVERIFY(TAstroApp::instance()->start(m_folder.path()));
-        TAstroApp::instance()->applyLanguage(LanguageEnglish);
+        QVERIFY(startTestApp(m_folder, m_settings, addTownFiles));
         QVERIFY(towns().mainTowns.size() > 100000);
     }
 

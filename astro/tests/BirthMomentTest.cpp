@@ -7,19 +7,11 @@
 #include <swephexp.h>
 
 #include "BirthData.h"
+#include "RecordFixtures.h"
 
 // Multi-byte fields of the packed records are compared as `+field`, a copy: the comparison
 // macros bind references, and a reference to an unaligned field is undefined behaviour.
 namespace {
-
-CalDate date(int y, int m, int d, bool gregorian = true) {
-    CalDate c;
-    c.gregorian = gregorian;
-    c.year = static_cast<std::int16_t>(y);
-    c.month = static_cast<std::uint8_t>(m);
-    c.day = static_cast<std::uint8_t>(d);
-    return c;
-}
 
 ClockTime clock(int h, int m, double s = 0) {
     ClockTime t;

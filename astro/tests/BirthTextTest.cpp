@@ -3,6 +3,7 @@
 #include "BirthText.h"
 #include "CodePage.h"
 #include "StringTable.h"
+#include "RecordFixtures.h"
 
 namespace {
 
@@ -10,15 +11,6 @@ StringTable strings(std::uint16_t language) {
     StringTable t;
     t.load(language);
     return t;
-}
-
-CalDate date(int y, int m, int d, bool gregorian = true) {
-    CalDate c;
-    c.gregorian = gregorian;
-    c.year = static_cast<std::int16_t>(y);
-    c.month = static_cast<std::uint8_t>(m);
-    c.day = static_cast<std::uint8_t>(d);
-    return c;
 }
 
 BirthMoment moment(std::uint8_t kind, int zoneHours, int zoneMinutes, bool west) {

@@ -11,6 +11,7 @@
 #include "HoroscopeFile.h"
 #include "StringTable.h"
 #include "TempDir.h"
+#include "../../astro/tests/RecordFixtures.h"
 
 // Multi-byte fields of the packed records are compared as `+field`, a copy: the comparison
 // macros bind references, and a reference to an unaligned field is undefined behaviour.
@@ -30,15 +31,6 @@ const std::string Header("ZODIKEON v4.0 Horoscope File\r\n", 31);  // with its z
 template <typename T>
 std::string bytesOf(const T& record) {
     return std::string(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-CalDate date(int y, int m, int d, bool gregorian = true) {
-    CalDate c;
-    c.gregorian = gregorian;
-    c.year = static_cast<std::int16_t>(y);
-    c.month = static_cast<std::uint8_t>(m);
-    c.day = static_cast<std::uint8_t>(d);
-    return c;
 }
 
 // Árvíz Tűrő, born 15 March 1984 10:30 zone time +1:00 in Budapest, with three life events,

@@ -9,42 +9,11 @@
 #include <sys/wait.h>
 
 #include "../../../persistence/tests/TempDir.h"
+#include "CliRun.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (const char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-CliRun cli(const std::vector<std::string>& args) {
-    static TempDir scratch;
-    const char* programDir = std::getenv("ZDK_PROGRAM_DIR");
-    std::string command = quote(std::string(programDir ? programDir : ".") + "/zodikeon-cli");
-    for (const std::string& a : args)
-        command += " " + quote(a);
-    command += " >" + quote(scratch.file("out")) + " 2>" + quote(scratch.file("err"));
-    CliRun r;
-    const int status = std::system(command.c_str());
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = slurp(scratch.file("out"));
-    r.err = slurp(scratch.file("err"));
-    return r;
-}
+CliRun cli(const std::vector<std::string>& args) { return runCli(args); }
 
 std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
