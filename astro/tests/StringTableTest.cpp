@@ -33,11 +33,11 @@ TEST(StringTable, LanguagesSwitchTexts) {
 
 // A translation that drops or reorders a printf argument crashes or garbles the message at run time.
 TEST(StringTable, HungarianTextsKeepTheFormatArgumentsOfTheEnglishOnes) {
-    const std::regex spec("%[-+ #0]*[0-9*]*(\\.[0-9*]+)?(hh|h|ll|l|L|z)?[diouxXeEfgGcsp%]");
+    const std::regex formatArgument("%[-+ #0]*[0-9*]*(\\.[0-9*]+)?(hh|h|ll|l|L|z)?[diouxXeEfgGcsp%]");
     auto specs = [&](const char* text) {
         std::vector<std::string> out;
         const std::string s = text;
-        for (std::sregex_iterator it(s.begin(), s.end(), spec), end; it != end; ++it)
+        for (std::sregex_iterator it(s.begin(), s.end(), formatArgument), end; it != end; ++it)
             out.push_back(it->str());
         return out;
     };
