@@ -92,14 +92,15 @@ int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOption
     return CliOk;
 }
 
-namespace {
-
 // Loads the chart named by the options: a horoscope file, or the birth data.
 int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
               ChartBlocks& blocks) {
     const auto file = args.value("file");
-    if (!file)
-        return radixFromOptions(args, state.Strings, radix);
+    if (!file) {
+        if (const int code = radixFromOptions(args, state.Strings, radix))
+            return code;
+        return applyTownOption(state, args, radix);
+    }
     if (hasBirthData(args))
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
     // A file without direction settings of its own takes those of the options.
@@ -109,6 +110,8 @@ int loadChart(const AppState& state, const CliArgs& args, const TOptions& option
     radix.moment.universalToLocal();
     return CliOk;
 }
+
+namespace {
 
 // Which options the chart is computed with.
 Json optionsJson(const TOptions& o) {
@@ -171,8 +174,6 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     if (const int code = loadChart(state, args, *options, radix, blocks))
-        return code;
-    if (const int code = applyTownOption(state, args, radix))
         return code;
 
     if (!args.has("json") && !args.has("text")) {

@@ -114,6 +114,8 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 }  // namespace
 
 int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
+int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
+              ChartBlocks& blocks);
 
 int runRender(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
@@ -164,15 +166,9 @@ int runRender(AppState& state, int argc, char** argv, int first) {
         return code;
 
     RadixData radix{};
-    if (const auto file = args.value("file")) {
-        if (hasBirthData(args))
-            return cliError(CliUsage, "--file cannot be combined with birth-data options");
-        ChartBlocks blocks{};
-        if (ReadHoroscopeFile(*file, state.Strings, ChartDirectionSettings{}, radix, blocks) != HoroscopeRead::Ok)
-            return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
-    } else if (const int code = radixFromOptions(args, state.Strings, radix)) {
+    ChartBlocks blocks{};
+    if (const int code = loadChart(state, args, options, radix, blocks))
         return code;
-    }
 
     // Drawing needs a Qt application; the tool runs without a display. Qt's remark that a
     // session without a runtime folder falls back to /tmp is no news for a script.
