@@ -280,8 +280,8 @@ TableCell columnHeading(int gridColumn, int point, const RadixData& chart, const
     return c;
 }
 
-// Parallel (0) or contra-parallel (1): its glyph, or its short name where the symbol font has
-// no glyph for it.
+// Parallel (0) or contra-parallel (1): its glyph in the symbol font; a substitute symbol font
+// without that glyph gets the short name instead of an empty box.
 TextRun parallelRun(int kind, int height, ColorRef colour) {
     const char glyph = parallelGlyph(kind);
     if (symbolFontHas(glyph))

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <QGuiApplication>
+#include <tuple>
 
 #include "ChartFonts.h"
 #include "ChartTables.h"
@@ -151,6 +152,25 @@ private slots:
         QVERIFY(trine->applying);
         QVERIFY(t.cell(3, 1) == nullptr);
         QCOMPARE(t.cell(3, 2)->frame, CellFrame::Single);
+    }
+
+    // Parallels show their symbol-font glyph in both grids, not a fallback text.
+    void parallels_drawTheirGlyphInTheSymbolFont() {
+        TOptions o{};
+        o.display.plans[0] = o.display.plans[1] = o.display.plans[2] = true;
+        RadixData chart = emptyChart();
+        chart.parallelCode[1][2] = 0;  // Moon parallel Sun
+        chart.parallelCode[2][3] = 1;  // Mercury contra-parallel Moon
+        for (const AspectGridKind kind : {AspectGridKind::Parallels, AspectGridKind::Details}) {
+            const TableModel t = aspectGridTable(chart, o, kind);
+            for (const auto& [row, column, glyph] : {std::tuple{2, 1, 'X'}, std::tuple{3, 2, 'Y'}}) {
+                const TableCell* c = t.cell(std::size_t(row), column);
+                QVERIFY(c && !c->runs.empty());
+                QCOMPARE(c->runs.back().font, FontTemplate::Symbol);
+                QCOMPARE(c->runs.back().text, QString(QLatin1Char(glyph)));
+            }
+        }
+        QVERIFY(aspectGridTable(chart, o, AspectGridKind::Parallels).cell(3, 1) == nullptr);
     }
 };
 

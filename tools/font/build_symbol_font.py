@@ -576,6 +576,9 @@ GLYPHS = [
     ("U", "biquintile", "Biquintile", ("draw", draw_biquintile), {}),
     ("V", "quincunx", "Quincunx", ("noto", "sym", 0x26BB), {"size": 0.85}),
     ("W", "opposition", "Opposition", ("noto", "sym", 0x260D), {}),
+    # Declinations: parallel and contra-parallel (the parallel bars struck through).
+    ("X", "parallel", "Parallel", ("noto", "math", 0x2225), {}),
+    ("Y", "contraparallel", "Contra-parallel", ("noto", "math", 0x2226), {}),
 ]
 
 
