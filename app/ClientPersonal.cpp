@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "ApplyTown.h"
+#include "ChartDirectionOptions.h"
 #include "CommandIds.h"
 #include "DialogRun.h"
 #include "FixedText.h"
@@ -19,17 +20,6 @@ namespace {
 AppState& state() { return TAstroApp::instance()->state(); }
 
 constexpr int RadixTypeId = 102;  // "radix"
-
-ChartDirectionSettings optionDirections(const TOptions& o) {
-    ChartDirectionSettings d;
-    d.onequ = o.onequ;
-    d.truesolar = o.truesolar;
-    d.angleDegrees = o.angle_int;
-    d.angleMinutes = o.angle_byte;
-    d.angleSeconds = o.angle_real;
-    d.type = o.type;
-    return d;
-}
 
 // "Now" in the default town's zone: the clock's Universal Time shown in the town's clock.
 BirthMoment momentNow() {
@@ -56,7 +46,7 @@ void TAstroClient::definePersonalCommands() {
                    setFixedText(record->horType, state().Strings.str(RadixTypeId));
                    record->moment = momentNow();
                    ChartBlocks blocks;
-                   blocks.directions = optionDirections(state().Options);
+                   blocks.directions = chartDirectionSettings(state().Options);
                    TBirthDialog dialog(this, *record, blocks.lifeEvents);
                    if (runModal(dialog) != QDialog::Accepted)
                        return;

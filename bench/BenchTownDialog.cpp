@@ -2,25 +2,13 @@
 
 #include <cstdlib>
 
+#include "Atlas.h"
 #include "StringTable.h"
 #include "TownDatabase.h"
 #include "TownList.h"
 #include "TownListModel.h"
 
 namespace {
-
-// The shipped world atlas, read once.
-const TownDatabase& atlas() {
-    static const TownDatabase db = [] {
-        StringTable strings;
-        strings.load(LanguageEnglish);
-        const char* dist = std::getenv("ZDK_DIST_DIR");
-        TownDatabase loaded;
-        LoadTownDatabase(loaded, townFilePaths(dist ? dist : ZDK_DIST_DIR, strings), strings);
-        return loaded;
-    }();
-    return db;
-}
 
 // What the towns dialog does on every change of its search text: the matching towns, the
 // model reset, and the texts of the rows a list of 18 lines shows.

@@ -3,27 +3,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "Atlas.h"
 #include "StringTable.h"
 #include "TownDatabase.h"
 #include "TownList.h"
-
-namespace {
-
-// The shipped atlas, loaded once: from the program folder next to the benchmark's build, or
-// from the source tree.
-const TownDatabase& atlas() {
-    static const TownDatabase db = [] {
-        StringTable strings;
-        strings.load(LanguageEnglish);
-        const char* dist = std::getenv("ZDK_DIST_DIR");
-        TownDatabase loaded;
-        LoadTownDatabase(loaded, townFilePaths(dist ? dist : ZDK_DIST_DIR, strings), strings);
-        return loaded;
-    }();
-    return db;
-}
-
-}  // namespace
 
 // The town pickers refill their list on every change of the search text.
 static void BM_FillTownList(benchmark::State& state, const char* search) {
