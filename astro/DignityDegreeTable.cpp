@@ -1,4 +1,5 @@
 #include "DignityDegreeTable.h"
+#include "AsciiCase.h"
 
 #include <array>
 
@@ -10,16 +11,6 @@ constexpr std::array<std::string_view, 4> LightKeywords = {"empty", "light", "gr
 constexpr std::array<std::string_view, 3> SexKeywords = {"", "male", "female"};
 constexpr std::array<std::string_view, 4> ExtraKeywords = {"x", "f", "d", "p"};
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool sameKeyword(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
 
 }  // namespace
 
@@ -36,7 +27,7 @@ std::span<const std::string_view> dignityKeywords(int column) {
 int findDignityKeyword(int column, std::string_view keyword) {
     const auto list = dignityKeywords(column);
     for (std::size_t i = 0; i < list.size(); ++i)
-        if (sameKeyword(list[i], keyword))
+        if (equalsIgnoringAsciiCase(list[i], keyword))
             return static_cast<int>(i);
     return -1;
 }

@@ -1,4 +1,5 @@
 #include "ProfileFile.h"
+#include "AsciiCase.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,16 +23,6 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
 
 // Names and values must stay on their line: a line break in them would forge other keys.
 std::string oneLine(std::string_view s) {
@@ -93,7 +84,7 @@ void ProfileFile::parse(std::string_view bytes) {
 
 long ProfileFile::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].isSection && sameName(m_lines[i].key, trim(section)))
+        if (m_lines[i].isSection && equalsIgnoringAsciiCase(m_lines[i].key, trim(section)))
             return static_cast<long>(i);
     return -1;
 }
@@ -114,7 +105,7 @@ long ProfileFile::findKey(std::string_view section, std::string_view key) const 
     for (std::size_t i = static_cast<std::size_t>(header) + 1; i < end; ++i) {
         const Line& l = m_lines[i];
         // A key line without "=" is a key; the empty name only matches a line that has "=".
-        if (l.isKey && sameName(l.key, name) && (l.hasValue || !name.empty()))
+        if (l.isKey && equalsIgnoringAsciiCase(l.key, name) && (l.hasValue || !name.empty()))
             return static_cast<long>(i);
     }
     return -1;
