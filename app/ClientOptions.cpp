@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "CommandIds.h"
+#include "DialogRun.h"
 #include "OptionsFile.h"
 #include "FileFilterQt.h"
 #include "QtText.h"
@@ -22,12 +23,34 @@ QString str(int id) { return fromCp1250(state().Strings[id]); }
 
 }  // namespace
 
-void TAstroClient::optionsChanged() {
+void TAstroClient::autosaveOptions() {
     AppState& s = state();
     if (s.Options.autosave && !WriteOptions(s.Options))
         QMessageBox::warning(window(), str(319), tr("The options could not be saved to %1.")
                                                      .arg(QString::fromStdString(s.Options.options_file.data())));
+}
+
+void TAstroClient::optionsChanged() {
+    autosaveOptions();
     recomputeAll();
+}
+
+void TAstroClient::retrieveOptions(const QString& path) {
+    AppState& s = state();
+    std::string dignityMessage;
+    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage)) {
+        showErrorId(window(), 88);
+        return;
+    }
+    WriteSettings(s.Options, s.ProgramFolder, false);
+    TAstroStatusBar* bar = TAstroApp::instance()->frame()->astroStatusBar();
+    if (bar->builtWithWineWorkaround() != bool(s.Options.display.wine_workaround))
+        bar->rebuild(s.Options.display.wine_workaround);
+    recomputeAll();
+    // The options are in force; a fault in the dignity data file read with them is said as
+    // at start-up, once the charts show the new options.
+    if (!dignityMessage.empty())
+        showError(window(), fromCp1250(dignityMessage));
 }
 
 void TAstroClient::defineOptionCommands() {
@@ -85,14 +108,6 @@ void TAstroClient::defineOptionCommands() {
                                             window(), str(87), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
                                         if (path.isEmpty())
                                             return;
-                                        if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString())) {
-                                            QMessageBox::warning(window(), str(319), str(88));
-                                            return;
-                                        }
-                                        WriteSettings(s.Options, s.ProgramFolder, false);
-                                        TAstroStatusBar* bar = TAstroApp::instance()->frame()->astroStatusBar();
-                                        if (bar->builtWithWineWorkaround() != bool(s.Options.display.wine_workaround))
-                                            bar->rebuild(s.Options.display.wine_workaround);
-                                        recomputeAll();
+                                        retrieveOptions(path);
                                     }, {}, {}});
 }

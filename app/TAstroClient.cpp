@@ -170,6 +170,7 @@ void TAstroClient::defineCommands() {
     defineChartCommands();
     defineOpenCommand();
     defineOptionCommands();
+    defineOptionDialogCommands(state());
     definePersonalCommands();
     defineNavigationKeys();
 }

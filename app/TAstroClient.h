@@ -8,6 +8,7 @@
 #include <string>
 
 class QAction;
+struct AppState;
 class QMainWindow;
 class TIntroWindow;
 class TRadixWindow;
@@ -54,6 +55,10 @@ public:
     void openLastFile(int index);
     // Recomputes and repaints every chart (after an option or language change).
     void recomputeAll();
+    // Reads the options file `path` chosen for Retrieve: on success the settings name it and
+    // every chart is computed again; a file that is not an options file changes nothing and
+    // is said so, as is an error in the dignity data file read with it.
+    void retrieveOptions(const QString& path);
     // Refills the status bar's chart fields from the active chart.
     void refreshStatus();
     // A chart window became the active one (or none is active any more).
@@ -77,6 +82,9 @@ private:
     void defineOptionCommands();
     void definePersonalCommands();
     void optionsChanged();
+    // Writes the options file when auto save is on; a failed write is said so.
+    void autosaveOptions();
+    void defineOptionDialogCommands(AppState& state);
     void defineNavigationKeys();
     QString commandText(int id) const;
 
@@ -86,4 +94,11 @@ private:
     class QMenu* m_firstPopup = nullptr;
     int m_firstPopupBaseCount = 0;
     TIntroWindow* m_intro = nullptr;
+    // What the option dialogs showed last, shown first again while the program runs.
+    struct OptionDialogChoices {
+        int aspect = 0;       // orb row: Conjunction
+        int dignityBody = 0;  // Sun
+        int dignityKind = 0;  // domicile
+    };
+    OptionDialogChoices m_optionDialogChoices;
 };
