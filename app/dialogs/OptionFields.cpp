@@ -11,8 +11,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("OptionFields", text); }
-
 QLineEdit* numericField(QWidget* parent, const QString& objectName, const QString& pattern, const QString& widest) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
@@ -65,13 +63,14 @@ std::optional<int> byteValue(const QLineEdit* field) {
 std::optional<double> takeDecimal(QLineEdit* field) {
     const std::optional<double> value = decimalValue(field);
     if (!value)
-        refuse(field, tr("Enter a number of at least 0 with at most two decimals, such as 2.50."));
+        refuse(field, QCoreApplication::translate(
+                          "OptionFields", "Enter a number of at least 0 with at most two decimals, such as 2.50."));
     return value;
 }
 
 std::optional<int> takeByte(QLineEdit* field) {
     const std::optional<int> value = byteValue(field);
     if (!value)
-        refuse(field, tr("Enter a whole number from 0 to 255."));
+        refuse(field, QCoreApplication::translate("OptionFields", "Enter a whole number from 0 to 255."));
     return value;
 }

@@ -137,10 +137,18 @@ TDignsDialog::TDignsDialog(QWidget* parent, const Dignities& dignities, int body
     m_kinds->button(m_kind)->setChecked(true);
     showSigns();
 
-    QList<QWidget*> chain{m_bodies->button(m_body), m_kinds->button(m_kind)};
+    // Tab stops at the chosen body, the chosen kind (arrow keys move within each), every sign,
+    // mixed triplicity and the terms.
+    QList<QWidget*> chain;
+    for (const QButtonGroup* group : {m_bodies, m_kinds})
+        for (QAbstractButton* b : group->buttons())
+            chain << b;
     for (QCheckBox* box : m_signs)
         chain << box;
-    chain << m_tripv << (m_terms->checkedButton() ? m_terms->checkedButton() : m_terms->button(0)) << buttons;
+    chain << m_tripv;
+    for (QAbstractButton* b : m_terms->buttons())
+        chain << b;
+    chain << buttons;
     for (int i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 

@@ -105,7 +105,7 @@ TOrbisesDialog::TOrbisesDialog(QWidget* parent, const Orbs& orbs, int aspect)
     other->addWidget(labelFor(tr("&Collation factor:"), m_collfactor, otherGroup), 0, 0);
     other->addWidget(m_collfactor, 0, 1);
     m_correvs = decimalField(otherGroup, QStringLiteral("correvs"));
-    other->addWidget(labelFor(tr("Max. &distance\nat a correction event:"), m_correvs, otherGroup), 1, 0);
+    other->addWidget(labelFor(tr("Max. dis&tance\nat a correction event:"), m_correvs, otherGroup), 1, 0);
     other->addWidget(m_correvs, 1, 1);
     other->addWidget(new QLabel(tr("years"), otherGroup), 1, 2);
     m_stationary = byteField(otherGroup, QStringLiteral("stationary_strict"));
@@ -115,7 +115,7 @@ TOrbisesDialog::TOrbisesDialog(QWidget* parent, const Orbs& orbs, int aspect)
 
     auto* houseGroup = new QGroupBox(tr("House scope before the cusp"), this);
     auto* houses = new QGridLayout(houseGroup);
-    const std::array<QString, 3> houseLabels = {tr("As&c--Desc"), tr("&MC--IC"), tr("&Internal")};
+    const std::array<QString, 3> houseLabels = {tr("Asc--&Desc"), tr("&MC--IC"), tr("&Internal")};
     for (int h = 0; h < 3; ++h) {
         m_houseexts[h] = decimalField(houseGroup, QStringLiteral("houseext%1").arg(h));
         houses->addWidget(labelFor(houseLabels[h], m_houseexts[h], houseGroup), h, 0);
@@ -141,7 +141,9 @@ TOrbisesDialog::TOrbisesDialog(QWidget* parent, const Orbs& orbs, int aspect)
 
     // Tab goes from the chosen aspect (arrow keys move within the aspects) through the orbs
     // to the further settings and the buttons.
-    QList<QWidget*> chain{m_aspects->button(m_aspect)};
+    QList<QWidget*> chain;
+    for (QAbstractButton* b : m_aspects->buttons())
+        chain << b;
     for (QLineEdit* e : m_orbEdits)
         chain << e;
     chain << m_collfactor << m_correvs << m_stationary << m_houseexts[0] << m_houseexts[1] << m_houseexts[2]

@@ -27,18 +27,26 @@ TScoresDialog::TScoresDialog(QWidget* parent, const Scores& scores) : TMyDialog(
     setWindowTitle(tr("Scores"));
     auto* group = new QGroupBox(tr("Points"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(tr("First"), group), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(new QLabel(tr("Second"), group), 0, 2, Qt::AlignHCenter);
+    // Two blocks side by side: the angles and the inner planets, then the outer ones and the nodes.
+    constexpr int PerBlock = (ScorePointCount + 1) / 2;
+    for (int block = 0; block < 2; ++block) {
+        const int column = 4 * block;
+        grid->addWidget(new QLabel(tr("First"), group), 0, column + 1, Qt::AlignHCenter);
+        grid->addWidget(new QLabel(tr("Second"), group), 0, column + 2, Qt::AlignHCenter);
+    }
+    grid->setColumnMinimumWidth(3, 24);
     for (int p = 0; p < ScorePointCount; ++p) {
+        const int row = 1 + p % PerBlock;
+        const int column = 4 * (p / PerBlock);
         for (int v = 0; v < 2; ++v) {
             QLineEdit* edit = byteField(group, QStringLiteral("%1%2").arg(v == 0 ? "first" : "second").arg(p));
             edit->setText(QString::number(m_scores[p][v]));
             m_edits[p][v] = edit;
-            grid->addWidget(edit, p + 1, v + 1);
+            grid->addWidget(edit, row, column + 1 + v);
         }
         auto* label = new QLabel(tr(PointNames[p]), group);
         label->setBuddy(m_edits[p][0]);
-        grid->addWidget(label, p + 1, 0);
+        grid->addWidget(label, row, column);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -204,6 +204,31 @@ private slots:
         QCOMPARE(d.orbs().houseexts[2], 2.25);
     }
 
+    void keysMoveThroughTheAspectsAndOnToTheOrbs() {
+        TOrbisesDialog d(nullptr, numberedOrbs(), 3);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), radio(d, "aspect3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(radio(d, "aspect4")->isChecked());
+        QCOMPARE(text(d, "orb0"), QString("4.00"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), edit(d, "orb0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), radio(d, "aspect4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), edit(d, "collfactor"));
+        // On through the further settings and the house scopes, in reading order.
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"correvs", "stationary_strict", "houseext0", "houseext1", "houseext2"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter is OK
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+
     void orbisesCommandChangesTheChartsAspectsAndSavesThem() {
         options().autosave = true;
         auto* chart = TRadixWindow::fromData(chartOfJuly1980(), ChartBlocks{});
@@ -265,6 +290,27 @@ private slots:
         QVERIFY(d.dignities().tripv);
         QCOMPARE(int(d.dignities().term_type), 0);
         QVERIFY(d.dignities().sign_dignities[0][DignityOwn][5]);
+    }
+
+    void keysChooseTheBodyAndTickTheSigns() {
+        TDignsDialog d(nullptr, TDignsDialog::Dignities::of(m_shipped), 1, 0);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), radio(d, "body1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // Mercury: Gemini and Virgo
+        QVERIFY(radio(d, "body2")->isChecked());
+        QVERIFY(field<QCheckBox>(d, "sign2")->isChecked() && field<QCheckBox>(d, "sign5")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), radio(d, "kind0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), field<QCheckBox>(d, "sign0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), field<QCheckBox>(d, "tripv"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(d.dignities().sign_dignities[2][DignityOwn][0]);
+        QCOMPARE(d.body(), 2);
     }
 
     void unknownKindOfTermsStaysUnlessOneIsChosen() {
