@@ -170,6 +170,7 @@ void TAstroClient::defineCommands() {
     defineChartCommands();
     defineOpenCommand();
     defineOptionCommands();
+    defineDisplayCommands(state());
     definePersonalCommands();
     defineNavigationKeys();
 }

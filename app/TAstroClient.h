@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+struct AppState;
 class QAction;
 class QMainWindow;
 class TIntroWindow;
@@ -75,6 +76,7 @@ private:
     void defineChartCommands();
     void defineOpenCommand();
     void defineOptionCommands();
+    void defineDisplayCommands(AppState& state);
     void definePersonalCommands();
     void optionsChanged();
     void defineNavigationKeys();

@@ -598,4 +598,720 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation>Időszámítási terület</translation>
     </message>
 </context>
+<context>
+    <name>TDisplayDialog1</name>
+    <message>
+        <source>Display Options I.</source>
+        <translation>Megjelenítés I.</translation>
+    </message>
+    <message>
+        <source> On the wheel:</source>
+        <translation> A körön:</translation>
+    </message>
+    <message>
+        <source>&amp;Planets</source>
+        <translation>&amp;Bolygók</translation>
+    </message>
+    <message>
+        <source>&amp;Axes</source>
+        <translation>&amp;Tengelyek</translation>
+    </message>
+    <message>
+        <source>&amp;House cusps</source>
+        <translation>&amp;Házcsúcsok</translation>
+    </message>
+    <message>
+        <source>House &amp;scopes</source>
+        <translation>Házhatókö&amp;rök</translation>
+    </message>
+    <message>
+        <source>Exact &amp;positions</source>
+        <translation>Pontos &amp;pozíciók</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects: connected</source>
+        <translation>&amp;Fényszögek: vonallal</translation>
+    </message>
+    <message>
+        <source>with s&amp;ymbols</source>
+        <translation>jele&amp;kkel</translation>
+    </message>
+    <message>
+        <source>Aspects: pro&amp;jected</source>
+        <translation>Fényszögek: &amp;vetítve</translation>
+    </message>
+    <message>
+        <source>Fixed stars</source>
+        <translation>Állócsillagok</translation>
+    </message>
+    <message>
+        <source>Constellations</source>
+        <translation>Csillagképek</translation>
+    </message>
+    <message>
+        <source>Rulers of signs</source>
+        <translation>Jegyuralkodók</translation>
+    </message>
+    <message>
+        <source>Exalted in signs</source>
+        <translation>Jegyekben emeltek</translation>
+    </message>
+    <message>
+        <source> On collation, place the radix (Ctrl+I)</source>
+        <translation> Összevetésnél a radix helye (Ctrl+I)</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>belül</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>kívül</translation>
+    </message>
+    <message>
+        <source> Origin of the zodiac:</source>
+        <translation> Az állatöv kezdőpontja:</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszcendens</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Kos</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Bika</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Ikrek</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Rák</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Oroszlán</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Szűz</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Mérleg</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpió</translation>
+    </message>
+    <message>
+        <source>Sagitt</source>
+        <translation>Nyilas</translation>
+    </message>
+    <message>
+        <source>Capric</source>
+        <translation>Bak</translation>
+    </message>
+    <message>
+        <source>Aquar</source>
+        <translation>Vízöntő</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Halak</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>eleje</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>közepe</translation>
+    </message>
+    <message>
+        <source>reverse order</source>
+        <translation>fordított irány</translation>
+    </message>
+    <message>
+        <source> In the position table:</source>
+        <translation> A pozíciótáblázatban:</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Hosszúság</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Szélesség</translation>
+    </message>
+    <message>
+        <source>Right ascension</source>
+        <translation>Rektaszcenzió</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>Deklináció</translation>
+    </message>
+    <message>
+        <source>Semiarcus</source>
+        <translation>Félív</translation>
+    </message>
+    <message>
+        <source>Asc. diff. (lat.)</source>
+        <translation>Aszc. különbség (szél.)</translation>
+    </message>
+    <message>
+        <source>Meridiandist.</source>
+        <translation>Meridiántáv.</translation>
+    </message>
+    <message>
+        <source>Asc. diff. (cusph.)</source>
+        <translation>Aszc. különbség (csúcsm.)</translation>
+    </message>
+    <message>
+        <source>Cusp height</source>
+        <translation>Csúcsmagasság</translation>
+    </message>
+    <message>
+        <source>Asc/desc. obl.</source>
+        <translation>Ferde fel/leszállás</translation>
+    </message>
+    <message>
+        <source>in time</source>
+        <translation>időben</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Sebesség</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Távolság</translation>
+    </message>
+    <message>
+        <source>App. diameter</source>
+        <translation>Látszó átmérő</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Fényrend</translation>
+    </message>
+    <message>
+        <source> Angles:</source>
+        <translation> Szögek:</translation>
+    </message>
+    <message>
+        <source>Deg, min, sec</source>
+        <translation>Fok, perc, mp</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Tizedes tört</translation>
+    </message>
+    <message>
+        <source> Table scale:</source>
+        <translation> Táblázatméret:</translation>
+    </message>
+    <message>
+        <source>Table scale</source>
+        <translation>Táblázatméret</translation>
+    </message>
+    <message>
+        <source> Coloring:</source>
+        <translation> Színezés:</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Fekete</translation>
+    </message>
+    <message>
+        <source>Colored</source>
+        <translation>Színes</translation>
+    </message>
+    <message>
+        <source>WiNE fix</source>
+        <translation>WiNE-javítás</translation>
+    </message>
+    <message>
+        <source>Moves texts by one line to make up for a text placement fault of some Windows compatibility layers</source>
+        <translation>A szövegeket egy sorral elmozdítja, hogy ellensúlyozza egyes Windows-kompatibilitási rétegek szövegelhelyezési hibáját</translation>
+    </message>
+    <message>
+        <source>The table scale must be a number from %1 to %2.</source>
+        <translation>A táblázatméret %1 és %2 közötti szám lehet.</translation>
+    </message>
+</context>
+<context>
+    <name>TDisplayDialog2</name>
+    <message>
+        <source>Display Options II.</source>
+        <translation>Megjelenítés II.</translation>
+    </message>
+    <message>
+        <source>wheel</source>
+        <translation>kör</translation>
+    </message>
+    <message>
+        <source>asp</source>
+        <translation>fsz.</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tábla</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkúr</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénusz</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Szaturnusz</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uránusz</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptunusz</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Plútó</translation>
+    </message>
+    <message>
+        <source>Ascending node</source>
+        <translation>Felszálló holdcsomó</translation>
+    </message>
+    <message>
+        <source>Descending node</source>
+        <translation>Leszálló holdcsomó</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>Lilith</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>Chiron</translation>
+    </message>
+    <message>
+        <source>Pholus</source>
+        <translation>Pholus</translation>
+    </message>
+    <message>
+        <source>Ceres</source>
+        <translation>Ceres</translation>
+    </message>
+    <message>
+        <source>Pallas</source>
+        <translation>Pallasz</translation>
+    </message>
+    <message>
+        <source>Juno</source>
+        <translation>Juno</translation>
+    </message>
+    <message>
+        <source>Vesta</source>
+        <translation>Vesta</translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Vertex</translation>
+    </message>
+    <message>
+        <source>East Point</source>
+        <translation>Keleti pont</translation>
+    </message>
+    <message>
+        <source>Co-ascendant</source>
+        <translation>Ko-aszcendens</translation>
+    </message>
+    <message>
+        <source>Polar Ascendant</source>
+        <translation>Poláris aszcendens</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Szerencsepont</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Tengelyek</translation>
+    </message>
+    <message>
+        <source>House cusps</source>
+        <translation>Házcsúcsok</translation>
+    </message>
+    <message>
+        <source> Planets and their aspects:</source>
+        <translation> Bolygók és fényszögeik:</translation>
+    </message>
+    <message>
+        <source> Asteroids and other points:</source>
+        <translation> Kisbolygók és egyéb pontok:</translation>
+    </message>
+    <message>
+        <source> Fixed start conjunctions:</source>
+        <translation> Állócsillag-együttállások:</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Bolygók</translation>
+    </message>
+    <message>
+        <source>Lunar nodes</source>
+        <translation>Holdcsomók</translation>
+    </message>
+    <message>
+        <source>Asteroids</source>
+        <translation>Kisbolygók</translation>
+    </message>
+    <message>
+        <source>Other points</source>
+        <translation>Egyéb pontok</translation>
+    </message>
+    <message>
+        <source> Wheel strength indic:</source>
+        <translation> Erősség jelzése a körön:</translation>
+    </message>
+    <message>
+        <source>Pale line</source>
+        <translation>Halványabb vonal</translation>
+    </message>
+    <message>
+        <source>Dashed line</source>
+        <translation>Szaggatott vonal</translation>
+    </message>
+    <message>
+        <source> Wheel strength based on:</source>
+        <translation> Erősség alapja a körön:</translation>
+    </message>
+    <message>
+        <source>Orbis</source>
+        <translation>Orbisz</translation>
+    </message>
+    <message>
+        <source>Closing</source>
+        <translation>Közeledés</translation>
+    </message>
+    <message>
+        <source> Aspects:</source>
+        <translation> Fényszögek:</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>Együttállás</translation>
+    </message>
+    <message>
+        <source>Semisextile</source>
+        <translation>Félszextil</translation>
+    </message>
+    <message>
+        <source>Semisquare</source>
+        <translation>Félkvadrát</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>Szextil</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>Kvintil</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Kvadrát</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>Trigon</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>Másfélkvadrát</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>Bikvintil</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>Kvinkunx</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>Szembenállás</translation>
+    </message>
+    <message>
+        <source>NB</source>
+        <translation>NB</translation>
+    </message>
+    <message>
+        <source>NB5</source>
+        <translation>NB5</translation>
+    </message>
+    <message>
+        <source>NB7</source>
+        <translation>NB7</translation>
+    </message>
+    <message>
+        <source>Quindecile</source>
+        <translation>Kvindecil</translation>
+    </message>
+    <message>
+        <source>Novile</source>
+        <translation>Novil</translation>
+    </message>
+    <message>
+        <source>Binovile</source>
+        <translation>Binovil</translation>
+    </message>
+    <message>
+        <source>Quadnovile</source>
+        <translation>Kvadnovil</translation>
+    </message>
+    <message>
+        <source>Opposite objects</source>
+        <translation>Szemközti pontok</translation>
+    </message>
+    <message>
+        <source>Opposites on coll</source>
+        <translation>Szemköztiek összevetésnél</translation>
+    </message>
+</context>
+<context>
+    <name>TSymbolsDialog</name>
+    <message>
+        <source>Symbols</source>
+        <translation>Szimbólumok</translation>
+    </message>
+    <message>
+        <source> Mars:</source>
+        <translation> Mars:</translation>
+    </message>
+    <message>
+        <source> Uranus:</source>
+        <translation> Uránusz:</translation>
+    </message>
+    <message>
+        <source> Neptune</source>
+        <translation> Neptunusz</translation>
+    </message>
+    <message>
+        <source> Pluto:</source>
+        <translation> Plútó:</translation>
+    </message>
+    <message>
+        <source> Zodiac:</source>
+        <translation> Állatöv:</translation>
+    </message>
+    <message>
+        <source>%1, variant %2</source>
+        <translation>%1, %2. változat</translation>
+    </message>
+    <message>
+        <source>Zodiac, variant %1</source>
+        <translation>Állatöv, %1. változat</translation>
+    </message>
+</context>
+<context>
+    <name>TColorsDialog</name>
+    <message>
+        <source>Colors</source>
+        <translation>Színek</translation>
+    </message>
+    <message>
+        <source>&amp;Wheel:</source>
+        <translation>&amp;Kör:</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Táblázatok:</translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Minőség:</translation>
+    </message>
+    <message>
+        <source> Wheel colors:</source>
+        <translation> A kör színei:</translation>
+    </message>
+    <message>
+        <source>Frame:</source>
+        <translation>Keret:</translation>
+    </message>
+    <message>
+        <source>Signs:</source>
+        <translation>Jegyek:</translation>
+    </message>
+    <message>
+        <source>Axes:</source>
+        <translation>Tengelyek:</translation>
+    </message>
+    <message>
+        <source>Axis names:</source>
+        <translation>Tengelynevek:</translation>
+    </message>
+    <message>
+        <source>Houses:</source>
+        <translation>Házak:</translation>
+    </message>
+    <message>
+        <source>House numbers:</source>
+        <translation>Házszámok:</translation>
+    </message>
+    <message>
+        <source> Dignities:</source>
+        <translation> Méltóságok:</translation>
+    </message>
+    <message>
+        <source>Peregr:</source>
+        <translation>Peregrin:</translation>
+    </message>
+    <message>
+        <source>Domicile:</source>
+        <translation>Uralkodás:</translation>
+    </message>
+    <message>
+        <source>Detrim:</source>
+        <translation>Száműzetés:</translation>
+    </message>
+    <message>
+        <source>Exalt:</source>
+        <translation>Emelt:</translation>
+    </message>
+    <message>
+        <source>Fall:</source>
+        <translation>Esés:</translation>
+    </message>
+    <message>
+        <source>Trigonoc:</source>
+        <translation>Trigonuralkodó:</translation>
+    </message>
+    <message>
+        <source> Aspects:</source>
+        <translation> Fényszögek:</translation>
+    </message>
+    <message>
+        <source>Conjunction:</source>
+        <translation>Együttállás:</translation>
+    </message>
+    <message>
+        <source>Semisextile:</source>
+        <translation>Félszextil:</translation>
+    </message>
+    <message>
+        <source>Semisquare:</source>
+        <translation>Félkvadrát:</translation>
+    </message>
+    <message>
+        <source>Sextile:</source>
+        <translation>Szextil:</translation>
+    </message>
+    <message>
+        <source>Quintile:</source>
+        <translation>Kvintil:</translation>
+    </message>
+    <message>
+        <source>Square:</source>
+        <translation>Kvadrát:</translation>
+    </message>
+    <message>
+        <source>Trine:</source>
+        <translation>Trigon:</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate:</source>
+        <translation>Másfélkvadrát:</translation>
+    </message>
+    <message>
+        <source>Biquintile:</source>
+        <translation>Bikvintil:</translation>
+    </message>
+    <message>
+        <source>Quincunx:</source>
+        <translation>Kvinkunx:</translation>
+    </message>
+    <message>
+        <source>Opposition:</source>
+        <translation>Szembenállás:</translation>
+    </message>
+    <message>
+        <source>NB:</source>
+        <translation>NB:</translation>
+    </message>
+    <message>
+        <source>NB5:</source>
+        <translation>NB5:</translation>
+    </message>
+    <message>
+        <source>NB7:</source>
+        <translation>NB7:</translation>
+    </message>
+    <message>
+        <source>Quindecile:</source>
+        <translation>Kvindecil:</translation>
+    </message>
+    <message>
+        <source>Novile:</source>
+        <translation>Novil:</translation>
+    </message>
+    <message>
+        <source>Binovile:</source>
+        <translation>Binovil:</translation>
+    </message>
+    <message>
+        <source>Quadnovile:</source>
+        <translation>Kvadnovil:</translation>
+    </message>
+    <message>
+        <source> Table colors:</source>
+        <translation> A táblázatok színei:</translation>
+    </message>
+    <message>
+        <source>Base:</source>
+        <translation>Alap:</translation>
+    </message>
+    <message>
+        <source>Table cell:</source>
+        <translation>Táblázatcella:</translation>
+    </message>
+    <message>
+        <source>Neutral:</source>
+        <translation>Semleges:</translation>
+    </message>
+    <message>
+        <source>Positive:</source>
+        <translation>Pozitív:</translation>
+    </message>
+    <message>
+        <source>Negative:</source>
+        <translation>Negatív:</translation>
+    </message>
+</context>
 </TS>
