@@ -48,6 +48,7 @@ TColorComboBox::TColorComboBox(QWidget* parent) : QComboBox(parent) {
     }
     setMaxVisibleItems(int(ColorPalette.size()));
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int i) {
         setToolTip(colourName(i >= 0 ? itemData(i).toUInt() : m_unlisted));
     });

@@ -180,6 +180,7 @@ TColorsDialog::TColorsDialog(QWidget* parent, const TOptions& options, const Str
     layout->addLayout(styles);
     layout->addLayout(columns);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_chartStyle->setFocus();
 }
 

@@ -244,6 +244,7 @@ TDisplayDialog1::TDisplayDialog1(QWidget* parent, const TOptions& options)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     load();
     m_wheel[0]->setFocus();

@@ -33,7 +33,7 @@ QLabel* heading(const QString& text, QWidget* parent) {
 QGridLayout* columnGrid(QGroupBox* group, const QStringList& columns) {
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(1);
+    grid->setVerticalSpacing(3);
     for (int i = 0; i < columns.size(); ++i)
         grid->addWidget(heading(columns[i], group), 0, 1 + i, Qt::AlignHCenter);
     grid->setColumnStretch(0, 1);
@@ -60,6 +60,7 @@ TDisplayDialog2::TDisplayDialog2(QWidget* parent, const TOptions& options) : TMy
     int row = 1;
     for (int b = 0; b < FirstAsteroid; ++b)
         addBodyRow(planetsGrid, row++, b, bodies[std::size_t(b)]);
+    planetsGrid->setRowMinimumHeight(row++, 8);  // the axes and cusps apart from the bodies
     addBodyRow(planetsGrid, row++, AxesRow, bodies[AxesRow]);
     addBodyRow(planetsGrid, row++, CuspsRow, bodies[CuspsRow]);
     planetsGrid->setRowStretch(row, 1);
@@ -156,6 +157,7 @@ TDisplayDialog2::TDisplayDialog2(QWidget* parent, const TOptions& options) : TMy
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_bodyWheel[0]->setFocus();
 }
 
