@@ -167,7 +167,7 @@ void TDisplayDialog2::addBodyRow(QGridLayout* grid, int row, int body, const QSt
     const auto b = std::size_t(body);
     auto* label = new QLabel(name, parent);
     grid->addWidget(label, row, 0);
-    // The axes and the house cusps are always on the wheel: they have no wheel switch.
+    // The wheel shows the axes and the house cusps by switches of their own: no wheel column.
     if (body < WheelBodies) {
         m_bodyWheel[b] = cell(parent, name, tr("wheel"), QStringLiteral("wheel%1").arg(body));
         m_bodyWheel[b]->setChecked(d.plansonchart[b]);
