@@ -390,6 +390,25 @@ private slots:
         QCOMPARE(d.options().colors.houses, ColorRef(0xFF0000));
     }
 
+    void colorList_swatchShowsTheColourAndMarksTheSelection_data() {
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("selected") << true;
+        QTest::newRow("not selected") << false;
+    }
+    void colorList_swatchShowsTheColourAndMarksTheSelection() {
+        QFETCH(bool, selected);
+        QPalette palette;
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Highlight, QColor(0, 0, 255));
+        QImage image(80, TColorComboBox::ItemHeight, QImage::Format_RGB32);
+        QPainter p(&image);
+        TColorComboBox::paintSwatch(p, image.rect(), 0x00FF00, selected, palette);
+        p.end();
+        QCOMPARE(image.pixel(40, 9), qRgb(0, 255, 0));      // the swatch, right of the gap
+        QCOMPARE(image.pixel(79, 9), qRgb(255, 255, 255));  // a margin of window colour
+        QCOMPARE(image.pixel(4, 9) == qRgb(0, 0, 255), selected);
+    }
+
     void colors_qualityItemsAndStoredValues_data() {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("item");
