@@ -307,6 +307,14 @@ private slots:
             QCOMPARE(first.x(), button->geometry().right() + 1);
             QVERIFY(qAbs(first.y() + 47 - button->geometry().center().y()) <= 1);
         }
+        // Each body variant's preview starts where its choice ends, centred on it.
+        const QStringList choices = {"mars0",    "mars1",  "uranus0", "uranus1", "neptune0",
+                                     "neptune1", "pluto0", "pluto1",  "pluto2",  "pluto3"};
+        for (int i = 0; i < choices.size(); ++i) {
+            const QRect button = field<QRadioButton>(d, choices[i].toLatin1().constData())->geometry();
+            QCOMPARE(all[i]->x(), button.right() + 1);
+            QVERIFY(qAbs(all[i]->y() + 15 - button.center().y()) <= 1);
+        }
         // Each preview draws its glyph in the symbol font: ink inside the frame.
         const QImage image = all[9]->grab().toImage();
         int ink = 0;
