@@ -27,6 +27,10 @@
 #include "TAstroStatusBar.h"
 #include "TBirthDialog.h"
 #include "TDatabaseDialog.h"
+#include "TColorsDialog.h"
+#include "TDisplayDialog1.h"
+#include "TDisplayDialog2.h"
+#include "TSymbolsDialog.h"
 #include "TDignsDialog.h"
 #include "TOrbisesDialog.h"
 #include "TScoresDialog.h"
@@ -226,6 +230,36 @@ void AppCommands::editScores() {
     m_ctx.autosaveOptions(&m_frame);
     // The distribution tables add the scores up as they are drawn.
     client().repaintAll();
+}
+
+void AppCommands::takeDisplayOptions(const TOptions& edited) {
+    m_ctx.options() = edited;
+    m_ctx.autosaveOptions(&m_frame);
+    m_frame.optionsLookChanged();
+}
+
+void AppCommands::editDisplay1() {
+    TDisplayDialog1 dialog(&m_frame, m_ctx.options(), m_ctx.errors);
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
+}
+
+void AppCommands::editDisplay2() {
+    TDisplayDialog2 dialog(&m_frame, m_ctx.options());
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
+}
+
+void AppCommands::editSymbols() {
+    TSymbolsDialog dialog(&m_frame, m_ctx.options());
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
+}
+
+void AppCommands::editColors() {
+    TColorsDialog dialog(&m_frame, m_ctx.options(), m_ctx.strings());
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
 }
 
 void AppCommands::arrangeIcons() {

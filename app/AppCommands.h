@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandTable.h"
+#include "Options.h"
 
 class AppContext;
 class TAstroFrame;
@@ -53,6 +54,13 @@ private:
     void editOrbs();
     void editDignities();
     void editScores();
+    // Display options, symbols and colours: the dialog edits a copy, OK takes it over, saves it
+    // when automatic saving is on and shows it everywhere at once.
+    void editDisplay1();
+    void editDisplay2();
+    void editSymbols();
+    void editColors();
+    void takeDisplayOptions(const TOptions& edited);
     // Every chart computed again under the wait cursor.
     void recomputeWaiting();
     // Window menu and keys
