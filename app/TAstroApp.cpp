@@ -66,6 +66,7 @@ bool TAstroApp::start(const QString& programFolder) {
                      m_state.Strings);
 
     m_frame = std::make_unique<TAstroFrame>();
+    m_frame->client()->setShifterPlacement(&m_state.Options.window_placements[PlacementRadixShifter]);
     m_frame->client()->installMenu(m_frame.get());
     restoreOverrideCursor();
 
@@ -98,6 +99,8 @@ void TAstroApp::SwitchLanguage(std::uint16_t languageId) {
     if (!m_frame)
         return;
     m_frame->client()->installMenu(m_frame.get());
+    // The shifter is built anew in the new language, where it was and only if it was shown.
+    m_frame->client()->rebuildShifter();
     TAstroStatusBar* bar = m_frame->astroStatusBar();
     if (bar->builtWithWineWorkaround() != bool(m_state.Options.display.wine_workaround))
         bar->rebuild(m_state.Options.display.wine_workaround);

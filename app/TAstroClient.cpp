@@ -171,6 +171,7 @@ void TAstroClient::defineCommands() {
     defineOpenCommand();
     defineOptionCommands();
     definePersonalCommands();
+    defineShifterCommand();
     defineNavigationKeys();
 }
 

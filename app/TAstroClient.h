@@ -4,13 +4,16 @@
 // all use these actions, and one update pass sets their states.
 #include <QHash>
 #include <QMdiArea>
+#include <QPointer>
 #include <functional>
 #include <string>
 
 class QAction;
 class QMainWindow;
+class TBirthShifter;
 class TIntroWindow;
 class TRadixWindow;
+struct WindowPlacement;
 class THoroWindow;
 
 // A recently-used entry for the menu: the caption part is Windows-1250, the path native.
@@ -63,6 +66,19 @@ public:
     void centreIntro();
     TIntroWindow* intro() const { return m_intro; }
 
+    // Where the radix shifter's placement is kept between its showings (the options' entry).
+    void setShifterPlacement(WindowPlacement* stored) { m_shifterPlacement = stored; }
+    // The radix shifter, or none.
+    TBirthShifter* shifter() const;
+    // Shows the shifter (created when none exists, at the stored placement if there is one,
+    // the frame keeping the keyboard), or hides it; hiding with `destroy` stores its placement
+    // and destroys it.
+    void showShifter(bool show, bool destroy = false);
+    // Stores the shifter's placement when a shifter exists.
+    void storeShifterPlacement();
+    // A new language: the shifter is built again in it, visible only if it was.
+    void rebuildShifter();
+
 signals:
     // Emitted before every command, so the status bar can clear its message.
     void commandStarting();
@@ -76,6 +92,7 @@ private:
     void defineOpenCommand();
     void defineOptionCommands();
     void definePersonalCommands();
+    void defineShifterCommand();
     void optionsChanged();
     void defineNavigationKeys();
     QString commandText(int id) const;
@@ -86,4 +103,6 @@ private:
     class QMenu* m_firstPopup = nullptr;
     int m_firstPopupBaseCount = 0;
     TIntroWindow* m_intro = nullptr;
+    QPointer<TBirthShifter> m_shifter;
+    WindowPlacement* m_shifterPlacement = nullptr;
 };

@@ -38,6 +38,7 @@ void TAstroFrame::closeEvent(QCloseEvent* event) {
     AppState& s = TAstroApp::instance()->state();
     if (!s.StartupFailed) {
         s.Options.window_placements[PlacementFrame] = placementOf(*this);
+        m_client->storeShifterPlacement();
         WriteSettings(s.Options, s.ProgramFolder, true);
     }
     event->accept();
