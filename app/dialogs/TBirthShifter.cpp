@@ -87,7 +87,7 @@ TBirthShifter::TBirthShifter(QWidget* parent, QWidget* frame, const QList<QActio
     setObjectName(QStringLiteral("radixShifter"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 6, 8, 8);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(3);
     for (int c = 0; c < UnitCount; ++c) {
         auto* heading = new QLabel(this);
@@ -99,7 +99,7 @@ TBirthShifter::TBirthShifter(QWidget* parent, QWidget* frame, const QList<QActio
         auto* button = new QPushButton(QString::fromLatin1(b.text), this);
         button->setObjectName(buttonName(b.id));
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the keyboard where it was
-        button->setFixedWidth(40);
+        button->setFixedWidth(44);
         button->setAutoRepeat(true);
         button->setAutoRepeatDelay(RepeatDelayMs);
         button->setAutoRepeatInterval(RepeatIntervalMs);

@@ -6,7 +6,8 @@
 #include <QPushButton>
 
 TMyFloatingDialog::TMyFloatingDialog(QWidget* parent, QWidget* frame, const QList<QAction*>& accelerators)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_frame(frame) {
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_frame(frame) {
     setModal(false);
     // The actions keep their window-wide shortcuts; being added here makes them match while
     // this window is the active one as well.

@@ -239,6 +239,16 @@ private slots:
         QCOMPARE(client()->shifter()->windowTitle(), QStringLiteral("Radix Shifter"));
     }
 
+    void widerLabelsKeepTheShifterOnTheScreen() {
+        TBirthShifter* shifter = showShifter();
+        const QRect screen = shifter->screen()->availableGeometry();
+        shifter->move(screen.right() + 1 - shifter->frameGeometry().width(), 100);  // flush with the right edge
+        const int englishWidth = shifter->width();
+        TAstroApp::instance()->SwitchLanguage(LanguageHungarian);  // "másodperc" is wider than "second"
+        QVERIFY(client()->shifter()->width() > englishWidth);
+        QVERIFY(screen.contains(client()->shifter()->frameGeometry()));
+    }
+
     // Last: the frame closes.
     void closingTheFrameStoresThePlacement() {
         TBirthShifter* shifter = showShifter();
