@@ -98,7 +98,7 @@ TBirthShifter::TBirthShifter(QWidget* parent, QWidget* frame, const QList<QActio
     for (const StepButton& b : Buttons) {
         auto* button = new QPushButton(QString::fromLatin1(b.text), this);
         button->setObjectName(buttonName(b.id));
-        button->setFocusPolicy(Qt::TabFocus);  // a click leaves the keyboard where it was
+        button->setFocusPolicy(Qt::TabFocus);  // a click does not move the focus onto the button
         button->setFixedWidth(44);
         button->setAutoRepeat(true);
         button->setAutoRepeatDelay(RepeatDelayMs);
