@@ -452,7 +452,7 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
     </message>
     <message>
         <source>sec</source>
-        <translation>másodperc</translation>
+        <translation>mp</translation>
     </message>
     <message>
         <source>deg</source>
