@@ -78,7 +78,8 @@ std::vector<CommandRow> AppCommands::rows() {
         {CM_CLOSEWINDOW, QT_TRANSLATE_NOOP("Menu", "Cl&ose"), {Qt::CTRL | Qt::Key_F4}, nullptr, 0,
          [this] { closeActive(); }, chart, {}},
         {CM_RADIXSHIFTER, QT_TRANSLATE_NOOP("Menu", "&Radix shifter"), {Qt::CTRL | Qt::Key_R}, toolPictureShifter,
-         ShifterTools, {}, {}, {}},
+         ShifterTools, [this] { m_frame.showShifter(!m_frame.shifterVisible()); }, {},
+         [this] { return m_frame.shifterVisible(); }},
 
         {CM_MANUAL, QT_TRANSLATE_NOOP("Menu", "&Zodikeon manual"), {Qt::Key_F1}, nullptr, 0, [this] { openManual(); },
          {}, {}},

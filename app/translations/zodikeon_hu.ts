@@ -403,6 +403,101 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         </message>
     </context>
     <context>
+        <name>TBirthShifter</name>
+        <message>
+            <source>Radix Shifter</source>
+            <translation>Radixléptető</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>év</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>hónap</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>nap</translation>
+        </message>
+        <message>
+            <source>hour</source>
+            <translation>óra</translation>
+        </message>
+        <message>
+            <source>minute</source>
+            <translation>perc</translation>
+        </message>
+        <message>
+            <source>second</source>
+            <translation>másodperc</translation>
+        </message>
+        <message>
+            <source>One year later</source>
+            <translation>Egy évvel később</translation>
+        </message>
+        <message>
+            <source>One year earlier</source>
+            <translation>Egy évvel korábban</translation>
+        </message>
+        <message>
+            <source>One month later</source>
+            <translation>Egy hónappal később</translation>
+        </message>
+        <message>
+            <source>One month earlier</source>
+            <translation>Egy hónappal korábban</translation>
+        </message>
+        <message>
+            <source>One day later</source>
+            <translation>Egy nappal később</translation>
+        </message>
+        <message>
+            <source>One day earlier</source>
+            <translation>Egy nappal korábban</translation>
+        </message>
+        <message>
+            <source>One hour later</source>
+            <translation>Egy órával később</translation>
+        </message>
+        <message>
+            <source>One hour earlier</source>
+            <translation>Egy órával korábban</translation>
+        </message>
+        <message>
+            <source>One minute later</source>
+            <translation>Egy perccel később</translation>
+        </message>
+        <message>
+            <source>One minute earlier</source>
+            <translation>Egy perccel korábban</translation>
+        </message>
+        <message>
+            <source>Ten minutes later</source>
+            <translation>Tíz perccel később</translation>
+        </message>
+        <message>
+            <source>Ten minutes earlier</source>
+            <translation>Tíz perccel korábban</translation>
+        </message>
+        <message>
+            <source>One second later</source>
+            <translation>Egy másodperccel később</translation>
+        </message>
+        <message>
+            <source>One second earlier</source>
+            <translation>Egy másodperccel korábban</translation>
+        </message>
+        <message>
+            <source>Ten seconds later</source>
+            <translation>Tíz másodperccel később</translation>
+        </message>
+        <message>
+            <source>Ten seconds earlier</source>
+            <translation>Tíz másodperccel korábban</translation>
+        </message>
+    </context>
+    <context>
         <name>TColorsDialog</name>
         <message>
             <source>Colors</source>
