@@ -1,0 +1,21 @@
+#pragma once
+// Horoscope files named on the command line ("zodikeon Anna.hor Bela.hor") or handed over by a
+// second start to the running program.
+#include <QStringList>
+
+class TAstroClient;
+class TAstroFrame;
+class StringTable;
+
+// The files among the program's arguments (without the program name): options beginning with
+// "-" are skipped until "--"; file URLs become local paths, other URLs are skipped; relative paths are made absolute
+// against `workingFolder`, so that another process can open them.
+QStringList startupFileArguments(const QStringList& arguments, const QString& workingFolder);
+
+// Opens each file in a chart window; one that cannot be read or is no horoscope file gets the
+// same message as the Open command.
+void openStartupFiles(TAstroClient& client, const StringTable& strings, const QStringList& files);
+
+// Files handed over by a second start: the frame comes to the front and opens them; while a
+// modal dialog is open they wait until it has closed.
+void openForwardedFiles(TAstroFrame& frame, const StringTable& strings, const QStringList& files);
