@@ -9,6 +9,7 @@
 #include "FixedText.h"
 #include "OptionsLoader.h"
 #include "QtText.h"
+#include "UserFolder.h"
 #include "WindowPlacementQt.h"
 
 #include "LanguageSetting.h"
@@ -44,7 +45,15 @@ bool TAstroApp::start(const QString& programFolder) {
     setOverrideCursor(Qt::WaitCursor);
     loadChartFonts();
     applyLanguage(storedLanguage());
-    SetProgramFolder(m_state, programFolder.toStdString());
+    if (const std::string error = prepareProgramFolder(m_state, programFolder.toStdString()); !error.empty()) {
+        restoreOverrideCursor();
+        m_state.StartupFailed = true;
+        if (!quietErrors)
+            QMessageBox::warning(nullptr, fromCp1250(m_state.Strings[319]),
+                                 QCoreApplication::translate("UserFolder", "Zodikeon cannot set up the folder for your charts and settings:\n%1")
+                                     .arg(QString::fromLocal8Bit(error)));
+        return false;
+    }
     m_ephemeris = startEphemeris(m_state.EphemerisPath);
 
     const OptionsLoadResult loaded = LoadStartupOptions(m_state.Options, m_state.ProgramFolder, m_state.Strings);

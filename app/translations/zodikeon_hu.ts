@@ -598,4 +598,13 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation>Időszámítási terület</translation>
     </message>
 </context>
+<context>
+    <name>UserFolder</name>
+    <message>
+        <source>Zodikeon cannot set up the folder for your charts and settings:
+%1</source>
+        <translation>A Zodikeon nem tudja létrehozni a képletek és beállítások mappáját:
+%1</translation>
+    </message>
+</context>
 </TS>
