@@ -112,8 +112,8 @@ deb)
   for d in libqt6widgets6 libswe swe-standard-data; do
     grep -q "$d" <<<"$depends" || fail "dependency $d missing: $depends"
   done
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install"
-  trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq zodikeon >/dev/null 2>&1 || true; cleanup' EXIT
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >/dev/null || fail "apt-get install"
+  trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=120 zodikeon >/dev/null 2>&1 || true; cleanup' EXIT
   home=$work/home
   mkdir -p "$home"
   HOME=$home zodikeon-cli chart "${chart[@]}" | grep -q 'Budapest' || fail "the installed zodikeon-cli"
@@ -122,7 +122,7 @@ deb)
   grep -q 'application/x-zodikeon-horoscope' /usr/share/mime/types || fail "the file type is not registered"
   [ -f /usr/share/man/man1/zodikeon.1.gz ] || fail "no manual page"
   kill "${pids[@]}"; wait || true; pids=()
-  DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq zodikeon >/dev/null || fail "apt-get purge"
+  DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=120 zodikeon >/dev/null || fail "apt-get purge"
   for f in /usr/bin/zodikeon /usr/bin/zodikeon-cli /usr/share/zodikeon /usr/share/applications/zodikeon.desktop; do
     [ -e "$f" ] && fail "left after purge: $f"
   done
