@@ -35,6 +35,10 @@ SingleInstance::~SingleInstance() {
 }
 
 bool SingleInstance::forwardToRunning(const QStringList& files, int timeoutMs) {
+    // In a shared temporary folder another user could have put a socket in our place.
+    const QFileInfo info(m_path);
+    if (info.exists() && info.ownerId() != ::getuid())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_path);
     if (!socket.waitForConnected(timeoutMs))
