@@ -31,18 +31,15 @@ std::string executableFolder() {
 
 namespace {
 
-// `relative` ("../share/zodikeon") applied to `folder` without touching the file system.
-std::string applyRelative(const std::string& folder, const std::string& relative) {
-    std::string joined = (std::filesystem::path(folder) / relative).lexically_normal().string();
-    while (joined.size() > 1 && joined.back() == '/')
-        joined.pop_back();
-    return joined;
-}
-
 std::string withoutTrailingSlash(std::string path) {
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     return path;
+}
+
+// `relative` ("../share/zodikeon") applied to `folder` without touching the file system.
+std::string applyRelative(const std::string& folder, const std::string& relative) {
+    return withoutTrailingSlash((std::filesystem::path(folder) / relative).lexically_normal().string());
 }
 
 }  // namespace
