@@ -1875,4 +1875,13 @@ korrekciós eseménynél:</translation>
             <translation>Kérem, várjon...</translation>
         </message>
     </context>
+    <context>
+        <name>UserFolder</name>
+        <message>
+            <source>Zodikeon cannot set up the folder for your charts and settings:
+%1</source>
+            <translation>A Zodikeon nem tudja létrehozni a képletek és beállítások mappáját:
+%1</translation>
+        </message>
+    </context>
 </TS>
