@@ -26,13 +26,6 @@ constexpr int OrbClasses[AspectPointCount] = {
     OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps, OrbCusps,     // 34..39
 };
 
-// Cusp index 0..11 of the cusp points 13..18 and 34..39.
-int cuspOfPoint(int point) {
-    static constexpr int cusps[6] = {0, 1, 2, 9, 10, 11};
-    if (point >= 13 && point <= 18)
-        return cusps[point - 13];
-    return (cusps[point - 34] + 6) % 12;
-}
 
 // Angular distance 0..180° of two longitudes given in radians. Chart longitudes lie in
 // [0, 2π), so one fold does; anything else takes the full reduction.
@@ -81,14 +74,29 @@ int aspectPointOfBody(int body) {
     return body + 7;
 }
 
+AspectPoint aspectPoint(int column) {
+    if (column <= 1)
+        return {PointKind::Axis, column};
+    if (column <= 12)
+        return {PointKind::Body, column - 2};
+    if (column <= 15)
+        return {PointKind::Cusp, column - 13};
+    if (column <= 18)
+        return {PointKind::Cusp, column - 7};
+    if (column <= 30)
+        return {PointKind::Body, column - 7};
+    if (column <= 32)
+        return {PointKind::Axis, column - 25};
+    if (column == 33)
+        return {PointKind::Body, 11};
+    if (column <= 36)
+        return {PointKind::Cusp, column - 28};
+    return {PointKind::Cusp, column - 34};
+}
+
 int bodyOfAspectPoint(int point) {
-    if (point >= 2 && point <= 12)
-        return point - 2;
-    if (point >= 19 && point <= 25)
-        return point - 7;
-    if (point == 33)
-        return BodySouthNode;
-    return -1;
+    const AspectPoint p = aspectPoint(point);
+    return p.kind == PointKind::Body && p.index <= BodyVesta ? p.index : -1;
 }
 
 int oppositeAspectPoint(int point) {
@@ -97,27 +105,15 @@ int oppositeAspectPoint(int point) {
 }
 
 double aspectPointLongitude(const RadixData& r, int point) {
-    if (point == 0 || point == 1)
-        return r.axis[point];
-    if (point == 31 || point == 32)
-        return r.axis[AxisDescendant + point - 31];
-    if ((point >= 13 && point <= 18) || point >= 34)
-        return r.cusp[cuspOfPoint(point)];
-    if (point >= 26 && point <= 30)
-        return r.lon[PointVertex + point - 26];
-    return r.lon[bodyOfAspectPoint(point)];
+    const AspectPoint p = aspectPoint(point);
+    const auto i = static_cast<std::size_t>(p.index);
+    return p.kind == PointKind::Axis ? r.axis[i] : p.kind == PointKind::Cusp ? r.cusp[i] : r.lon[i];
 }
 
 double aspectPointDeclination(const RadixData& r, int point) {
-    if (point == 0 || point == 1)
-        return r.axisDecl[point];
-    if (point == 31 || point == 32)
-        return r.axisDecl[AxisDescendant + point - 31];
-    if ((point >= 13 && point <= 18) || point >= 34)
-        return r.cuspDecl[cuspOfPoint(point)];
-    if (point >= 26 && point <= 30)
-        return r.decl[PointVertex + point - 26];
-    return r.decl[bodyOfAspectPoint(point)];
+    const AspectPoint p = aspectPoint(point);
+    const auto i = static_cast<std::size_t>(p.index);
+    return p.kind == PointKind::Axis ? r.axisDecl[i] : p.kind == PointKind::Cusp ? r.cuspDecl[i] : r.decl[i];
 }
 
 void findAspects(RadixData& r, const TOptions& options, double factor) {

@@ -37,6 +37,15 @@ constexpr int aspectCodeNameId(int aspect) { return 920 + aspect; }
 // The orb class of chart point 0..39.
 int orbClass(int point);
 // The chart point of body 0..18, and the body at a chart point (-1 for axes, cusps, points).
+// What an aspect point (a column 0..39 of the aspect tables) stands for: an axis, a chart point
+// (a body 0..18 or a point 19..23) or a house cusp. The one description of the numbering.
+enum class PointKind { Axis, Body, Cusp };
+struct AspectPoint {
+    PointKind kind;
+    int index;  // axis 0..7, chart point 0..23 or cusp 0..11
+};
+AspectPoint aspectPoint(int column);
+
 int aspectPointOfBody(int body);
 int bodyOfAspectPoint(int point);
 // Whether the pair of body k and chart point i is searched: i is not body k itself nor a body

@@ -37,22 +37,3 @@ const char* houseLabel(int house) {
     return house >= 0 && house < 12 ? names[house] : "";
 }
 
-AspectPoint aspectPoint(int column) {
-    if (column <= 1)
-        return {PointKind::Axis, column};
-    if (column <= 12)
-        return {PointKind::Body, column - 2};
-    if (column <= 15)
-        return {PointKind::Cusp, column - 13};
-    if (column <= 18)
-        return {PointKind::Cusp, column - 7};
-    if (column <= 30)
-        return {PointKind::Body, column - 7};
-    if (column <= 32)
-        return {PointKind::Axis, column - 25};
-    if (column == 33)
-        return {PointKind::Body, 11};
-    if (column <= 36)
-        return {PointKind::Cusp, column - 28};
-    return {PointKind::Cusp, column - 34};
-}

@@ -1,4 +1,5 @@
 #pragma once
+#include "Aspects.h"
 // Character codes of the symbol font "Zodikeon Symbols Plus" and the short labels drawn in the
 // small font beside them.
 #include "ChartIndex.h"
@@ -22,10 +23,4 @@ const char* axisName(int axis);            // "Asc", "MC", "Vx", "EP", "Cas", "P
 const char* houseLabel(int house);         // houses 0..11: "I", "2", "3", "IV", ...
 
 
-// Where an aspect point code (a column 0..39 of the aspect tables) is drawn.
-enum class PointKind { Axis, Body, Cusp };
-struct AspectPoint {
-    PointKind kind;
-    int index;  // axis 0..7, body 0..23 or cusp 0..11
-};
-AspectPoint aspectPoint(int column);
+

@@ -13,12 +13,13 @@
 #include "DrawContext.h"
 #include "Aspects.h"
 #include "GlyphCodes.h"
+#include "Houses.h"
 #include "QuarterDegrees.h"
 #include "SpreadAngles.h"
 
 namespace {
 
-constexpr int HouseIndian = 7, HouseEqual = 8, HouseVehlow = 9;
+
 
 int frac(int R, double f) { return static_cast<int>(R * f); }
 

@@ -164,7 +164,8 @@ private slots:
         ViewRequest request = viewRequestFor(ChartView::Wheel);
         request.dpi = 254;  // one logical unit per pixel
         QPainter p(&image);
-        const ViewGeometry g = paintChartView(p, image.size(), 1, leoChart(), d.options(), request);
+        DrawContext dc(p);
+        const ViewGeometry g = paintChartView(dc, image.size(), 1, leoChart(), d.options(), request);
         p.end();
         const QPointF centre(g.wheelX, -g.wheelY);
         // The Ascendant at 15 Leo points right; the MC at 15 Cancer, a sign earlier, 30 degrees
@@ -427,8 +428,9 @@ private slots:
         QTest::newRow("flicker-free") << 1 << 1;
         QTest::newRow("4x") << 2 << 2;
         QTest::newRow("16x") << 4 << 3;
-        QTest::newRow("3 draws unsmoothed") << 3 << 0;
-        QTest::newRow("out of range") << 200 << 0;
+        // The list shows what the wheel draws for a hand-edited value.
+        QTest::newRow("3 draws as 4x") << 3 << 2;
+        QTest::newRow("out of range draws as 16x") << 200 << 3;
     }
     void colors_qualityItemsAndStoredValues() {
         QFETCH(int, stored);

@@ -6,6 +6,9 @@
 #include "StringTable.h"
 #include "TAstroFrame.h"
 #include "TestApp.h"
+#include "AppContext.h"
+#include <QDir>
+#include <QTemporaryDir>
 
 class TestFrame : public QObject {
     Q_OBJECT
@@ -29,6 +32,21 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(int, language);
         QCOMPARE(int(languageForLocale(locale)), language);
+    }
+    // A program folder whose settings cannot be written is told once, not at every attempt,
+    // and the run goes on.
+    void unwritableSettingsAreReportedOnce() {
+        QTemporaryDir folder;
+        // A folder in the settings file's place: no write can replace it, whoever runs the test.
+        QVERIFY(QDir(folder.path()).mkpath("options/zodikeon.ini"));
+        AppContext ctx;
+        ctx.state.ProgramFolder = folder.path().toStdString();
+        QStringList told;
+        ctx.errors.setSink([&told](const QString&, const QString& text) { told << text; });
+        QVERIFY(!ctx.saveSettings(nullptr));
+        QVERIFY(!ctx.saveSettings(nullptr, true));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(folder.path()));
     }
     void storedLanguageWins() {
         QTemporaryDir dir;

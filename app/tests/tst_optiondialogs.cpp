@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(text(d, "houseext1"), QString("4.50"));
         QCOMPARE(text(d, "correvs"), QString("1.00"));
         QCOMPARE(text(d, "stationary_strict"), QString("3"));
-        TOrbisesDialog outOfRange(nullptr, numberedOrbs(), 99);
+        TOrbisesDialog outOfRange(nullptr, testApp().context().errors, numberedOrbs(), 99);
         QVERIFY(radio(outOfRange, "aspect0")->isChecked());
     }
 

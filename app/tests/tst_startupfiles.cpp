@@ -22,10 +22,6 @@ namespace {
 
 QStringList g_messages;
 
-int collectMessage(QWidget*, QMessageBox::Icon, const QString&, const QString& text) {
-    g_messages << text;
-    return QMessageBox::Ok;
-}
 
 }  // namespace
 

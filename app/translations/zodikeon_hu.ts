@@ -219,6 +219,10 @@
             <source>&amp;About...</source>
             <translation>&amp;Névjegy...</translation>
         </message>
+        <message>
+            <source>Cl&amp;ose</source>
+            <translation>&amp;Bezárás</translation>
+        </message>
     </context>
     <context>
         <name>OptionFields</name>
@@ -282,6 +286,18 @@ The planets are computed from the library's built-in theory, with less precision
             <translation>A(z) %1 mappában nincsenek efemerisz-fájlok.
 
 A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete számítja; a kisbolygók nem számíthatók.</translation>
+        </message>
+        <message>
+            <source>The town and time-zone files could not be read (%1).
+
+Towns cannot be chosen by name; positions and zones can still be typed in.</source>
+            <translation>A város- és időzóna-fájlok nem olvashatók (%1).
+
+Várost név szerint nem lehet választani; a földrajzi helyzet és a zóna kézzel beírható.</translation>
+        </message>
+        <message>
+            <source>The program's symbol font could not be loaded: the glyphs of the planets and signs may be missing from the charts.</source>
+            <translation>A program szimbólum-betűkészlete nem tölthető be: a bolygók és jegyek jelei hiányozhatnak a képletekből.</translation>
         </message>
     </context>
     <context>
@@ -1882,6 +1898,24 @@ korrekciós eseménynél:</translation>
 %1</source>
             <translation>A Zodikeon nem tudja létrehozni a képletek és beállítások mappáját:
 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>AppContext</name>
+        <message>
+            <source>The settings cannot be saved in %1: recent files, window places and the default town will not be kept for the next start.</source>
+            <translation>A beállítások nem menthetők ide: %1. A legutóbbi fájlok, az ablakok helye és az alapértelmezett város nem marad meg a következő indításig.</translation>
+        </message>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AppCommands</name>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
         </message>
     </context>
 </TS>
