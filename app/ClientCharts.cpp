@@ -82,12 +82,14 @@ void TAstroClient::openLastFile(int index) {
         path = entry.substr(cut + 4);
     else if (const auto blank = entry.rfind(' '); blank != std::string::npos)
         path = entry.substr(blank + 1);
-    TRadixWindow* window = nullptr;
-    if (IsHoroscopeFile(path, state().Strings))
-        window = TRadixWindow::fromFile(QString::fromStdString(path));
+    // An entry that no longer opens goes from the list, and the status bar says why.
+    QString error;
+    TRadixWindow* window = TRadixWindow::fromFile(QString::fromStdString(path), &error);
     if (!window) {
         RemoveLastFile(o, entry);
         rebuildLastFiles();
+        if (auto* frame = qobject_cast<TAstroFrame*>(this->window()))
+            frame->astroStatusBar()->setMessage(tr("Removed from the recent files: %1").arg(error.simplified()));
         return;
     }
     addChart(window);

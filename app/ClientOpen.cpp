@@ -15,13 +15,14 @@ void TAstroClient::defineOpenCommand() {
                    if (dialog.exec() != QDialog::Accepted)
                        return;
                    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-                   // The file may have gone since the browser checked it: then no window opens.
-                   if (TRadixWindow* window = TRadixWindow::fromFile(file)) {
+                   // The file may have gone since the browser checked it, or be damaged: then
+                   // no window opens and the message says which file and what is wrong.
+                   QString error;
+                   if (TRadixWindow* window = TRadixWindow::fromFile(file, &error)) {
                        addChart(window);
                        return;
                    }
                    const StringTable& strings = TAstroApp::instance()->state().Strings;
-                   horoscopeMessage(this, QMessageBox::Warning, fromCp1250(strings[319]),
-                                    fromCp1250(strings[872]) + QStringLiteral("\n") + file);
+                   horoscopeMessage(this, QMessageBox::Warning, fromCp1250(strings[319]), error);
                }, {}, {}});
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include "ChartView.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
+#include "HoroscopeReadMessage.h"
 #include "JoinPath.h"
 #include "MomentSteps.h"
 #include "FileFilterQt.h"
@@ -53,13 +56,13 @@ TRadixWindow* TRadixWindow::fromFile(const QString& path, QString* error) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::unique_ptr<TRadixWindow> w(new TRadixWindow);
     w->m_blocks.directions = chartDirectionSettings(state().Options);
-    const HoroscopeRead result = ReadHoroscopeFile(path.toStdString(), state().Strings, w->m_blocks.directions,
-                                                   *w->m_chart, w->m_blocks);
+    HoroscopeProblem problem;
+    const HoroscopeRead result = ReadHoroscopeFile(QFile::encodeName(path).toStdString(), state().Strings,
+                                                   w->m_blocks.directions, *w->m_chart, w->m_blocks, &problem);
     QApplication::restoreOverrideCursor();
     if (result != HoroscopeRead::Ok) {
         if (error)
-            *error = result == HoroscopeRead::CannotOpen ? QObject::tr("The file %1 cannot be read.").arg(path)
-                                                         : QObject::tr("%1 is not a horoscope file.").arg(path);
+            *error = horoscopeReadMessage(QDir::toNativeSeparators(path), result, problem);
         return nullptr;
     }
     w->m_path = path;

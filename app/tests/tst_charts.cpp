@@ -149,14 +149,30 @@ private slots:
         const QString path = m_folder.path() + "/horo/recent.hor";
         const RadixData r = person("Recent", 10, 30);
         QVERIFY(WriteHoroscopeFile(path.toStdString(), state().Strings, r, ChartBlocks{}));
+        const QString damaged = m_folder.path() + "/horo/damaged.hor";
+        QFile::remove(damaged);
+        QVERIFY(QFile::copy(path, damaged));
+        QVERIFY(QFile::resize(damaged, 100));
+        const QString missing = m_folder.path() + "/horo/missing.hor";
         TOptions& o = state().Options;
-        o.lastfile_count = 2;
-        setFixedText(o.lastfiles[0], "Gone,  radix;   " + (m_folder.path() + "/horo/missing.hor").toStdString());
-        setFixedText(o.lastfiles[1], "Recent,  radix;   " + path.toStdString());
+        o.lastfile_count = 3;
+        setFixedText(o.lastfiles[0], "Gone,  radix;   " + missing.toStdString());
+        setFixedText(o.lastfiles[1], "Damaged,  radix;   " + damaged.toStdString());
+        setFixedText(o.lastfiles[2], "Recent,  radix;   " + path.toStdString());
         client()->rebuildLastFiles();
-        client()->dispatch(CM_LASTFILE0);  // the missing file: dropped silently
+        // An entry that does not open is dropped, and the status bar says why.
+        TAstroStatusBar* status = TAstroApp::instance()->frame()->astroStatusBar();
+        client()->dispatch(CM_LASTFILE0);
+        QCOMPARE(int(o.lastfile_count), 2);
+        QVERIFY(client()->charts().isEmpty());
+        QCOMPARE(status->message(), "Removed from the recent files: The file " + missing + " cannot be read.");
+        client()->dispatch(CM_LASTFILE0);
         QCOMPARE(int(o.lastfile_count), 1);
         QVERIFY(client()->charts().isEmpty());
+        QCOMPARE(status->message(), "Removed from the recent files: The horoscope file " + damaged +
+                                        " is damaged and was not opened: it is cut short in the birth data "
+                                        "(the file has 100 bytes, 174 are needed).");
+        QCOMPARE(QFileInfo(damaged).size(), 100);  // nothing is changed on disk
         client()->dispatch(CM_LASTFILE0);
         QCOMPARE(client()->charts().size(), 1);
         QCOMPARE(int(o.lastfile_count), 0);  // an open chart leaves the list

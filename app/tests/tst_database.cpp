@@ -358,7 +358,93 @@ private slots:
         client()->dispatch(CM_OPEN);
         QVERIFY(client()->charts().isEmpty());
         QCOMPARE(g_boxes.captions, QStringList{"Error"});
-        QCOMPARE(g_boxes.texts, QStringList{"File is not found or corrupt\n" + file});
+        QCOMPARE(g_boxes.texts, QStringList{"The file " + file + " cannot be read."});
+    }
+
+    // A file cut short or holding a date no one could enter is no chart: the browser says what
+    // is wrong with it, OK refuses it, and the file stays as it was.
+    void damagedFilesAreRefusedSayingWhatIsWrong_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cut to 100 bytes") << "Cut" << "it is cut short in the birth data (the file has 100 bytes, 174 are needed)";
+        QTest::newRow("month 13") << "Month" << "the birth date (UT) holds 1980-13-01, which cannot be entered";
+    }
+    void damagedFilesAreRefusedSayingWhatIsWrong() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString file = writeChart(name);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (name == "Cut") {
+                QVERIFY(f.resize(100));
+            } else {
+                f.seek(86 + 3);
+                f.write("\x0D", 1);
+            }
+        }
+        const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        {
+            Browser b;
+            QVERIFY(b.open());
+            QCOMPARE(rowNames(b.dialog), QStringList{name});
+            QCOMPARE(b.dialog.momentText(), "Damaged file: " + reason);
+            QTest::keyClick(b.dialog.list()->edit(), Qt::Key_Return);
+            QVERIFY(b.dialog.isVisible());
+        }
+        const QString message = "The horoscope file " + file + " is damaged and was not opened:\n" + reason + ".";
+        QCOMPARE(g_boxes.texts, QStringList{message});
+
+        // Damaged after the browser let it go: the Open command refuses it with the same words.
+        g_boxes = Boxes{};
+        static QString s_file;
+        static QByteArray s_good;
+        s_file = file;
+        s_good = before;
+        {
+            // A good file for the browser, then the damage.
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            RadixData r;
+            setFixedText(r.name, toCp1250(name));
+            setFixedText(r.horType, "radix");
+            r.moment = BirthMoment(CalDate(1980, 7, 1, true), ClockTime{12, 0, 0}, GeoAngle(), GeoAngle(), TimeGMT, 0, 0,
+                                   false);
+            f.write(QByteArray::fromStdString(serializeHoroscopeFile(state().Strings, r, ChartBlocks{})));
+        }
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<TDatabaseDialog*>(QApplication::activeModalWidget());
+            if (!d || !waitListed(*d)) {
+                if (d)
+                    d->reject();
+                return;
+            }
+            QObject::connect(d, &QDialog::accepted, [] {
+                QFile f(s_file);
+                f.open(QIODevice::WriteOnly);
+                f.write(s_good);
+            });
+            d->accept();
+        });
+        client()->dispatch(CM_OPEN);
+        QVERIFY(client()->charts().isEmpty());
+        QCOMPARE(g_boxes.captions, QStringList{"Error"});
+        QCOMPARE(g_boxes.texts, QStringList{message});
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
+    void browserCountsTheFilesItSkips() {
+        writeChart("Anna");
+        QFile text(horo("notes.hor"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a chart\n");
+        text.close();
+        Browser b;
+        QVERIFY(b.open());
+        QCOMPARE(rowNames(b.dialog), QStringList{"Anna"});
+        QCOMPARE(b.dialog.skippedText(), QString("Skipped, not horoscope files: 1"));
     }
 
     void savingAChartDiscardsTheListing() {

@@ -598,4 +598,119 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation>Időszámítási terület</translation>
     </message>
 </context>
+<context>
+    <name>HoroscopeFile</name>
+    <message>
+        <source>name</source>
+        <translation>név</translation>
+    </message>
+    <message>
+        <source>horoscope type</source>
+        <translation>horoszkóptípus</translation>
+    </message>
+    <message>
+        <source>birth data</source>
+        <translation>születési adatok</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>jegyzetek</translation>
+    </message>
+    <message>
+        <source>life events</source>
+        <translation>életesemények</translation>
+    </message>
+    <message>
+        <source>direction settings</source>
+        <translation>direkciós beállítások</translation>
+    </message>
+    <message>
+        <source>persons block</source>
+        <translation>személyek blokkja</translation>
+    </message>
+    <message>
+        <source>birth date (UT)</source>
+        <translation>születési dátum (UT)</translation>
+    </message>
+    <message>
+        <source>birth time (UT)</source>
+        <translation>születési idő (UT)</translation>
+    </message>
+    <message>
+        <source>geographic longitude</source>
+        <translation>földrajzi hosszúság</translation>
+    </message>
+    <message>
+        <source>geographic latitude</source>
+        <translation>földrajzi szélesség</translation>
+    </message>
+    <message>
+        <source>kind of clock time</source>
+        <translation>óraidő fajtája</translation>
+    </message>
+    <message>
+        <source>time zone</source>
+        <translation>időzóna</translation>
+    </message>
+    <message>
+        <source>birth date (local)</source>
+        <translation>születési dátum (helyi)</translation>
+    </message>
+    <message>
+        <source>birth time (local)</source>
+        <translation>születési idő (helyi)</translation>
+    </message>
+    <message>
+        <source>sex</source>
+        <translation>nem</translation>
+    </message>
+    <message>
+        <source>number of life events</source>
+        <translation>életesemények száma</translation>
+    </message>
+    <message>
+        <source>date of life event %1</source>
+        <translation>%1. életesemény dátuma</translation>
+    </message>
+    <message>
+        <source>it is cut short in the %1 (the file has %2 bytes, %3 are needed)</source>
+        <translation>csonka: a(z) %1 részben ér véget (a fájl %2 bájtos, %3 bájt kellene)</translation>
+    </message>
+    <message>
+        <source>the %1 holds %2, which cannot be entered</source>
+        <translation>a(z) %1 mezőben álló érték (%2) nem vihető be</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>A(z) %1 fájl nem olvasható.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horoscope file.</source>
+        <translation>A(z) %1 nem horoszkópfájl.</translation>
+    </message>
+    <message>
+        <source>The horoscope file %1 is damaged and was not opened:
+%2.</source>
+        <translation>A(z) %1 horoszkópfájl sérült, ezért nem nyílt meg:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>TDatabaseDialog</name>
+    <message>
+        <source>Damaged file: %1</source>
+        <translation>Sérült fájl: %1</translation>
+    </message>
+    <message>
+        <source>Skipped, not horoscope files: %1</source>
+        <translation>Kihagyva, nem horoszkópfájl: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAstroClient</name>
+    <message>
+        <source>Removed from the recent files: %1</source>
+        <translation>Kikerült a legutóbbi fájlok közül: %1</translation>
+    </message>
+</context>
 </TS>
