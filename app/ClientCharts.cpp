@@ -6,6 +6,7 @@
 #include "ChartDirectionOptions.h"
 #include "CommandIds.h"
 #include "HoroscopeFile.h"
+#include "OpenCharts.h"
 #include "QtText.h"
 #include "SettingsFile.h"
 #include "TAstroApp.h"
@@ -82,6 +83,12 @@ void TAstroClient::openLastFile(int index) {
         path = entry.substr(cut + 4);
     else if (const auto blank = entry.rfind(' '); blank != std::string::npos)
         path = entry.substr(blank + 1);
+    if (TRadixWindow* open = chartShowingFile(charts(), QString::fromStdString(path))) {
+        RemoveLastFile(o, entry);  // an open chart is not a recent one
+        rebuildLastFiles();
+        activateChart(open);
+        return;
+    }
     // An entry that no longer opens goes from the list, and the status bar says why.
     QString error;
     TRadixWindow* window = TRadixWindow::fromFile(QString::fromStdString(path), &error);

@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "CommandIds.h"
+#include "OpenCharts.h"
 #include "QtText.h"
 #include "TAstroApp.h"
 #include "TAstroClient.h"
@@ -15,6 +16,12 @@ void TAstroClient::defineOpenCommand() {
                    if (dialog.exec() != QDialog::Accepted)
                        return;
                    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+                   // A file that is open already is shown, not opened a second time: two
+                   // windows on one file would overwrite each other's changes.
+                   if (TRadixWindow* open = chartShowingFile(charts(), file)) {
+                       activateChart(open);
+                       return;
+                   }
                    // The file may have gone since the browser checked it, or be damaged: then
                    // no window opens and the message says which file and what is wrong.
                    QString error;

@@ -15,6 +15,7 @@
 #include "HoroscopeFile.h"
 #include "HoroscopeReadMessage.h"
 #include "JoinPath.h"
+#include "OpenCharts.h"
 #include "MomentSteps.h"
 #include "FileFilterQt.h"
 #include "QtText.h"
@@ -44,6 +45,12 @@ int messageAskSave(QWidget* parent, const QString& question) {
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
+int messageAskOverwrite(QWidget* parent, const QString& question) {
+    // Keeping the other version is the safe answer.
+    return QMessageBox::question(parent, fromCp1250(state().Strings[65]), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No);
+}
+
 }  // namespace
 
 TRadixWindow::TRadixWindow() : m_chart(std::make_unique<RadixData>()) {
@@ -66,8 +73,29 @@ TRadixWindow* TRadixWindow::fromFile(const QString& path, QString* error) {
         return nullptr;
     }
     w->m_path = path;
+    w->m_diskContent = diskContent(path);
     w->recompute();
     return w.release();
+}
+
+QByteArray TRadixWindow::diskContent(const QString& path) {
+    QFile f(path);
+    // No layout is longer than the current one; what follows is not ours either way.
+    return f.open(QIODevice::ReadOnly) ? f.read(qint64(HoroscopeFileSize) + 1) : QByteArray();
+}
+
+bool TRadixWindow::mayReplace(const QString& path) {
+    if (m_path.isEmpty() || !isSameFile(path, m_path))
+        return true;  // a new file, or one the save dialog already asked about
+    const QByteArray now = diskContent(path);
+    if (now.isEmpty() || now == m_diskContent)
+        return true;  // gone, or as this window left it
+    const QString question =
+        tr("%1 has been changed on disk since this chart was opened or last saved, perhaps in another window.\n\n"
+           "Replace it with this chart?")
+            .arg(QDir::toNativeSeparators(path));
+    const auto ask = askOverwrite ? askOverwrite : messageAskOverwrite;
+    return ask(this, question) == QMessageBox::Yes;
 }
 
 TRadixWindow* TRadixWindow::fromData(const RadixData& personal, const ChartBlocks& blocks) {
@@ -142,6 +170,8 @@ void TRadixWindow::setViewKind(int kind) {
 }
 
 bool TRadixWindow::writeTo(const QString& path) {
+    if (!mayReplace(path))
+        return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = WriteHoroscopeFile(path.toStdString(), state().Strings, *m_chart, m_blocks);
     QApplication::restoreOverrideCursor();
@@ -150,6 +180,7 @@ bool TRadixWindow::writeTo(const QString& path) {
         return false;
     }
     m_path = path;
+    m_diskContent = diskContent(path);
     m_modified = false;
     discardHoroscopeListing();
     updateCaption();

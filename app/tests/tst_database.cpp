@@ -77,6 +77,28 @@ struct Browser {
     }
 };
 
+// The Open command as a person gives it: the browser, a part of the name, Enter.
+void openByName(const QString& part) {
+    static QString s_part;
+    s_part = part;
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<TDatabaseDialog*>(QApplication::activeModalWidget());
+        if (!d || !waitListed(*d)) {
+            if (d)
+                d->reject();
+            return;
+        }
+        QTest::keyClicks(d->list()->edit(), s_part);
+        QTest::keyClick(d->list()->edit(), Qt::Key_Return);
+    });
+    client()->dispatch(CM_OPEN);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestDatabase : public QObject {
@@ -121,6 +143,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TRadixWindow::askSave = nullptr;
         TRadixWindow::chooseSavePath = nullptr;
+        TRadixWindow::askOverwrite = nullptr;
         TDatabaseDialog::chooseFolder = nullptr;
     }
 
@@ -445,6 +468,77 @@ private slots:
         QVERIFY(b.open());
         QCOMPARE(rowNames(b.dialog), QStringList{"Anna"});
         QCOMPARE(b.dialog.skippedText(), QString("Skipped, not horoscope files: 1"));
+    }
+
+    // One file, one window: opening it again shows the window it is in.
+    void openingAnOpenFileActivatesItsWindow() {
+        writeChart("Anna");
+        writeChart("Bea");
+        openByName("anna");
+        TRadixWindow* anna = client()->activeChart();
+        QVERIFY(anna);
+        openByName("bea");
+        QCOMPARE(client()->charts().size(), 2);
+        QVERIFY(client()->activeChart() != anna);
+        openByName("anna");
+        QCOMPARE(client()->charts().size(), 2);
+        QCOMPARE(client()->activeChart(), anna);
+        QVERIFY(g_boxes.texts.isEmpty());
+    }
+
+    // What another window or program wrote to the file after this window read it is not
+    // overwritten unasked: No keeps it (and the chart stays unsaved), Yes replaces it.
+    void savingOverAFileChangedOnDiskAsksFirst() {
+        const QString file = writeChart("Anna");
+        openByName("anna");
+        TRadixWindow* older = client()->activeChart();
+        QVERIFY(older);
+
+        RadixData newer = older->chart();
+        setFixedText(newer.moment.town, "Szeged");
+        ChartBlocks withEvent;
+        withEvent.lifeEvents.count = 1;
+        setFixedText(withEvent.lifeEvents.events[0].name, "Wedding");
+        withEvent.lifeEvents.events[0].date = CalDate(2005, 6, 1, true);
+        const auto writeNewer = [&] {
+            QVERIFY(WriteHoroscopeFile(file.toStdString(), state().Strings, newer, withEvent));
+        };
+        writeNewer();
+        const QByteArray newerBytes = fileBytes(file);
+
+        static int s_asked;
+        static int s_answer;
+        s_asked = 0;
+        TRadixWindow::askOverwrite = [](QWidget*, const QString& q) {
+            ++s_asked;
+            return q.contains("changed on disk") ? s_answer : -1;
+        };
+        older->chartChanged();
+        s_answer = QMessageBox::No;
+        QVERIFY(!older->save());
+        QCOMPARE(s_asked, 1);
+        QCOMPARE(fileBytes(file), newerBytes);
+        QVERIFY(older->isModified());
+
+        s_answer = QMessageBox::Yes;
+        QVERIFY(older->save());
+        QCOMPARE(s_asked, 2);
+        QVERIFY(fileBytes(file) != newerBytes);
+        QVERIFY(!older->isModified());
+
+        older->chartChanged();
+        QVERIFY(older->save());
+        QCOMPARE(s_asked, 2);  // its own last save: nothing to ask
+
+        // Through the close prompt: Yes to saving, No to replacing keeps the window open.
+        writeNewer();
+        older->chartChanged();
+        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::Yes); };
+        s_answer = QMessageBox::No;
+        QVERIFY(!older->close());
+        QCOMPARE(s_asked, 3);
+        QCOMPARE(fileBytes(file), newerBytes);
+        QCOMPARE(client()->charts().size(), 1);
     }
 
     void savingAChartDiscardsTheListing() {

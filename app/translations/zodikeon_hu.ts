@@ -713,4 +713,15 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation>Kikerült a legutóbbi fájlok közül: %1</translation>
     </message>
 </context>
+<context>
+    <name>TRadixWindow</name>
+    <message>
+        <source>%1 has been changed on disk since this chart was opened or last saved, perhaps in another window.
+
+Replace it with this chart?</source>
+        <translation>A(z) %1 fájl megváltozott a lemezen, amióta ezt a képletet megnyitották vagy utoljára mentették, talán egy másik ablakban.
+
+Lecseréli erre a képletre?</translation>
+    </message>
+</context>
 </TS>
