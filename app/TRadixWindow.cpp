@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 
 #include "ChartDirectionOptions.h"
 #include "ChartIndex.h"
@@ -242,6 +243,29 @@ void TRadixWindow::closeEvent(QCloseEvent* event) {
 void TRadixWindow::focusInEvent(QFocusEvent* event) {
     THoroWindow::focusInEvent(event);
     emit activated(this);
+}
+
+ContentBounds TRadixWindow::contentBounds() const {
+    const int w = width(), h = height();
+    if (viewKind() == ViewWheel) {
+        // As the painter sizes it: 96% of the half of the smaller side, times the zoom.
+        const int r = static_cast<int>(std::min(w, h) / 2.0 * 0.96 * offset().zoom);
+        return {w / 2 - r, h / 2 - r, w / 2 + r, h / 2 + r};
+    }
+    // A table's extent is what it draws: recorded once without the background, unpanned.
+    const AppState& s = state();
+    ViewRequest request = viewRequestFor(static_cast<ChartView>(viewKind()));
+    request.offsetX = request.offsetY = 0;
+    request.zoom = offset().zoom;
+    request.strings = &s.Strings;
+    if (viewKind() == ViewPositions && !m_rows.empty())
+        request.rows = &m_rows;
+    QPicture picture;
+    QPainter painter(&picture);
+    paintChartView(painter, QSize(1, 1), 1, *m_chart, s.Options, request);
+    painter.end();
+    const QRect b = picture.boundingRect();
+    return {b.left(), b.top(), b.right() + 1, b.bottom() + 1};
 }
 
 int TRadixWindow::smoothingFactor() const {

@@ -64,6 +64,7 @@ signals:
 protected:
     void drawView(QPainter& painter, const QSize& size, int smoothing) override;
     int smoothingFactor() const override;
+    ContentBounds contentBounds() const override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 

@@ -145,6 +145,75 @@ private slots:
         QCOMPARE(w->offset().zoom, 1.0);
     }
 
+    // However far a view is panned or scrolled, part of it stays in the window; a middle
+    // double-click brings any view back.
+    void viewsCannotBeLostOutOfSight_data() {
+        QTest::addColumn<int>("view");
+        QTest::newRow("wheel") << int(CM_VIEWWHEEL);
+        QTest::newRow("positions") << int(CM_VIEWPOSITIONS);
+        QTest::newRow("signs and houses") << int(CM_VIEWSIGNS);
+        QTest::newRow("aspects") << int(CM_VIEWASPECTS);
+        QTest::newRow("combined") << int(CM_VIEWCOMBINED);
+    }
+    void viewsCannotBeLostOutOfSight() {
+        QFETCH(int, view);
+        auto* w = TRadixWindow::fromData(person("Pan", 12, 0), ChartBlocks{});
+        client()->addChart(w);
+        client()->dispatch(view);
+        const ViewOffset start = w->offset();
+        // Black on white, so that any drawing differs from the empty background.
+        TOptions& o = state().Options;
+        const bool black = o.display.black;
+        o.display.black = true;
+        const auto restore = qScopeGuard([&] { o.display.black = black; });
+        // What shows: the view's drawing moved by the offset, cut by the window.
+        const auto visible = [w] {
+            QImage shot(w->size(), QImage::Format_RGB32);
+            w->render(&shot);
+            const QColor corner = shot.pixelColor(0, 0);
+            int differing = 0;
+            for (int y = 0; y < shot.height(); y += 4)
+                for (int x = 0; x < shot.width(); x += 4)
+                    differing += shot.pixelColor(x, y) != corner;
+            return differing;
+        };
+        for (const int key : {41005, 41004, 41007, 41006}) {  // far up, down, left and right
+            for (int i = 0; i < 60; ++i)
+                client()->dispatch(key);
+            QVERIFY2(visible() > 20, qPrintable(QString("after key %1").arg(key)));
+        }
+        for (int i = 0; i < 60; ++i) {
+            QWheelEvent scroll(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), {}, {0, -120}, Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(w, &scroll);
+        }
+        QVERIFY(visible() > 20);
+        QTest::mouseDClick(w, Qt::MiddleButton);
+        QCOMPARE(w->offset().x, start.x);
+        QCOMPARE(w->offset().y, start.y);
+    }
+
+    // A pan that keeps the chart in sight survives resizing; one that would not is pulled back.
+    void panSurvivesResizingWithinSight() {
+        auto* w = TRadixWindow::fromData(person("Resize", 12, 0), ChartBlocks{});
+        client()->addChart(w);
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        sub->showNormal();
+        sub->resize(700, 600);
+        QTest::qWait(10);
+        w->pan(60, 40);
+        const ViewOffset panned = w->offset();
+        sub->resize(800, 700);
+        QTest::qWait(10);
+        QCOMPARE(w->offset().x, panned.x);
+        QCOMPARE(w->offset().y, panned.y);
+        w->pan(250, 0);
+        sub->resize(260, 220);
+        QTest::qWait(10);
+        const int r = static_cast<int>(std::min(w->width(), w->height()) / 2.0 * 0.96);
+        QVERIFY2(w->width() / 2 + w->offset().x - r < w->width(), "the wheel's left edge is inside the window");
+    }
+
     void recentListOpensAndDropsStaleEntries() {
         const QString path = m_folder.path() + "/horo/recent.hor";
         const RadixData r = person("Recent", 10, 30);
