@@ -45,6 +45,7 @@ public:
     void chartChanged();
     void keypadStep(int step) override;
     void setViewKind(int kind) override;
+    ContentBounds contentBounds() const override;
 
     // Save and Save as; false when cancelled or the file could not be written.
     bool save();
@@ -64,7 +65,6 @@ signals:
 protected:
     void drawView(QPainter& painter, const QSize& size, int smoothing) override;
     int smoothingFactor() const override;
-    ContentBounds contentBounds() const override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 

@@ -161,21 +161,13 @@ private slots:
         client()->addChart(w);
         client()->dispatch(view);
         const ViewOffset start = w->offset();
-        // Black on white, so that any drawing differs from the empty background.
-        TOptions& o = state().Options;
-        const bool black = o.display.black;
-        o.display.black = true;
-        const auto restore = qScopeGuard([&] { o.display.black = black; });
-        // What shows: the view's drawing moved by the offset, cut by the window.
+        // How much of the view's drawing, moved by the offset, lies inside the window.
         const auto visible = [w] {
-            QImage shot(w->size(), QImage::Format_RGB32);
-            w->render(&shot);
-            const QColor corner = shot.pixelColor(0, 0);
-            int differing = 0;
-            for (int y = 0; y < shot.height(); y += 4)
-                for (int x = 0; x < shot.width(); x += 4)
-                    differing += shot.pixelColor(x, y) != corner;
-            return differing;
+            const ContentBounds c = w->contentBounds();
+            const QRect drawn = QRect(QPoint(c.left, c.top), QPoint(c.right - 1, c.bottom - 1))
+                                    .translated(w->offset().x, w->offset().y);
+            const QRect shown = drawn.intersected(w->rect());
+            return std::min(shown.width(), shown.height());
         };
         for (const int key : {41005, 41004, 41007, 41006}) {  // far up, down, left and right
             for (int i = 0; i < 60; ++i)
