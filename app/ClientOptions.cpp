@@ -54,10 +54,15 @@ void TAstroClient::defineOptionCommands() {
 
     setCommand(CM_SAVEOPTIONS, {[this] {
                                     AppState& s = state();
-                                    const QString path = QFileDialog::getSaveFileName(
-                                        window(), str(74), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
-                                    if (path.isEmpty())
+                                    // Proposed and completed with .zdo, as Save does with .hor.
+                                    QFileDialog dialog(window(), str(74), QString(),
+                                                       qtFileFilter(state().FileFilters[FilterOptions]));
+                                    dialog.setAcceptMode(QFileDialog::AcceptSave);
+                                    dialog.setDefaultSuffix(QStringLiteral("zdo"));
+                                    dialog.selectFile(QString::fromStdString(s.Options.options_file.data()));
+                                    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
                                         return;
+                                    const QString path = dialog.selectedFiles().first();
                                     TOptions saved = s.Options;
                                     // Paths stay in the file system's own encoding; names and texts are Windows-1250.
                                     const std::string native = path.toStdString();

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QSettings>
@@ -99,8 +100,10 @@ private slots:
         static int s_asked;
         s_answer = answer;
         s_asked = 0;
+        static QString s_question;
         TRadixWindow::askSave = [](QWidget*, const QString& q) {
             ++s_asked;
+            s_question = q;
             return q.contains("has changed") ? s_answer : -1;
         };
         TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
@@ -109,6 +112,7 @@ private slots:
         QPointer<TRadixWindow> alive(w);
         const bool accepted = w->close();
         QCOMPARE(s_asked, 1);
+        QCOMPARE(s_question, QString("Personal data for\nPrompt,  radix;   (Untitled)\nhas changed.\nSave it before closing?"));
         QCOMPARE(accepted, closed);
         QCOMPARE(QFile::exists(path), saved);
         if (!closed)
@@ -204,6 +208,24 @@ private slots:
         QTest::qWait(10);
         const int r = static_cast<int>(std::min(w->width(), w->height()) / 2.0 * 0.96);
         QVERIFY2(w->width() / 2 + w->offset().x - r < w->width(), "the wheel's left edge is inside the window");
+    }
+
+    // Save options proposes and completes the options file's extension, as Save does for charts.
+    void saveOptionsAddsTheExtension() {
+        const QString folder = m_folder.path() + "/options";
+        QTimer::singleShot(0, [folder] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            QCOMPARE(d->defaultSuffix(), QString("zdo"));
+            d->selectFile(folder + "/mine");
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        const std::string before = state().Options.options_file.data();
+        client()->dispatch(CM_SAVEOPTIONS);
+        QVERIFY(QFile::exists(folder + "/mine.zdo"));
+        QCOMPARE(QString(state().Options.options_file.data()), folder + "/mine.zdo");
+        setFixedText(state().Options.options_file, before);
     }
 
     void recentListOpensAndDropsStaleEntries() {
