@@ -15,7 +15,11 @@ void showError(QWidget* parent, const QString& text) {
         DialogRun::error(text);
         return;
     }
-    QMessageBox::warning(parent, fromCp1250(TAstroApp::instance()->state().Strings[319]), text);
+    QMessageBox box(QMessageBox::Warning, fromCp1250(TAstroApp::instance()->state().Strings[319]), text,
+                    QMessageBox::Ok, parent);
+    // A short text makes a box so narrow that the window manager cuts its caption ("Er…e").
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 18em; }"));
+    box.exec();
 }
 
 void showErrorId(QWidget* parent, int messageId) {

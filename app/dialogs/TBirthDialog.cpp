@@ -164,7 +164,7 @@ bool TBirthDialog::checkEntry(BirthMoment& moment, bool messages) {
     if (result == EntryValid)
         return true;
     if (messages) {
-        showErrorId(this, result);
+        showEntryError(this, result);
         QLineEdit* field = result == InvalidYear        ? m_date.year
                            : result == InvalidDate      ? m_date.day
                            : result == InvalidTime      ? m_hour

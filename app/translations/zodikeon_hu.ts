@@ -724,4 +724,31 @@ Replace it with this chart?</source>
 Lecseréli erre a képletre?</translation>
     </message>
 </context>
+<context>
+    <name>EntryFields</name>
+    <message>
+        <source>Years go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).</source>
+        <translation>Az évszám i. e. 5000 és i. sz. 5000 között lehet (csillagászatilag -4999 és 5000 között).</translation>
+    </message>
+    <message>
+        <source>The day must exist in the month and calendar chosen.</source>
+        <translation>A napnak léteznie kell a választott hónapban és naptárban.</translation>
+    </message>
+    <message>
+        <source>Hours go from 0 to 23, minutes and seconds from 0 to 59.</source>
+        <translation>Az óra 0 és 23, a perc és a másodperc 0 és 59 között lehet.</translation>
+    </message>
+    <message>
+        <source>The longitude goes up to 180° East or West, minutes from 0 to 59.</source>
+        <translation>A hosszúság legfeljebb 180° keleti vagy nyugati, a perc 0 és 59 között lehet.</translation>
+    </message>
+    <message>
+        <source>The latitude goes up to 89°59&apos; North or South.</source>
+        <translation>A szélesség legfeljebb 89°59&apos; északi vagy déli lehet.</translation>
+    </message>
+    <message>
+        <source>The zone goes up to 23:59 hours East or West of Greenwich.</source>
+        <translation>Az időzóna legfeljebb 23:59 óra lehet Greenwichtől keletre vagy nyugatra.</translation>
+    </message>
+</context>
 </TS>
