@@ -52,5 +52,5 @@ QString horoscopeReadMessage(const QString& path, HoroscopeRead result, const Ho
     case HoroscopeRead::Damaged:
         break;
     }
-    return tr("The horoscope file %1 is damaged and was not opened:\n%2.").arg(path, horoscopeProblemText(problem));
+    return tr("The horoscope file %1 is damaged and was not opened: %2.").arg(path, horoscopeProblemText(problem));
 }

@@ -1,9 +1,8 @@
 #include "EntryFields.h"
 
 #include "BirthEntry.h"
-#include "DialogRun.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "StringTable.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -162,7 +161,7 @@ void chainTabOrder(std::initializer_list<QWidget*> widgets) {
     }
 }
 
-void showEntryError(QWidget* parent, int messageId) {
+QString entryErrorText(const StringTable& strings, int messageId) {
     const auto tr = [](const char* text) { return QCoreApplication::translate("EntryFields", text); };
     QString range;
     switch (messageId) {
@@ -174,6 +173,6 @@ void showEntryError(QWidget* parent, int messageId) {
     case InvalidZone: range = tr("The zone goes up to 23:59 hours East or West of Greenwich."); break;
     default: break;
     }
-    const QString message = fromCp1250(TAstroApp::instance()->state().Strings[messageId]);
-    showError(parent, range.isEmpty() ? message : message + QStringLiteral("\n") + range);
+    const QString message = fromCp1250(strings[messageId]);
+    return range.isEmpty() ? message : message + QStringLiteral("\n") + range;
 }

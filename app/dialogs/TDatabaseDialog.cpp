@@ -22,7 +22,7 @@
 #include "HoroscopeReadMessage.h"
 #include "HoroscopeSearch.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "THoroComboBox.h"
 
 // A one-line label for a path: shortened in the middle to its width, in full as a tool tip.
@@ -52,8 +52,6 @@ private:
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-QString str(int id) { return fromCp1250(state().Strings[id]); }
 QString nativeText(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
 // Fills the "%s" places of a template in order; an argument is never searched for "%s" itself.
@@ -77,10 +75,11 @@ TDatabaseDialog* s_open = nullptr;
 
 }  // namespace
 
-TDatabaseDialog::TDatabaseDialog(QWidget* parent, std::string& path)
+TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& path)
     : TMyDialog(parent),
+      m_ctx(ctx),
       m_path(path),
-      m_folder(fixedText(state().Options.last_directory)),
+      m_folder(fixedText(m_ctx.state.Options.last_directory)),
       m_list(new THoroComboBox(this)),
       m_folderLabel(new ElidedLabel(this)),
       m_folderCaption(new QLabel(this)),
@@ -234,7 +233,7 @@ bool TDatabaseDialog::scanProgress(std::size_t found) {
 void TDatabaseDialog::ScanFolder() {
     if (m_scanning)
         return;
-    AppState& s = state();
+    AppState& s = m_ctx.state;
     m_folderLabel->setFullText(nativeText(m_folder));
     // A path too long for the settings is used but not remembered, rather than cut.
     if (m_folder.size() < s.Options.last_directory.size())
@@ -287,11 +286,11 @@ void TDatabaseDialog::ShowDetails() {
     }
     HoroscopeRead read = HoroscopeRead::Ok;
     HoroscopeProblem problem;
-    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), state().Strings, &read, &problem);
+    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), m_ctx.state.Strings, &read, &problem);
     if (!d) {
         // A damaged file says what is wrong with it; one that has gone, the usual words.
         m_moment->setText(read == HoroscopeRead::Damaged ? tr("Damaged file: %1").arg(horoscopeProblemText(problem))
-                                                         : str(872));
+                                                         : m_ctx.text(872));
         return;
     }
     m_moment->setText(fromCp1250(d->moment));
@@ -306,11 +305,11 @@ void TDatabaseDialog::DeleteSelected() {
     if (!e || m_scanning)
         return;
     const QString question =
-        fillTemplate(str(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
-    if (horoscopeMessage(this, QMessageBox::Question, str(315), question) != QMessageBox::Yes)
+        fillTemplate(m_ctx.text(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
+    if (horoscopeMessage(this, QMessageBox::Question, m_ctx.text(315), question) != QMessageBox::Yes)
         return;
     if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
-        horoscopeMessage(this, QMessageBox::Warning, str(315), str(316));
+        horoscopeMessage(this, QMessageBox::Warning, m_ctx.text(315), m_ctx.text(316));
         return;
     }
     m_list->removeRow(row);
@@ -324,7 +323,7 @@ void TDatabaseDialog::changeFolder() {
     if (m_scanning)
         return;
     const auto choose = chooseFolder ? chooseFolder : pickFolder;
-    const QString picked = choose(this, str(887), nativeText(m_folder));
+    const QString picked = choose(this, m_ctx.text(887), nativeText(m_folder));
     if (picked.isEmpty())
         return;
     m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
@@ -336,17 +335,16 @@ void TDatabaseDialog::accept() {
     if (!e || m_scanning)
         return;
     const std::string path = listing().pathOf(*e);
-    if (!CanOpenHoroscope(path, state().Strings)) {
-        horoscopeMessage(this, QMessageBox::Warning, str(319), str(872));
+    if (!CanOpenHoroscope(path, m_ctx.state.Strings)) {
+        m_ctx.errors.errorId(this, 872);
         ShowDetails();
         return;
     }
     // A damaged file is refused here already, so that another one can be chosen.
     HoroscopeRead read = HoroscopeRead::Ok;
     HoroscopeProblem problem;
-    if (!ReadHoroscopeDetails(path, state().Strings, &read, &problem) && read == HoroscopeRead::Damaged) {
-        horoscopeMessage(this, QMessageBox::Warning, str(319),
-                         horoscopeReadMessage(QDir::toNativeSeparators(nativeText(path)), read, problem));
+    if (!ReadHoroscopeDetails(path, m_ctx.state.Strings, &read, &problem) && read == HoroscopeRead::Damaged) {
+        m_ctx.errors.error(this, horoscopeReadMessage(QDir::toNativeSeparators(nativeText(path)), read, problem));
         return;
     }
     m_path = path;

@@ -689,10 +689,8 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
         <translation>A(z) %1 nem horoszkópfájl.</translation>
     </message>
     <message>
-        <source>The horoscope file %1 is damaged and was not opened:
-%2.</source>
-        <translation>A(z) %1 horoszkópfájl sérült, ezért nem nyílt meg:
-%2.</translation>
+        <source>The horoscope file %1 is damaged and was not opened: %2.</source>
+        <translation>A(z) %1 horoszkópfájl sérült, ezért nem nyílt meg: %2.</translation>
     </message>
 </context>
 <context>
