@@ -104,12 +104,21 @@ void AppCommands::open() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    // The file may have gone since the browser checked it: then no window opens.
-    if (TRadixWindow* window = TRadixWindow::fromFile(m_ctx, file)) {
+    // A file that is open already is shown, not opened a second time: two windows on one
+    // file would overwrite each other's changes.
+    if (TRadixWindow* open = client().chartOfFile(file)) {
+        client().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        open->setFocus();
+        return;
+    }
+    // The file may have gone since the browser checked it, or be damaged: then no window
+    // opens and the message says which file and what is wrong.
+    QString error;
+    if (TRadixWindow* window = TRadixWindow::fromFile(m_ctx, file, &error)) {
         client().addChart(window);
         return;
     }
-    m_ctx.errors.error(&m_frame, m_ctx.text(872) + QStringLiteral("\n") + file);
+    m_ctx.errors.error(&m_frame, error);
 }
 
 void AppCommands::save() { activeChart()->save(); }
@@ -141,10 +150,14 @@ void AppCommands::toggleAutoSave() {
 
 void AppCommands::saveOptions() {
     TOptions& o = m_ctx.options();
-    const QString path = QFileDialog::getSaveFileName(&m_frame, m_ctx.text(74), QString::fromStdString(o.options_file.data()),
-                                                      qtFileFilter(m_ctx.state.FileFilters[FilterOptions]));
-    if (path.isEmpty())
+    // Proposed and completed with .zdo, as Save does with .hor.
+    QFileDialog dialog(&m_frame, m_ctx.text(74), QString(), qtFileFilter(m_ctx.state.FileFilters[FilterOptions]));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("zdo"));
+    dialog.selectFile(QString::fromStdString(o.options_file.data()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().first();
     TOptions saved = o;
     // Paths stay in the file system's own encoding; names and texts are Windows-1250.
     const std::string native = path.toStdString();

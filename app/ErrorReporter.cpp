@@ -12,6 +12,8 @@ void ErrorReporter::error(QWidget* parent, const QString& text, const QString& c
         return;
     }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    // A short text makes a box so narrow that the window manager cuts its caption ("Er…e").
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 18em; }"));
     box.exec();
 }
 

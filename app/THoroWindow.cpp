@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 THoroWindow::THoroWindow(QWidget* parent) : QWidget(parent) {
@@ -16,6 +17,7 @@ void THoroWindow::setViewKind(ChartView kind) {
     if (static_cast<int>(kind) < 0 || static_cast<int>(kind) >= ChartViewSlots)
         return;
     m_viewKind = kind;
+    keepViewInSight();
     update();
 }
 
@@ -32,12 +34,25 @@ void THoroWindow::resetCurrentOffset() {
 void THoroWindow::pan(int dx, int dy) {
     offset().x += dx;
     offset().y += dy;
+    keepViewInSight();
     repaint();
 }
 
 void THoroWindow::zoomBy(double exponent) {
     scaleZoom(offset(), std::exp(exponent));
+    keepViewInSight();
     repaint();
+}
+
+void THoroWindow::keepViewInSight() {
+    // A quarter of the smaller side of the window, but never more than a good handful.
+    const int margin = std::min(64, std::min(width(), height()) / 4);
+    keepInSight(offset(), contentBounds(), width(), height(), margin);
+}
+
+void THoroWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    keepViewInSight();
 }
 
 void THoroWindow::paintEvent(QPaintEvent*) {
@@ -91,6 +106,7 @@ void THoroWindow::wheelEvent(QWheelEvent* event) {
     } else {
         offset().y += static_cast<int>(0.8 * delta);
     }
+    keepViewInSight();
     repaint();
     event->accept();
 }

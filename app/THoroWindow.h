@@ -23,6 +23,10 @@ public:
     // The view navigation keys: pan by (dx, dy), zoom by e^step, toggle, reset.
     void pan(int dx, int dy);
     void zoomBy(double exponent);
+    // Where the current view's drawing lies at offset 0, in window pixels; empty: anywhere.
+    virtual ContentBounds contentBounds() const { return {}; }
+    // Pulls the current view back until enough of it shows in the window.
+    void keepViewInSight();
     // The keypad step: ±1 one minute, ±5 ten minutes of the chart's Universal Time.
     virtual void keypadStep(int step) { Q_UNUSED(step); }
 
@@ -33,6 +37,7 @@ protected:
     // Draws the current view at `size` device pixels (already scaled by the smoothing factor).
     virtual void drawView(QPainter& painter, const QSize& size, int smoothing) = 0;
     virtual int smoothingFactor() const { return 1; }
+    void resizeEvent(QResizeEvent* event) override;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,16 +2,20 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 
 #include "ChartDirectionOptions.h"
 #include "ChartIndex.h"
 #include "ChartView.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
+#include "HoroscopeReadMessage.h"
 #include "JoinPath.h"
 #include "MomentSteps.h"
 #include "FileFilterQt.h"
@@ -37,6 +41,11 @@ int messageAskSave(QWidget* parent, const QString& question) {
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
+int messageAskOverwrite(QWidget* parent, const QString& question) {
+    // Keeping the other version is the safe answer.
+    return QMessageBox::question(parent, QString(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
 }  // namespace
 
 TRadixWindow::TRadixWindow(AppContext& ctx) : m_ctx(ctx), m_chart(std::make_unique<RadixData>()) {
@@ -49,18 +58,39 @@ TRadixWindow* TRadixWindow::fromFile(AppContext& ctx, const QString& path, QStri
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::unique_ptr<TRadixWindow> w(new TRadixWindow(ctx));
     w->m_blocks.directions = chartDirectionSettings(ctx.options());
-    const HoroscopeRead result = ReadHoroscopeFile(path.toStdString(), ctx.strings(), w->m_blocks.directions,
-                                                   *w->m_chart, w->m_blocks);
+    HoroscopeProblem problem;
+    const HoroscopeRead result = ReadHoroscopeFile(QFile::encodeName(path).toStdString(), ctx.strings(),
+                                                   w->m_blocks.directions, *w->m_chart, w->m_blocks, &problem);
     QApplication::restoreOverrideCursor();
     if (result != HoroscopeRead::Ok) {
         if (error)
-            *error = result == HoroscopeRead::CannotOpen ? QObject::tr("The file %1 cannot be read.").arg(path)
-                                                         : QObject::tr("%1 is not a horoscope file.").arg(path);
+            *error = horoscopeReadMessage(QDir::toNativeSeparators(path), result, problem);
         return nullptr;
     }
     w->m_path = path;
+    w->m_diskContent = diskContent(path);
     w->recompute();
     return w.release();
+}
+
+QByteArray TRadixWindow::diskContent(const QString& path) {
+    QFile f(path);
+    // No layout is longer than the current one; what follows is not ours either way.
+    return f.open(QIODevice::ReadOnly) ? f.read(qint64(HoroscopeFileSize) + 1) : QByteArray();
+}
+
+bool TRadixWindow::mayReplace(const QString& path) {
+    if (m_path.isEmpty() || !isSameFile(path))
+        return true;  // a new file, or one the save dialog already asked about
+    const QByteArray now = diskContent(path);
+    if (now.isEmpty() || now == m_diskContent)
+        return true;  // gone, or as this window left it
+    const QString question =
+        tr("%1 has been changed on disk since this chart was opened or last saved, perhaps in another window.\n\n"
+           "Replace it with this chart?")
+            .arg(QDir::toNativeSeparators(path));
+    const auto ask = askOverwrite ? askOverwrite : messageAskOverwrite;
+    return ask(this, question) == QMessageBox::Yes;
 }
 
 TRadixWindow* TRadixWindow::fromData(AppContext& ctx, const RadixData& personal, const ChartBlocks& blocks) {
@@ -135,6 +165,8 @@ void TRadixWindow::setViewKind(ChartView kind) {
 }
 
 bool TRadixWindow::writeTo(const QString& path) {
+    if (!mayReplace(path))
+        return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = WriteHoroscopeFile(path.toStdString(), m_ctx.state.Strings, *m_chart, m_blocks);
     QApplication::restoreOverrideCursor();
@@ -143,6 +175,7 @@ bool TRadixWindow::writeTo(const QString& path) {
         return false;
     }
     m_path = path;
+    m_diskContent = diskContent(path);
     m_modified = false;
     discardHoroscopeListing();
     updateCaption();
@@ -223,6 +256,30 @@ void TRadixWindow::closeEvent(QCloseEvent* event) {
 void TRadixWindow::focusInEvent(QFocusEvent* event) {
     THoroWindow::focusInEvent(event);
     emit activated(this);
+}
+
+ContentBounds TRadixWindow::contentBounds() const {
+    const int w = width(), h = height();
+    if (viewKind() == ChartView::Wheel) {
+        // As the painter sizes it: 96% of the half of the smaller side, times the zoom.
+        const int r = static_cast<int>(std::min(w, h) / 2.0 * 0.96 * offset().zoom);
+        return {w / 2 - r, h / 2 - r, w / 2 + r, h / 2 + r};
+    }
+    // A table's extent is what it draws: recorded once without the background, unpanned.
+    const AppState& s = m_ctx.state;
+    ViewRequest request = viewRequestFor(viewKind());
+    request.offsetX = request.offsetY = 0;
+    request.zoom = offset().zoom;
+    request.strings = &s.Strings;
+    if (viewKind() == ChartView::Positions && !m_rows.empty())
+        request.rows = &m_rows;
+    QPicture picture;
+    QPainter painter(&picture);
+    DrawContext dc(painter);
+    paintChartView(dc, QSize(1, 1), 1, *m_chart, s.Options, request);
+    painter.end();
+    const QRect b = picture.boundingRect();
+    return {b.left(), b.top(), b.right() + 1, b.bottom() + 1};
 }
 
 int TRadixWindow::smoothingFactor() const {

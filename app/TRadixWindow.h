@@ -46,6 +46,7 @@ public:
     void chartChanged();
     void keypadStep(int step) override;
     void setViewKind(ChartView kind) override;
+    ContentBounds contentBounds() const override;
 
     // Save and Save as; false when cancelled or the file could not be written.
     bool save();
@@ -60,6 +61,8 @@ public:
     // The file dialogs; replaceable so that tests can answer them.
     static inline QString (*chooseSavePath)(QWidget* parent, const QString& caption, const QString& proposed) = nullptr;
     static inline int (*askSave)(QWidget* parent, const QString& question) = nullptr;
+    // Asked before a save replaces a file that changed on disk; Yes or No.
+    static inline int (*askOverwrite)(QWidget* parent, const QString& question) = nullptr;
 
 signals:
     void changed();
@@ -74,12 +77,18 @@ private:
     explicit TRadixWindow(AppContext& ctx);
     QString horoscopeFilter() const;
     bool writeTo(const QString& path);
+    // False when the user keeps a file that changed on disk since it was read or written here.
+    bool mayReplace(const QString& path);
+    static QByteArray diskContent(const QString& path);
     void reportGaps();
 
     AppContext& m_ctx;
     std::unique_ptr<RadixData> m_chart;
     ChartBlocks m_blocks;
     QString m_path;  // empty: "(Untitled)"
+    // The file's bytes as this window last read or wrote them: a save compares them with the
+    // disk, so that what another window or program wrote meanwhile is not lost unasked.
+    QByteArray m_diskContent;
     bool m_modified = false;
     bool m_closeQueried = false;
     QString m_reportedGaps;

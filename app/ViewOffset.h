@@ -21,3 +21,12 @@ void scaleZoom(ViewOffset& v, double factor);
 
 // Zooms by e^(0.002 × delta) so that the point at (dx, dy) from the centre stays in place.
 void zoomAround(ViewOffset& v, int wheelDelta, int dx, int dy);
+
+// Keeps a view within reach: `content` is where the view's drawing lies (device pixels, left,
+// top, right, bottom) at offset 0, and at least `margin` pixels of it (or all of it, when it
+// is smaller) must stay inside a window of `width` by `height`. Offsets that already do are
+// left alone, so a pan survives a resize as long as the chart stays in sight.
+struct ContentBounds {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+void keepInSight(ViewOffset& v, const ContentBounds& content, int width, int height, int margin);

@@ -35,6 +35,10 @@ struct Wheel {
     std::array<int, AxisCount> axisQ{};
     std::array<int, CuspCount> cuspQ{}, startQ{};
     std::array<int, ChartPointCount> lonQ{};
+    // The drawn bodies in spread order with their display angles (quarter degrees, unrotated).
+    std::vector<int> placedBodies{}, placedAngles{};
+    // What axis lines and aspect symbols keep out of: body glyphs and degree labels.
+    std::vector<WheelBox> obstacles{};
 
     WheelPoint at(int angle, int r) const { return wheelPoint(cx, cy, angle, r, dc.mirrorSign); }
     ColorRef pick(ColorRef s2, ColorRef legacy) const { return style2 ? s2 : legacy; }
@@ -182,6 +186,67 @@ void drawHouseRing(Wheel& w) {
     }
 }
 
+std::vector<std::pair<WheelPoint, WheelPoint>> axisLinePieces(const Wheel& w, int a, int r0, int end, int opposite,
+                                                               int oppositeEnd) {
+    auto pieces = segmentsOutside(w.at(a, r0), w.at(a, end), w.obstacles);
+    for (const auto& piece : segmentsOutside(w.at(opposite, r0), w.at(opposite, oppositeEnd), w.obstacles))
+        pieces.push_back(piece);
+    return pieces;
+}
+
+// Where the bodies go: their true positions spread so that the glyphs do not overlap.
+void placeBodies(Wheel& w) {
+    std::vector<int> bodies, truePos;
+    for (int i = 0; i < ChartPointCount; ++i)
+        if (w.bodyShown(i)) {
+            bodies.push_back(i);
+            truePos.push_back(w.lonQ[static_cast<std::size_t>(i)]);
+        }
+    const std::size_t n = bodies.size();
+    std::vector<int> display(n), order(n);
+    spreadAngles(display, truePos, order, bodyMinSeparation(w.L));
+    w.placedBodies.resize(n);
+    w.placedAngles = display;
+    for (std::size_t j = 0; j < n; ++j)
+        w.placedBodies[j] = bodies[static_cast<std::size_t>(order[j])];
+}
+
+bool cuspLabelShown(const Wheel& w, int i) {
+    return !(w.o.display.axises && ((i == 0 && w.axisQ[0] == w.cuspQ[0]) || (i == 9 && w.axisQ[1] == w.cuspQ[9])));
+}
+
+constexpr int LabelledCusps[] = {0, 1, 2, 9, 10, 11};
+
+// The boxes of everything that lines and symbols must not cross, as the later steps draw it.
+void collectObstacles(Wheel& w) {
+    const WheelLayout& L = w.L;
+    const auto& d = w.o.display;
+    const int l = L.bodyGlyphSize;
+    if (d.planets) {
+        for (std::size_t j = 0; j < w.placedBodies.size(); ++j) {
+            const int b = w.placedBodies[j];
+            const WheelPoint g = w.at(w.rot + w.placedAngles[j], L.bodyGlyphRadius);
+            w.obstacles.push_back(glyphBox(g, frac(l, 1.1)));
+            if (w.chart.motion[static_cast<std::size_t>(b)] <= 0)
+                w.obstacles.push_back(glyphBox({g.x + frac(l, 0.6), g.y + frac(l, 0.05)}, frac(l, 0.43)));
+            if (d.longitudes)
+                w.obstacles.push_back(
+                    degreeLabelBox(w.at(w.rot + w.placedAngles[j], L.bodyLabelRadius), L.bodyLabelHeight));
+        }
+    }
+    if (!d.longitudes)
+        return;
+    if (d.houses)
+        for (int i : LabelledCusps)
+            if (cuspLabelShown(w, i))
+                w.obstacles.push_back(degreeLabelBox(
+                    w.at(w.rot + w.cuspQ[static_cast<std::size_t>(i)] + 24, L.cuspLabelRadius), L.cuspLabelHeight));
+    if (d.axises)
+        for (int k = 0; k < 2; ++k)
+            w.obstacles.push_back(degreeLabelBox(w.at(w.rot + w.axisQ[static_cast<std::size_t>(k)] + 24, L.axisLabelRadius),
+                                                 L.axisLabelHeight));
+}
+
 void drawAxes(Wheel& w) {
     const WheelLayout& L = w.L;
     const ColorRef colour = w.pick(w.o.colors.c2_axis_bar, w.o.colors.axises);
@@ -202,8 +267,10 @@ void drawAxes(Wheel& w) {
         const bool fromOuter = ringDrawn && (h == HouseIndian || h == HouseVehlow || (k == 1 && h == HouseEqual));
         const int r0 = fromOuter ? L.houseOuter : L.houseInner;
         w.p.setPen(plainPen(colour, wd));
-        radialLine(w.dc, w.cx, w.cy, a, r0, s);
-        radialLine(w.dc, w.cx, w.cy, a + 720, r0, t);
+        // The lines stop short of every body glyph and degree label on their way; the
+        // Descendant and IC ends stop at the degree scale's outer ring.
+        for (const auto& [from, to] : axisLinePieces(w, a, r0, s, a + 720, L.scaleOuter))
+            w.p.drawLine(from.x, from.y, to.x, to.y);
     }
 }
 
@@ -223,21 +290,14 @@ void degreeLabel(Wheel& w, int angle, double longitude, int radius, int height, 
 
 void drawBodies(Wheel& w) {
     const WheelLayout& L = w.L;
-    std::vector<int> bodies, truePos;
-    for (int i = 0; i < ChartPointCount; ++i)
-        if (w.bodyShown(i)) {
-            bodies.push_back(i);
-            truePos.push_back(w.lonQ[static_cast<std::size_t>(i)]);
-        }
-    const std::size_t n = bodies.size();
-    std::vector<int> display(n), order(n);
-    spreadAngles(display, truePos, order, bodyMinSeparation(L));
+    const std::size_t n = w.placedBodies.size();
+    const std::vector<int>& display = w.placedAngles;
     const int l = L.bodyGlyphSize;
     const QFont glyphFont = chartFont(FontTemplate::Symbol, frac(l, 1.1));
     const QFont markFont = chartFont(FontTemplate::Small, frac(l, 0.43));
     w.dc.haloColour = w.halo(w.o.colors.c2_fill_planets, w.o.colors.background);
     for (std::size_t j = 0; j < n; ++j) {
-        const int b = bodies[static_cast<std::size_t>(order[j])];
+        const int b = w.placedBodies[j];
         const int T = w.rot + w.lonQ[static_cast<std::size_t>(b)];
         const int D = w.rot + display[j];
         const ColorRef colour = w.bodyColour(b);
@@ -267,7 +327,7 @@ void drawBodies(Wheel& w) {
     const QFont big = chartFont(FontTemplate::Label, L.bodyLabelHeight);
     const QFont small = chartFont(FontTemplate::Label, frac(L.bodyLabelHeight, 0.65));
     for (std::size_t j = 0; j < n; ++j) {
-        const int b = bodies[static_cast<std::size_t>(order[j])];
+        const int b = w.placedBodies[j];
         degreeLabel(w, w.rot + display[j], w.chart.lon[static_cast<std::size_t>(b)], L.bodyLabelRadius, L.bodyLabelHeight,
                     big, small);
     }
@@ -283,8 +343,8 @@ void drawAxisAndCuspLabels(Wheel& w) {
         w.p.setPen(toQColor(w.pick(w.o.colors.c2_house_pos, w.o.colors.houses)));
         const QFont big = chartFont(FontTemplate::Label, L.cuspLabelHeight);
         const QFont small = chartFont(FontTemplate::Label, frac(L.cuspLabelHeight, 0.65));
-        for (int i : {0, 1, 2, 9, 10, 11}) {
-            if (w.o.display.axises && ((i == 0 && w.axisQ[0] == w.cuspQ[0]) || (i == 9 && w.axisQ[1] == w.cuspQ[9])))
+        for (int i : LabelledCusps) {
+            if (!cuspLabelShown(w, i))
                 continue;
             degreeLabel(w, w.rot + w.cuspQ[static_cast<std::size_t>(i)] + 24, w.chart.cusp[static_cast<std::size_t>(i)],
                         L.cuspLabelRadius, L.cuspLabelHeight, big, small);
@@ -356,7 +416,7 @@ void drawAspects(Wheel& w) {
     const QFont glyphFont = chartFont(FontTemplate::Symbol, s);
     const QFont abbrevFont = chartFont(FontTemplate::Small, frac(s, 1.15));
     w.dc.haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
-    for (const AspectSymbolPlace& place : placeAspectSymbols(lines, s)) {
+    for (const AspectSymbolPlace& place : placeAspectSymbols(lines, s, w.obstacles)) {
         w.p.setPen(toQColor(adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(place.type)], w.o, w.dc.printing)));
         if (place.type <= 10) {
             w.p.setFont(glyphFont);
@@ -514,7 +574,8 @@ std::vector<int> projectedAspectTypes(const TOptions& o) {
     return types;
 }
 
-std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int s) {
+std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int s,
+                                                  const std::vector<WheelBox>& obstacles) {
     std::vector<AspectSymbolPlace> places;
     std::array<std::vector<WheelPoint>, AspectTypeCount> drawn;
     for (const AspectLineEnds& line : lines) {
@@ -525,8 +586,10 @@ std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEn
                             : line.type == 14                ? 32
                             : line.type == 17                ? 33
                                                              : 50;
-        const WheelPoint at{line.from.x + (line.to.x - line.from.x) * percent / 100,
-                            line.from.y + (line.to.y - line.from.y) * percent / 100};
+        const std::optional<WheelPoint> clear = clearPointOnLine(line.from, line.to, percent, s, obstacles);
+        if (!clear)
+            continue;  // no room beside the glyphs and labels: the line's colour still tells
+        const WheelPoint at = *clear;
         auto& seen = drawn[static_cast<std::size_t>(line.type)];
         const bool crowded = std::any_of(seen.begin(), seen.end(), [&](const WheelPoint& q) {
             return std::abs(q.x - at.x) < s && std::abs(q.y - at.y) < s;
@@ -593,6 +656,8 @@ void drawRadixWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& cha
         w.lonQ[static_cast<std::size_t>(i)] = toQuarterDegrees(chart.lon[static_cast<std::size_t>(i)]);
     w.rot = wheelRotation(options.display.startsign, w.axisQ[0]);
     dc.haloColour = 0;
+    placeBodies(w);
+    collectObstacles(w);
     p.save();
     const auto& d = options.display;
     const auto& c = options.colors;

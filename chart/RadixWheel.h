@@ -9,6 +9,7 @@
 #include "Options.h"
 #include "QuarterDegrees.h"
 #include "RadixData.h"
+#include "WheelClearance.h"
 
 // Radii, heights and pen widths of one wheel, each (int)(R * fraction).
 struct WheelLayout {
@@ -56,7 +57,10 @@ struct AspectSymbolPlace {
     WheelPoint at;
     int type = 0;
 };
-std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int symbolHeight);
+// A symbol never stands on a body glyph or degree label (`obstacles`): it moves along its line
+// to the nearest clear place, and is left out when there is none.
+std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int symbolHeight,
+                                                  const std::vector<WheelBox>& obstacles = {});
 
 // Draws the wheel of `chart` centred on (cx, cy) (logical units, y up) with radius R; sets the
 // context's mirror from `startsign`. Nothing is drawn when R <= 0.

@@ -11,13 +11,17 @@
 #include "RadixData.h"
 #include "StringTable.h"
 
-std::optional<HoroscopeDetails> ReadHoroscopeDetails(const std::string& path, const StringTable& strings) {
+std::optional<HoroscopeDetails> ReadHoroscopeDetails(const std::string& path, const StringTable& strings,
+                                                     HoroscopeRead* result, HoroscopeProblem* problem) {
+    HoroscopeRead read = HoroscopeRead::CannotOpen;
     const std::optional<std::string> bytes = readFileStart(path, HoroscopeFileSize);
-    if (!bytes)
-        return std::nullopt;
     RadixData radix;
     ChartBlocks blocks;
-    if (parseHoroscopeFile(*bytes, strings, ChartDirectionSettings{}, radix, blocks) != HoroscopeRead::Ok)
+    if (bytes)
+        read = parseHoroscopeFile(*bytes, strings, ChartDirectionSettings{}, radix, blocks, problem);
+    if (result)
+        *result = read;
+    if (read != HoroscopeRead::Ok)
         return std::nullopt;
     // The UT pair is the master copy; a chart window shows the local pair derived from it.
     radix.moment.universalToLocal();

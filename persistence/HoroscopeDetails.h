@@ -4,7 +4,8 @@
 #include <optional>
 #include <string>
 
-class StringTable;
+#include "HoroscopeFile.h"
+
 
 // Windows-1250 texts.
 struct HoroscopeDetails {
@@ -15,8 +16,11 @@ struct HoroscopeDetails {
 };
 
 // The birth data and notes of a horoscope file, read as a chart window would read them;
-// nothing when the file cannot be read or is no horoscope file (any more).
-std::optional<HoroscopeDetails> ReadHoroscopeDetails(const std::string& path, const StringTable& strings);
+// nothing when the file cannot be read, is no horoscope file (any more) or is damaged, with
+// the reason in `result` and `problem` when given.
+std::optional<HoroscopeDetails> ReadHoroscopeDetails(const std::string& path, const StringTable& strings,
+                                                     HoroscopeRead* result = nullptr,
+                                                     HoroscopeProblem* problem = nullptr);
 
 // Whether the file can still be opened as a horoscope file.
 bool CanOpenHoroscope(const std::string& path, const StringTable& strings);

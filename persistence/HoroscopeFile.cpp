@@ -4,7 +4,9 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <optional>
 #include <fstream>
 
 #include "FixedText.h"
@@ -28,6 +30,7 @@ public:
     explicit ByteReader(std::string_view bytes, std::size_t start) : m_bytes(bytes), m_pos(std::min(start, bytes.size())) {}
 
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
+    std::size_t position() const { return m_pos; }
     std::string_view peek(std::size_t n) const { return m_bytes.substr(m_pos, n); }
     void skip(std::size_t n) { m_pos += std::min(n, remaining()); }
 
@@ -50,32 +53,99 @@ void append(std::string& out, const T& record) {
     out.append(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
-// Life events as read: the count no larger than the events that were really there, every
-// name terminated and every date usable.
-void clampLifeEvents(LifeEventList& list, int completeEvents) {
-    list.count = static_cast<std::int16_t>(std::clamp<int>(list.count, 0, completeEvents));
+std::string numberText(long v) { return std::to_string(v); }
+
+std::string dateText(const CalDate& d) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%d-%02u-%02u", static_cast<int>(d.year), static_cast<unsigned>(d.month),
+                  static_cast<unsigned>(d.day));
+    return d.gregorian > 1 ? std::string(text) + " (calendar " + numberText(d.gregorian) + ")" : text;
+}
+
+std::string timeText(const ClockTime& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%02u:%02u:%05.2f", static_cast<unsigned>(t.hour), static_cast<unsigned>(t.minute),
+                  t.second);
+    return text;
+}
+
+std::string angleText(const GeoAngle& a) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d:%02u:%05.2f%s", a.wholeDegrees(), static_cast<unsigned>(a.minutes), a.seconds,
+                  a.isNegative() ? " -" : "");
+    return text;
+}
+
+std::string zoneText(const BirthMoment& m) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%u:%02u %s", static_cast<unsigned>(m.zoneHours),
+                  static_cast<unsigned>(m.zoneMinutes), m.zoneWest == 0 ? "E" : m.zoneWest == 1 ? "W" : "?");
+    return text;
+}
+
+// What the entry lets a person store; a file holding anything else is damaged.
+bool enterable(const CalDate& d) {
+    return d.gregorian <= 1 && d.year >= MinYear && d.year <= MaxYear && d.month >= 1 && d.month <= 12 &&
+           d.day >= 1 && d.day <= d.monthLength();
+}
+
+bool enterableSeconds(double s) { return s >= 0.0 && s <= 60.0; }  // false for NaN too
+
+bool enterable(const ClockTime& t) { return t.hour <= 23 && t.minute <= 59 && enterableSeconds(t.second); }
+
+bool enterable(const GeoAngle& a, int maxDegrees) {
+    return a.wholeDegrees() <= maxDegrees && a.minutes <= 59 && enterableSeconds(a.seconds);
+}
+
+HoroscopeProblem badValue(HoroscopePart part, std::string value) {
+    HoroscopeProblem p;
+    p.part = part;
+    p.value = std::move(value);
+    return p;
+}
+
+// The first value of the moment that no entry could have stored; nothing when all are fine.
+std::optional<HoroscopeProblem> momentProblem(const BirthMoment& m) {
+    if (!enterable(m.utDate))
+        return badValue(HoroscopePart::UniversalDate, dateText(m.utDate));
+    if (!enterable(m.utTime))
+        return badValue(HoroscopePart::UniversalTime, timeText(m.utTime));
+    if (!enterable(m.longitude, BirthMoment::MaxLongitude))
+        return badValue(HoroscopePart::Longitude, angleText(m.longitude));
+    if (!enterable(m.latitude, BirthMoment::MaxLatitude))
+        return badValue(HoroscopePart::Latitude, angleText(m.latitude));
+    if (m.timeKind > TimeZone)
+        return badValue(HoroscopePart::ClockKind, numberText(m.timeKind));
+    if (m.zoneHours > 23 || m.zoneMinutes > 59 || m.zoneWest > 1)
+        return badValue(HoroscopePart::Zone, zoneText(m));
+    if (!enterable(m.localDate))
+        return badValue(HoroscopePart::LocalDate, dateText(m.localDate));
+    if (!enterable(m.localTime))
+        return badValue(HoroscopePart::LocalTime, timeText(m.localTime));
+    if (m.sex > SexFemale)
+        return badValue(HoroscopePart::Sex, numberText(m.sex));
+    return std::nullopt;
+}
+
+// The count must name events the file holds, and every event it names must have a date that
+// could have been entered. Slots past the count are not used: they are only made safe.
+std::optional<HoroscopeProblem> lifeEventProblem(LifeEventList& list, int capacity) {
+    if (list.count < 0 || list.count > capacity)
+        return badValue(HoroscopePart::LifeEventCount, numberText(list.count));
     for (int i = 0; i < LifeEventList::Capacity; ++i) {
         LifeEvent& e = list.events[static_cast<std::size_t>(i)];
         terminateFixedText(e.name);
-        // A slot never used stays all zero, as it was written.
-        const CalDate& d = e.date;
-        if (i < list.count || d.gregorian || d.year || d.month || d.day)
-            e.date.clampStored();
+        if (i < list.count) {
+            if (!enterable(e.date)) {
+                HoroscopeProblem p = badValue(HoroscopePart::LifeEventDate, dateText(e.date));
+                p.event = i + 1;
+                return p;
+            }
+        } else if (e.date.gregorian || e.date.year || e.date.month || e.date.day) {
+            e.date.clampStored();  // a slot never used stays all zero, as it was written
+        }
     }
-}
-
-void readLifeEvents(ByteReader& in, LifeEventList& list) {
-    if (in.peek(BlocksMarker.size()) == BlocksMarker) {
-        in.skip(BlocksMarker.size());
-        const std::size_t n = in.read(&list, sizeof list);
-        const int complete = n < sizeof list.count ? 0 : static_cast<int>((n - sizeof list.count) / sizeof(LifeEvent));
-        clampLifeEvents(list, std::min(complete, LifeEventList::Capacity));
-    } else {
-        // The older layout: a count and always ten events.
-        in.read(&list.count, sizeof list.count);
-        const std::size_t n = in.read(list.events.data(), LifeEventList::OldCapacity * sizeof(LifeEvent));
-        clampLifeEvents(list, static_cast<int>(n / sizeof(LifeEvent)));
-    }
+    return std::nullopt;
 }
 
 // Read field by field: a stored flag byte other than 0 or 1 must not land in a bool.
@@ -156,37 +226,86 @@ bool IsHoroscopeFile(const std::string& path, const StringTable& strings) {
 
 HoroscopeRead parseHoroscopeFile(std::string_view bytes, const StringTable& strings,
                                  const ChartDirectionSettings& optionDirections, RadixData& radix,
-                                 ChartBlocks& blocks) {
+                                 ChartBlocks& blocks, HoroscopeProblem* problem) {
     if (!isHoroscopeHeader(bytes, strings))
         return HoroscopeRead::NotHoroscopeFile;
     ByteReader in(bytes, std::string_view(strings[HoroscopeHeaderId]).size() + 1);
+    const auto damaged = [&](HoroscopeProblem p) {
+        p.size = bytes.size();
+        if (problem)
+            *problem = std::move(p);
+        return HoroscopeRead::Damaged;
+    };
+    // Reads a whole field or block, or tells where the file was cut.
+    std::optional<HoroscopeProblem> cut;
+    const auto take = [&](HoroscopePart part, void* target, std::size_t size) {
+        if (cut)
+            return false;
+        if (in.remaining() < size) {
+            HoroscopeProblem p;
+            p.part = part;
+            p.cutShort = true;
+            p.needed = in.position() + size;
+            cut = p;
+            return false;
+        }
+        in.read(target, size);
+        return true;
+    };
 
     RadixData r{};
-    in.read(r.name.data(), r.name.size());
-    in.read(r.horType.data(), r.horType.size());
-    terminateFixedText(r.name);
-    terminateFixedText(r.horType);
+    take(HoroscopePart::Name, r.name.data(), r.name.size());
+    take(HoroscopePart::Type, r.horType.data(), r.horType.size());
     const std::string_view marker = in.peek(MomentMarker.size());
-    if (marker.size() == MomentMarker.size() && marker.back() == '*') {
-        in.skip(MomentMarker.size());
-        in.read(&r.moment, sizeof r.moment);
-        r.moment.clampStored();
+    const bool fullMoment = marker.size() == MomentMarker.size() && marker.back() == '*';
+    if (fullMoment) {
+        std::array<char, MomentMarker.size()> skipped{};
+        take(HoroscopePart::Moment, skipped.data(), skipped.size());
+        take(HoroscopePart::Moment, &r.moment, sizeof r.moment);
     } else {
         // The older layout: UT and position only, so the moment counts as Greenwich time.
-        in.read(&r.moment, BirthMomentShortSize);
-        r.moment.clampStored();
-        r.moment.universalToLocal();
+        take(HoroscopePart::Moment, &r.moment, BirthMomentShortSize);
     }
-    in.read(r.notes.data(), r.notes.size());
-    terminateFixedText(r.notes);
+    take(HoroscopePart::Notes, r.notes.data(), r.notes.size());
 
     ChartBlocks b{};
     b.directions = optionDirections;
-    if (in.remaining() >= BlocksMarker.size()) {
-        readLifeEvents(in, b.lifeEvents);
-        if (readDirections(in, b.directions))
-            in.read(&b.persons, sizeof b.persons);
+    int eventCapacity = LifeEventList::Capacity;
+    if (!cut && in.remaining() > 0) {
+        if (in.peek(BlocksMarker.size()) == BlocksMarker) {
+            std::array<char, BlocksMarker.size()> skipped{};
+            take(HoroscopePart::LifeEvents, skipped.data(), skipped.size());
+            take(HoroscopePart::LifeEvents, &b.lifeEvents, sizeof b.lifeEvents);
+        } else {
+            // The older layout: a count and always ten events.
+            std::array<char, sizeof b.lifeEvents.count + LifeEventList::OldCapacity * sizeof(LifeEvent)> old{};
+            if (take(HoroscopePart::LifeEvents, old.data(), old.size()))
+                std::memcpy(static_cast<void*>(&b.lifeEvents), old.data(), old.size());
+            eventCapacity = LifeEventList::OldCapacity;
+        }
+        if (!cut && in.remaining() > 0) {
+            if (!readDirections(in, b.directions))
+                take(HoroscopePart::Directions, nullptr, sizeof(ChartDirectionSettings));  // cut inside them
+            if (!cut && in.remaining() > 0)
+                take(HoroscopePart::Persons, &b.persons, sizeof b.persons);
+        }
     }
+    if (cut)
+        return damaged(*cut);
+
+    terminateFixedText(r.name);
+    terminateFixedText(r.horType);
+    terminateFixedText(r.notes);
+    r.moment.townTerminator = 0;
+    if (!fullMoment) {
+        // Greenwich time: the local pair is the UT pair.
+        r.moment.localDate = r.moment.utDate;
+        r.moment.localTime = r.moment.utTime;
+    }
+    if (const auto p = momentProblem(r.moment))
+        return damaged(*p);
+    if (const auto p = lifeEventProblem(b.lifeEvents, eventCapacity))
+        return damaged(*p);
 
     // Only the personal part: the computed part stays the caller's.
     radix.name = r.name;
@@ -199,7 +318,7 @@ HoroscopeRead parseHoroscopeFile(std::string_view bytes, const StringTable& stri
 
 HoroscopeRead ReadHoroscopeFile(const std::string& path, const StringTable& strings,
                                 const ChartDirectionSettings& optionDirections, RadixData& radix,
-                                ChartBlocks& blocks) {
+                                ChartBlocks& blocks, HoroscopeProblem* problem) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return HoroscopeRead::CannotOpen;
@@ -209,7 +328,7 @@ HoroscopeRead ReadHoroscopeFile(const std::string& path, const StringTable& stri
     if (in.bad())
         return HoroscopeRead::CannotOpen;
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return parseHoroscopeFile(bytes, strings, optionDirections, radix, blocks);
+    return parseHoroscopeFile(bytes, strings, optionDirections, radix, blocks, problem);
 }
 
 std::string serializeHoroscopeFile(const StringTable& strings, const RadixData& radix, const ChartBlocks& blocks) {

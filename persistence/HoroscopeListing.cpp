@@ -94,6 +94,7 @@ ScanResult ScanFolder(HoroscopeListing& listing, const std::string& folder, cons
                       const ScanProgress& progress) {
     listing.folder = folder;
     listing.entries.clear();
+    listing.skipped = 0;
     listing.typeColumn = listing.fileColumn = listing.rowWidth = -1;
 
     const std::vector<std::string> masks = splitMasks(listing.mask);
@@ -115,8 +116,10 @@ ScanResult ScanFolder(HoroscopeListing& listing, const std::string& folder, cons
             e->d_type == DT_SOCK || !matchesAny(masks, name))
             continue;
         const std::optional<std::string> bytes = readStart(::dirfd(dir), name, HoroscopeListingBytes);
-        if (!bytes || !isHoroscopeHeader(std::string_view(*bytes).substr(0, headerSize), strings))
+        if (!bytes || !isHoroscopeHeader(std::string_view(*bytes).substr(0, headerSize), strings)) {
+            ++listing.skipped;
             continue;
+        }
         auto entry = std::make_unique<HoroscopeEntry>();
         entry->fileName = name;
         entry->name = fieldText(*bytes, NameOffset, RadixData::NameSize);

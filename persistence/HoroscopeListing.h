@@ -28,6 +28,9 @@ struct HoroscopeListing {
     int fileColumn = -1;
     int rowWidth = -1;
 
+    // Files matching the mask that were left out: no horoscope files, or unreadable.
+    std::size_t skipped = 0;
+
     std::size_t found() const { return entries.size(); }
     std::string pathOf(const HoroscopeEntry& entry) const;
     // Takes an entry out of the listing (after its file was deleted); it is destroyed.

@@ -1,6 +1,11 @@
 #include "EntryFields.h"
 
+#include "BirthEntry.h"
+#include "QtText.h"
+#include "StringTable.h"
+
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -154,4 +159,20 @@ void chainTabOrder(std::initializer_list<QWidget*> widgets) {
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+QString entryErrorText(const StringTable& strings, int messageId) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("EntryFields", text); };
+    QString range;
+    switch (messageId) {
+    case InvalidYear: range = tr("Years go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000)."); break;
+    case InvalidDate: range = tr("The day must exist in the month and calendar chosen."); break;
+    case InvalidTime: range = tr("Hours go from 0 to 23, minutes and seconds from 0 to 59."); break;
+    case InvalidLongitude: range = tr("The longitude goes up to 180\u00b0 East or West, minutes from 0 to 59."); break;
+    case InvalidLatitude: range = tr("The latitude goes up to 89\u00b059' North or South."); break;
+    case InvalidZone: range = tr("The zone goes up to 23:59 hours East or West of Greenwich."); break;
+    default: break;
+    }
+    const QString message = fromCp1250(strings[messageId]);
+    return range.isEmpty() ? message : message + QStringLiteral("\n") + range;
 }

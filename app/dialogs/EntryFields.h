@@ -42,6 +42,9 @@ struct DateFields {
 // Checks a date as the personal data dialog does: message 38 "Invalid year" or 21 "Invalid
 // date" (0 when valid, with `date` set).
 int checkEntryDate(const BirthEntry& entry, CalDate& date);
+class StringTable;
+// The message of an entry check with the valid range of the field group beneath it.
+QString entryErrorText(const StringTable& strings, int messageId);
 
 // Sets the tab order of `widgets` as listed.
 void chainTabOrder(std::initializer_list<QWidget*> widgets);

@@ -161,7 +161,7 @@ bool TBirthDialog::checkEntry(BirthMoment& moment, bool messages) {
     if (result == EntryValid)
         return true;
     if (messages) {
-        m_ctx.errors.errorId(this, result);
+        m_ctx.errors.error(this, entryErrorText(m_ctx.strings(), result));
         QLineEdit* field = result == InvalidYear        ? m_date.year
                            : result == InvalidDate      ? m_date.day
                            : result == InvalidTime      ? m_hour

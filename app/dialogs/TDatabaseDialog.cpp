@@ -19,6 +19,7 @@
 #include "FixedText.h"
 #include "HoroscopeDetails.h"
 #include "HoroscopeListing.h"
+#include "HoroscopeReadMessage.h"
 #include "HoroscopeSearch.h"
 #include "QtText.h"
 #include "AppContext.h"
@@ -87,6 +88,7 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
       m_refresh(new QPushButton(this)),
       m_delete(new QPushButton(this)),
       m_counters(new QLabel(this)),
+      m_skipped(new QLabel(this)),
       m_moment(new QLabel(this)),
       m_place(new QLabel(this)),
       m_notesCaption(new QLabel(this)),
@@ -111,7 +113,10 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
 
     auto* countersRow = new QHBoxLayout;
     m_counters->setTextFormat(Qt::PlainText);
-    countersRow->addWidget(m_counters, 1);
+    m_skipped->setTextFormat(Qt::PlainText);
+    countersRow->addWidget(m_counters);
+    countersRow->addSpacing(12);
+    countersRow->addWidget(m_skipped, 1);
     countersRow->addWidget(m_delete);
     layout->addLayout(countersRow);
 
@@ -269,6 +274,8 @@ void TDatabaseDialog::ShowDetails() {
     const HoroscopeEntry* e = m_list->entry(row);
     m_counters->setText(fromCp1250(CountersText(e ? static_cast<std::size_t>(row) + 1 : 0,
                                                 static_cast<std::size_t>(m_list->count()), listing().found())));
+    const int skipped = static_cast<int>(listing().skipped);
+    m_skipped->setText(skipped ? tr("Skipped, not horoscope files: %1").arg(skipped) : QString());
     m_ok->setEnabled(e && !m_scanning);
     m_delete->setEnabled(e && !m_scanning);
     m_place->clear();
@@ -277,9 +284,13 @@ void TDatabaseDialog::ShowDetails() {
         m_moment->setText(m_folderUnreadable ? tr("This folder cannot be read.") : QString());
         return;
     }
-    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), m_ctx.state.Strings);
+    HoroscopeRead read = HoroscopeRead::Ok;
+    HoroscopeProblem problem;
+    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), m_ctx.state.Strings, &read, &problem);
     if (!d) {
-        m_moment->setText(m_ctx.text(872));
+        // A damaged file says what is wrong with it; one that has gone, the usual words.
+        m_moment->setText(read == HoroscopeRead::Damaged ? tr("Damaged file: %1").arg(horoscopeProblemText(problem))
+                                                         : m_ctx.text(872));
         return;
     }
     m_moment->setText(fromCp1250(d->moment));
@@ -329,6 +340,13 @@ void TDatabaseDialog::accept() {
         ShowDetails();
         return;
     }
+    // A damaged file is refused here already, so that another one can be chosen.
+    HoroscopeRead read = HoroscopeRead::Ok;
+    HoroscopeProblem problem;
+    if (!ReadHoroscopeDetails(path, m_ctx.state.Strings, &read, &problem) && read == HoroscopeRead::Damaged) {
+        m_ctx.errors.error(this, horoscopeReadMessage(QDir::toNativeSeparators(nativeText(path)), read, problem));
+        return;
+    }
     m_path = path;
     QDialog::accept();
 }
@@ -343,6 +361,7 @@ void TDatabaseDialog::reject() {
 }
 
 QString TDatabaseDialog::countersText() const { return m_counters->text(); }
+QString TDatabaseDialog::skippedText() const { return m_skipped->text(); }
 QString TDatabaseDialog::momentText() const { return m_moment->text(); }
 QString TDatabaseDialog::placeText() const { return m_place->text(); }
 QString TDatabaseDialog::notesText() const { return m_notes->toPlainText(); }

@@ -48,6 +48,8 @@ public:
     bool isListed() const { return m_listed; }
     THoroComboBox* list() const { return m_list; }
     QString countersText() const;
+    // How many files the listing left out, when any.
+    QString skippedText() const;
     QString momentText() const;
     QString placeText() const;
     QString notesText() const;
@@ -84,6 +86,7 @@ private:
     QPushButton* m_delete;
     QPushButton* m_ok;
     QLabel* m_counters;
+    QLabel* m_skipped;
     QLabel* m_moment;
     QLabel* m_place;
     QLabel* m_notesCaption;

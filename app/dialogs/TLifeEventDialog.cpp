@@ -65,7 +65,7 @@ void TLifeEventDialog::accept() {
     entry.gregorian = m_event.date.gregorian != 0;
     CalDate date;
     if (const int message = checkEntryDate(entry, date); message != EntryValid) {
-        m_ctx.errors.errorId(this, message);
+        m_ctx.errors.error(this, entryErrorText(m_ctx.strings(), message));
         (message == InvalidYear ? m_date.year : m_date.day)->setFocus();
         return;
     }

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QSettings>
@@ -102,8 +103,10 @@ private slots:
         static int s_asked;
         s_answer = answer;
         s_asked = 0;
+        static QString s_question;
         TRadixWindow::askSave = [](QWidget*, const QString& q) {
             ++s_asked;
+            s_question = q;
             return q.contains("has changed") ? s_answer : -1;
         };
         TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
@@ -112,6 +115,7 @@ private slots:
         QPointer<TRadixWindow> alive(w);
         const bool accepted = w->close();
         QCOMPARE(s_asked, 1);
+        QCOMPARE(s_question, QString("Personal data for\nPrompt,  radix;   (Untitled)\nhas changed.\nSave it before closing?"));
         QCOMPARE(accepted, closed);
         QCOMPARE(QFile::exists(path), saved);
         if (!closed)
@@ -148,18 +152,113 @@ private slots:
         QCOMPARE(w->offset().zoom, 1.0);
     }
 
+    // However far a view is panned or scrolled, part of it stays in the window; a middle
+    // double-click brings any view back.
+    void viewsCannotBeLostOutOfSight_data() {
+        QTest::addColumn<int>("view");
+        QTest::newRow("wheel") << int(CM_VIEWWHEEL);
+        QTest::newRow("positions") << int(CM_VIEWPOSITIONS);
+        QTest::newRow("signs and houses") << int(CM_VIEWSIGNS);
+        QTest::newRow("aspects") << int(CM_VIEWASPECTS);
+        QTest::newRow("combined") << int(CM_VIEWCOMBINED);
+    }
+    void viewsCannotBeLostOutOfSight() {
+        QFETCH(int, view);
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Pan", 12, 0), ChartBlocks{});
+        client()->addChart(w);
+        commands()->dispatch(view);
+        const ViewOffset start = w->offset();
+        // How much of the view's drawing, moved by the offset, lies inside the window.
+        const auto visible = [w] {
+            const ContentBounds c = w->contentBounds();
+            const QRect drawn = QRect(QPoint(c.left, c.top), QPoint(c.right - 1, c.bottom - 1))
+                                    .translated(w->offset().x, w->offset().y);
+            const QRect shown = drawn.intersected(w->rect());
+            return std::min(shown.width(), shown.height());
+        };
+        for (const int key : {41005, 41004, 41007, 41006}) {  // far up, down, left and right
+            for (int i = 0; i < 60; ++i)
+                commands()->dispatch(key);
+            QVERIFY2(visible() > 20, qPrintable(QString("after key %1").arg(key)));
+        }
+        for (int i = 0; i < 60; ++i) {
+            QWheelEvent scroll(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), {}, {0, -120}, Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(w, &scroll);
+        }
+        QVERIFY(visible() > 20);
+        QTest::mouseDClick(w, Qt::MiddleButton);
+        QCOMPARE(w->offset().x, start.x);
+        QCOMPARE(w->offset().y, start.y);
+    }
+
+    // A pan that keeps the chart in sight survives resizing; one that would not is pulled back.
+    void panSurvivesResizingWithinSight() {
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Resize", 12, 0), ChartBlocks{});
+        client()->addChart(w);
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        sub->showNormal();
+        sub->resize(700, 600);
+        QTest::qWait(10);
+        w->pan(60, 40);
+        const ViewOffset panned = w->offset();
+        sub->resize(800, 700);
+        QTest::qWait(10);
+        QCOMPARE(w->offset().x, panned.x);
+        QCOMPARE(w->offset().y, panned.y);
+        w->pan(250, 0);
+        sub->resize(260, 220);
+        QTest::qWait(10);
+        const int r = static_cast<int>(std::min(w->width(), w->height()) / 2.0 * 0.96);
+        QVERIFY2(w->width() / 2 + w->offset().x - r < w->width(), "the wheel's left edge is inside the window");
+    }
+
+    // Save options proposes and completes the options file's extension, as Save does for charts.
+    void saveOptionsAddsTheExtension() {
+        const QString folder = m_folder.path() + "/options";
+        QTimer::singleShot(0, [folder] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            QCOMPARE(d->defaultSuffix(), QString("zdo"));
+            d->selectFile(folder + "/mine");
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        const std::string before = state().Options.options_file.data();
+        commands()->dispatch(CM_SAVEOPTIONS);
+        QVERIFY(QFile::exists(folder + "/mine.zdo"));
+        QCOMPARE(QString(state().Options.options_file.data()), folder + "/mine.zdo");
+        setFixedText(state().Options.options_file, before);
+    }
+
     void recentListOpensAndDropsStaleEntries() {
         const QString path = m_folder.path() + "/horo/recent.hor";
         const RadixData r = person("Recent", 10, 30);
         QVERIFY(WriteHoroscopeFile(path.toStdString(), state().Strings, r, ChartBlocks{}));
+        const QString damaged = m_folder.path() + "/horo/damaged.hor";
+        QFile::remove(damaged);
+        QVERIFY(QFile::copy(path, damaged));
+        QVERIFY(QFile::resize(damaged, 100));
+        const QString missing = m_folder.path() + "/horo/missing.hor";
         TOptions& o = state().Options;
-        o.lastfile_count = 2;
-        setFixedText(o.lastfiles[0], "Gone,  radix;   " + (m_folder.path() + "/horo/missing.hor").toStdString());
-        setFixedText(o.lastfiles[1], "Recent,  radix;   " + path.toStdString());
+        o.lastfile_count = 3;
+        setFixedText(o.lastfiles[0], "Gone,  radix;   " + missing.toStdString());
+        setFixedText(o.lastfiles[1], "Damaged,  radix;   " + damaged.toStdString());
+        setFixedText(o.lastfiles[2], "Recent,  radix;   " + path.toStdString());
         testFrame().rebuildLastFiles();
-        commands()->dispatch(CM_LASTFILE0);  // the missing file: dropped silently
+        // An entry that does not open is dropped, and the status bar says why.
+        TAstroStatusBar* status = testFrame().astroStatusBar();
+        commands()->dispatch(CM_LASTFILE0);
+        QCOMPARE(int(o.lastfile_count), 2);
+        QVERIFY(client()->charts().isEmpty());
+        QCOMPARE(status->message(), "The file " + missing + " cannot be read.");
+        commands()->dispatch(CM_LASTFILE0);
         QCOMPARE(int(o.lastfile_count), 1);
         QVERIFY(client()->charts().isEmpty());
+        QCOMPARE(status->message(), "The horoscope file " + damaged +
+                                        " is damaged and was not opened: it is cut short in the birth data "
+                                        "(the file has 100 bytes, 174 are needed).");
+        QCOMPARE(QFileInfo(damaged).size(), 100);  // nothing is changed on disk
         commands()->dispatch(CM_LASTFILE0);
         QCOMPARE(client()->charts().size(), 1);
         QCOMPARE(int(o.lastfile_count), 0);  // an open chart leaves the list

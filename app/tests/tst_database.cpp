@@ -80,6 +80,28 @@ struct Browser {
     }
 };
 
+// The Open command as a person gives it: the browser, a part of the name, Enter.
+void openByName(const QString& part) {
+    static QString s_part;
+    s_part = part;
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<TDatabaseDialog*>(QApplication::activeModalWidget());
+        if (!d || !waitListed(*d)) {
+            if (d)
+                d->reject();
+            return;
+        }
+        QTest::keyClicks(d->list()->edit(), s_part);
+        QTest::keyClick(d->list()->edit(), Qt::Key_Return);
+    });
+    commands()->dispatch(CM_OPEN);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestDatabase : public QObject {
@@ -128,6 +150,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TRadixWindow::askSave = nullptr;
         TRadixWindow::chooseSavePath = nullptr;
+        TRadixWindow::askOverwrite = nullptr;
         TDatabaseDialog::chooseFolder = nullptr;
     }
 
@@ -365,7 +388,164 @@ private slots:
         commands()->dispatch(CM_OPEN);
         QVERIFY(client()->charts().isEmpty());
         QCOMPARE(g_boxes.captions, QStringList{"Error"});
-        QCOMPARE(g_boxes.texts, QStringList{"File is not found or corrupt\n" + file});
+        QCOMPARE(g_boxes.texts, QStringList{"The file " + file + " cannot be read."});
+    }
+
+    // A file cut short or holding a date no one could enter is no chart: the browser says what
+    // is wrong with it, OK refuses it, and the file stays as it was.
+    void damagedFilesAreRefusedSayingWhatIsWrong_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cut to 100 bytes") << "Cut" << "it is cut short in the birth data (the file has 100 bytes, 174 are needed)";
+        QTest::newRow("month 13") << "Month" << "the birth date (UT) holds 1980-13-01, which cannot be entered";
+    }
+    void damagedFilesAreRefusedSayingWhatIsWrong() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString file = writeChart(name);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (name == "Cut") {
+                QVERIFY(f.resize(100));
+            } else {
+                f.seek(86 + 3);
+                f.write("\x0D", 1);
+            }
+        }
+        const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        {
+            Browser b;
+            QVERIFY(b.open());
+            QCOMPARE(rowNames(b.dialog), QStringList{name});
+            QCOMPARE(b.dialog.momentText(), "Damaged file: " + reason);
+            QTest::keyClick(b.dialog.list()->edit(), Qt::Key_Return);
+            QVERIFY(b.dialog.isVisible());
+        }
+        const QString message = "The horoscope file " + file + " is damaged and was not opened: " + reason + ".";
+        QCOMPARE(g_boxes.texts, QStringList{message});
+
+        // Damaged after the browser let it go: the Open command refuses it with the same words.
+        g_boxes = Boxes{};
+        static QString s_file;
+        static QByteArray s_good;
+        s_file = file;
+        s_good = before;
+        {
+            // A good file for the browser, then the damage.
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            RadixData r;
+            setFixedText(r.name, toCp1250(name));
+            setFixedText(r.horType, "radix");
+            r.moment = BirthMoment(CalDate(1980, 7, 1, true), ClockTime{12, 0, 0}, GeoAngle(), GeoAngle(), TimeGMT, 0, 0,
+                                   false);
+            f.write(QByteArray::fromStdString(serializeHoroscopeFile(state().Strings, r, ChartBlocks{})));
+        }
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<TDatabaseDialog*>(QApplication::activeModalWidget());
+            if (!d || !waitListed(*d)) {
+                if (d)
+                    d->reject();
+                return;
+            }
+            QObject::connect(d, &QDialog::accepted, [] {
+                QFile f(s_file);
+                f.open(QIODevice::WriteOnly);
+                f.write(s_good);
+            });
+            d->accept();
+        });
+        commands()->dispatch(CM_OPEN);
+        QVERIFY(client()->charts().isEmpty());
+        QCOMPARE(g_boxes.captions, QStringList{"Error"});
+        QCOMPARE(g_boxes.texts, QStringList{message});
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
+    void browserCountsTheFilesItSkips() {
+        writeChart("Anna");
+        QFile text(horo("notes.hor"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a chart\n");
+        text.close();
+        Browser b;
+        QVERIFY(b.open());
+        QCOMPARE(rowNames(b.dialog), QStringList{"Anna"});
+        QCOMPARE(b.dialog.skippedText(), QString("Skipped, not horoscope files: 1"));
+    }
+
+    // One file, one window: opening it again shows the window it is in.
+    void openingAnOpenFileActivatesItsWindow() {
+        writeChart("Anna");
+        writeChart("Bea");
+        openByName("anna");
+        TRadixWindow* anna = client()->activeChart();
+        QVERIFY(anna);
+        openByName("bea");
+        QCOMPARE(client()->charts().size(), 2);
+        QVERIFY(client()->activeChart() != anna);
+        openByName("anna");
+        QCOMPARE(client()->charts().size(), 2);
+        QCOMPARE(client()->activeChart(), anna);
+        QVERIFY(g_boxes.texts.isEmpty());
+    }
+
+    // What another window or program wrote to the file after this window read it is not
+    // overwritten unasked: No keeps it (and the chart stays unsaved), Yes replaces it.
+    void savingOverAFileChangedOnDiskAsksFirst() {
+        const QString file = writeChart("Anna");
+        openByName("anna");
+        TRadixWindow* older = client()->activeChart();
+        QVERIFY(older);
+
+        RadixData newer = older->chart();
+        setFixedText(newer.moment.town, "Szeged");
+        ChartBlocks withEvent;
+        withEvent.lifeEvents.count = 1;
+        setFixedText(withEvent.lifeEvents.events[0].name, "Wedding");
+        withEvent.lifeEvents.events[0].date = CalDate(2005, 6, 1, true);
+        const auto writeNewer = [&] {
+            QVERIFY(WriteHoroscopeFile(file.toStdString(), state().Strings, newer, withEvent));
+        };
+        writeNewer();
+        const QByteArray newerBytes = fileBytes(file);
+
+        static int s_asked;
+        static int s_answer;
+        s_asked = 0;
+        TRadixWindow::askOverwrite = [](QWidget*, const QString& q) {
+            ++s_asked;
+            return q.contains("changed on disk") ? s_answer : -1;
+        };
+        older->chartChanged();
+        s_answer = QMessageBox::No;
+        QVERIFY(!older->save());
+        QCOMPARE(s_asked, 1);
+        QCOMPARE(fileBytes(file), newerBytes);
+        QVERIFY(older->isModified());
+
+        s_answer = QMessageBox::Yes;
+        QVERIFY(older->save());
+        QCOMPARE(s_asked, 2);
+        QVERIFY(fileBytes(file) != newerBytes);
+        QVERIFY(!older->isModified());
+
+        older->chartChanged();
+        QVERIFY(older->save());
+        QCOMPARE(s_asked, 2);  // its own last save: nothing to ask
+
+        // Through the close prompt: Yes to saving, No to replacing keeps the window open.
+        writeNewer();
+        older->chartChanged();
+        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::Yes); };
+        s_answer = QMessageBox::No;
+        QVERIFY(!older->close());
+        QCOMPARE(s_asked, 3);
+        QCOMPARE(fileBytes(file), newerBytes);
+        QCOMPARE(client()->charts().size(), 1);
     }
 
     void savingAChartDiscardsTheListing() {

@@ -148,9 +148,9 @@ private slots:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("message");
-        QTest::newRow("year 0") << true << "0" << "5" << "1" << "Invalid year";
-        QTest::newRow("30 February") << true << "1990" << "2" << "30" << "Invalid date";
-        QTest::newRow("29 February 1900 Gregorian") << true << "1900" << "2" << "29" << "Invalid date";
+        QTest::newRow("year 0") << true << "0" << "5" << "1" << "Invalid year\nYears go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).";
+        QTest::newRow("30 February") << true << "1990" << "2" << "30" << "Invalid date\nThe day must exist in the month and calendar chosen.";
+        QTest::newRow("29 February 1900 Gregorian") << true << "1900" << "2" << "29" << "Invalid date\nThe day must exist in the month and calendar chosen.";
         QTest::newRow("29 February 1900 Julian") << false << "1900" << "2" << "29" << "";
     }
     void eventEditorChecksTheDateAndKeepsItsCalendar() {

@@ -136,20 +136,20 @@ private slots:
     void entryChecksShowTheFirstFailingGroup_data() {
         QTest::addColumn<QStringList>("edits");  // "field=value", "calendar=0" chooses a list item
         QTest::addColumn<QString>("message");
-        QTest::newRow("year 0") << QStringList{"year=0"} << "Invalid year";
-        QTest::newRow("year 0 BC") << QStringList{"era=0", "year=0"} << "Invalid year";
-        QTest::newRow("year beyond 5000") << QStringList{"year=5001"} << "Invalid year";
-        QTest::newRow("29 Feb 1900 Gregorian") << QStringList{"year=1900", "month=2", "day=29"} << "Invalid date";
-        QTest::newRow("month 13") << QStringList{"month=13"} << "Invalid date";
-        QTest::newRow("hour 24") << QStringList{"hour=24"} << "Invalid time";
-        QTest::newRow("longitude 181") << QStringList{"lonDegrees=181"} << "Invalid geographic longitude";
-        QTest::newRow("longitude letter missing") << QStringList{"lonLetter="} << "Invalid geographic longitude";
-        QTest::newRow("latitude 90") << QStringList{"latDegrees=90"} << "Invalid geographic latitude";
-        QTest::newRow("zone minutes 60") << QStringList{"zoneMinutes=60"} << "Invalid zone time";
+        QTest::newRow("year 0") << QStringList{"year=0"} << "Invalid year\nYears go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).";
+        QTest::newRow("year 0 BC") << QStringList{"era=0", "year=0"} << "Invalid year\nYears go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).";
+        QTest::newRow("year beyond 5000") << QStringList{"year=5001"} << "Invalid year\nYears go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).";
+        QTest::newRow("29 Feb 1900 Gregorian") << QStringList{"year=1900", "month=2", "day=29"} << "Invalid date\nThe day must exist in the month and calendar chosen.";
+        QTest::newRow("month 13") << QStringList{"month=13"} << "Invalid date\nThe day must exist in the month and calendar chosen.";
+        QTest::newRow("hour 24") << QStringList{"hour=24"} << "Invalid time\nHours go from 0 to 23, minutes and seconds from 0 to 59.";
+        QTest::newRow("longitude 181") << QStringList{"lonDegrees=181"} << "Invalid geographic longitude\nThe longitude goes up to 180° East or West, minutes from 0 to 59.";
+        QTest::newRow("longitude letter missing") << QStringList{"lonLetter="} << "Invalid geographic longitude\nThe longitude goes up to 180° East or West, minutes from 0 to 59.";
+        QTest::newRow("latitude 90") << QStringList{"latDegrees=90"} << "Invalid geographic latitude\nThe latitude goes up to 89°59' North or South.";
+        QTest::newRow("zone minutes 60") << QStringList{"zoneMinutes=60"} << "Invalid zone time\nThe zone goes up to 23:59 hours East or West of Greenwich.";
         // Several faults at once: the first in the order year, date, time, longitude, latitude, zone.
-        QTest::newRow("date before time") << QStringList{"hour=25", "day=32"} << "Invalid date";
-        QTest::newRow("latitude before zone") << QStringList{"zoneHours=24", "latMinutes=60"} << "Invalid geographic latitude";
-        QTest::newRow("time before longitude") << QStringList{"lonMinutes=75", "minute=60"} << "Invalid time";
+        QTest::newRow("date before time") << QStringList{"hour=25", "day=32"} << "Invalid date\nThe day must exist in the month and calendar chosen.";
+        QTest::newRow("latitude before zone") << QStringList{"zoneHours=24", "latMinutes=60"} << "Invalid geographic latitude\nThe latitude goes up to 89°59' North or South.";
+        QTest::newRow("time before longitude") << QStringList{"lonMinutes=75", "minute=60"} << "Invalid time\nHours go from 0 to 23, minutes and seconds from 0 to 59.";
     }
     void entryChecksShowTheFirstFailingGroup() {
         QFETCH(QStringList, edits);
@@ -359,7 +359,7 @@ private slots:
         DialogScript script;
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
-        QCOMPARE(script.errors, QStringList{"Invalid year"});
+        QCOMPARE(script.errors, QStringList{"Invalid year\nYears go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000)."});
         QCOMPARE(script.run, 0);  // no prefix dialog
     }
 

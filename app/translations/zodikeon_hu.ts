@@ -2,6 +2,146 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
     <context>
+        <name>AppCommands</name>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AppContext</name>
+        <message>
+            <source>The settings cannot be saved in %1: recent files, window places and the default town will not be kept for the next start.</source>
+            <translation>A beállítások nem menthetők ide: %1. A legutóbbi fájlok, az ablakok helye és az alapértelmezett város nem marad meg a következő indításig.</translation>
+        </message>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>EntryFields</name>
+        <message>
+            <source>Years go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).</source>
+            <translation>Az évszám i. e. 5000 és i. sz. 5000 között lehet (csillagászatilag -4999 és 5000 között).</translation>
+        </message>
+        <message>
+            <source>The day must exist in the month and calendar chosen.</source>
+            <translation>A napnak léteznie kell a választott hónapban és naptárban.</translation>
+        </message>
+        <message>
+            <source>Hours go from 0 to 23, minutes and seconds from 0 to 59.</source>
+            <translation>Az óra 0 és 23, a perc és a másodperc 0 és 59 között lehet.</translation>
+        </message>
+        <message>
+            <source>The longitude goes up to 180° East or West, minutes from 0 to 59.</source>
+            <translation>A hosszúság legfeljebb 180° keleti vagy nyugati, a perc 0 és 59 között lehet.</translation>
+        </message>
+        <message>
+            <source>The latitude goes up to 89°59' North or South.</source>
+            <translation>A szélesség legfeljebb 89°59' északi vagy déli lehet.</translation>
+        </message>
+        <message>
+            <source>The zone goes up to 23:59 hours East or West of Greenwich.</source>
+            <translation>Az időzóna legfeljebb 23:59 óra lehet Greenwichtől keletre vagy nyugatra.</translation>
+        </message>
+    </context>
+    <context>
+        <name>HoroscopeFile</name>
+        <message>
+            <source>name</source>
+            <translation>név</translation>
+        </message>
+        <message>
+            <source>horoscope type</source>
+            <translation>horoszkóptípus</translation>
+        </message>
+        <message>
+            <source>birth data</source>
+            <translation>születési adatok</translation>
+        </message>
+        <message>
+            <source>notes</source>
+            <translation>jegyzetek</translation>
+        </message>
+        <message>
+            <source>life events</source>
+            <translation>életesemények</translation>
+        </message>
+        <message>
+            <source>direction settings</source>
+            <translation>direkciós beállítások</translation>
+        </message>
+        <message>
+            <source>persons block</source>
+            <translation>személyek blokkja</translation>
+        </message>
+        <message>
+            <source>birth date (UT)</source>
+            <translation>születési dátum (UT)</translation>
+        </message>
+        <message>
+            <source>birth time (UT)</source>
+            <translation>születési idő (UT)</translation>
+        </message>
+        <message>
+            <source>geographic longitude</source>
+            <translation>földrajzi hosszúság</translation>
+        </message>
+        <message>
+            <source>geographic latitude</source>
+            <translation>földrajzi szélesség</translation>
+        </message>
+        <message>
+            <source>kind of clock time</source>
+            <translation>óraidő fajtája</translation>
+        </message>
+        <message>
+            <source>time zone</source>
+            <translation>időzóna</translation>
+        </message>
+        <message>
+            <source>birth date (local)</source>
+            <translation>születési dátum (helyi)</translation>
+        </message>
+        <message>
+            <source>birth time (local)</source>
+            <translation>születési idő (helyi)</translation>
+        </message>
+        <message>
+            <source>sex</source>
+            <translation>nem</translation>
+        </message>
+        <message>
+            <source>number of life events</source>
+            <translation>életesemények száma</translation>
+        </message>
+        <message>
+            <source>date of life event %1</source>
+            <translation>%1. életesemény dátuma</translation>
+        </message>
+        <message>
+            <source>it is cut short in the %1 (the file has %2 bytes, %3 are needed)</source>
+            <translation>csonka: a(z) %1 részben ér véget (a fájl %2 bájtos, %3 bájt kellene)</translation>
+        </message>
+        <message>
+            <source>the %1 holds %2, which cannot be entered</source>
+            <translation>a(z) %1 mezőben álló érték (%2) nem vihető be</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be read.</source>
+            <translation>A(z) %1 fájl nem olvasható.</translation>
+        </message>
+        <message>
+            <source>%1 is not a horoscope file.</source>
+            <translation>A(z) %1 nem horoszkópfájl.</translation>
+        </message>
+        <message>
+            <source>The horoscope file %1 is damaged and was not opened: %2.</source>
+            <translation>A(z) %1 horoszkópfájl sérült, ezért nem nyílt meg: %2.</translation>
+        </message>
+    </context>
+    <context>
         <name>Menu</name>
         <message>
             <source>&amp;Horoscope</source>
@@ -733,6 +873,14 @@ Várost név szerint nem lehet választani; a földrajzi helyzet és a zóna ké
         <message>
             <source>This folder cannot be read.</source>
             <translation>Ez a mappa nem olvasható.</translation>
+        </message>
+        <message>
+            <source>Damaged file: %1</source>
+            <translation>Sérült fájl: %1</translation>
+        </message>
+        <message>
+            <source>Skipped, not horoscope files: %1</source>
+            <translation>Kihagyva, nem horoszkópfájl: %1</translation>
         </message>
     </context>
     <context>
@@ -1692,6 +1840,14 @@ korrekciós eseménynél:</translation>
             <source>The house system cannot be used at this latitude: Porphyrius houses are shown</source>
             <translation>Ez a házrendszer ezen a szélességen nem használható: Porphyrius-házak láthatók</translation>
         </message>
+        <message>
+            <source>%1 has been changed on disk since this chart was opened or last saved, perhaps in another window.
+
+Replace it with this chart?</source>
+            <translation>A(z) %1 fájl megváltozott a lemezen, amióta ezt a képletet megnyitották vagy utoljára mentették, talán egy másik ablakban.
+
+Lecseréli erre a képletre?</translation>
+        </message>
     </context>
     <context>
         <name>TScoresDialog</name>
@@ -1898,24 +2054,6 @@ korrekciós eseménynél:</translation>
 %1</source>
             <translation>A Zodikeon nem tudja létrehozni a képletek és beállítások mappáját:
 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>AppContext</name>
-        <message>
-            <source>The settings cannot be saved in %1: recent files, window places and the default town will not be kept for the next start.</source>
-            <translation>A beállítások nem menthetők ide: %1. A legutóbbi fájlok, az ablakok helye és az alapértelmezett város nem marad meg a következő indításig.</translation>
-        </message>
-        <message>
-            <source>The options could not be saved to %1.</source>
-            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>AppCommands</name>
-        <message>
-            <source>The options could not be saved to %1.</source>
-            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
         </message>
     </context>
 </TS>

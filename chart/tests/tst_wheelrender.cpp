@@ -96,7 +96,11 @@ private slots:
         QVERIFY(isRed(image, hx + dy * side, hy + dx * side));
         QVERIFY(isRed(image, hx - dy * side, hy - dx * side));
         QVERIFY(!isRed(image, ox + dy * side, oy + dx * side));
-        QVERIFY(isRed(image, ox, oy));  // the plain end of the line is there
+        // The plain end of the line reaches the degree scale's outer ring (0.9 R = 432) and
+        // stops there, short of the sign glyphs.
+        const int inside = 428, beyond = 437;
+        QVERIFY(isRed(image, Centre - dx * inside, Centre - dy * inside));
+        QVERIFY(!isRed(image, Centre - dx * beyond, Centre - dy * beyond));
     }
 
     void nothingDrawnWithoutRadius_data() {

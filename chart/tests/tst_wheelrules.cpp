@@ -96,6 +96,50 @@ private slots:
         QCOMPARE(places.size(), std::size_t(12));
     }
 
+    // Axis lines stop at the edges of glyphs and labels and go on behind them.
+    void segmentsOutside_data() {
+        QTest::addColumn<QList<QList<int>>>("boxes");  // left, bottom, right, top
+        QTest::addColumn<QList<QList<int>>>("pieces");  // x0, y0, x1, y1
+        QTest::newRow("nothing in the way") << QList<QList<int>>{{200, 50, 300, 80}}
+                                            << QList<QList<int>>{{0, 0, 1000, 0}};
+        QTest::newRow("one glyph on the line") << QList<QList<int>>{{200, -50, 300, 50}}
+                                               << QList<QList<int>>{{0, 0, 200, 0}, {300, 0, 1000, 0}};
+        QTest::newRow("glyph and its label, overlapping")
+            << QList<QList<int>>{{600, -20, 700, 30}, {200, -50, 300, 50}, {280, -10, 400, 10}}
+            << QList<QList<int>>{{0, 0, 200, 0}, {400, 0, 600, 0}, {700, 0, 1000, 0}};
+        QTest::newRow("at the end") << QList<QList<int>>{{900, -50, 1100, 50}} << QList<QList<int>>{{0, 0, 900, 0}};
+        QTest::newRow("all covered") << QList<QList<int>>{{-10, -10, 1010, 10}} << QList<QList<int>>{};
+    }
+    void segmentsOutside() {
+        QFETCH(QList<QList<int>>, boxes);
+        QFETCH(QList<QList<int>>, pieces);
+        std::vector<WheelBox> b;
+        for (const QList<int>& x : boxes)
+            b.push_back({x[0], x[1], x[2], x[3]});
+        QList<QList<int>> got;
+        for (const auto& [from, to] : ::segmentsOutside({0, 0}, {1000, 0}, b))
+            got.append({from.x, from.y, to.x, to.y});
+        QCOMPARE(got, pieces);
+    }
+
+    // An aspect symbol never covers a glyph or label: it moves along its line, nearest first,
+    // and is left out where the middle of its line is all taken.
+    void aspectSymbols_keepOffGlyphsAndLabels() {
+        const std::vector<AspectLineEnds> lines = {
+            {{0, 0}, {1000, 0}, 6},    // the middle is taken: moved to 470 or 530, the nearer clear point
+            {{0, 500}, {1000, 500}, 5},  // everything between 20% and 80% is taken: no symbol
+            {{0, -500}, {1000, -500}, 3},  // free: the middle
+        };
+        const std::vector<WheelBox> obstacles = {{440, -30, 560, 30}, {150, 450, 850, 550}};
+        QList<QList<int>> got;
+        for (const AspectSymbolPlace& p : placeAspectSymbols(lines, 40, obstacles))
+            got.append({p.type, p.at.x, p.at.y});
+        QCOMPARE(got, (QList<QList<int>>{{6, 410, 0}, {3, 500, -500}}));
+        for (const AspectSymbolPlace& p : placeAspectSymbols(lines, 40, obstacles))
+            for (const WheelBox& o : obstacles)
+                QVERIFY(!glyphBox(p.at, 40).intersects(o));
+    }
+
     void projectedTypes_firstSevenEnabled() {
         TOptions o{};
         o.display.aspsonchart.fill(true);

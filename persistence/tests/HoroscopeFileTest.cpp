@@ -204,7 +204,7 @@ TEST(HoroscopeFile, HeaderTestAcceptsOlderVersionsOnly) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(isHoroscopeHeader(row.first, english()), row.accepted);
-        const std::string path = dir.write("h.hor", row.first + std::string(100, '\0'));
+        const std::string path = dir.write("h.hor", row.first + Sample().bytes().substr(Header.size()));
         EXPECT_EQ(IsHoroscopeFile(path, english()), row.accepted);
         RadixData radix{};
         ChartBlocks blocks{};
@@ -274,95 +274,181 @@ TEST(HoroscopeFile, OlderLayoutsAreConverted) {
     }
 }
 
-TEST(HoroscopeFile, AbsurdLifeEventCountsAreBounded) {
-    const Sample s;
+// A count that names events the layout cannot hold is damage, not something to guess around.
+TEST(HoroscopeFile, LifeEventCountsOutsideTheLayoutAreRefused) {
+    // Every slot has a date, so that only the count decides.
+    Sample s;
+    for (int i = 3; i < LifeEventList::Capacity; ++i)
+        s.blocks.lifeEvents.events[static_cast<std::size_t>(i)].date = date(2000, 1, 1);
     struct Row {
         std::int16_t stored;
-        int oldLayout, currentLayout;
+        bool oldLayoutOk, currentLayoutOk;
     } rows[] = {
-        {3, 3, 3}, {10, 10, 10}, {11, 10, 11}, {30, 10, 30}, {31, 10, 30},
-        {32767, 10, 30}, {-1, 0, 0}, {-32768, 0, 0},
+        {0, true, true},       {3, true, true},       {10, true, true},   {11, false, true}, {30, false, true},
+        {31, false, false},    {32767, false, false}, {-1, false, false}, {-32768, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.stored);
-        EXPECT_EQ(+parse(oldLayout(s, false, row.stored, OldEnd::Complete)).blocks.lifeEvents.count, row.oldLayout);
-        Sample current;
+        const ReadResult old = parse(oldLayout(s, false, row.stored, OldEnd::Complete));
+        EXPECT_EQ(old.status, row.oldLayoutOk ? HoroscopeRead::Ok : HoroscopeRead::Damaged);
+        Sample current = s;
         current.blocks.lifeEvents.count = row.stored;
-        const ReadResult r = parse(current.bytes());
-        EXPECT_EQ(+r.blocks.lifeEvents.count, row.currentLayout);
-        expectUsable(r.radix, r.blocks);
+        HoroscopeProblem problem;
+        ReadResult r;
+        r.status = parseHoroscopeFile(current.bytes(), english(), optionDirections(), r.radix, r.blocks, &problem);
+        EXPECT_EQ(r.status, row.currentLayoutOk ? HoroscopeRead::Ok : HoroscopeRead::Damaged);
+        if (r.status == HoroscopeRead::Ok) {
+            EXPECT_EQ(+r.blocks.lifeEvents.count, row.stored);
+            expectUsable(r.radix, r.blocks);
+        } else {
+            EXPECT_EQ(problem.part, HoroscopePart::LifeEventCount);
+            EXPECT_EQ(problem.value, std::to_string(row.stored));
+        }
     }
 }
 
-TEST(HoroscopeFile, StoredFieldsAreClampedAndTerminated) {
+TEST(HoroscopeFile, TextsAreTerminatedAndFlagsMadeZeroOrOne) {
     Sample s;
     std::string bytes = s.bytes();
     const auto put = [&](std::size_t offset, std::string_view b) { bytes.replace(offset, b.size(), b); };
-    const std::size_t moment = 86;
-    put(31, std::string(41, 'N'));                                             // name without its zero
-    put(72, std::string(11, 'T'));                                             // type without its zero
-    put(moment + offsetof(BirthMoment, utDate) + 3, "\x0D");                   // month 13
-    put(moment + offsetof(BirthMoment, utTime) + 1, "\x4B");                   // minute 75
-    put(moment + offsetof(BirthMoment, localDate) + 1, std::string("\x20\x4E", 2));  // year 20000
-    put(moment + offsetof(BirthMoment, timeKind), "\x09");
-    put(moment + offsetof(BirthMoment, town), std::string(31, 'X'));           // town and its zero byte
-    const double nan = std::nan("");
-    put(moment + offsetof(BirthMoment, localTime) + 2, bytesOf(nan));
-    put(174, std::string(2001, 'x'));                                          // notes without their zero
-    put(2177 + 2 + 1, std::string(31, 'E'));                                   // first event's name
-    put(3289, std::string("\x02\x07", 2));                                     // flags that are not 0 or 1
+    put(31, std::string(41, 'N'));                                    // name without its zero
+    put(72, std::string(11, 'T'));                                    // type without its zero
+    put(86 + offsetof(BirthMoment, town), std::string(31, 'X'));      // town and its zero byte
+    put(174, std::string(2001, 'x'));                                 // notes without their zero
+    put(2179 + 1, std::string(31, 'E'));                              // first event's name
+    put(2179 + 10 * 37 + 32, std::string("\x07\x10\x27\x0D\x40", 5));  // a date in an unused slot
+    put(3289, std::string("\x02\x07", 2));                          // flags that are not 0 or 1
 
     const ReadResult r = parse(bytes);
     ASSERT_EQ(r.status, HoroscopeRead::Ok);
     expectUsable(r.radix, r.blocks);
     EXPECT_EQ(fixedText(r.radix.name), std::string(40, 'N'));
     EXPECT_EQ(fixedText(r.radix.horType), std::string(10, 'T'));
-    EXPECT_EQ(r.radix.moment.utDate.month, 12);
-    EXPECT_EQ(r.radix.moment.utTime.minute, 59);
-    EXPECT_EQ(+r.radix.moment.localDate.year, MaxYear);
-    EXPECT_EQ(+r.radix.moment.localTime.second, 0.0);
-    EXPECT_EQ(r.radix.moment.timeKind, TimeGMT);
     EXPECT_EQ(fixedText(r.radix.moment.town), std::string(30, 'X')) << "a full town field is kept";
     EXPECT_EQ(fixedText(r.radix.notes).size(), 2000u);
     EXPECT_EQ(fixedText(r.blocks.lifeEvents.events[0].name), std::string(30, 'E'));
+    EXPECT_EQ(r.blocks.lifeEvents.events[10].date.month, 12);
     EXPECT_TRUE(r.blocks.directions.onequ);
     EXPECT_TRUE(r.blocks.directions.truesolar);
     EXPECT_EQ(serializeHoroscopeFile(english(), r.radix, r.blocks).substr(3289, 2), std::string("\x01\x01", 2));
 }
 
-// Cut after every byte, a file reads without error: what was there is kept, a field cut short
-// keeps zeros, and the blocks that are missing take their defaults.
-TEST(HoroscopeFile, TruncatedAtEveryOffsetReadsWhatIsThere) {
+// A value that no entry could have stored means the file is damaged: it is refused, naming
+// the field and the value, and the chart the caller had is left alone.
+TEST(HoroscopeFile, ValuesThatCannotBeEnteredAreRefused) {
+    const std::size_t m = 86;  // the moment
+    const double nan = std::nan("");
+    const double tooMany = 61.0;
+    struct Row {
+        const char* name;
+        std::size_t offset;
+        std::string bytes;
+        HoroscopePart part;
+        std::string value;
+        int event = 0;
+    } rows[] = {
+        {"month 13", m + offsetof(BirthMoment, utDate) + 3, "\x0D", HoroscopePart::UniversalDate, "1984-13-15"},
+        {"day 0", m + offsetof(BirthMoment, utDate) + 4, std::string(1, '\0'), HoroscopePart::UniversalDate, "1984-03-00"},
+        {"30 February", m + offsetof(BirthMoment, utDate) + 3, "\x02\x1E", HoroscopePart::UniversalDate, "1984-02-30"},
+        {"year 5001", m + offsetof(BirthMoment, utDate) + 1, "\x89\x13", HoroscopePart::UniversalDate, "5001-03-15"},
+        {"year -5000", m + offsetof(BirthMoment, utDate) + 1, "\x78\xEC", HoroscopePart::UniversalDate, "-5000-03-15"},
+        {"calendar flag 2", m + offsetof(BirthMoment, utDate), "\x02", HoroscopePart::UniversalDate,
+         "1984-03-15 (calendar 2)"},
+        {"hour 24", m + offsetof(BirthMoment, utTime), "\x18", HoroscopePart::UniversalTime, "24:30:12.50"},
+        {"minute 75", m + offsetof(BirthMoment, utTime) + 1, "\x4B", HoroscopePart::UniversalTime, "09:75:12.50"},
+        {"seconds not a number", m + offsetof(BirthMoment, utTime) + 2, bytesOf(nan), HoroscopePart::UniversalTime,
+         "09:30:  nan"},
+        {"61 seconds", m + offsetof(BirthMoment, utTime) + 2, bytesOf(tooMany), HoroscopePart::UniversalTime,
+         "09:30:61.00"},
+        {"longitude 181", m + offsetof(BirthMoment, longitude), "\xB5", HoroscopePart::Longitude, "181:02:00.00"},
+        {"latitude 90", m + offsetof(BirthMoment, latitude), "\x5A", HoroscopePart::Latitude, "90:30:00.00"},
+        {"latitude minutes 60", m + offsetof(BirthMoment, latitude) + 2, "\x3C", HoroscopePart::Latitude,
+         "47:60:00.00"},
+        {"clock kind 9", m + offsetof(BirthMoment, timeKind), "\x09", HoroscopePart::ClockKind, "9"},
+        {"zone 24 hours", m + offsetof(BirthMoment, zoneHours), "\x18", HoroscopePart::Zone, "24:00 E"},
+        {"local month 0", m + offsetof(BirthMoment, localDate) + 3, std::string(1, '\0'), HoroscopePart::LocalDate,
+         "1984-00-15"},
+        {"local minute 60", m + offsetof(BirthMoment, localTime) + 1, "\x3C", HoroscopePart::LocalTime, "10:60:12.50"},
+        {"sex 3", m + offsetof(BirthMoment, sex), "\x03", HoroscopePart::Sex, "3"},
+        {"second event in month 13", 2179 + 37 + 32 + 3, "\x0D", HoroscopePart::LifeEventDate, "1995-13-11", 2},
+    };
     const Sample s;
-    const std::string full = s.bytes();
-    const std::string old = oldLayout(s, false, 3, OldEnd::Complete);
-    for (const std::string* file : {&full, &old}) {
-        for (std::size_t cut = 0; cut <= file->size(); ++cut) {
-            const ReadResult r = parse(std::string_view(*file).substr(0, cut));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string bytes = s.bytes();
+        bytes.replace(row.offset, row.bytes.size(), row.bytes);
+        RadixData radix = s.radix;
+        ChartBlocks blocks = s.blocks;
+        HoroscopeProblem problem;
+        EXPECT_EQ(parseHoroscopeFile(bytes, english(), optionDirections(), radix, blocks, &problem),
+                  HoroscopeRead::Damaged);
+        EXPECT_EQ(problem.part, row.part);
+        EXPECT_FALSE(problem.cutShort);
+        EXPECT_EQ(problem.value, row.value);
+        EXPECT_EQ(problem.event, row.event);
+        EXPECT_EQ(problem.size, HoroscopeFileSize);
+        EXPECT_EQ(serializeHoroscopeFile(english(), radix, blocks), s.bytes());
+    }
+    // The same check on the older layout's moment.
+    Sample old;
+    old.radix.moment.utDate.month = 13;
+    EXPECT_EQ(parse(oldLayout(old, false, 0, OldEnd::AfterNotes)).status, HoroscopeRead::Damaged);
+}
+
+// Cut after every byte, a file is read only when it ends where a layout lets it end (after the
+// notes, the life events, the direction settings or the persons block); anywhere else it is
+// refused, naming the block it ends in and the length that block needs.
+TEST(HoroscopeFile, CutAtEveryOffsetIsReadOnlyAtTheEndOfABlock) {
+    const Sample s;
+    struct Layout {
+        const char* name;
+        std::string bytes;
+        std::size_t momentEnd, notesEnd, eventsEnd;
+    } layouts[] = {
+        {"current", s.bytes(), 174, 2175, 3289},
+        {"older", oldLayout(s, false, 3, OldEnd::Complete), 120, 2121, 2121 + 372},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        const std::string& file = layout.bytes;
+        const std::size_t directionsEnd = layout.eventsEnd + 14;
+        ASSERT_EQ(file.size(), directionsEnd + 622);
+        for (std::size_t cut = 0; cut <= file.size(); ++cut) {
+            RadixData radix = s.radix;
+            ChartBlocks blocks = s.blocks;
+            HoroscopeProblem problem;
+            const HoroscopeRead status = parseHoroscopeFile(std::string_view(file).substr(0, cut), english(),
+                                                            optionDirections(), radix, blocks, &problem);
             // The header's zero byte may be missing: missing bytes count as zero.
             if (cut < Header.size() - 1) {
-                ASSERT_EQ(r.status, HoroscopeRead::NotHoroscopeFile) << cut;
+                ASSERT_EQ(status, HoroscopeRead::NotHoroscopeFile) << cut;
                 continue;
             }
-            ASSERT_EQ(r.status, HoroscopeRead::Ok) << cut;
-            expectUsable(r.radix, r.blocks);
-            if (cut >= 72) {
-                ASSERT_EQ(bytesOf(r.radix.name), bytesOf(s.radix.name)) << cut;
+            const bool atBlockEnd =
+                cut == layout.notesEnd || cut == layout.eventsEnd || cut == directionsEnd || cut == file.size();
+            if (!atBlockEnd) {
+                ASSERT_EQ(status, HoroscopeRead::Damaged) << cut;
+                ASSERT_TRUE(problem.cutShort) << cut;
+                ASSERT_EQ(problem.size, cut);
+                const HoroscopePart part = cut < 72                    ? HoroscopePart::Name
+                                           : cut < 83                  ? HoroscopePart::Type
+                                           : cut < layout.momentEnd    ? HoroscopePart::Moment
+                                           : cut < layout.notesEnd     ? HoroscopePart::Notes
+                                           : cut < layout.eventsEnd    ? HoroscopePart::LifeEvents
+                                           : cut < directionsEnd       ? HoroscopePart::Directions
+                                                                       : HoroscopePart::Persons;
+                ASSERT_EQ(problem.part, part) << cut;
+                ASSERT_GT(problem.needed, cut);
+                ASSERT_EQ(serializeHoroscopeFile(english(), radix, blocks), s.bytes()) << "left as it was, " << cut;
+                continue;
             }
-            const std::size_t notesEnd = file == &full ? 2175 : 2121;
-            if (cut >= notesEnd) {
-                ASSERT_EQ(bytesOf(r.radix.notes), bytesOf(s.radix.notes)) << cut;
-            }
-            if (cut < notesEnd + 2) {
-                ASSERT_EQ(+r.blocks.lifeEvents.count, 0) << cut;
-            }
-            const std::size_t eventsEnd = file == &full ? 3289 : 2123 + 370;
-            if (cut < eventsEnd + 14) {
-                ASSERT_EQ(bytesOf(r.blocks.directions), bytesOf(optionDirections())) << cut;
-                ASSERT_EQ(bytesOf(r.blocks.persons), bytesOf(PersonsBlock{})) << cut;
-            } else {
-                ASSERT_EQ(bytesOf(r.blocks.directions), bytesOf(s.blocks.directions)) << cut;
-            }
+            ASSERT_EQ(status, HoroscopeRead::Ok) << cut;
+            expectUsable(radix, blocks);
+            EXPECT_EQ(bytesOf(radix.name), bytesOf(s.radix.name));
+            EXPECT_EQ(bytesOf(radix.notes), bytesOf(s.radix.notes));
+            EXPECT_EQ(+blocks.lifeEvents.count, cut == layout.notesEnd ? 0 : 3);
+            EXPECT_EQ(bytesOf(blocks.directions), bytesOf(cut < directionsEnd ? optionDirections() : s.blocks.directions));
+            EXPECT_EQ(bytesOf(blocks.persons), bytesOf(cut < file.size() ? PersonsBlock{} : s.blocks.persons));
         }
     }
 }

@@ -15,6 +15,7 @@
 #include "ComputedJson.h"
 #include "FixedText.h"
 #include "HoroscopeFile.h"
+#include "HoroscopeReadMessage.h"
 #include "Houses.h"
 #include "OptionsLoader.h"
 
@@ -104,8 +105,15 @@ int loadChart(const AppState& state, const CliArgs& args, const TOptions& option
     if (hasBirthData(args))
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
     // A file without direction settings of its own takes those of the options.
-    if (ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks) != HoroscopeRead::Ok)
-        return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
+    HoroscopeProblem problem;
+    const HoroscopeRead read = ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks,
+                                                 &problem);
+    if (read != HoroscopeRead::Ok) {
+        std::string message = *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]);
+        if (read == HoroscopeRead::Damaged)
+            message += ": " + horoscopeProblemText(problem).toStdString();
+        return cliError(CliFailure, message);
+    }
     // The UT pair is the master copy; the local pair is shown as it follows from it.
     radix.moment.universalToLocal();
     return CliOk;

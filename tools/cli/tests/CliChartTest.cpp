@@ -175,6 +175,31 @@ TEST(CliChart, FilesThatCannotBeUsedAreReported) {
 
     const std::vector<std::string> birth = {"--date", "1984-3-15", "--time", "1:00", "--clock", "gmt",
                                             "--lon", "0", "--lat", "0"};
+    // A damaged file is refused with what is wrong, never shown as a chart at 0°/0°.
+    ASSERT_EQ(cli(concat({"save", "--out", dir.file("good.hor")}, birth)).exitCode, 0);
+    const std::string good = dir.read("good.hor");
+    std::string month13 = good;
+    month13[86 + 3] = 13;
+    const struct {
+        std::string path, reason;
+    } damaged[] = {
+        {dir.write("cut.hor", good.substr(0, 100)), "it is cut short in the birth data (the file has 100 bytes, 174 are needed)"},
+        {dir.write("month13.hor", month13), "the birth date (UT) holds 1984-13-15, which cannot be entered"},
+    };
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(d.path);
+        for (const char* command : {"chart", "render"}) {
+            std::vector<std::string> args = {command, "--file", d.path};
+            if (std::string_view(command) == "render")
+                args = concat(args, {"--view", "wheel", "--out", dir.file("never.png")});
+            const CliRun r = cli(args);
+            EXPECT_EQ(r.exitCode, 1);
+            EXPECT_EQ(r.err, "zodikeon-cli: " + d.path + ": File is not found or corrupt: " + d.reason + "\n");
+            EXPECT_EQ(r.out, "");
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("never.png")));
+    EXPECT_EQ(dir.read("cut.hor").size(), 100u) << "nothing is changed on disk";
     const CliRun failed = cli(concat({"save", "--out", dir.file("no/such/x.hor")}, birth));
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(failed.err, "zodikeon-cli: " + dir.file("no/such/x.hor") + ": Failed to create file\n");
