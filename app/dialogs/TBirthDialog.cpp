@@ -1,6 +1,9 @@
 #include "TBirthDialog.h"
 
+#include <cstdlib>
+
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,6 +11,7 @@
 #include "ApplyTown.h"
 #include "BirthEntry.h"
 #include "ChartBlocks.h"
+#include "ClockChange.h"
 #include "DialogRun.h"
 #include "FixedText.h"
 #include "NotesText.h"
@@ -35,6 +39,21 @@ bool sameZone(const BirthMoment& a, const BirthMoment& b) {
     return a.zoneHours == b.zoneHours && a.zoneMinutes == b.zoneMinutes && a.zoneWest == b.zoneWest;
 }
 
+// The offset of a moment's clock in minutes East, as a clock change reports offsets.
+int momentOffset(const BirthMoment& m) {
+    if (m.timeKind != TimeZone)
+        return 0;
+    const int minutes = m.zoneHours * 60 + m.zoneMinutes;
+    return m.zoneWest ? -minutes : minutes;
+}
+
+QString offsetName(const ClockOffset& offset) {
+    QString text = QString::fromLatin1(offsetText(offset.minutes));
+    if (!offset.abbreviation.empty())
+        text += QLatin1Char(' ') + fromCp1250(offset.abbreviation);
+    return text;
+}
+
 }  // namespace
 
 TBirthDialog::TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& events, const QString& caption)
@@ -50,6 +69,7 @@ TBirthDialog::TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& ev
     connect(m_townButton, &QPushButton::clicked, this, &TBirthDialog::chooseTown);
     connect(m_defaultTown, &QPushButton::clicked, this, &TBirthDialog::makeDefaultTown);
     connect(m_lifeEvents, &QPushButton::clicked, this, &TBirthDialog::editLifeEvents);
+    connect(m_otherOffset, &QPushButton::clicked, this, &TBirthDialog::takeOtherOffset);
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { limitNotes(m_notes); });
     connect(&m_timer, &QTimer::timeout, this, &TBirthDialog::tick);
     m_timer.start(100);
@@ -115,6 +135,50 @@ void TBirthDialog::showClock(const BirthMoment& before) {
     m_initialising = wasInitialising;
     if (before.timeKind == TimeZone && m_moment.timeKind == TimeZone && !sameZone(before, m_moment))
         m_blink = BlinkTicks;
+    showZoneNote();
+}
+
+void TBirthDialog::showZoneNote() {
+    const ZoneDescriptor* zone = m_town ? zoneByNumber(towns(), m_town->zone) : nullptr;
+    ClockChange change;
+    if (zone && m_moment.timeKind != TimeGMT)
+        change = clockChangeAt(*zone, m_moment.localDate, m_moment.localTime.hour, m_moment.localTime.minute,
+                               m_town->longitude);
+    if (change.reading == ClockReading::Normal) {
+        m_zoneNote->hide();
+        m_otherOffset->hide();
+        return;
+    }
+    // The offset the fields hold: the town's rule, or the other one the user took.
+    const bool tookOther = m_moment.timeKind == change.other().timeKind && momentOffset(m_moment) == change.other().minutes;
+    const ClockOffset& held = tookOther ? change.other() : change.applied();
+    const ClockOffset& offered = tookOther ? change.applied() : change.other();
+    if (change.reading == ClockReading::Skipped) {
+        m_zoneNote->setText(tr("This local time did not exist here: the clock was put forward from %1 to %2. "
+                               "%3 is applied.")
+                                .arg(offsetName(change.before), offsetName(change.after), offsetName(held)));
+        m_otherOffset->hide();
+    } else {
+        m_zoneNote->setText(tr("This local time occurred twice here: the clock was put back from %1 to %2. "
+                               "%3 is applied.")
+                                .arg(offsetName(change.before), offsetName(change.after), offsetName(held)));
+        m_otherOffset->setText(tr("&Use %1").arg(offsetName(offered)));
+        m_otherOffset->setProperty("offerMinutes", offered.minutes);
+        m_otherOffset->setProperty("offerKind", int(offered.timeKind));
+        m_otherOffset->show();
+    }
+    m_zoneNote->show();
+}
+
+void TBirthDialog::takeOtherOffset() {
+    const BirthMoment before = m_moment;
+    const int minutes = m_otherOffset->property("offerMinutes").toInt();
+    m_moment.timeKind = static_cast<std::uint8_t>(m_otherOffset->property("offerKind").toInt());
+    m_moment.zoneWest = minutes < 0;
+    m_moment.zoneHours = static_cast<std::uint8_t>(std::abs(minutes) / 60);
+    m_moment.zoneMinutes = static_cast<std::uint8_t>(std::abs(minutes) % 60);
+    m_moment.localToUniversal();
+    showClock(before);
 }
 
 void TBirthDialog::enableZone() {
@@ -223,6 +287,8 @@ void TBirthDialog::chooseTown() {
     m_initialising = wasInitialising;
     if (before.timeKind != TimeGMT)
         showClock(before);
+    else
+        showZoneNote();
 }
 
 void TBirthDialog::makeDefaultTown() {
