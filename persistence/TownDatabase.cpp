@@ -196,6 +196,13 @@ void TimeUnits::clear() {
     m_size = 0;
 }
 
+void TimeUnits::truncate(std::size_t size) {
+    while (!m_chunks.empty() && m_size - m_chunks.back().size() >= size) {
+        m_size -= m_chunks.back().size();
+        m_chunks.pop_back();
+    }
+}
+
 std::vector<ZoneEntry> TimeUnits::all() const {
     std::vector<ZoneEntry> out;
     out.reserve(m_size);

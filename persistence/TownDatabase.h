@@ -33,6 +33,8 @@ public:
     // Stores `units` after the others and returns the stored copy.
     const std::vector<ZoneEntry>& append(std::vector<ZoneEntry> units);
     void clear();
+    // Drops the appends made after the units numbered `size` (a size this object had).
+    void truncate(std::size_t size);
     std::size_t size() const { return m_size; }
     // All units in order, as one body.
     std::vector<ZoneEntry> all() const;
