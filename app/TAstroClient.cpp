@@ -169,6 +169,7 @@ void TAstroClient::defineCommands() {
                }, {}, {}});
     defineChartCommands();
     defineOpenCommand();
+    defineImportTownsCommand();
     defineOptionCommands();
     definePersonalCommands();
     defineNavigationKeys();

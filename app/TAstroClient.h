@@ -74,6 +74,7 @@ private:
     void defineCommands();
     void defineChartCommands();
     void defineOpenCommand();
+    void defineImportTownsCommand();
     void defineOptionCommands();
     void definePersonalCommands();
     void optionsChanged();
