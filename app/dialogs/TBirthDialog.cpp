@@ -167,6 +167,10 @@ void TBirthDialog::showZoneNote() {
         m_otherOffset->setProperty("offerKind", int(offered.timeKind));
         m_otherOffset->show();
     }
+    // A wrapped label in a grid gets no more height than one line unless it asks for it; the
+    // width is the column span's once the dialog has been laid out.
+    const int width = m_zoneNote->width() > 100 ? m_zoneNote->width() : m_timeKind->width() * 2;
+    m_zoneNote->setMinimumHeight(m_zoneNote->heightForWidth(width));
     m_zoneNote->show();
 }
 
