@@ -1,5 +1,6 @@
 #include "TBirthDialog.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <QComboBox>
@@ -70,6 +71,12 @@ TBirthDialog::TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& ev
     connect(m_defaultTown, &QPushButton::clicked, this, &TBirthDialog::makeDefaultTown);
     connect(m_lifeEvents, &QPushButton::clicked, this, &TBirthDialog::editLifeEvents);
     connect(m_otherOffset, &QPushButton::clicked, this, &TBirthDialog::takeOtherOffset);
+    // A zone typed by hand is the one applied: the note says so.
+    for (QLineEdit* edit : {m_zoneHours, m_zoneMinutes, m_zoneLetter})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (!m_initialising)
+                showZoneNote();
+        });
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { limitNotes(m_notes); });
     connect(&m_timer, &QTimer::timeout, this, &TBirthDialog::tick);
     m_timer.start(100);
@@ -149,9 +156,18 @@ void TBirthDialog::showZoneNote() {
         m_otherOffset->hide();
         return;
     }
-    // The offset the fields hold: the town's rule, or the other one the user took.
-    const bool tookOther = m_moment.timeKind == change.other().timeKind && momentOffset(m_moment) == change.other().minutes;
-    const ClockOffset& held = tookOther ? change.other() : change.applied();
+    // The offset the fields hold: the town's rule, the other one the user took, or one typed.
+    ClockOffset typed;
+    typed.timeKind = static_cast<std::uint8_t>(std::max(0, m_timeKind->currentIndex()));
+    if (typed.timeKind == TimeZone) {
+        const int minutes = fieldNumber(m_zoneHours) * 60 + fieldNumber(m_zoneMinutes);
+        typed.minutes = fieldLetter(m_zoneLetter) == 'W' ? -minutes : minutes;
+    } else {
+        typed.minutes = momentOffset(m_moment);
+    }
+    const auto holds = [&](const ClockOffset& o) { return o.timeKind == typed.timeKind && o.minutes == typed.minutes; };
+    const bool tookOther = holds(change.other());
+    const ClockOffset& held = tookOther ? change.other() : holds(change.applied()) ? change.applied() : typed;
     const ClockOffset& offered = tookOther ? change.applied() : change.other();
     if (change.reading == ClockReading::Skipped) {
         m_zoneNote->setText(tr("This local time did not exist here: the clock was put forward from %1 to %2. "

@@ -362,6 +362,10 @@ private slots:
         QCOMPARE(field<QLineEdit>(dialog, "zoneHours")->text(), QString("1"));
         QVERIFY(field<QLabel>(dialog, "zoneNote")->text().contains("+01:00 CET is applied"));
         QVERIFY(other->text().contains("+02:00 CEST"));
+        setText(dialog, "zoneHours", "3");  // an offset typed by hand is the one applied
+        QVERIFY(field<QLabel>(dialog, "zoneNote")->text().contains("+03:00 is applied"));
+        setText(dialog, "zoneHours", "1");
+        QVERIFY(field<QLabel>(dialog, "zoneNote")->text().contains("+01:00 CET is applied"));
         QCOMPARE(press(dialog), int(QDialog::Accepted));
         QCOMPARE(int(r.moment.zoneHours), 1);
         QCOMPARE(int(r.moment.utTime.hour), 1);  // 02:30 CET is 01:30 UT, an hour after 02:30 CEST
