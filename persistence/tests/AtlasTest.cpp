@@ -241,3 +241,35 @@ TEST_F(AtlasTest, everyNameFitsTheChartAndFindsItsOwnTown) {
     const std::size_t towns = firstIndex.size();
     EXPECT_GT(towns, 150000u);
 }
+
+TEST_F(AtlasTest, otherNamesFindTheMainTown) {
+    ASSERT_FALSE(s_db->aliases.empty()) << "dist/data/ZDKTOWNS.ALT";
+    struct Row {
+        const char* typed;  // UTF-8
+        const char* town;
+        const char* shown;  // UTF-8
+    };
+    const Row rows[] = {
+        {"Wien", "Vienna, Austria", "Vienna, Austria (Wien)"},
+        {"B\xC3\xA9" "cs", "Vienna, Austria", "Vienna, Austria (B\xC3\xA9" "cs)"},
+        {"M\xC3\xBCnchen", "Munich, Germany", "Munich, Germany (M\xC3\xBCnchen)"},
+        {"Moskva", "Moscow, Russia", "Moscow, Russia (Moskva)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const TownList list = FillTownList(*s_db, utf8ToCp1250(row.typed), nullptr);
+        const auto item = std::find_if(list.items.begin(), list.items.end(),
+                                       [&](const TownListItem& i) { return townName(*i.town) == row.town; });
+        ASSERT_NE(item, list.items.end());
+        EXPECT_EQ(cp1250ToUtf8(item->text()), row.shown);
+        // Listed once, by its other name, even when several of its names match.
+        EXPECT_EQ(std::count_if(list.items.begin(), list.items.end(),
+                                [&](const TownListItem& i) { return i.town == item->town; }),
+                  1);
+    }
+    // A town its own name finds is not listed again by another.
+    const TownList vienna = FillTownList(*s_db, "vien", nullptr);
+    ASSERT_FALSE(vienna.items.empty());
+    for (const TownListItem& item : vienna.items)
+        EXPECT_TRUE(item.alias.empty() || townName(*item.town) != "Vienna, Austria");
+}

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Generates the world atlas that ships with Zodikeon: the main town file ZDKTOWNS.TWD,
-the main time-zone file ZDKTIMES.TID and the import exclusion list townimpexcl.dat.
+the main time-zone file ZDKTIMES.TID, the other names of the bigger towns ZDKTOWNS.ALT and
+the import exclusion list townimpexcl.dat.
 
 Sources (nothing is fetched by this script):
   * towns: the GeoNames "cities500" set as shipped by the npm package
@@ -42,6 +43,7 @@ FIRST_IANA_ZONE = 100
 FIRST_YEAR = 1800        # no zone that a town uses changes before this year (checked)
 LAST_YEAR = 2100         # daylight-saving rules are written out up to the end of this year
 REGION_ENTRY = -2
+ALIAS_POPULATION = 100000  # towns from this size on are found by their other names too
 
 # Countries that towns use but iso3166.tab does not name.
 EXTRA_COUNTRIES = {"XK": "Kosovo"}
@@ -161,7 +163,7 @@ def read_zone_countries(zoneinfo_dir):
 
 
 Town = collections.namedtuple(
-    "Town", "gid name ascii lat lon cc admin1 population tz")
+    "Town", "gid name ascii lat lon cc admin1 population tz alternates")
 
 
 def read_towns(path):
@@ -170,7 +172,7 @@ def read_towns(path):
         for line in f:
             p = line.rstrip("\n").split("\t")
             towns.append(Town(int(p[0]), clean(p[1]), clean(p[2]), float(p[4]), float(p[5]),
-                              p[8], p[10], int(p[14] or 0), p[17]))
+                              p[8], p[10], int(p[14] or 0), p[17], p[3]))
     return towns
 
 
@@ -491,7 +493,37 @@ def main():
     town_body = b"".join(struct.pack("<51shhh", fill_text(n, 51), lon, lat, zone)
                          for n, lon, lat, zone in records)
 
+    # Other names of the bigger towns (Wien, Bécs and Vienne for Vienna), one a line with the
+    # position of the main town's record: "Wien<TAB>12345". Only names the code page holds,
+    # written with capitals (no codes such as LON, no lower-case transliterations), that fold
+    # to something else than the town's own name.
+    index_of = {}
+    for i, (n, lon, lat, z) in enumerate(records):
+        index_of.setdefault((n, lon, lat), i)
+    alias_lines = []
+    for t in sorted(towns, key=lambda t: (-t.population, t.gid)):
+        if t.population < ALIAS_POPULATION or t.gid not in names:
+            continue
+        base, name = names[t.gid]
+        record = index_of.get((to_cp1250(name), round(t.lon * 60), round(t.lat * 60)))
+        if record is None:
+            continue
+        seen_folds = {fold(to_cp1250_lossy(base)), fold(to_cp1250_lossy(t.ascii))}
+        # Of names that fold alike the accented one is kept: München rather than Munchen.
+        for alt in sorted(set(clean(a) for a in t.alternates.split(",")), key=lambda a: (a.isascii(), a)):
+            encoded = to_cp1250(alt)
+            if (not encoded or len(encoded) < 3 or len(encoded) > NAME_LIMIT or not alt[0].isupper()
+                    or alt.isupper() or any(c.isdigit() for c in alt)):
+                continue
+            key = fold(encoded)
+            if key in seen_folds:
+                continue
+            seen_folds.add(key)
+            alias_lines.append(encoded + b"\t" + str(record).encode() + b"\n")
+
     os.makedirs(args.out, exist_ok=True)
+    with open(os.path.join(args.out, "ZDKTOWNS.ALT"), "wb") as f:
+        f.write(b"".join(alias_lines))
     with open(os.path.join(args.out, "ZDKTIMES.TID"), "wb") as f:
         f.write(TIME_HEADER + scramble(time_body))
     with open(os.path.join(args.out, "ZDKTOWNS.TWD"), "wb") as f:
