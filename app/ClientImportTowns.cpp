@@ -10,8 +10,9 @@
 #include "FileFilterQt.h"
 #include "ImportTownsPrompts.h"
 #include "QtText.h"
-#include "TAstroApp.h"
-#include "TAstroClient.h"
+#include "AppCommands.h"
+#include "AppContext.h"
+#include "TAstroFrame.h"
 #include "TownImport.h"
 
 namespace {
@@ -105,9 +106,4 @@ void importTowns(QWidget* parent, TownDatabase& db, const AppState& state) {
 
 }  // namespace
 
-void TAstroClient::defineImportTownsCommand() {
-    setCommand(CM_IMPORTTOWNS, {[this] {
-                   TAstroApp& app = *TAstroApp::instance();
-                   importTowns(window(), app.towns(), app.state());
-               }, {}, {}});
-}
+void AppCommands::importTowns() { ::importTowns(&m_frame, m_ctx.towns, m_ctx.state); }

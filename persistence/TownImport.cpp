@@ -80,7 +80,9 @@ ImportResult finish(TownDatabase& db, const StringTable& strings, const UserPart
         // Towns saved without their zones would point to zones that are not there next time:
         // the user part goes back to what it was, in memory and, as far as it can, on disk.
         before.restore(db);
-        SaveUserTowns(db, strings);
+        // Should this write fail as well, the import's towns stay on disk as they were written;
+        // the message says the data could not be saved either way.
+        static_cast<void>(SaveUserTowns(db, strings));
         result.outcome = ImportOutcome::SaveFailed;
         return result;
     }

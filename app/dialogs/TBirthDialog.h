@@ -5,6 +5,8 @@
 #include "EntryFields.h"
 #include "TMyDialog.h"
 
+class AppContext;
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,7 +25,7 @@ class TBirthDialog : public TMyDialog {
     Q_OBJECT
 public:
     // `events` is the list that "Life events..." edits: the chart's own, or a temporary one.
-    TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& events, const QString& caption = {});
+    TBirthDialog(QWidget* parent, AppContext& ctx, RadixData& record, LifeEventList& events, const QString& caption = {});
     ~TBirthDialog() override;
 
     static constexpr int BlinkTicks = 10;
@@ -58,6 +60,7 @@ private:
     void editLifeEvents();
     void tick();
 
+    AppContext& m_ctx;
     RadixData& m_record;
     LifeEventList& m_events;
     BirthMoment m_moment;

@@ -8,12 +8,13 @@
 #include "DialogDriver.h"
 #include "ImportTownsPrompts.h"
 #include "QtText.h"
-#include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TownImport.h"
 #include "FixedText.h"
 #include "ProgramFolderFixture.h"
 #include "TAstroApp.h"
+#include "TestApp.h"
+#include "CommandTable.h"
 #include "TTownDataDialog.h"
 #include "TTownsDialog.h"
 #include "TownDatabase.h"
@@ -21,8 +22,8 @@
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-TownDatabase& towns() { return TAstroApp::instance()->towns(); }
+AppState& state() { return testApp().state(); }
+TownDatabase& towns() { return testApp().context().towns; }
 
 QListView* list(QDialog& d) { return field<QListView>(d, "towns"); }
 QString selectedText(QDialog& d) { return list(d)->currentIndex().data().toString(); }
@@ -42,7 +43,7 @@ const TownRecord* userTown(const TownDatabase& db, std::string_view name) {
     return nullptr;
 }
 
-TAstroClient* client() { return TAstroApp::instance()->frame()->client(); }
+CommandTable* commands() { return testFrame().commands(); }
 
 // Files chosen, answers given and messages shown in the Import towns command.
 struct ImportScript {
@@ -91,7 +92,7 @@ private slots:
 
     void searchNarrowsTheListAsItIsTyped() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "buda", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "buda", chosen);
         QVERIFY(rows(dialog) > 1);
         QVERIFY2(selectedText(dialog).normalized(QString::NormalizationForm_D).startsWith("Bu"), qPrintable(selectedText(dialog)));
         setText(dialog, "search", "buda hung");
@@ -109,7 +110,7 @@ private slots:
 
     void noMatchLeavesOnlyCancel() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Qqqxz", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Qqqxz", chosen);
         QCOMPARE(rows(dialog), 0);
         QVERIFY(!field<QDialogButtonBox>(dialog, "")->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY(!field<QPushButton>(dialog, "edit")->isEnabled());
@@ -120,7 +121,7 @@ private slots:
 
     void editOfAMainTownAddsAUserTown() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Szeged, Hungary", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Szeged, Hungary", chosen);
         QCOMPARE(selectedText(dialog), QString("Szeged, Hungary"));
         QVERIFY(!field<QPushButton>(dialog, "delete")->isEnabled());
         const TownRecord main = *FindTown(towns(), "Szeged, Hungary");
@@ -152,7 +153,7 @@ private slots:
 
     void newTownIsSavedAndDeleteAsksFirst() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Kis", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Kis", chosen);
         DialogScript script;
         script.steps = {[](QDialog& d) {
             [&] {
@@ -195,7 +196,7 @@ private slots:
 
     void zoneListHasTheDatedZonesFirst() {
         TownRecord record;
-        TTownDataDialog dialog(nullptr, record);
+        TTownDataDialog dialog(nullptr, testApp().context(), record);
         QComboBox* zones = field<QComboBox>(dialog, "zone");
         QList<int> numbers;
         for (int i = 0; i < zones->count(); ++i)
@@ -220,7 +221,7 @@ private slots:
 
     void viewListsTheRulesOfTheZone() {
         TownRecord record = *FindTown(towns(), "Budapest, Hungary");
-        TTownDataDialog dialog(nullptr, record);
+        TTownDataDialog dialog(nullptr, testApp().context(), record);
         const ZoneDescriptor* zone = zoneByNumber(towns(), record.zone);
         QVERIFY(zone);
         DialogScript script;
@@ -243,8 +244,8 @@ private slots:
     }
 
     void importCommandIsOffered() {
-        client()->updateActions();
-        QVERIFY(client()->action(CM_IMPORTTOWNS)->isEnabled());
+        commands()->updateActions();
+        QVERIFY(commands()->action(CM_IMPORTTOWNS)->isEnabled());
     }
 
     void oldFileAloneIsImportedAndListedAtOnce() {
@@ -254,14 +255,14 @@ private slots:
         ImportScript script;
         script.files = {file};
         script.answers = {QMessageBox::No, QMessageBox::No};  // only this file; without its user zones
-        client()->dispatch(CM_IMPORTTOWNS);
+        commands()->dispatch(CM_IMPORTTOWNS);
         QCOMPARE(script.questions.size(), 2);
         QCOMPARE(script.questions[0], fromCp1250(state().Strings[ImportWholeQuestionId]));
         QCOMPARE(script.questions[1], fromCp1250(state().Strings[ImportZonesQuestionId]));
         QCOMPARE(script.messages, QStringList{"Imported:\n1 town(s)\n0 time zone(s)"});
 
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "zzimport", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "zzimport", chosen);
         QCOMPARE(rows(dialog), 1);
         QCOMPARE(selectedText(dialog), QString("+ Zzimport One"));
         QVERIFY(userTown(reloaded(), "Zzimport One"));
@@ -278,7 +279,7 @@ private slots:
         ImportScript script;
         script.files = {file};
         script.answers = {QMessageBox::Yes};
-        client()->dispatch(CM_IMPORTTOWNS);
+        commands()->dispatch(CM_IMPORTTOWNS);
         QCOMPARE(script.questions.size(), 1);
         QCOMPARE(script.messages, QStringList{"Imported:\n1 town(s)\n2 time zone(s)"});
         const TownDatabase db = reloaded();
@@ -295,21 +296,21 @@ private slots:
         const std::size_t before = towns().userTowns.size();
         {
             ImportScript script;  // the file dialog cancelled
-            client()->dispatch(CM_IMPORTTOWNS);
+            commands()->dispatch(CM_IMPORTTOWNS);
             QVERIFY(script.questions.isEmpty());
             QVERIFY(script.messages.isEmpty());
         }
         {
             ImportScript script;
             script.files = {writeFile("old3/broken.TWD", "not a town file")};
-            client()->dispatch(CM_IMPORTTOWNS);
+            commands()->dispatch(CM_IMPORTTOWNS);
             QCOMPARE(script.messages, QStringList{"Failed to import the towns."});
         }
         {
             ImportScript script;  // the whole-database question cancelled
             script.files = {writeFile("old3/ZDKTWN_C.TWD", fixtures::oldTownFile({{"Zzcancel", 0, 0, 5}}))};
             script.answers = {QMessageBox::Cancel};
-            client()->dispatch(CM_IMPORTTOWNS);
+            commands()->dispatch(CM_IMPORTTOWNS);
             QVERIFY(script.messages.isEmpty());
         }
         QCOMPARE(towns().userTowns.size(), before);
@@ -320,7 +321,7 @@ private slots:
         const std::string path = towns().paths.userTowns;
         towns().paths.userTowns = m_folder.path().toStdString() + "/no such folder/ZDKTOWNS_user.TWD";
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Pécs, Hungary", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Pécs, Hungary", chosen);
         DialogScript script;
         script.steps = {[](QDialog& d) { return press(d); }};
         script.install();
