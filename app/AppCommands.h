@@ -42,6 +42,8 @@ private:
     void newChart();
     void personalData();
     void open();
+    // Import towns: a town file of this or an older installation into the user towns.
+    void importTowns();
     void save();
     void saveAs();
     void exit();

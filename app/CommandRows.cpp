@@ -40,7 +40,8 @@ std::vector<CommandRow> AppCommands::rows() {
          nullptr, 0, [this] { saveAs(); }, [this] { return activeChart() && !activeChart()->isUntitled(); }, {}},
         {CM_PRINT, QT_TRANSLATE_NOOP("Menu", "&Print..."), {Qt::CTRL | Qt::Key_F2, Qt::CTRL | Qt::Key_P},
          toolPicturePrint, FileTools, {}, natal, {}},
-        {CM_IMPORTTOWNS, QT_TRANSLATE_NOOP("Menu", "Import &towns..."), {}, nullptr, 0, {}, {}, {}},
+        {CM_IMPORTTOWNS, QT_TRANSLATE_NOOP("Menu", "Import &towns..."), {}, nullptr, 0, [this] { importTowns(); }, {},
+         {}},
         {CM_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {Qt::ALT | Qt::Key_F4}, nullptr, 0, [this] { exit(); }, {}, {}},
 
         {CM_VIEWWHEEL, QT_TRANSLATE_NOOP("Menu", "&Wheel"), {Qt::Key_F5}, toolPictureWheel, ViewTools,

@@ -26,9 +26,6 @@ std::int64_t dayNumber(const CalDate& d) {
     return n - 32083;
 }
 
-std::int64_t minuteNumber(const CalDate& date, int hour, int minute) {
-    return dayNumber(date) * 1440 + hour * 60 + minute;
-}
 
 // Arc minutes as a geographic angle, limited to what a birth moment can hold.
 GeoAngle arcMinutesToAngle(int arcMinutes, int maxDegrees) {
@@ -38,6 +35,10 @@ GeoAngle arcMinutesToAngle(int arcMinutes, int maxDegrees) {
 }
 
 }  // namespace
+
+std::int64_t minuteNumber(const CalDate& date, int hour, int minute) {
+    return dayNumber(date) * 1440 + hour * 60 + minute;
+}
 
 const ZoneEntry* ruleInForce(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute) {
     if (zone.empty())

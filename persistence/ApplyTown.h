@@ -1,6 +1,8 @@
 #pragma once
 // Transfers a town of the database into a birth moment: its name, its position and, by the
 // mode, the clock rule its zone had at the moment's local date and time.
+#include <cstdint>
+
 #include "BirthData.h"
 #include "TownDatabase.h"
 
@@ -23,3 +25,7 @@ void ApplyTown(const TownDatabase& db, const TownRecord& town, BirthMoment& mome
 // or the first entry when all start later; nullptr for an empty zone. Dates of the Julian
 // and the Gregorian calendar are compared as the days they are.
 const ZoneEntry* ruleInForce(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute);
+
+// Minutes from a fixed origin of a local date and time; Julian and Gregorian dates count as
+// the days they are, so readings of both calendars compare and subtract correctly.
+std::int64_t minuteNumber(const CalDate& date, int hour, int minute);

@@ -1,6 +1,7 @@
 #include "TownDatabase.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -196,6 +197,13 @@ void TimeUnits::clear() {
     m_size = 0;
 }
 
+void TimeUnits::truncate(std::size_t size) {
+    while (!m_chunks.empty() && m_size - m_chunks.back().size() >= size) {
+        m_size -= m_chunks.back().size();
+        m_chunks.pop_back();
+    }
+}
+
 std::vector<ZoneEntry> TimeUnits::all() const {
     std::vector<ZoneEntry> out;
     out.reserve(m_size);
@@ -208,7 +216,30 @@ TownFilePaths townFilePaths(const std::string& programFolder, const StringTable&
     const std::string data = JoinPath(programFolder, "data");
     return {JoinPath(data, strings[TimesFileNameId]), JoinPath(data, strings[UserTimesFileNameId]),
             JoinPath(data, strings[TownsFileNameId]), JoinPath(data, strings[UserTownsFileNameId]),
-            JoinPath(data, strings[ExclusionsFileNameId])};
+            JoinPath(data, strings[ExclusionsFileNameId]), JoinPath(data, "ZDKTOWNS.ALT")};
+}
+
+void LoadTownAliases(TownDatabase& db, const std::string& path) {
+    db.aliases.clear();
+    const auto text = readFile(path);
+    if (!text)
+        return;
+    std::string_view rest(*text);
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos || tab == 0)
+            continue;
+        std::uint32_t index = 0;
+        const std::string_view number = line.substr(tab + 1);
+        const auto r = std::from_chars(number.data(), number.data() + number.size(), index);
+        if (r.ec != std::errc() || index >= db.mainTowns.size() || db.mainTowns[index].isRegion())
+            continue;
+        const std::string name(line.substr(0, tab));
+        db.aliases.push_back({name, foldText(name), index});
+    }
 }
 
 std::string fileHeader(const StringTable& strings, int headerId) {
@@ -227,6 +258,8 @@ void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const String
     if (auto towns = LoadTownFile(db, paths.towns, strings))
         db.mainTowns = std::move(*towns);
     IndexMainTownNames(db);
+    if (!paths.aliases.empty())
+        LoadTownAliases(db, paths.aliases);
     if (auto towns = LoadTownFile(db, paths.userTowns, strings))
         db.userTowns = std::move(*towns);
 }

@@ -33,6 +33,8 @@ public:
     // Stores `units` after the others and returns the stored copy.
     const std::vector<ZoneEntry>& append(std::vector<ZoneEntry> units);
     void clear();
+    // Drops the appends made after the units numbered `size` (a size this object had).
+    void truncate(std::size_t size);
     std::size_t size() const { return m_size; }
     // All units in order, as one body.
     std::vector<ZoneEntry> all() const;
@@ -42,13 +44,14 @@ private:
     std::size_t m_size = 0;
 };
 
-// Full paths of the five files of the database.
+// Full paths of the files of the database.
 struct TownFilePaths {
     std::string times;       // main zones, never written
     std::string userTimes;   // user zones
     std::string towns;       // main towns, never written
     std::string userTowns;   // user towns
     std::string exclusions;  // names to skip when converting old town files
+    std::string aliases = {};  // other names of main towns; none when empty
 };
 
 // The usual paths: the `data` folder of the program folder with the file names of the string
@@ -73,6 +76,13 @@ struct TownDatabase {
     TimeUnits userUnits;
 
     std::vector<TownRecord> mainTowns;  // file order
+    // Other names a main town is known by (Wien for Vienna), for the town lists.
+    struct Alias {
+        std::string name;    // as written
+        std::string folded;  // FoldTable form, for searching
+        std::uint32_t town = 0;  // index into mainTowns
+    };
+    std::vector<Alias> aliases;
     std::vector<TownRecord> userTowns;  // sorted by folded name
 
     // Folded main town names, one after the other, for searching without folding each time:
@@ -84,6 +94,10 @@ struct TownDatabase {
 // Empties `db` and loads the four files of `paths`. A missing or unrecognised file leaves its
 // part empty, silently.
 void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const StringTable& strings);
+
+// Reads the other names of the main towns: lines of a name, a tab and the index of the main
+// town. Lines that name no town are skipped; a missing file gives none.
+void LoadTownAliases(TownDatabase& db, const std::string& path);
 
 // Folds the main town names into db.mainFolded once, so searches need not fold them.
 void IndexMainTownNames(TownDatabase& db);

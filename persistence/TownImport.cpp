@@ -54,9 +54,35 @@ bool hasOldTownHeader(const std::string& path, const StringTable& strings) {
     return std::string_view(strings[OldTownFileHeaderId]).substr(0, OldTownPrefixLength) == head;
 }
 
-ImportResult finish(TownDatabase& db, const StringTable& strings, std::size_t townsBefore, std::size_t zonesBefore) {
+// The user part as it was before an import, to go back to when the import cannot be saved.
+struct UserPart {
+    std::vector<TownRecord> towns;
+    std::size_t zones = 0;
+    std::size_t units = 0;
+    std::size_t nonEmpty = 0;
+
+    explicit UserPart(const TownDatabase& db)
+        : towns(db.userTowns), zones(db.userZones.size()), units(db.userUnits.size()),
+          nonEmpty(nonEmptyZones(db.userZones)) {}
+
+    void restore(TownDatabase& db) const {
+        db.userTowns = towns;
+        db.userZones.resize(zones);
+        db.userUnits.truncate(units);
+    }
+};
+
+ImportResult finish(TownDatabase& db, const StringTable& strings, const UserPart& before) {
+    const std::size_t townsBefore = before.towns.size();
+    const std::size_t zonesBefore = before.nonEmpty;
     ImportResult result;
     if (!SaveUserTowns(db, strings) || !SaveUserTimes(db, strings)) {
+        // Towns saved without their zones would point to zones that are not there next time:
+        // the user part goes back to what it was, in memory and, as far as it can, on disk.
+        before.restore(db);
+        // Should this write fail as well, the import's towns stay on disk as they were written;
+        // the message says the data could not be saved either way.
+        static_cast<void>(SaveUserTowns(db, strings));
         result.outcome = ImportOutcome::SaveFailed;
         return result;
     }
@@ -131,8 +157,7 @@ bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const String
 
 ImportResult ImportTowns(TownDatabase& db, const std::string& path, const StringTable& strings,
                          const ImportQuestions& questions) {
-    const std::size_t townsBefore = db.userTowns.size();
-    const std::size_t zonesBefore = nonEmptyZones(db.userZones);
+    const UserPart before(db);
     ImportResult cancelled;
     ImportResult failed;
     failed.outcome = ImportOutcome::Failed;
@@ -143,18 +168,22 @@ ImportResult ImportTowns(TownDatabase& db, const std::string& path, const String
             return cancelled;
         if (answer == ImportAnswer::Yes) {
             const std::string folder = std::filesystem::path(path).parent_path().string();
-            if (!ImportOldDatabase(db, folder, strings))
+            if (!ImportOldDatabase(db, folder, strings)) {
+                before.restore(db);
                 return failed;
-            return finish(db, strings, townsBefore, zonesBefore);
+            }
+            return finish(db, strings, before);
         }
     }
     switch (importSingleFile(db, path, strings, questions)) {
     case ImportOutcome::Cancelled:
+        before.restore(db);
         return cancelled;
     case ImportOutcome::Failed:
+        before.restore(db);
         return failed;
     default:
-        return finish(db, strings, townsBefore, zonesBefore);
+        return finish(db, strings, before);
     }
 }
 

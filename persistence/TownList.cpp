@@ -45,6 +45,8 @@ bool matches(std::string_view folded, const std::vector<std::string>& words) {
 
 std::string TownListItem::text() const {
     const std::string_view name = town ? townName(*town) : std::string_view();
+    if (!alias.empty())
+        return std::string(name) + " (" + std::string(alias) + ")";
     return user ? "+ " + std::string(name) : std::string(name);
 }
 
@@ -54,7 +56,7 @@ TownList FillTownList(const TownDatabase& db, std::string_view searchText, const
     auto add = [&](const TownRecord& town, bool user) {
         if (&town == select)
             list.selected = static_cast<int>(list.items.size());
-        list.items.push_back({&town, user});
+        list.items.push_back({&town, user, {}});
     };
     std::string folded;
     for (const TownRecord& town : db.userTowns) {
@@ -78,6 +80,18 @@ TownList FillTownList(const TownDatabase& db, std::string_view searchText, const
         }
         if (&town == select || matches(key, words))
             add(town, false);
+    }
+    if (!words.empty() && !db.aliases.empty()) {
+        std::vector<bool> listed(db.mainTowns.size());
+        for (const TownListItem& item : list.items)
+            if (!item.user)
+                listed[static_cast<std::size_t>(item.town - db.mainTowns.data())] = true;
+        for (const TownDatabase::Alias& alias : db.aliases) {
+            if (listed[alias.town] || !matches(alias.folded, words))
+                continue;
+            listed[alias.town] = true;
+            list.items.push_back({&db.mainTowns[alias.town], false, alias.name});
+        }
     }
     if (!select && !list.items.empty())
         list.selected = 0;

@@ -12,8 +12,10 @@
 struct TownListItem {
     const TownRecord* town = nullptr;
     bool user = false;
+    std::string_view alias;  // the other name that matched, for a main town found by it
 
-    // The text shown: the name; a user town as "+ " and its name.
+    // The text shown: the name; a user town as "+ " and its name; a town found by another
+    // name as its name and that name in brackets: "Vienna, Austria (Wien)".
     std::string text() const;
 };
 
@@ -25,8 +27,9 @@ struct TownList {
 // The towns matching `searchText`: user towns first, then main towns, never region entries.
 // The search text is folded and split at white space into at most 10 words; a town matches
 // when its folded name begins with the first word and contains every further word (no words:
-// every town). `select` is listed whatever the search and becomes the selection; without it
-// the first item is selected.
+// every town). After them come the main towns not yet listed whose other names match, once
+// each. `select` is listed whatever the search and becomes the selection; without it the first
+// item is selected.
 TownList FillTownList(const TownDatabase& db, std::string_view searchText, const TownRecord* select);
 
 struct ZoneListItem {

@@ -1,6 +1,10 @@
 #include "TBirthDialog.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,6 +12,7 @@
 #include "ApplyTown.h"
 #include "BirthEntry.h"
 #include "ChartBlocks.h"
+#include "ClockChange.h"
 #include "DialogRun.h"
 #include "FixedText.h"
 #include "NotesText.h"
@@ -31,6 +36,21 @@ bool sameZone(const BirthMoment& a, const BirthMoment& b) {
     return a.zoneHours == b.zoneHours && a.zoneMinutes == b.zoneMinutes && a.zoneWest == b.zoneWest;
 }
 
+// The offset of a moment's clock in minutes East, as a clock change reports offsets.
+int momentOffset(const BirthMoment& m) {
+    if (m.timeKind != TimeZone)
+        return 0;
+    const int minutes = m.zoneHours * 60 + m.zoneMinutes;
+    return m.zoneWest ? -minutes : minutes;
+}
+
+QString offsetName(const ClockOffset& offset) {
+    QString text = QString::fromLatin1(offsetText(offset.minutes));
+    if (!offset.abbreviation.empty())
+        text += QLatin1Char(' ') + fromCp1250(offset.abbreviation);
+    return text;
+}
+
 }  // namespace
 
 TBirthDialog::TBirthDialog(QWidget* parent, AppContext& ctx, RadixData& record, LifeEventList& events,
@@ -47,6 +67,13 @@ TBirthDialog::TBirthDialog(QWidget* parent, AppContext& ctx, RadixData& record, 
     connect(m_townButton, &QPushButton::clicked, this, &TBirthDialog::chooseTown);
     connect(m_defaultTown, &QPushButton::clicked, this, &TBirthDialog::makeDefaultTown);
     connect(m_lifeEvents, &QPushButton::clicked, this, &TBirthDialog::editLifeEvents);
+    connect(m_otherOffset, &QPushButton::clicked, this, &TBirthDialog::takeOtherOffset);
+    // A zone typed by hand is the one applied: the note says so.
+    for (QLineEdit* edit : {m_zoneHours, m_zoneMinutes, m_zoneLetter})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (!m_initialising)
+                showZoneNote();
+        });
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { limitNotes(m_notes); });
     connect(&m_timer, &QTimer::timeout, this, &TBirthDialog::tick);
     m_timer.start(100);
@@ -112,6 +139,63 @@ void TBirthDialog::showClock(const BirthMoment& before) {
     m_initialising = wasInitialising;
     if (before.timeKind == TimeZone && m_moment.timeKind == TimeZone && !sameZone(before, m_moment))
         m_blink = BlinkTicks;
+    showZoneNote();
+}
+
+void TBirthDialog::showZoneNote() {
+    const ZoneDescriptor* zone = m_town ? zoneByNumber(m_ctx.towns, m_town->zone) : nullptr;
+    ClockChange change;
+    if (zone && m_moment.timeKind != TimeGMT)
+        change = clockChangeAt(*zone, m_moment.localDate, m_moment.localTime.hour, m_moment.localTime.minute,
+                               m_town->longitude);
+    if (change.reading == ClockReading::Normal) {
+        m_zoneNote->hide();
+        m_otherOffset->hide();
+        return;
+    }
+    // The offset the fields hold: the town's rule, the other one the user took, or one typed.
+    ClockOffset typed;
+    typed.timeKind = static_cast<std::uint8_t>(std::max(0, m_timeKind->currentIndex()));
+    if (typed.timeKind == TimeZone) {
+        const int minutes = fieldNumber(m_zoneHours) * 60 + fieldNumber(m_zoneMinutes);
+        typed.minutes = fieldLetter(m_zoneLetter) == 'W' ? -minutes : minutes;
+    } else {
+        typed.minutes = momentOffset(m_moment);
+    }
+    const auto holds = [&](const ClockOffset& o) { return o.timeKind == typed.timeKind && o.minutes == typed.minutes; };
+    const bool tookOther = holds(change.other());
+    const ClockOffset& held = tookOther ? change.other() : holds(change.applied()) ? change.applied() : typed;
+    const ClockOffset& offered = tookOther ? change.applied() : change.other();
+    if (change.reading == ClockReading::Skipped) {
+        m_zoneNote->setText(tr("This local time did not exist here: the clock was put forward from %1 to %2. "
+                               "%3 is applied.")
+                                .arg(offsetName(change.before), offsetName(change.after), offsetName(held)));
+        m_otherOffset->hide();
+    } else {
+        m_zoneNote->setText(tr("This local time occurred twice here: the clock was put back from %1 to %2. "
+                               "%3 is applied.")
+                                .arg(offsetName(change.before), offsetName(change.after), offsetName(held)));
+        m_otherOffset->setText(tr("&Use %1").arg(offsetName(offered)));
+        m_otherOffset->setProperty("offerMinutes", offered.minutes);
+        m_otherOffset->setProperty("offerKind", int(offered.timeKind));
+        m_otherOffset->show();
+    }
+    // A wrapped label in a grid gets no more height than one line unless it asks for it; the
+    // width is the column span's once the dialog has been laid out.
+    const int width = m_zoneNote->width() > 100 ? m_zoneNote->width() : m_timeKind->width() * 2;
+    m_zoneNote->setMinimumHeight(m_zoneNote->heightForWidth(width));
+    m_zoneNote->show();
+}
+
+void TBirthDialog::takeOtherOffset() {
+    const BirthMoment before = m_moment;
+    const int minutes = m_otherOffset->property("offerMinutes").toInt();
+    m_moment.timeKind = static_cast<std::uint8_t>(m_otherOffset->property("offerKind").toInt());
+    m_moment.zoneWest = minutes < 0;
+    m_moment.zoneHours = static_cast<std::uint8_t>(std::abs(minutes) / 60);
+    m_moment.zoneMinutes = static_cast<std::uint8_t>(std::abs(minutes) % 60);
+    m_moment.localToUniversal();
+    showClock(before);
 }
 
 void TBirthDialog::enableZone() {
@@ -220,6 +304,8 @@ void TBirthDialog::chooseTown() {
     m_initialising = wasInitialising;
     if (before.timeKind != TimeGMT)
         showClock(before);
+    else
+        showZoneNote();
 }
 
 void TBirthDialog::makeDefaultTown() {

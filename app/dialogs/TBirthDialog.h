@@ -8,6 +8,7 @@
 class AppContext;
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -44,6 +45,11 @@ private:
     // a zone time differs from `before`'s.
     void showClock(const BirthMoment& before);
     void enableZone();
+    // Says beside the zone fields when the entered local time was skipped or repeated by a
+    // clock change at the current town, which offset the zone fields hold, and offers the
+    // other offset of a repeated time.
+    void showZoneNote();
+    void takeOtherOffset();
     BirthEntry readEntry() const;
     // Reads and checks the whole entry into `moment` (town and sex kept); with `messages` the
     // first failure is shown and its field focused. False when a check fails.
@@ -76,6 +82,8 @@ private:
     QLineEdit* m_zoneHours = nullptr;
     QLineEdit* m_zoneMinutes = nullptr;
     QLineEdit* m_zoneLetter = nullptr;
+    QLabel* m_zoneNote = nullptr;
+    QPushButton* m_otherOffset = nullptr;
     QPushButton* m_townButton = nullptr;
     QLineEdit* m_townName = nullptr;
     QPushButton* m_defaultTown = nullptr;

@@ -70,6 +70,13 @@ void TBirthDialog::buildLayout() {
     for (QWidget* w : {static_cast<QWidget*>(m_zoneHours), static_cast<QWidget*>(m_zoneMinutes),
                        static_cast<QWidget*>(m_zoneLetter)})
         keepPlaceWhenHidden(w);
+    m_zoneNote = new QLabel(this);
+    m_zoneNote->setObjectName(QStringLiteral("zoneNote"));
+    m_zoneNote->setWordWrap(true);
+    m_zoneNote->hide();
+    m_otherOffset = new QPushButton(this);
+    m_otherOffset->setObjectName(QStringLiteral("otherOffset"));
+    m_otherOffset->hide();
     m_calendar = list(this, "calendar");
 
     m_townButton = new QPushButton(tr("&Town:"), this);
@@ -131,6 +138,8 @@ void TBirthDialog::buildLayout() {
     birth->addWidget(m_zoneHours, 4, 2);
     birth->addWidget(m_zoneMinutes, 4, 3);
     birth->addWidget(m_zoneLetter, 4, 4);
+    birth->addWidget(m_zoneNote, 5, 0, 1, 6);
+    birth->addWidget(m_otherOffset, 6, 0, 1, 6, Qt::AlignLeft);
     birth->setColumnStretch(5, 1);
 
     auto* calendarGroup = new QGroupBox(tr(" Calendar:"), this);

@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -277,6 +278,101 @@ private slots:
         QVERIFY(QString(r.moment.town.data()).startsWith("Budapest"));
         QCOMPARE(int(r.moment.timeKind), timeKind);
         QCOMPARE(int(r.moment.zoneHours), zoneHours);
+    }
+
+    void commonTownNamesPickTheCity_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("town");
+        QTest::addColumn<int>("zoneHours");  // on 1 July 1990
+        QTest::addColumn<QString>("zoneLetter");
+        QTest::newRow("London") << "London" << "London, United Kingdom" << 1 << "E";
+        QTest::newRow("Paris") << "Paris" << "Paris, France" << 2 << "E";
+        QTest::newRow("Moscow") << "Moscow" << "Moscow, Russia" << 4 << "E";
+        QTest::newRow("Sydney") << "Sydney" << "Sydney, Australia" << 10 << "E";
+        QTest::newRow("Toronto") << "Toronto" << "Toronto, Canada" << 4 << "W";
+        QTest::newRow("Los Angeles") << "Los Angeles" << "Los Angeles, United States" << 7 << "W";
+    }
+    void commonTownNamesPickTheCity() {
+        QFETCH(QString, typed);
+        QFETCH(QString, town);
+        QFETCH(int, zoneHours);
+        QFETCH(QString, zoneLetter);
+        RadixData r = chartRecord("City");
+        LifeEventList events;
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
+        DialogScript script;
+        script.steps = pickTown(typed);
+        script.install();
+        field<QPushButton>(dialog, "townButton")->click();
+        QVERIFY(script.allRun());
+        QCOMPARE(field<QLineEdit>(dialog, "town")->text(), town);
+        QCOMPARE(field<QLineEdit>(dialog, "zoneHours")->text(), QString::number(zoneHours));
+        QCOMPARE(field<QLineEdit>(dialog, "zoneLetter")->text(), zoneLetter);
+    }
+
+    void clockChangeIsToldBesideTheZone_data() {
+        QTest::addColumn<QString>("date");  // year-month-day
+        QTest::addColumn<QString>("time");  // hour:minute
+        QTest::addColumn<QString>("note");  // a part of the note, or empty for none
+        QTest::addColumn<int>("zoneHours");
+        QTest::newRow("spring forward: 02:30 never happened") << "2018-3-25" << "2:30" << "did not exist" << 2;
+        QTest::newRow("fall back: 02:30 happened twice") << "2018-10-28" << "2:30" << "occurred twice" << 2;
+        QTest::newRow("an hour after the change") << "2018-10-28" << "3:30" << "" << 1;
+    }
+    void clockChangeIsToldBesideTheZone() {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, note);
+        QFETCH(int, zoneHours);
+        RadixData r = chartRecord("Change");
+        LifeEventList events;
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
+        DialogScript script;
+        script.steps = pickTown("Budapest");
+        script.install();
+        field<QPushButton>(dialog, "townButton")->click();
+        setText(dialog, "year", date.section('-', 0, 0));
+        setText(dialog, "month", date.section('-', 1, 1));
+        setText(dialog, "day", date.section('-', 2, 2));
+        setText(dialog, "hour", time.section(':', 0, 0));
+        setText(dialog, "minute", time.section(':', 1, 1));
+        QLabel* label = field<QLabel>(dialog, "zoneNote");
+        QCOMPARE(field<QLineEdit>(dialog, "zoneHours")->text(), QString::number(zoneHours));
+        QCOMPARE(!label->isHidden(), !note.isEmpty());
+        if (!note.isEmpty()) {
+            QVERIFY2(label->text().contains(note), qPrintable(label->text()));
+            QVERIFY2(label->text().contains("+02:00 CEST is applied"), qPrintable(label->text()));
+        }
+        QCOMPARE(!field<QPushButton>(dialog, "otherOffset")->isHidden(), note == "occurred twice");
+    }
+
+    void repeatedHourTakesTheOtherOffset() {
+        RadixData r = chartRecord("Repeated");
+        LifeEventList events;
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
+        DialogScript script;
+        script.steps = pickTown("Budapest");
+        script.install();
+        field<QPushButton>(dialog, "townButton")->click();
+        setText(dialog, "year", "2018");
+        setText(dialog, "month", "10");
+        setText(dialog, "day", "28");
+        setText(dialog, "hour", "2");
+        setText(dialog, "minute", "30");
+        QPushButton* other = field<QPushButton>(dialog, "otherOffset");
+        QVERIFY(other->text().contains("+01:00 CET"));
+        other->click();
+        QCOMPARE(field<QLineEdit>(dialog, "zoneHours")->text(), QString("1"));
+        QVERIFY(field<QLabel>(dialog, "zoneNote")->text().contains("+01:00 CET is applied"));
+        QVERIFY(other->text().contains("+02:00 CEST"));
+        setText(dialog, "zoneHours", "3");  // an offset typed by hand is the one applied
+        QVERIFY(field<QLabel>(dialog, "zoneNote")->text().contains("+03:00 is applied"));
+        setText(dialog, "zoneHours", "1");
+        QVERIFY(field<QLabel>(dialog, "zoneNote")->text().contains("+01:00 CET is applied"));
+        QCOMPARE(press(dialog), int(QDialog::Accepted));
+        QCOMPARE(int(r.moment.zoneHours), 1);
+        QCOMPARE(int(r.moment.utTime.hour), 1);  // 02:30 CET is 01:30 UT, an hour after 02:30 CEST
+        QCOMPARE(int(r.moment.utTime.minute), 30);
     }
 
     void changedZoneBlinksFiveTimesAndEndsVisible() {

@@ -3,7 +3,13 @@
 #include <QListWidget>
 #include <QSettings>
 
+#include "../../persistence/tests/TownFixtures.h"
+#include "CommandIds.h"
 #include "DialogDriver.h"
+#include "ImportTownsPrompts.h"
+#include "QtText.h"
+#include "TAstroFrame.h"
+#include "TownImport.h"
 #include "FixedText.h"
 #include "ProgramFolderFixture.h"
 #include "TAstroApp.h"
@@ -37,12 +43,46 @@ const TownRecord* userTown(const TownDatabase& db, std::string_view name) {
     return nullptr;
 }
 
+CommandTable* commands() { return testFrame().commands(); }
+
+// Files chosen, answers given and messages shown in the Import towns command.
+struct ImportScript {
+    QStringList files;  // the file dialogs' choices in turn; none left: cancelled
+    QList<QMessageBox::StandardButton> answers;
+    QStringList questions;
+    QStringList messages;
+
+    ImportScript() {
+        ImportTownsPrompts::openFile = [this](const QString&, const QString&) {
+            return files.isEmpty() ? QString() : files.takeFirst();
+        };
+        ImportTownsPrompts::question = [this](const QString& text) {
+            questions << text;
+            return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
+        };
+        ImportTownsPrompts::message = [this](const QString& text) { messages << text; };
+    }
+    ~ImportScript() {
+        ImportTownsPrompts::openFile = nullptr;
+        ImportTownsPrompts::question = nullptr;
+        ImportTownsPrompts::message = nullptr;
+    }
+};
+
 }  // namespace
 
 class TestTowns : public QObject {
     Q_OBJECT
     QTemporaryDir m_folder;
     QTemporaryDir m_settings;
+
+    QString writeFile(const QString& name, const std::string& bytes) {
+        QFile f(QDir(m_folder.path()).filePath(name));
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(bytes.data(), qint64(bytes.size()));
+        return f.fileName();
+    }
 
 private slots:
     void initTestCase() {
@@ -201,6 +241,80 @@ private slots:
         script.install();
         field<QPushButton>(dialog, "view")->click();
         QVERIFY(script.allRun());
+    }
+
+    void importCommandIsOffered() {
+        commands()->updateActions();
+        QVERIFY(commands()->action(CM_IMPORTTOWNS)->isEnabled());
+    }
+
+    void oldFileAloneIsImportedAndListedAtOnce() {
+        QVERIFY(QDir(m_folder.path()).mkpath("old1"));
+        const QString file = writeFile("old1/ZDKTWN_B.TWD",
+                                       fixtures::oldTownFile({{"Zzimport One", 1140, 2850, 5}, {"Zzimport Two", 0, 0, 40}}));
+        ImportScript script;
+        script.files = {file};
+        script.answers = {QMessageBox::No, QMessageBox::No};  // only this file; without its user zones
+        commands()->dispatch(CM_IMPORTTOWNS);
+        QCOMPARE(script.questions.size(), 2);
+        QCOMPARE(script.questions[0], fromCp1250(state().Strings[ImportWholeQuestionId]));
+        QCOMPARE(script.questions[1], fromCp1250(state().Strings[ImportZonesQuestionId]));
+        QCOMPARE(script.messages, QStringList{"Imported:\n1 town(s)\n0 time zone(s)"});
+
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, testApp().context(), "zzimport", chosen);
+        QCOMPARE(rows(dialog), 1);
+        QCOMPARE(selectedText(dialog), QString("+ Zzimport One"));
+        QVERIFY(userTown(reloaded(), "Zzimport One"));
+    }
+
+    void wholeOldDatabaseBringsItsZones() {
+        QVERIFY(QDir(m_folder.path()).mkpath("old2"));
+        std::vector<fixtures::OldZone> zones(41);
+        zones[39] = {"Old zone A", 1, {fixtures::rule(1900, 1, 1, 0, 0, TimeZone, "", 90)}};
+        zones[40] = {"Old zone B", 1, {fixtures::rule(1900, 1, 1, 0, 0, TimeZone, "", -90)}};
+        writeFile("old2/ZDKTIMES.TID", fixtures::oldTimeFile(zones));
+        const QString file = writeFile("old2/ZDKTWN_A.TWD", fixtures::oldTownFile({{"Zzwhole Alpha", 0, 0, 39}}));
+        const std::size_t zonesBefore = towns().userZones.size();
+        ImportScript script;
+        script.files = {file};
+        script.answers = {QMessageBox::Yes};
+        commands()->dispatch(CM_IMPORTTOWNS);
+        QCOMPARE(script.questions.size(), 1);
+        QCOMPARE(script.messages, QStringList{"Imported:\n1 town(s)\n2 time zone(s)"});
+        const TownDatabase db = reloaded();
+        const TownRecord* alpha = userTown(db, "Zzwhole Alpha");
+        QVERIFY(alpha);
+        const ZoneDescriptor* zone = zoneByNumber(db, alpha->zone);
+        QVERIFY(zone);
+        QCOMPARE(QString::fromLatin1(zone->name.data(), int(zone->name.size())), QString("Old zone A"));
+        QCOMPARE(db.userZones.size(), zonesBefore + 4);  // records 36 and 37 are empty placeholders
+    }
+
+    void cancelledOrFailedImportLeavesTheUserTowns() {
+        QVERIFY(QDir(m_folder.path()).mkpath("old3"));
+        const std::size_t before = towns().userTowns.size();
+        {
+            ImportScript script;  // the file dialog cancelled
+            commands()->dispatch(CM_IMPORTTOWNS);
+            QVERIFY(script.questions.isEmpty());
+            QVERIFY(script.messages.isEmpty());
+        }
+        {
+            ImportScript script;
+            script.files = {writeFile("old3/broken.TWD", "not a town file")};
+            commands()->dispatch(CM_IMPORTTOWNS);
+            QCOMPARE(script.messages, QStringList{"Failed to import the towns."});
+        }
+        {
+            ImportScript script;  // the whole-database question cancelled
+            script.files = {writeFile("old3/ZDKTWN_C.TWD", fixtures::oldTownFile({{"Zzcancel", 0, 0, 5}}))};
+            script.answers = {QMessageBox::Cancel};
+            commands()->dispatch(CM_IMPORTTOWNS);
+            QVERIFY(script.messages.isEmpty());
+        }
+        QCOMPARE(towns().userTowns.size(), before);
+        QCOMPARE(reloaded().userTowns.size(), before);
     }
 
     void failedSaveIsToldAndTheTownKept() {

@@ -450,6 +450,18 @@ Várost név szerint nem lehet választani; a földrajzi helyzet és a zóna ké
     <context>
         <name>TBirthDialog</name>
         <message>
+            <source>This local time did not exist here: the clock was put forward from %1 to %2. %3 is applied.</source>
+            <translation>Ez a helyi idő itt nem létezett: az órát %1 helyett %2 időre állították előre. A program %3 eltolást alkalmaz.</translation>
+        </message>
+        <message>
+            <source>This local time occurred twice here: the clock was put back from %1 to %2. %3 is applied.</source>
+            <translation>Ez a helyi idő itt kétszer fordult elő: az órát %1 helyett %2 időre állították vissza. A program %3 eltolást alkalmaz.</translation>
+        </message>
+        <message>
+            <source>&amp;Use %1</source>
+            <translation>%1 &amp;használata</translation>
+        </message>
+        <message>
             <source>Personal Data</source>
             <translation>Személyes adatok</translation>
         </message>

@@ -3,14 +3,19 @@
 // keep the promises the program relies on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <optional>
+#include <iterator>
+#include <map>
 #include <set>
+#include <tuple>
 #include <string>
 
 #include "ApplyTown.h"
+#include "TownList.h"
 #include "CodePage.h"
 #include "TownFixtures.h"
 
@@ -111,7 +116,7 @@ TEST_F(AtlasTest, appliedZonesGiveTheUniversalTimeOfTheIanaDatabase) {
         {"Adelaide winter", "Adelaide, Australia", "Australia/Adelaide", 2020, 7, 15, 12, 0, TimeZone},
         {"Adelaide before spring change", "Adelaide, Australia", "Australia/Adelaide", 2021, 10, 3, 1, 59, TimeZone},
         {"Adelaide after spring change", "Adelaide, Australia", "Australia/Adelaide", 2021, 10, 3, 3, 0, TimeZone},
-        {"London 1970 all-year summer time", "London, Britain (UK)", "Europe/London", 1970, 1, 15, 12, 0, TimeZone},
+        {"London 1970 all-year summer time", "London, United Kingdom", "Europe/London", 1970, 1, 15, 12, 0, TimeZone},
         {"Moscow 2012 permanent summer time", "Moscow, Russia", "Europe/Moscow", 2012, 1, 15, 12, 0, TimeZone},
         {"Tokyo", "Tokyo, Japan", "Asia/Tokyo", 1990, 1, 1, 0, 30, TimeZone},
         {"Honolulu", "Honolulu, United States", "Pacific/Honolulu", 1940, 7, 1, 12, 0, TimeZone},
@@ -163,8 +168,10 @@ TEST_F(AtlasTest, dataKeepTheirPromises) {
     // A dated zone's name begins with its region, so choosing the region finds a zone of it.
     for (std::size_t z = LastFixedZone + 1; z < s_db->mainZones.size(); ++z) {
         const std::string name(s_db->mainZones[z].name);
-        const std::string region = name.substr(0, name.find(", "));
-        EXPECT_TRUE(regions.count(region)) << name;
+        const bool ofRegion = std::any_of(regions.begin(), regions.end(), [&](const std::string& region) {
+            return name == region || name.starts_with(region + ", ");
+        });
+        EXPECT_TRUE(ofRegion) << name;
     }
     const ZoneDescriptor* hungary = FindZone("Hungary", s_db->mainZones);
     ASSERT_NE(hungary, nullptr);
@@ -172,4 +179,97 @@ TEST_F(AtlasTest, dataKeepTheirPromises) {
     const ZoneDescriptor* unitedStates = FindZone("United States", s_db->mainZones);
     ASSERT_NE(unitedStates, nullptr);
     EXPECT_EQ(unitedStates->name, "United States, New York");
+}
+
+TEST_F(AtlasTest, aCommonNameFindsTheTownAUserMeans) {
+    // The most populous town of a name comes first, so the prefix look-up and the first item
+    // of the town list are the city, not a village of the same name.
+    struct Row {
+        const char* typed;
+        const char* town;
+        int latitude;  // arc minutes, to tell the place apart from its namesakes
+    };
+    const Row rows[] = {
+        {"London", "London, United Kingdom", 3091},
+        {"Paris", "Paris, France", 2931},
+        {"Moscow", "Moscow, Russia", 3345},
+        {"Los Angeles", "Los Angeles, United States", 2043},  // California
+        {"Toronto", "Toronto, Canada", 2622},
+        {"Berlin", "Berlin, Germany", 3151},
+        {"New York", "New York City, United States", 2443},
+        {"Sydney", "Sydney, Australia", -2032},
+        {"Washington", "Washington, DC, United States", 2334},
+        {"Seoul", "Seoul, South Korea", 2254},
+        {"Prague", "Prague, Czechia", 3005},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const TownRecord* found = FindTown(*s_db, row.typed);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(townName(*found), row.town);
+        EXPECT_NEAR(found->latitude, row.latitude, 2);
+        const TownList list = FillTownList(*s_db, row.typed, nullptr);
+        ASSERT_FALSE(list.items.empty());
+        EXPECT_EQ(list.items[0].town, found);
+    }
+}
+
+TEST_F(AtlasTest, everyNameFitsTheChartAndFindsItsOwnTown) {
+    // A chart keeps 30 bytes of the town name and finds its town again by that name, so a
+    // longer name would be cut and a name that begins an earlier one would find the wrong
+    // town. Two towns of one name at the same place would be one town shown twice.
+    std::set<std::tuple<std::string, int, int>> places;
+    std::map<std::string, std::size_t> firstIndex;  // name -> first position in file order
+    for (std::size_t i = 0; i < s_db->mainTowns.size(); ++i) {
+        const TownRecord& t = s_db->mainTowns[i];
+        if (t.isRegion())
+            continue;
+        const std::string name(townName(t));
+        EXPECT_LE(name.size(), 30u) << cp1250ToUtf8(name);
+        EXPECT_TRUE(places.insert({name, t.longitude, t.latitude}).second) << cp1250ToUtf8(name);
+        firstIndex.emplace(name, i);
+    }
+    // The names that begin with a name follow it in byte order; none may come first in the file.
+    for (auto it = firstIndex.begin(); it != firstIndex.end(); ++it)
+        for (auto longer = std::next(it); longer != firstIndex.end() && longer->first.starts_with(it->first); ++longer)
+            EXPECT_GT(longer->second, it->second) << cp1250ToUtf8(it->first) << " is found as " << cp1250ToUtf8(longer->first);
+    for (const char* name : {"London, United Kingdom", "Springfield, IL, United States"}) {
+        const TownRecord* found = FindTown(*s_db, name);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(townName(*found), name);
+    }
+    const std::size_t towns = firstIndex.size();
+    EXPECT_GT(towns, 150000u);
+}
+
+TEST_F(AtlasTest, otherNamesFindTheMainTown) {
+    ASSERT_FALSE(s_db->aliases.empty()) << "dist/data/ZDKTOWNS.ALT";
+    struct Row {
+        const char* typed;  // UTF-8
+        const char* town;
+        const char* shown;  // UTF-8
+    };
+    const Row rows[] = {
+        {"Wien", "Vienna, Austria", "Vienna, Austria (Wien)"},
+        {"B\xC3\xA9" "cs", "Vienna, Austria", "Vienna, Austria (B\xC3\xA9" "cs)"},
+        {"M\xC3\xBCnchen", "Munich, Germany", "Munich, Germany (M\xC3\xBCnchen)"},
+        {"Moskva", "Moscow, Russia", "Moscow, Russia (Moskva)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const TownList list = FillTownList(*s_db, utf8ToCp1250(row.typed), nullptr);
+        const auto item = std::find_if(list.items.begin(), list.items.end(),
+                                       [&](const TownListItem& i) { return townName(*i.town) == row.town; });
+        ASSERT_NE(item, list.items.end());
+        EXPECT_EQ(cp1250ToUtf8(item->text()), row.shown);
+        // Listed once, by its other name, even when several of its names match.
+        EXPECT_EQ(std::count_if(list.items.begin(), list.items.end(),
+                                [&](const TownListItem& i) { return i.town == item->town; }),
+                  1);
+    }
+    // A town its own name finds is not listed again by another.
+    const TownList vienna = FillTownList(*s_db, "vien", nullptr);
+    ASSERT_FALSE(vienna.items.empty());
+    for (const TownListItem& item : vienna.items)
+        EXPECT_TRUE(item.alias.empty() || townName(*item.town) != "Vienna, Austria");
 }

@@ -2,6 +2,9 @@
 // without their user zones, and every way the command ends.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include <filesystem>
 
 #include "TempDir.h"
@@ -185,4 +188,31 @@ TEST_F(TownImportTest, emptyFileAndSaveFailure) {
     db.paths.userTimes = dir.file("no/such/folder/ZDKTIMES_user.TID");
     r = ImportTowns(db, dir.file("old/empty.TWD"), englishStrings(), a.questions());
     EXPECT_EQ(r.outcome, ImportOutcome::SaveFailed);
+}
+
+TEST_F(TownImportTest, unsavedImport_leavesTheUserTownsAsTheyWere) {
+    // The towns would be saved but their zones not: neither stays, in memory or on disk.
+    dir.write("old/their.TWD", townFile({town("Brought", 0, 0, UserZoneBase)}));
+    std::vector<ZoneEntry> theirZones;
+    addZone(theirZones, "Their zone", {rule(1, 1, 1, 0, 0, TimeZone, "T", 330)});
+    dir.write("old/their.TID", timeFile(theirZones));
+    ASSERT_TRUE(SaveUserTowns(db, englishStrings()));
+    const auto readFile = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string townsBefore = readFile(db.paths.userTowns);
+    const std::vector<std::string> namesBefore = userTowns();
+    const std::size_t zonesBefore = db.userZones.size();
+    const std::size_t unitsBefore = db.userUnits.size();
+    db.paths.userTimes = dir.file("no/such/folder/ZDKTIMES_user.TID");
+    Answers a;
+    a.zones = ImportAnswer::Yes;
+    a.timeFile = dir.file("old/their.TID");
+    EXPECT_EQ(ImportTowns(db, dir.file("old/their.TWD"), englishStrings(), a.questions()).outcome,
+              ImportOutcome::SaveFailed);
+    EXPECT_EQ(userTowns(), namesBefore);
+    EXPECT_EQ(db.userZones.size(), zonesBefore);
+    EXPECT_EQ(db.userUnits.size(), unitsBefore);
+    EXPECT_EQ(readFile(db.paths.userTowns), townsBefore);
 }

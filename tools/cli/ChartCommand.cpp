@@ -95,12 +95,12 @@ int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOption
 
 // Loads the chart named by the options: a horoscope file, or the birth data.
 int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
-              ChartBlocks& blocks) {
+              ChartBlocks& blocks, ClockChange& zoneNote) {
     const auto file = args.value("file");
     if (!file) {
         if (const int code = radixFromOptions(args, state.Strings, radix))
             return code;
-        return applyTownOption(state, args, radix);
+        return applyTownOption(state, args, radix, &zoneNote);
     }
     if (hasBirthData(args))
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
@@ -122,6 +122,15 @@ int loadChart(const AppState& state, const CliArgs& args, const TOptions& option
 namespace {
 
 // Which options the chart is computed with.
+// "zoneNote": "skipped" or "repeated", and the offsets of the clock change in "zoneOffsets".
+void addZoneNote(Json& json, const ClockChange& change) {
+    json.set("zoneNote", change.reading == ClockReading::Skipped ? "skipped" : "repeated");
+    json.set("zoneOffsets", Json::object()
+                                .set("before", offsetText(change.before.minutes))
+                                .set("after", offsetText(change.after.minutes))
+                                .set("applied", offsetText(change.applied().minutes)));
+}
+
 Json optionsJson(const TOptions& o) {
     return Json::object()
         .set("file", std::string(fixedText(o.options_file)))
@@ -181,7 +190,8 @@ int runChart(AppState& state, int argc, char** argv, int first) {
 
     RadixData radix{};
     ChartBlocks blocks{};
-    if (const int code = loadChart(state, args, *options, radix, blocks))
+    ClockChange zoneNote;
+    if (const int code = loadChart(state, args, *options, radix, blocks, zoneNote))
         return code;
 
     if (!args.has("json") && !args.has("text")) {
@@ -191,6 +201,8 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     computeChart(state, *options, radix);
     if (args.has("json")) {
         Json json = personalJson(radix, blocks.lifeEvents, state.Strings);
+        if (zoneNote.reading != ClockReading::Normal)
+            addZoneNote(json, zoneNote);
         json.set("options", optionsJson(*options));
         addComputedJson(json, radix);
         std::cout << json.dump() << "\n";

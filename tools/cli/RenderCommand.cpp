@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "AppState.h"
+#include "ClockChange.h"
 #include "BirthOptions.h"
 #include "ChartFonts.h"
 #include "ChartView.h"
@@ -117,7 +118,7 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 
 int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
 int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
-              ChartBlocks& blocks);
+              ChartBlocks& blocks, ClockChange& zoneNote);
 
 int runRender(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
@@ -169,7 +170,8 @@ int runRender(AppState& state, int argc, char** argv, int first) {
 
     RadixData radix{};
     ChartBlocks blocks{};
-    if (const int code = loadChart(state, args, options, radix, blocks))
+    ClockChange zoneNote;  // told on standard error; a picture has no place for it
+    if (const int code = loadChart(state, args, options, radix, blocks, zoneNote))
         return code;
 
     // Drawing needs a Qt application; the tool runs without a display. Qt's remark that a

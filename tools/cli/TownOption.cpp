@@ -1,12 +1,23 @@
 #include "TownOption.h"
 
+#include <iostream>
+
 #include "AppState.h"
 #include "ApplyTown.h"
 #include "CliCommands.h"
+#include "ClockChange.h"
 #include "CodePage.h"
 #include "TownDatabase.h"
 
-int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix) {
+namespace {
+
+std::string offsetWithName(const ClockOffset& offset) {
+    return offsetText(offset.minutes) + (offset.abbreviation.empty() ? "" : " " + offset.abbreviation);
+}
+
+}  // namespace
+
+int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix, ClockChange* zoneNote) {
     const auto name = args.value("town");
     if (!name)
         return CliOk;
@@ -26,6 +37,25 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
     ApplyTown(db, *town, moment, mode);
     if (mode != ApplyNoZone && !isValidZone(db, town->zone) && moment.timeKind == TimeZone && !args.has("zone"))
         return cliError(CliFailure, "'" + cp1250ToUtf8(townName(*town)) + "' has no time zone: give --zone");
+    if (const ZoneDescriptor* zone = zoneByNumber(db, town->zone); zone && mode != ApplyNoZone) {
+        const ClockChange change = clockChangeAt(*zone, moment.localDate, moment.localTime.hour,
+                                                 moment.localTime.minute, town->longitude);
+        if (change.reading != ClockReading::Normal) {
+            const std::string place = cp1250ToUtf8(townName(*town));
+            if (change.reading == ClockReading::Skipped)
+                std::cerr << "zodikeon-cli: note: this local time did not exist in " << place
+                          << ": the clock went from " << offsetWithName(change.before) << " to "
+                          << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
+                          << " is applied\n";
+            else
+                std::cerr << "zodikeon-cli: note: this local time occurred twice in " << place
+                          << ": before and after the clock went from " << offsetWithName(change.before)
+                          << " to " << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
+                          << " is applied\n";
+        }
+        if (zoneNote)
+            *zoneNote = change;
+    }
     moment.localToUniversal();
     return CliOk;
 }

@@ -2,6 +2,7 @@
 // The --town option of the chart commands: a town of the program's town database applied to
 // the entered birth data as the personal data dialog applies a chosen town.
 #include "CliArgs.h"
+#include "ClockChange.h"
 #include "RadixData.h"
 
 struct AppState;
@@ -10,5 +11,6 @@ struct AppState;
 // among the user towns), puts its name and position into the moment and, unless the clock is
 // GMT, the clock kind and zone in force at the entered local date and time; then derives the
 // UT pair again. Returns CliOk, CliUsage (--town with --lon or --lat) or CliFailure (no such
-// town, or zone time without a zone to use).
-int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix);
+// town, or zone time without a zone to use). When the entered local time was skipped or
+// repeated by a clock change there, says so on standard error and in `zoneNote`.
+int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix, ClockChange* zoneNote = nullptr);

@@ -28,13 +28,13 @@ TEST(CliTowns, listsMatchingTownsWithPositionAndZone) {
     ASSERT_EQ(accents.exitCode, 0) << accents.err;
     EXPECT_EQ(lines(accents.out).at(0), "Székesfehérvár, Hungary\t18°25'E\t47°11'N\tHungary");
 
-    // Every word anywhere after the first: "New City, New York" is listed before New York City.
-    const CliRun west = runCli({"towns", "New York City"});
-    ASSERT_EQ(west.exitCode, 0) << west.err;
-    const auto found = lines(west.out);
-    EXPECT_EQ(found.at(0).rfind("New City, New York, United States\t", 0), 0u);
-    EXPECT_NE(std::find(found.begin(), found.end(), "New York City, United States\t74°00'W\t40°43'N\tUnited States, New York"),
-              found.end());
+    // The most populous town of a name first; every word after the first anywhere in the name.
+    const CliRun newYork = runCli({"towns", "New York"});
+    ASSERT_EQ(newYork.exitCode, 0) << newYork.err;
+    EXPECT_EQ(lines(newYork.out).at(0), "New York City, United States\t74°00'W\t40°43'N\tUnited States, New York");
+    const CliRun london = runCli({"towns", "london", "canada"});
+    ASSERT_EQ(london.exitCode, 0) << london.err;
+    EXPECT_EQ(lines(london.out), std::vector<std::string>{"London, Canada\t81°14'W\t42°59'N\tCanada, Toronto"});
 }
 
 TEST(CliTowns, limitAndFailures) {
@@ -89,4 +89,38 @@ TEST(CliChartTown, saveStoresTheTownWithItsZone) {
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     EXPECT_EQ(lines(shown.out).at(1), "July 1, 1980   12:00:00 +2:00");
     EXPECT_EQ(lines(shown.out).at(3), "Long 19°02'E  Lat 47°30'N  Budapest, Hungary");
+}
+
+TEST(CliChartTown, aSkippedOrRepeatedLocalTimeIsTold) {
+    const struct {
+        const char* name;
+        const char* town;
+        const char* date;
+        const char* time;
+        const char* note;    // expected "zoneNote", or nullptr for none
+        const char* before;  // and its offsets
+        const char* after;
+        const char* applied;
+    } rows[] = {
+        {"spring forward", "Budapest, Hungary", "2018-03-25", "02:30", "skipped", "+01:00", "+02:00", "+02:00"},
+        {"fall back", "New York City", "2021-11-07", "01:30", "repeated", "-04:00", "-05:00", "-04:00"},
+        {"southern autumn", "Sydney, Australia", "2021-04-04", "02:30", "repeated", "+11:00", "+10:00", "+11:00"},
+        {"an ordinary night", "Budapest, Hungary", "2018-03-25", "03:30", nullptr, "", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CliRun r = runCli({"chart", "--json", "--town", row.town, "--date", row.date, "--time", row.time});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        if (!row.note) {
+            EXPECT_EQ(r.out.find("zoneNote"), std::string::npos);
+            EXPECT_EQ(r.err, "");
+            continue;
+        }
+        EXPECT_NE(r.out.find(std::string("\"zoneNote\": \"") + row.note + "\""), std::string::npos) << r.out;
+        const std::string offsets = std::string("\"zoneOffsets\": {\n    \"before\": \"") + row.before +
+                                    "\",\n    \"after\": \"" + row.after + "\",\n    \"applied\": \"" + row.applied + "\"";
+        EXPECT_NE(r.out.find(offsets), std::string::npos) << r.out;
+        EXPECT_NE(r.err.find(row.note == std::string("skipped") ? "did not exist" : "occurred twice"), std::string::npos)
+            << r.err;
+    }
 }
