@@ -3,6 +3,7 @@
 
 #include "CommandIds.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TAstroClient.h"
 #include "TDatabaseDialog.h"
@@ -21,7 +22,7 @@ void TAstroClient::defineOpenCommand() {
                        return;
                    }
                    const StringTable& strings = TAstroApp::instance()->state().Strings;
-                   horoscopeMessage(this, QMessageBox::Warning, fromCp1250(strings[319]),
-                                    fromCp1250(strings[872]) + QStringLiteral("\n") + file);
+                   horoscopeMessage(this, QMessageBox::Warning, fromCp1250(strings[StrId::Error]),
+                                    fromCp1250(strings[StrId::FileNotFoundOrCorrupt]) + QStringLiteral("\n") + file);
                }, {}, {}});
 }

@@ -8,6 +8,7 @@
 #include "FileFilterQt.h"
 #include "QtText.h"
 #include "SettingsFile.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
@@ -25,7 +26,7 @@ QString str(int id) { return fromCp1250(state().Strings[id]); }
 void TAstroClient::optionsChanged() {
     AppState& s = state();
     if (s.Options.autosave && !WriteOptions(s.Options))
-        QMessageBox::warning(window(), str(319), tr("The options could not be saved to %1.")
+        QMessageBox::warning(window(), str(StrId::Error), tr("The options could not be saved to %1.")
                                                      .arg(QString::fromStdString(s.Options.options_file.data())));
     recomputeAll();
 }
@@ -47,7 +48,7 @@ void TAstroClient::defineOptionCommands() {
                                  s.Options.autosave = !s.Options.autosave;
                                  WriteSettings(s.Options, s.ProgramFolder, false);
                                  if (s.Options.autosave && !WriteOptions(s.Options))
-                                     QMessageBox::warning(window(), str(319),
+                                     QMessageBox::warning(window(), str(StrId::Error),
                                                           tr("The options could not be saved to %1.")
                                                               .arg(QString::fromStdString(s.Options.options_file.data())));
                              }, {}, [] { return state().Options.autosave; }});
@@ -55,14 +56,14 @@ void TAstroClient::defineOptionCommands() {
     setCommand(CM_SAVEOPTIONS, {[this] {
                                     AppState& s = state();
                                     const QString path = QFileDialog::getSaveFileName(
-                                        window(), str(74), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
+                                        window(), str(StrId::SaveOptions), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
                                     if (path.isEmpty())
                                         return;
                                     TOptions saved = s.Options;
                                     // Paths stay in the file system's own encoding; names and texts are Windows-1250.
                                     const std::string native = path.toStdString();
                                     if (native.size() >= saved.options_file.size()) {
-                                        QMessageBox::warning(window(), str(319),
+                                        QMessageBox::warning(window(), str(StrId::Error),
                                                              tr("The options could not be saved to %1.").arg(path));
                                         return;
                                     }
@@ -70,23 +71,23 @@ void TAstroClient::defineOptionCommands() {
                                     std::copy(native.begin(), native.end(), saved.options_file.begin());
                                     // A failed write is said so; the current options file stays as it was.
                                     if (!WriteOptions(saved)) {
-                                        QMessageBox::warning(window(), str(319),
+                                        QMessageBox::warning(window(), str(StrId::Error),
                                                              tr("The options could not be saved to %1.").arg(path));
                                         return;
                                     }
                                     s.Options.options_file = saved.options_file;
                                     WriteSettings(s.Options, s.ProgramFolder, false);
-                                    TAstroApp::instance()->showStatusMessage(str(68).replace(QStringLiteral("%s"), path));
+                                    TAstroApp::instance()->showStatusMessage(str(StrId::OptionsSavedTo).replace(QStringLiteral("%s"), path));
                                 }, {}, {}});
 
     setCommand(CM_RETRIEVEOPTIONS, {[this] {
                                         AppState& s = state();
                                         const QString path = QFileDialog::getOpenFileName(
-                                            window(), str(87), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
+                                            window(), str(StrId::RetrieveOptions), QString::fromStdString(s.Options.options_file.data()), qtFileFilter(state().FileFilters[FilterOptions]));
                                         if (path.isEmpty())
                                             return;
                                         if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString())) {
-                                            QMessageBox::warning(window(), str(319), str(88));
+                                            QMessageBox::warning(window(), str(StrId::Error), str(StrId::NotAnOptionsFile));
                                             return;
                                         }
                                         WriteSettings(s.Options, s.ProgramFolder, false);

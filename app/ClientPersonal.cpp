@@ -9,6 +9,7 @@
 #include "DialogRun.h"
 #include "FixedText.h"
 #include "RadixData.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TAstroClient.h"
 #include "TBirthDialog.h"
@@ -19,7 +20,6 @@ namespace {
 
 AppState& state() { return TAstroApp::instance()->state(); }
 
-constexpr int RadixTypeId = 102;  // "radix"
 
 // "Now" in the default town's zone: the clock's Universal Time shown in the town's clock.
 BirthMoment momentNow() {
@@ -43,7 +43,7 @@ BirthMoment momentNow() {
 void TAstroClient::definePersonalCommands() {
     setCommand(CM_NEW, {[this] {
                    auto record = std::make_unique<RadixData>();
-                   setFixedText(record->horType, state().Strings.str(RadixTypeId));
+                   setFixedText(record->horType, state().Strings.str(StrId::TypeRadix));
                    record->moment = momentNow();
                    ChartBlocks blocks;
                    blocks.directions = chartDirectionSettings(state().Options);

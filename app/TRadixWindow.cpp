@@ -17,6 +17,7 @@
 #include "QtText.h"
 #include "RadixData.h"
 #include "SettingsFile.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TDatabaseDialog.h"
 
@@ -86,7 +87,7 @@ QString TRadixWindow::caption(bool withMarker) const {
     const QString marker = withMarker && m_modified ? QStringLiteral("* ") : QString();
     return QStringLiteral("%1%2,  %3;   %4")
         .arg(marker, fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()),
-             m_path.isEmpty() ? str(55) : m_path);
+             m_path.isEmpty() ? str(StrId::Untitled) : m_path);
 }
 
 void TRadixWindow::updateCaption() {
@@ -143,14 +144,14 @@ bool TRadixWindow::writeTo(const QString& path) {
     const bool ok = WriteHoroscopeFile(path.toStdString(), state().Strings, *m_chart, m_blocks);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        QMessageBox::warning(this, str(65), str(66));
+        QMessageBox::warning(this, str(StrId::SaveHoroscope), str(StrId::FailedToCreateFile));
         return false;
     }
     m_path = path;
     m_modified = false;
     discardHoroscopeListing();
     updateCaption();
-    TAstroApp::instance()->showStatusMessage(str(67).replace(QStringLiteral("%s"), path));
+    TAstroApp::instance()->showStatusMessage(str(StrId::HoroscopeSavedTo).replace(QStringLiteral("%s"), path));
     emit changed();
     return true;
 }
@@ -162,7 +163,7 @@ bool TRadixWindow::save() {
         const std::string proposed =
             JoinPath(s.Options.last_directory.data(), DefaultHoroscopeFileName(m_chart->name.data()));
         const auto choose = chooseSavePath ? chooseSavePath : dialogSavePath;
-        path = choose(this, str(65), QString::fromStdString(proposed));
+        path = choose(this, str(StrId::SaveHoroscope), QString::fromStdString(proposed));
         if (path.isEmpty())
             return false;
     }
@@ -171,7 +172,7 @@ bool TRadixWindow::save() {
 
 bool TRadixWindow::saveAs() {
     const auto choose = chooseSavePath ? chooseSavePath : dialogSavePath;
-    const QString path = choose(this, str(77), m_path);
+    const QString path = choose(this, str(StrId::SaveHoroscopeAs), m_path);
     if (path.isEmpty())
         return false;
     return writeTo(path);
@@ -181,7 +182,7 @@ bool TRadixWindow::queryClose() {
     AppState& s = state();
     // Every changed chart is asked about, whatever its type: closing must never lose an edit.
     if (!s.StartupFailed && m_modified) {
-        const QString question = fromCp1250(s.Strings[64]).replace(QStringLiteral("%s"), caption(false));
+        const QString question = fromCp1250(s.Strings[StrId::SaveChangedChartQuestion]).replace(QStringLiteral("%s"), caption(false));
         const auto ask = askSave ? askSave : messageAskSave;
         const int answer = ask(this, question);
         if (answer == QMessageBox::Cancel)

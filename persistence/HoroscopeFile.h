@@ -13,10 +13,11 @@
 
 #include "ChartBlocks.h"
 #include "RadixData.h"
+#include "StringIds.h"
 
 class StringTable;
 
-constexpr int HoroscopeHeaderId = 331;  // "ZODIKEON v4.0 Horoscope File\r\n"
+constexpr int HoroscopeHeaderId = StrId::HoroscopeFileHeader;
 constexpr std::size_t HoroscopeFileSize = 3925;
 
 // The header test on the first bytes of a file: "ZODIKEON v", a version not above ours, the

@@ -8,15 +8,11 @@
 
 #include "FoldTable.h"
 #include "JoinPath.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int TimesFileNameId = 431;       // "ZDKTIMES.TID"
-constexpr int TownsFileNameId = 432;       // "ZDKTOWNS.TWD"
-constexpr int UserTownsFileNameId = 440;   // "ZDKTOWNS_user.TWD"
-constexpr int UserTimesFileNameId = 441;   // "ZDKTIMES_user.TID"
-constexpr int ExclusionsFileNameId = 443;  // "townimpexcl.dat"
 
 // Old (v4.0) time-zone file: records of a 41-byte name, an entry count and 200 entries.
 constexpr std::size_t OldZoneNameSize = 41;
@@ -206,9 +202,9 @@ std::vector<ZoneEntry> TimeUnits::all() const {
 
 TownFilePaths townFilePaths(const std::string& programFolder, const StringTable& strings) {
     const std::string data = JoinPath(programFolder, "data");
-    return {JoinPath(data, strings[TimesFileNameId]), JoinPath(data, strings[UserTimesFileNameId]),
-            JoinPath(data, strings[TownsFileNameId]), JoinPath(data, strings[UserTownsFileNameId]),
-            JoinPath(data, strings[ExclusionsFileNameId])};
+    return {JoinPath(data, strings[StrId::TimesFileName]), JoinPath(data, strings[StrId::UserTimesFileName]),
+            JoinPath(data, strings[StrId::TownsFileName]), JoinPath(data, strings[StrId::UserTownsFileName]),
+            JoinPath(data, strings[StrId::ExclusionsFileName])};
 }
 
 std::string fileHeader(const StringTable& strings, int headerId) {

@@ -7,12 +7,11 @@
 
 #include "FoldTable.h"
 #include "JoinPath.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int OldTimesFileNameId = 431;  // "ZDKTIMES.TID"
-constexpr int OldTownFilePatternId = 442;  // "ZDKTWN_X.TWD"
 constexpr std::int16_t FallbackZone = 19;
 
 std::size_t nonEmptyZones(const std::vector<ZoneDescriptor>& zones) {
@@ -103,11 +102,11 @@ ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const 
 }  // namespace
 
 bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings) {
-    auto units = LoadTimeFile(fileInFolder(folder, strings[OldTimesFileNameId]), strings);
+    auto units = LoadTimeFile(fileInFolder(folder, strings[StrId::TimesFileName]), strings);
     if (!units)
         return false;
     const int base = AppendUserZones(db, std::move(*units));
-    const std::string pattern = strings[OldTownFilePatternId];
+    const std::string pattern = strings[StrId::OldTownFilePattern];
     const std::size_t x = pattern.find('X');
     std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ_";
     for (const char letter : letters) {

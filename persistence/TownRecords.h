@@ -8,12 +8,13 @@
 #include <type_traits>
 
 #include "BirthData.h"
+#include "StringIds.h"
 
 // String ids of the file headers; each header is stored with its terminating zero.
-constexpr int TimeFileHeaderId = 336;     // "ZODIKEON v4.5 Time Data File\r\n"
-constexpr int TownFileHeaderId = 337;     // "ZODIKEON v4.5 Town Data File\r\n"
-constexpr int OldTownFileHeaderId = 340;  // "ZODIKEON v4.0 Town Data File X\r\n"
-constexpr int OldTimeFileHeaderId = 341;  // "ZODIKEON v4.0 Time Data File\r\n"
+constexpr int TimeFileHeaderId = StrId::TimeFileHeader;
+constexpr int TownFileHeaderId = StrId::TownFileHeader;
+constexpr int OldTownFileHeaderId = StrId::OldTownFileHeader;
+constexpr int OldTimeFileHeaderId = StrId::OldTimeFileHeader;
 
 constexpr std::size_t CurrentHeaderSize = 31;
 constexpr std::size_t OldTownHeaderSize = 33;

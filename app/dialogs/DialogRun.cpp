@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "QtText.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 
 int runModal(QDialog& dialog) {
@@ -15,7 +16,7 @@ void showError(QWidget* parent, const QString& text) {
         DialogRun::error(text);
         return;
     }
-    QMessageBox::warning(parent, fromCp1250(TAstroApp::instance()->state().Strings[319]), text);
+    QMessageBox::warning(parent, fromCp1250(TAstroApp::instance()->state().Strings[StrId::Error]), text);
 }
 
 void showErrorId(QWidget* parent, int messageId) {

@@ -14,6 +14,7 @@
 #include "QtText.h"
 #include "RadixData.h"
 #include "SettingsFile.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TEventsDialog.h"
 #include "TPrefixDialog.h"
@@ -26,10 +27,7 @@ AppState& state() { return TAstroApp::instance()->state(); }
 TownDatabase& towns() { return TAstroApp::instance()->towns(); }
 QString str(int id) { return fromCp1250(state().Strings[id]); }
 
-constexpr int FirstTypeId = 102;  // 24 horoscope type names
 constexpr int TypeCount = 24;
-constexpr int NoNameId = 23;
-constexpr int NoTypeId = 24;
 
 bool sameZone(const BirthMoment& a, const BirthMoment& b) {
     return a.zoneHours == b.zoneHours && a.zoneMinutes == b.zoneMinutes && a.zoneWest == b.zoneWest;
@@ -64,10 +62,10 @@ void TBirthDialog::setUp() {
     m_town = townText.empty() ? nullptr : FindTown(towns(), townText);
 
     for (int i = 0; i < TypeCount; ++i)
-        m_type->addItem(str(FirstTypeId + i));
+        m_type->addItem(str(StrId::TypeRadix + i));
     m_name->setText(fromCp1250(fixedText(m_record.name)));
-    m_sex->addItem(str(410));
-    m_sex->addItem(str(411));
+    m_sex->addItem(str(StrId::Male));
+    m_sex->addItem(str(StrId::Female));
     m_sex->setCurrentIndex(m_moment.sex == SexMale || m_moment.sex == SexFemale ? m_moment.sex - 1 : -1);
     m_type->setEditText(fromCp1250(fixedText(m_record.horType)));
     m_notes->setPlainText(notesForEditing(m_record.notes));
@@ -77,9 +75,9 @@ void TBirthDialog::setUp() {
     m_hour->setText(QString::number(m_moment.localTime.hour));
     m_minute->setText(QString::number(m_moment.localTime.minute));
     m_second->setText(QString::number(int(m_moment.localTime.second)));
-    m_calendar->addItem(str(16));
-    m_calendar->addItem(str(17));
-    for (int id : {420, 421, 422})
+    m_calendar->addItem(str(StrId::Julian));
+    m_calendar->addItem(str(StrId::Gregorian));
+    for (int id : {StrId::GreenwMeanTime, StrId::LocalMeanTime, StrId::ZoneTime})
         m_timeKind->addItem(str(id));
     showTownAndPosition();
     showClock(m_moment);
@@ -248,9 +246,9 @@ void TBirthDialog::accept() {
         return;
     const QString name = m_name->text().trimmed();
     const QString type = m_type->currentText().trimmed();
-    setFixedText(m_record.name, name.isEmpty() ? state().Strings.str(NoNameId) : toCp1250(name),
+    setFixedText(m_record.name, name.isEmpty() ? state().Strings.str(StrId::NoName) : toCp1250(name),
                  RadixData::EnteredNameLength);
-    setFixedText(m_record.horType, type.isEmpty() ? state().Strings.str(NoTypeId) : toCp1250(type),
+    setFixedText(m_record.horType, type.isEmpty() ? state().Strings.str(StrId::NoType) : toCp1250(type),
                  RadixData::EnteredHorTypeLength);
     working.sex = static_cast<std::uint8_t>(m_sex->currentIndex() + 1);
     storeNotes(m_notes->toPlainText(), m_record.notes);

@@ -21,6 +21,7 @@
 #include "HoroscopeListing.h"
 #include "HoroscopeSearch.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "THoroComboBox.h"
 
@@ -280,7 +281,7 @@ void TDatabaseDialog::ShowDetails() {
     }
     const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), state().Strings);
     if (!d) {
-        m_moment->setText(str(872));
+        m_moment->setText(str(StrId::FileNotFoundOrCorrupt));
         return;
     }
     m_moment->setText(fromCp1250(d->moment));
@@ -295,11 +296,11 @@ void TDatabaseDialog::DeleteSelected() {
     if (!e || m_scanning)
         return;
     const QString question =
-        fillTemplate(str(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
-    if (horoscopeMessage(this, QMessageBox::Question, str(315), question) != QMessageBox::Yes)
+        fillTemplate(str(StrId::DeleteHoroscopeQuestion), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
+    if (horoscopeMessage(this, QMessageBox::Question, str(StrId::DeleteHoroscope), question) != QMessageBox::Yes)
         return;
     if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
-        horoscopeMessage(this, QMessageBox::Warning, str(315), str(316));
+        horoscopeMessage(this, QMessageBox::Warning, str(StrId::DeleteHoroscope), str(StrId::FailedToDeleteHoroscope));
         return;
     }
     m_list->removeRow(row);
@@ -313,7 +314,7 @@ void TDatabaseDialog::changeFolder() {
     if (m_scanning)
         return;
     const auto choose = chooseFolder ? chooseFolder : pickFolder;
-    const QString picked = choose(this, str(887), nativeText(m_folder));
+    const QString picked = choose(this, str(StrId::SelectHoroscopeFolder), nativeText(m_folder));
     if (picked.isEmpty())
         return;
     m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
@@ -326,7 +327,7 @@ void TDatabaseDialog::accept() {
         return;
     const std::string path = listing().pathOf(*e);
     if (!CanOpenHoroscope(path, state().Strings)) {
-        horoscopeMessage(this, QMessageBox::Warning, str(319), str(872));
+        horoscopeMessage(this, QMessageBox::Warning, str(StrId::Error), str(StrId::FileNotFoundOrCorrupt));
         ShowDetails();
         return;
     }

@@ -9,12 +9,12 @@
 #include "DialogRun.h"
 #include "LifeEventEdit.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TLifeEventDialog.h"
 
 namespace {
 
-constexpr int NoMoreEventsId = 292;
 
 }  // namespace
 
@@ -90,7 +90,7 @@ void TEventsDialog::updateButtons() {
 
 void TEventsDialog::newEvent() {
     if (lifeEventCount(m_work) >= LifeEventList::Capacity) {
-        showErrorId(this, NoMoreEventsId);
+        showErrorId(this, StrId::NoMoreLifeEvents);
         return;
     }
     LifeEvent event = newLifeEvent();

@@ -16,6 +16,7 @@
 #include "EntryFields.h"
 #include "FixedText.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TTimeCalcDialog.h"
 #include "TownEdit.h"
@@ -26,7 +27,6 @@ namespace {
 AppState& state() { return TAstroApp::instance()->state(); }
 TownDatabase& towns() { return TAstroApp::instance()->towns(); }
 
-constexpr int NewTownRegionId = 423;  // "Hungary"
 constexpr int ZoneNumberRole = Qt::UserRole;
 
 QLabel* over(const QString& text, QWidget* parent) {
@@ -126,7 +126,7 @@ TTownDataDialog::TTownDataDialog(QWidget* parent, TownRecord& record, const QStr
             m_region->setEditText(QString());
         updateOk();
     } else {
-        m_region->setEditText(fromCp1250(state().Strings[NewTownRegionId]));
+        m_region->setEditText(fromCp1250(state().Strings[StrId::Hungary]));
         regionChanged();
     }
     connect(m_name, &QLineEdit::textChanged, this, &TTownDataDialog::updateOk);

@@ -12,6 +12,7 @@
 
 #include "DialogRun.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TAstroApp.h"
 #include "TTownDataDialog.h"
 #include "TownDatabase.h"
@@ -22,8 +23,6 @@ namespace {
 AppState& state() { return TAstroApp::instance()->state(); }
 TownDatabase& towns() { return TAstroApp::instance()->towns(); }
 
-constexpr int DeleteQuestionId = 28;  // "Delete town\n%s?"
-constexpr int DeleteCaptionId = 29;
 
 }  // namespace
 
@@ -172,8 +171,9 @@ void TTownsDialog::deleteTown() {
     if (!selected || !isUserTown(towns(), selected))
         return;
     const QString question =
-        fromCp1250(state().Strings[DeleteQuestionId]).replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
-    if (!askYesNo(this, fromCp1250(state().Strings[DeleteCaptionId]), question))
+        fromCp1250(state().Strings[StrId::DeleteTownQuestion])
+            .replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
+    if (!askYesNo(this, fromCp1250(state().Strings[StrId::DeleteTown]), question))
         return;
     RemoveUserTown(towns(), selected);
     refill();

@@ -17,10 +17,10 @@
 #include "HoroscopeFile.h"
 #include "Houses.h"
 #include "OptionsLoader.h"
+#include "StringIds.h"
 
 namespace {
 
-constexpr int FileNotFoundOrCorruptId = 872;
 
 const char* const ChartUsage =
     "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"
@@ -105,7 +105,7 @@ int loadChart(const AppState& state, const CliArgs& args, const TOptions& option
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
     // A file without direction settings of its own takes those of the options.
     if (ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks) != HoroscopeRead::Ok)
-        return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]));
+        return cliError(CliFailure, *file + ": " + cp1250ToUtf8(state.Strings[StrId::FileNotFoundOrCorrupt]));
     // The UT pair is the master copy; the local pair is shown as it follows from it.
     radix.moment.universalToLocal();
     return CliOk;
