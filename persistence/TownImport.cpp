@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FileFormat.h"
 #include "FoldTable.h"
 #include "JoinPath.h"
-#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
@@ -45,12 +45,12 @@ void insertSorted(TownDatabase& db, std::vector<TownRecord>& towns) {
     InsertUserTowns(db, towns);
 }
 
-bool hasOldTownHeader(const std::string& path, const StringTable& strings) {
+bool hasOldTownHeader(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::string head(OldTownPrefixLength, '\0');
     if (!in.read(head.data(), static_cast<std::streamsize>(head.size())))
         return false;
-    return std::string_view(strings[OldTownFileHeaderId]).substr(0, OldTownPrefixLength) == head;
+    return std::string_view(FileFormat::OldTownFileHeader).substr(0, OldTownPrefixLength) == head;
 }
 
 ImportResult finish(TownDatabase& db, const StringTable& strings, std::size_t townsBefore, std::size_t zonesBefore) {
@@ -102,11 +102,11 @@ ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const 
 }  // namespace
 
 bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings) {
-    auto units = LoadTimeFile(fileInFolder(folder, strings[StrId::TimesFileName]), strings);
+    auto units = LoadTimeFile(fileInFolder(folder, FileFormat::TimesFileName), strings);
     if (!units)
         return false;
     const int base = AppendUserZones(db, std::move(*units));
-    const std::string pattern = strings[StrId::OldTownFilePattern];
+    const std::string pattern = FileFormat::OldTownFilePattern;
     const std::size_t x = pattern.find('X');
     std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ_";
     for (const char letter : letters) {
@@ -136,7 +136,7 @@ ImportResult ImportTowns(TownDatabase& db, const std::string& path, const String
     ImportResult failed;
     failed.outcome = ImportOutcome::Failed;
 
-    if (hasOldTownHeader(path, strings)) {
+    if (hasOldTownHeader(path)) {
         const ImportAnswer answer = questions.importWholeDatabase ? questions.importWholeDatabase() : ImportAnswer::Cancel;
         if (answer == ImportAnswer::Cancel)
             return cancelled;

@@ -8,16 +8,13 @@
 #include <type_traits>
 
 #include "BirthData.h"
-#include "StringIds.h"
+#include "FileFormat.h"
 
-// String ids of the file headers; each header is stored with its terminating zero.
-constexpr int TimeFileHeaderId = StrId::TimeFileHeader;
-constexpr int TownFileHeaderId = StrId::TownFileHeader;
-constexpr int OldTownFileHeaderId = StrId::OldTownFileHeader;
-constexpr int OldTimeFileHeaderId = StrId::OldTimeFileHeader;
-
-constexpr std::size_t CurrentHeaderSize = 31;
-constexpr std::size_t OldTownHeaderSize = 33;
+// The headers (FileFormat::TimeFileHeader and the others) are stored with their zero.
+constexpr std::size_t CurrentHeaderSize = sizeof FileFormat::TownFileHeader;
+constexpr std::size_t OldTownHeaderSize = sizeof FileFormat::OldTownFileHeader;
+static_assert(CurrentHeaderSize == 31 && sizeof FileFormat::TimeFileHeader == CurrentHeaderSize &&
+              OldTownHeaderSize == 33);
 // An old town file is recognised by its header without the last four characters (" X\r\n").
 constexpr std::size_t OldTownPrefixLength = 28;
 
