@@ -49,6 +49,8 @@ TBirthDialog::TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& ev
     connect(m_defaultTown, &QPushButton::clicked, this, &TBirthDialog::makeDefaultTown);
     connect(m_lifeEvents, &QPushButton::clicked, this, &TBirthDialog::editLifeEvents);
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { limitNotes(m_notes); });
+    m_timer.setParent(this);  // found by name, so tests can drive the blinking tick by tick
+    m_timer.setObjectName(QStringLiteral("blinkTimer"));
     connect(&m_timer, &QTimer::timeout, this, &TBirthDialog::tick);
     m_timer.start(100);
     m_initialising = false;
