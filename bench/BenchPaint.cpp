@@ -1,38 +1,22 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include "BirthData.h"
-#include "ChartFonts.h"
 #include "ChartView.h"
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
+#include "GuiApplication.h"
 #include "ShippedData.h"
 
 namespace {
-
-// A Qt application for painting text, created once for the whole run, without a display.
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "zodikeon_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* a = new QGuiApplication(argc, argv);
-        loadChartFonts();
-        return a;
-    }();
-    (void)app;
-}
 
 struct Fixture {
     TOptions options{};
     RadixData chart{};
     std::vector<PositionRow> rows;
     Fixture() {
-        ensureApplication();
+        ensureGuiApplication();
         SetShippedOptions(options);
         startEphemeris(ZDK_EPHEMERIS_DIR);
         // Budapest, 1 July 1980, 12:00 zone time +2.

@@ -21,8 +21,8 @@
 #include "HoroscopeListing.h"
 #include "HoroscopeSearch.h"
 #include "QtText.h"
+#include "AppContext.h"
 #include "StringIds.h"
-#include "TAstroApp.h"
 #include "THoroComboBox.h"
 
 // A one-line label for a path: shortened in the middle to its width, in full as a tool tip.
@@ -52,8 +52,6 @@ private:
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-QString str(int id) { return fromCp1250(state().Strings[id]); }
 QString nativeText(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
 // Fills the "%s" places of a template in order; an argument is never searched for "%s" itself.
@@ -77,10 +75,11 @@ TDatabaseDialog* s_open = nullptr;
 
 }  // namespace
 
-TDatabaseDialog::TDatabaseDialog(QWidget* parent, std::string& path)
+TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& path)
     : TMyDialog(parent),
+      m_ctx(ctx),
       m_path(path),
-      m_folder(fixedText(state().Options.last_directory)),
+      m_folder(fixedText(m_ctx.state.Options.last_directory)),
       m_list(new THoroComboBox(this)),
       m_folderLabel(new ElidedLabel(this)),
       m_folderCaption(new QLabel(this)),
@@ -230,7 +229,7 @@ bool TDatabaseDialog::scanProgress(std::size_t found) {
 void TDatabaseDialog::ScanFolder() {
     if (m_scanning)
         return;
-    AppState& s = state();
+    AppState& s = m_ctx.state;
     m_folderLabel->setFullText(nativeText(m_folder));
     // A path too long for the settings is used but not remembered, rather than cut.
     if (m_folder.size() < s.Options.last_directory.size())
@@ -279,9 +278,9 @@ void TDatabaseDialog::ShowDetails() {
         m_moment->setText(m_folderUnreadable ? tr("This folder cannot be read.") : QString());
         return;
     }
-    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), state().Strings);
+    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), m_ctx.state.Strings);
     if (!d) {
-        m_moment->setText(str(StrId::FileNotFoundOrCorrupt));
+        m_moment->setText(m_ctx.text(StrId::FileNotFoundOrCorrupt));
         return;
     }
     m_moment->setText(fromCp1250(d->moment));
@@ -296,11 +295,11 @@ void TDatabaseDialog::DeleteSelected() {
     if (!e || m_scanning)
         return;
     const QString question =
-        fillTemplate(str(StrId::DeleteHoroscopeQuestion), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
-    if (horoscopeMessage(this, QMessageBox::Question, str(StrId::DeleteHoroscope), question) != QMessageBox::Yes)
+        fillTemplate(m_ctx.text(StrId::DeleteHoroscopeQuestion), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
+    if (horoscopeMessage(this, QMessageBox::Question, m_ctx.text(StrId::DeleteHoroscope), question) != QMessageBox::Yes)
         return;
     if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
-        horoscopeMessage(this, QMessageBox::Warning, str(StrId::DeleteHoroscope), str(StrId::FailedToDeleteHoroscope));
+        horoscopeMessage(this, QMessageBox::Warning, m_ctx.text(StrId::DeleteHoroscope), m_ctx.text(StrId::FailedToDeleteHoroscope));
         return;
     }
     m_list->removeRow(row);
@@ -314,7 +313,7 @@ void TDatabaseDialog::changeFolder() {
     if (m_scanning)
         return;
     const auto choose = chooseFolder ? chooseFolder : pickFolder;
-    const QString picked = choose(this, str(StrId::SelectHoroscopeFolder), nativeText(m_folder));
+    const QString picked = choose(this, m_ctx.text(StrId::SelectHoroscopeFolder), nativeText(m_folder));
     if (picked.isEmpty())
         return;
     m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
@@ -326,8 +325,8 @@ void TDatabaseDialog::accept() {
     if (!e || m_scanning)
         return;
     const std::string path = listing().pathOf(*e);
-    if (!CanOpenHoroscope(path, state().Strings)) {
-        horoscopeMessage(this, QMessageBox::Warning, str(StrId::Error), str(StrId::FileNotFoundOrCorrupt));
+    if (!CanOpenHoroscope(path, m_ctx.state.Strings)) {
+        m_ctx.errors.errorId(this, StrId::FileNotFoundOrCorrupt);
         ShowDetails();
         return;
     }

@@ -1,0 +1,87 @@
+#pragma once
+// The handlers and enablers of the frame's commands, and the command table's rows built from
+// them. Commands that concern one chart act on the active chart window.
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "CommandTable.h"
+#include "Options.h"
+
+class AppContext;
+class TAstroFrame;
+class TAstroClient;
+class THoroWindow;
+class TRadixWindow;
+
+class AppCommands : public QObject {
+    Q_OBJECT
+public:
+    AppCommands(AppContext& ctx, TAstroFrame& frame, std::function<void(std::uint16_t)> switchLanguage);
+
+    // One row per command: the whole command table of the frame.
+    std::vector<CommandRow> rows();
+
+    // After an option that shapes the calculation changed: auto save, then every chart is
+    // computed again.
+    void optionsChanged();
+    // Reads the options file `path` chosen for Retrieve: on success the settings name it and
+    // every chart is computed again; a file that is not an options file changes nothing and is
+    // said so, as is an error in the dignity data file read with it.
+    void retrieveOptionsFrom(const QString& path);
+
+private:
+    TAstroClient& client() const;
+    THoroWindow* activeWindow() const;
+    TRadixWindow* activeChart() const;
+    bool hasChart() const;
+    bool hasNatalChart() const;
+
+    // Horoscope menu
+    void newChart();
+    void personalData();
+    void open();
+    void save();
+    void saveAs();
+    void exit();
+    // Options menu
+    void setHouseSystem(int system);
+    void setNodeType(int type);
+    void toggleAutoSave();
+    void saveOptions();
+    void retrieveOptions();
+    void editOrbs();
+    void editDignities();
+    void editScores();
+    // Display options, symbols and colours: the dialog edits a copy, OK takes it over, saves it
+    // when automatic saving is on and shows it everywhere at once.
+    void editDisplay1();
+    void editDisplay2();
+    void editSymbols();
+    void editColors();
+    void takeDisplayOptions(const TOptions& edited);
+    // Every chart computed again under the wait cursor.
+    void recomputeWaiting();
+    // Window menu and keys
+    void arrangeIcons();
+    void closeAll();
+    void closeActive();
+    void navigate(int id);
+    void toggleInnerOuter();
+    // Help menu
+    void openManual();
+    void openWebsite();
+    void about();
+
+    AppContext& m_ctx;
+    TAstroFrame& m_frame;
+    std::function<void(std::uint16_t)> m_switchLanguage;
+    // What the option dialogs showed last, shown first again while the program runs.
+    struct OptionDialogChoices {
+        int aspect = 0;       // orb row: Conjunction
+        int dignityBody = 0;  // Sun
+        int dignityKind = 0;  // domicile
+    };
+    OptionDialogChoices m_choices;
+};
