@@ -21,6 +21,7 @@
 #include "OptionsFile.h"
 #include "QtText.h"
 #include "RadixData.h"
+#include "StringIds.h"
 #include "TAboutDialog.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
@@ -40,7 +41,6 @@
 
 namespace {
 
-constexpr int RadixTypeId = 102;  // "radix"
 
 // "Now" in the default town's zone: the clock's Universal Time shown in the town's clock.
 BirthMoment momentNow(const AppContext& ctx) {
@@ -71,7 +71,7 @@ bool AppCommands::hasNatalChart() const { return activeWindow() && activeWindow(
 
 void AppCommands::newChart() {
     auto record = std::make_unique<RadixData>();
-    setFixedText(record->horType, m_ctx.strings().str(RadixTypeId));
+    setFixedText(record->horType, m_ctx.strings().str(StrId::TypeRadix));
     record->moment = momentNow(m_ctx);
     ChartBlocks blocks;
     blocks.directions = chartDirectionSettings(m_ctx.options());
@@ -175,12 +175,12 @@ void AppCommands::saveOptions() {
     }
     o.options_file = saved.options_file;
     m_ctx.saveSettings(&m_frame);
-    m_ctx.showStatus(m_ctx.text(68).replace(QStringLiteral("%s"), path));
+    m_ctx.showStatus(m_ctx.text(StrId::OptionsSavedTo).replace(QStringLiteral("%s"), path));
 }
 
 void AppCommands::retrieveOptions() {
     AppState& s = m_ctx.state;
-    const QString path = QFileDialog::getOpenFileName(&m_frame, m_ctx.text(87), QString::fromStdString(s.Options.options_file.data()),
+    const QString path = QFileDialog::getOpenFileName(&m_frame, m_ctx.text(StrId::RetrieveOptions), QString::fromStdString(s.Options.options_file.data()),
                                                       qtFileFilter(s.FileFilters[FilterOptions]));
     if (!path.isEmpty())
         retrieveOptionsFrom(path);
@@ -190,7 +190,7 @@ void AppCommands::retrieveOptionsFrom(const QString& path) {
     AppState& s = m_ctx.state;
     std::string dignityMessage;
     if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage)) {
-        m_ctx.errors.errorId(&m_frame, 88);
+        m_ctx.errors.errorId(&m_frame, StrId::NotAnOptionsFile);
         return;
     }
     m_ctx.saveSettings(&m_frame);
@@ -327,11 +327,11 @@ void AppCommands::toggleInnerOuter() {
 
 void AppCommands::openManual() {
     const AppState& s = m_ctx.state;
-    const std::string path = JoinPath(s.ProgramFolder, nativeSeparators(s.Strings[667]));
+    const std::string path = JoinPath(s.ProgramFolder, nativeSeparators(s.Strings[StrId::ManualPath]));
     QDesktopServices::openUrl(QUrl::fromLocalFile(fromCp1250(path)));
 }
 
-void AppCommands::openWebsite() { QDesktopServices::openUrl(QUrl(m_ctx.text(664))); }
+void AppCommands::openWebsite() { QDesktopServices::openUrl(QUrl(m_ctx.text(StrId::WebsiteUrl))); }
 
 void AppCommands::about() {
     TAboutDialog dialog(&m_frame, m_ctx);

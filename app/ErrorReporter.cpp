@@ -3,10 +3,11 @@
 #include <QMessageBox>
 
 #include "QtText.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 void ErrorReporter::error(QWidget* parent, const QString& text, const QString& caption) const {
-    const QString title = caption.isEmpty() ? fromCp1250(m_strings[319]) : caption;
+    const QString title = caption.isEmpty() ? fromCp1250(m_strings[StrId::Error]) : caption;
     if (m_sink) {
         m_sink(title, text);
         return;

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "QtText.h"
+#include "StringIds.h"
 #include "StringTable.h"
 #include "AppContext.h"
 #include "TAstroClient.h"
@@ -51,7 +52,7 @@ void openStartupFiles(TAstroFrame& frame, AppContext& ctx, const QStringList& fi
             client.addChart(window);
             continue;
         }
-        ctx.errors.error(&frame, ctx.text(872) + QStringLiteral("\n") + file);
+        ctx.errors.error(&frame, ctx.text(StrId::FileNotFoundOrCorrupt) + QStringLiteral("\n") + file);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "FixedText.h"
 #include "OptionsLoader.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "UserFolder.h"
 #include "WindowPlacementQt.h"
 
@@ -58,7 +59,7 @@ bool TAstroApp::start(const QString& programFolder) {
     if (!loaded.ok) {
         restoreOverrideCursor();
         s.StartupFailed = true;
-        m_ctx.errors.errorId(nullptr, 608);
+        m_ctx.errors.errorId(nullptr, StrId::NoValidOptionsFile);
         return false;
     }
 

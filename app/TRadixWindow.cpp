@@ -23,6 +23,7 @@
 #include "RadixData.h"
 #include "SettingsFile.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "TDatabaseDialog.h"
 
 namespace {
@@ -112,7 +113,7 @@ QString TRadixWindow::caption(bool withMarker) const {
     const QString marker = withMarker && m_modified ? QStringLiteral("* ") : QString();
     return QStringLiteral("%1%2,  %3;   %4")
         .arg(marker, fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()),
-             m_path.isEmpty() ? m_ctx.text(55) : m_path);
+             m_path.isEmpty() ? m_ctx.text(StrId::Untitled) : m_path);
 }
 
 void TRadixWindow::updateCaption() {
@@ -171,7 +172,7 @@ bool TRadixWindow::writeTo(const QString& path) {
     const bool ok = WriteHoroscopeFile(path.toStdString(), m_ctx.state.Strings, *m_chart, m_blocks);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        m_ctx.errors.error(this, m_ctx.text(66), m_ctx.text(65));
+        m_ctx.errors.error(this, m_ctx.text(StrId::FailedToCreateFile), m_ctx.text(StrId::SaveHoroscope));
         return false;
     }
     m_path = path;
@@ -179,7 +180,7 @@ bool TRadixWindow::writeTo(const QString& path) {
     m_modified = false;
     discardHoroscopeListing();
     updateCaption();
-    m_ctx.showStatus(m_ctx.text(67).replace(QStringLiteral("%s"), path));
+    m_ctx.showStatus(m_ctx.text(StrId::HoroscopeSavedTo).replace(QStringLiteral("%s"), path));
     emit changed();
     return true;
 }
@@ -191,8 +192,8 @@ bool TRadixWindow::save() {
         const std::string proposed =
             JoinPath(s.Options.last_directory.data(), DefaultHoroscopeFileName(m_chart->name.data()));
         const auto choose = chooseSavePath;
-        path = choose ? choose(this, m_ctx.text(65), QString::fromStdString(proposed))
-                      : dialogSavePath(this, horoscopeFilter(), m_ctx.text(65), QString::fromStdString(proposed));
+        path = choose ? choose(this, m_ctx.text(StrId::SaveHoroscope), QString::fromStdString(proposed))
+                      : dialogSavePath(this, horoscopeFilter(), m_ctx.text(StrId::SaveHoroscope), QString::fromStdString(proposed));
         if (path.isEmpty())
             return false;
     }
@@ -200,8 +201,8 @@ bool TRadixWindow::save() {
 }
 
 bool TRadixWindow::saveAs() {
-    const QString path = chooseSavePath ? chooseSavePath(this, m_ctx.text(77), m_path)
-                                        : dialogSavePath(this, horoscopeFilter(), m_ctx.text(77), m_path);
+    const QString path = chooseSavePath ? chooseSavePath(this, m_ctx.text(StrId::SaveHoroscopeAs), m_path)
+                                        : dialogSavePath(this, horoscopeFilter(), m_ctx.text(StrId::SaveHoroscopeAs), m_path);
     if (path.isEmpty())
         return false;
     return writeTo(path);
@@ -211,7 +212,7 @@ bool TRadixWindow::queryClose() {
     AppState& s = m_ctx.state;
     // Every changed chart is asked about, whatever its type: closing must never lose an edit.
     if (!s.StartupFailed && m_modified) {
-        const QString question = fromCp1250(s.Strings[64]).replace(QStringLiteral("%s"), caption(false));
+        const QString question = fromCp1250(s.Strings[StrId::SaveChangedChartQuestion]).replace(QStringLiteral("%s"), caption(false));
         const auto ask = askSave ? askSave : messageAskSave;
         const int answer = ask(this, question);
         if (answer == QMessageBox::Cancel)

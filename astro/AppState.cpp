@@ -2,14 +2,15 @@
 
 #include "JoinPath.h"
 #include "ProgramFolder.h"
+#include "StringIds.h"
 
 void LoadStrings(AppState& state) {
     state.Strings.load(state.LanguageId);
-    state.FileFilters[FilterHoroscope] = buildFileFilter(state.Strings, 129, "hor");
-    state.FileFilters[FilterOptions] = buildFileFilter(state.Strings, 130, "zdo");
-    state.FileFilters[FilterText] = buildFileFilter(state.Strings, 424, "txt");
-    state.FileFilters[FilterTowns] = buildFileFilter(state.Strings, 870, "TWD");
-    state.FileFilters[FilterZones] = buildFileFilter(state.Strings, 871, "TID");
+    state.FileFilters[FilterHoroscope] = buildFileFilter(state.Strings, StrId::FilterHoroscopes, "hor");
+    state.FileFilters[FilterOptions] = buildFileFilter(state.Strings, StrId::FilterOptions, "zdo");
+    state.FileFilters[FilterText] = buildFileFilter(state.Strings, StrId::FilterText, "txt");
+    state.FileFilters[FilterTowns] = buildFileFilter(state.Strings, StrId::FilterTowns, "TWD");
+    state.FileFilters[FilterZones] = buildFileFilter(state.Strings, StrId::FilterZones, "TID");
 }
 
 void SetProgramFolder(AppState& state, const std::string& folder) {

@@ -3,6 +3,8 @@
 // apart they are, whether it is nearly exact, and parallels of declination.
 #include <cstdint>
 
+#include "StringIds.h"
+
 struct RadixData;
 struct TOptions;
 
@@ -32,7 +34,7 @@ double aspectAngle(int aspect);
 // The aspect a point makes with the opposite point (180° − angle), or -1 for 4, 8, 15, 16, 17.
 int aspectComplement(int aspect);
 // String id of the three-letter code of aspect 0..19 ("con" .. "apa").
-constexpr int aspectCodeNameId(int aspect) { return 920 + aspect; }
+constexpr int aspectCodeNameId(int aspect) { return StrId::AspectCon + aspect; }
 
 // The orb class of chart point 0..39.
 int orbClass(int point);

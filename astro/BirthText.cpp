@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <string_view>
 
+#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int BcSuffixId = 325;
-constexpr int FirstMonthNameId = 89;
-constexpr int GmtTextId = 412;
 
 template <typename... Args>
 std::string format(const char* pattern, Args... args) {
@@ -48,10 +46,10 @@ std::string dateText(const CalDate& date, std::string_view fmt, const StringTabl
             break;
         case 'S':
             if (date.year <= 0)
-                out += strings[BcSuffixId];
+                out += strings[StrId::BcSuffix];
             break;
         case 'm': {
-            const char* name = strings[FirstMonthNameId + std::clamp<int>(date.month, 1, 12) - 1];
+            const char* name = strings[StrId::January + std::clamp<int>(date.month, 1, 12) - 1];
             out += format(align == '+' ? "%10s" : align == '-' ? "%-10s" : "%s", name);
             break;
         }
@@ -93,7 +91,7 @@ std::string zoneText(const BirthMoment& moment, const StringTable& strings) {
     if (moment.timeKind == TimeZone)
         return format("%c%u:%02u", moment.zoneWest ? '-' : '+', static_cast<unsigned>(moment.zoneHours),
                       static_cast<unsigned>(moment.zoneMinutes));
-    return strings[GmtTextId + (moment.timeKind == TimeLMT ? 1 : 0)];
+    return strings[StrId::GMT + (moment.timeKind == TimeLMT ? 1 : 0)];
 }
 
 std::string momentText(const BirthMoment& moment, const StringTable& strings) {
@@ -102,7 +100,7 @@ std::string momentText(const BirthMoment& moment, const StringTable& strings) {
 }
 
 std::string universalMomentText(const BirthMoment& moment, const StringTable& strings) {
-    return longDateText(moment.utDate, strings) + "  " + timeText(moment.utTime) + " " + strings[GmtTextId];
+    return longDateText(moment.utDate, strings) + "  " + timeText(moment.utTime) + " " + strings[StrId::GMT];
 }
 
 std::string placeText(const BirthMoment& moment) {

@@ -6,12 +6,13 @@
 #include <string_view>
 
 #include "BirthData.h"
+#include "StringIds.h"
 
 class StringTable;
 
 // String ids of the date templates.
-constexpr int LongDateFormatId = 101;     // "m d, yS c"
-constexpr int CompactDateFormatId = 282;  // "M/D/YS"
+constexpr int LongDateFormatId = StrId::LongDateFormat;
+constexpr int CompactDateFormatId = StrId::CompactDateFormat;
 
 // Expands a date template letter by letter: y year as written (astronomical years <= 0 as
 // 1 - year), Y the same with four digits, S the "BC" suffix for years <= 0, m month name,

@@ -2,6 +2,8 @@
 // Indices that order the arrays of a computed chart, and the ephemeris body behind each body.
 #include <cstdint>
 
+#include "StringIds.h"
+
 constexpr int BodyCount = 19;      // 0 Sun .. 9 Pluto, 10 North node, 11 South node, 12 Lilith, 13 Chiron .. 18 Vesta
 constexpr int ChartPointCount = 24;  // the bodies and 19 Vertex, 20 East Point, 21 Co-ascendant, 22 Polar Ascendant, 23 Fortune
 constexpr int AxisCount = 8;       // Asc, MC, Vertex, East Point, Co-ascendant, Polar Ascendant, Desc, IC
@@ -35,10 +37,10 @@ constexpr int ephemerisBodyOf(int body, std::uint8_t nodetype) {
 // String id of the display name of a body or point 0..23 (710 and 711 are both "Lunar Node").
 constexpr int chartPointNameId(int index) {
     if (index == BodySouthNode)
-        return 711;
+        return StrId::TrueNode;
     if (index <= BodyVesta)
-        return 700 + ephemerisBodyOf(index, 0);
+        return StrId::Sun + ephemerisBodyOf(index, 0);
     if (index == PointFortune)
-        return 800;
-    return 772 + (index - PointVertex);
+        return StrId::Fortune;
+    return StrId::Vertex + (index - PointVertex);
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "StringIds.h"
+
 enum DignityState : std::uint8_t {
     DignityNone = 0,
     DignityDomicile = 1,
@@ -13,7 +15,7 @@ enum DignityState : std::uint8_t {
 };
 
 // String id of the short label of a state ("Dom", "Detr", "Exa", "Fall", "Trig").
-constexpr int dignityLabelId(int state) { return 196 + state; }
+constexpr int dignityLabelId(int state) { return StrId::DignityDom - 1 + state; }
 
 // The state of a body in `sign` (0..11) from its three rows of twelve sign flags (own,
 // exaltation, triplicity): detriment and fall are the signs opposite its domiciles and

@@ -1,12 +1,13 @@
 #include "FileFilters.h"
 
+#include "StringIds.h"
 #include "StringTable.h"
 
 #include <algorithm>
 
 FileFilter buildFileFilter(const StringTable& strings, int kindStringId, const char* extension) {
     std::string text;
-    text += strings[126];
+    text += strings[StrId::FilterAllFiles];
     text += '\0';
     text += "*.*";
     text += '\0';

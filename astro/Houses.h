@@ -2,6 +2,8 @@
 // The ten house systems and where each house begins.
 #include <array>
 
+#include "StringIds.h"
+
 enum HouseSystemIndex : int {
     HouseZodikeon = 0, HouseRegiomontanus = 1, HouseCampanus = 2, HousePagePolich = 3, HouseKoch = 4,
     HouseAlcabitius = 5, HousePorphyrius = 6, HouseIndian = 7, HouseEqual = 8, HouseVehlow = 9,
@@ -11,7 +13,7 @@ constexpr int HouseSystemCount = 10;
 // The library's code of house system `index` (`housecalc`); Zodikeon for an unknown index.
 char houseSystemCode(int index);
 // String id of the name of house system `index` ("Zodikeon" .. "Vehlow").
-constexpr int houseSystemNameId(int index) { return 181 + index; }
+constexpr int houseSystemNameId(int index) { return StrId::HouseSystemZodikeon + index; }
 // Menu command that selects house system `index`.
 constexpr int houseSystemCommandId(int index) { return 40261 + index; }
 

@@ -18,6 +18,11 @@ const char* builtInString(std::uint16_t languageId, int id) {
     return languageId == LanguageHungarian ? kStringsHungarian[id] : kStringsEnglish[id];
 }
 
+void StringTable::set(int id, const char* text) {
+    if (id >= 0 && id < Size)
+        m_texts[id] = text ? text : kEmpty;
+}
+
 void StringTable::load(std::uint16_t languageId) {
     for (int id = 0; id < Size; ++id) {
         const char* text = builtInString(languageId, id);

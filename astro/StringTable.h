@@ -19,6 +19,9 @@ public:
 
     // Selects the texts of a language; any id other than Hungarian means English.
     void load(std::uint16_t languageId);
+    // Replaces the text of one id (an out-of-range id is ignored); the table keeps the pointer,
+    // so the text must outlive it.
+    void set(int id, const char* text);
 
 private:
     std::array<const char*, Size> m_texts{};

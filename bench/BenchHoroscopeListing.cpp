@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CodePage.h"
+#include "FileFormat.h"
 #include "FixedText.h"
 #include "HoroscopeFile.h"
 #include "HoroscopeListing.h"
@@ -41,7 +42,7 @@ public:
         const char* given[] = {"Anna", "Ádám", "Éva", "Béla", "Zsófia", "Őrs", "Ildikó", "Gábor", "Júlia", "Péter",
                                "Katalin", "László", "Erzsébet", "István", "Ágnes", "Zoltán", "Tünde", "Ürmös"};
         std::mt19937 random(1234);
-        const std::string header = std::string(english()[HoroscopeHeaderId]) + '\0';
+        const std::string header = std::string(FileFormat::storedHeader(FileFormat::HoroscopeHeader));
         for (int i = 0; i < ChartCount; ++i) {
             const std::string name = std::string(family[random() % std::size(family)]) + " " +
                                      given[random() % std::size(given)] + " " + given[random() % std::size(given)];

@@ -8,8 +8,10 @@
 #include "ChartColours.h"
 #include "DrawPrimitives.h"
 #include "Aspects.h"
+#include "DignityState.h"
 #include "GlyphCodes.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TableRenderer.h"
 
 namespace {
@@ -64,9 +66,24 @@ struct PosColumnDef {
     int heading;  // string id, 0 none
     int width;
 };
-constexpr PosColumnDef PosColumns[PcCount] = {{0, 150},   {147, 460}, {156, 140}, {148, 420}, {149, 450}, {150, 420},
-                                              {213, 420}, {214, 330}, {215, 430}, {216, 330}, {267, 470}, {268, 470},
-                                              {269, 470}, {270, 470}, {271, 420}, {272, 470}};
+constexpr PosColumnDef PosColumns[PcCount] = {
+    {0, 150},
+    {StrId::Longitude, 460},
+    {StrId::Hse, 140},
+    {StrId::Latitude, 420},
+    {StrId::RightAscension, 450},
+    {StrId::Declination, 420},
+    {StrId::Speed, 420},
+    {StrId::Distance, 330},
+    {StrId::AppDiameter, 430},
+    {StrId::Magnitude, 330},
+    {StrId::Semiarcus, 470},
+    {StrId::AscDiffLat, 470},
+    {StrId::Meridiandist, 470},
+    {StrId::AscDiffCusph, 470},
+    {StrId::CuspHeight, 420},
+    {StrId::AscDescObl, 470},
+};
 
 bool posColumnOn(int c, const TOptions& o) {
     const auto& d = o.display;
@@ -145,12 +162,12 @@ TableModel astronomicalBlock(const RadixData& chart, const TOptions& o, const St
     t.columnWidths = {820, 520};
     const bool dec = o.display.decimal;
     const std::pair<int, QString> lines[] = {
-        {154, formatRightAscension(chart.armc * RadToDeg, o)},
-        {218, QString::asprintf("%.3f", chart.jdUT)},
-        {219, QString::asprintf("%.5f", chart.jdET - chart.jdUT)},
-        {220, formatUnsignedAngle(chart.obliquity * RadToDeg, dec)},
-        {221, formatNutation(chart.nutationLongitude * RadToDeg, dec)},
-        {222, formatUnsignedAngle(chart.ayanamsa * RadToDeg, dec)},
+        {StrId::SiderealTimeRAMC, formatRightAscension(chart.armc * RadToDeg, o)},
+        {StrId::JulianDay, QString::asprintf("%.3f", chart.jdUT)},
+        {StrId::EphemerisTimeCorr, QString::asprintf("%.5f", chart.jdET - chart.jdUT)},
+        {StrId::ObliquityOfEcliptic, formatUnsignedAngle(chart.obliquity * RadToDeg, dec)},
+        {StrId::Nutation, formatNutation(chart.nutationLongitude * RadToDeg, dec)},
+        {StrId::Ayanamsa, formatUnsignedAngle(chart.ayanamsa * RadToDeg, dec)},
     };
     for (const auto& [id, value] : lines) {
         TableCell label = textCell(0, text(strings, id), tableText(o), FontTemplate::TableItalic, CellAlign::Left,
@@ -209,7 +226,7 @@ TableModel distributionGrid(const std::vector<std::pair<Member, int>>& members, 
     std::vector<TableCell> header{headingCell(0, text(strings, headingId), ink)};
     for (int c = 0; c < nc; ++c)
         header.push_back(headingCell(c + 1, text(strings, columnIds[static_cast<std::size_t>(c)]), ink));
-    header.push_back(headingCell(nc + 1, text(strings, 145), ink));
+    header.push_back(headingCell(nc + 1, text(strings, StrId::Points), ink));
     addRow(t, header);
     std::vector<std::vector<const Member*>> columnSums(static_cast<std::size_t>(nc) + 1);
     for (int r = 0; r < static_cast<int>(rowIds.size()); ++r) {
@@ -229,7 +246,7 @@ TableModel distributionGrid(const std::vector<std::pair<Member, int>>& members, 
         columnSums.back().insert(columnSums.back().end(), rowMembers.begin(), rowMembers.end());
         addRow(t, cells);
     }
-    std::vector<TableCell> sums{labelCell(0, text(strings, 145), o)};
+    std::vector<TableCell> sums{labelCell(0, text(strings, StrId::Points), o)};
     for (int c = 0; c <= nc; ++c)
         sums.push_back(numberCell(c + 1, pointsText(columnSums[static_cast<std::size_t>(c)]), o, CellFill::Dark));
     addRow(t, sums);
@@ -244,9 +261,10 @@ TableModel distributionList(const std::vector<std::pair<Member, int>>& members, 
     t.columnWidths = {420, 900, 280};
     const ColorRef ink = tableText(o);
     if (headingId)
-        addRow(t, {headingCell(0, text(strings, headingId), ink), headingCell(2, text(strings, 145), ink)});
+        addRow(t, {headingCell(0, text(strings, headingId), ink),
+                   headingCell(2, text(strings, StrId::Points), ink)});
     else
-        addRow(t, {headingCell(2, text(strings, 145), ink)});
+        addRow(t, {headingCell(2, text(strings, StrId::Points), ink)});
     for (const auto& [id, test] : rows) {
         std::vector<const Member*> in;
         for (const auto& [m, where] : members)
@@ -396,27 +414,31 @@ std::vector<TableModel> signHouseTables(const RadixData& chart, const TOptions& 
             bySign.emplace_back(Member{-1, QString::fromLatin1(axisName(axis)), score(axis, 0), score(axis, 1)},
                                 signOf(chart.axis[static_cast<std::size_t>(axis)]));
     std::vector<TableModel> tables;
-    tables.push_back(distributionGrid(bySign, 152, {131, 132, 133, 134}, {135, 136, 137}, [](int s) { return s % 4; },
-                                      [](int s) { return s % 3; }, chart, o, strings));
+    tables.push_back(distributionGrid(bySign, StrId::Signs,
+                                      {StrId::SignFire, StrId::SignEarth, StrId::SignAir, StrId::SignWater},
+                                      {StrId::SignCardinal, StrId::SignFixed, StrId::SignMutable},
+                                      [](int s) { return s % 4; }, [](int s) { return s % 3; }, chart, o, strings));
     tables.push_back(distributionList(bySign, 0,
-                                      {{247, [](int s) { return s / 3 == 0; }},
-                                       {248, [](int s) { return s / 3 == 1; }},
-                                       {249, [](int s) { return s / 3 == 2; }},
-                                       {250, [](int s) { return s / 3 == 3; }},
-                                       {259, [](int s) { return s % 2 == 0; }},
-                                       {260, [](int s) { return s % 2 == 1; }}},
+                                      {{StrId::Spring, [](int s) { return s / 3 == 0; }},
+                                       {StrId::Summer, [](int s) { return s / 3 == 1; }},
+                                       {StrId::Autumn, [](int s) { return s / 3 == 2; }},
+                                       {StrId::Winter, [](int s) { return s / 3 == 3; }},
+                                       {StrId::Positive, [](int s) { return s % 2 == 0; }},
+                                       {StrId::Negative, [](int s) { return s % 2 == 1; }}},
                                       chart, o, strings));
-    tables.push_back(distributionGrid(byHouse, 153, {138, 139, 140, 141}, {142, 143, 144}, [](int h) { return h % 4; },
-                                      [](int h) { return h % 3; }, chart, o, strings));
+    tables.push_back(distributionGrid(byHouse, StrId::Houses,
+                                      {StrId::HouseFire, StrId::HouseEarth, StrId::HouseAir, StrId::HouseWater},
+                                      {StrId::HouseAngle, StrId::HouseSuccedent, StrId::HouseCadent},
+                                      [](int h) { return h % 4; }, [](int h) { return h % 3; }, chart, o, strings));
     tables.push_back(distributionList(byHouse, 0,
-                                      {{251, [](int h) { return h / 3 == 0; }},
-                                       {252, [](int h) { return h / 3 == 1; }},
-                                       {253, [](int h) { return h / 3 == 2; }},
-                                       {254, [](int h) { return h / 3 == 3; }},
-                                       {255, [](int h) { return h >= 6; }},
-                                       {256, [](int h) { return h < 6; }},
-                                       {257, [](int h) { return h < 3 || h >= 9; }},
-                                       {258, [](int h) { return h >= 3 && h < 9; }}},
+                                      {{StrId::QuadrantI, [](int h) { return h / 3 == 0; }},
+                                       {StrId::QuadrantII, [](int h) { return h / 3 == 1; }},
+                                       {StrId::QuadrantIII, [](int h) { return h / 3 == 2; }},
+                                       {StrId::QuadrantIV, [](int h) { return h / 3 == 3; }},
+                                       {StrId::Day, [](int h) { return h >= 6; }},
+                                       {StrId::Night, [](int h) { return h < 6; }},
+                                       {StrId::Eastern, [](int h) { return h < 3 || h >= 9; }},
+                                       {StrId::Western, [](int h) { return h >= 3 && h < 9; }}},
                                       chart, o, strings));
     tables[1].x = 2010;
     tables[2].y = -800;
@@ -516,7 +538,7 @@ TableModel combinedTable(const RadixData& chart, const TOptions& o, const String
     for (int b = 0; b <= 9; ++b)
         t.columnWidths.push_back(100);
     constexpr int AspectColumn = 5;
-    addRow(t, {headingCell(1, text(strings, 147), ink)});
+    addRow(t, {headingCell(1, text(strings, StrId::Longitude), ink)});
     for (int axis = 0; axis < 2; ++axis) {
         TableCell label = labelCell(0, QString::fromLatin1(axisName(axis)), o);
         label.runs[0].font = FontTemplate::Small;
@@ -527,13 +549,14 @@ TableModel combinedTable(const RadixData& chart, const TOptions& o, const String
         label.runs[0].font = FontTemplate::Small;
         addRow(t, {label, longitudeCell(1, chart.cusp[static_cast<std::size_t>(cusp)], o)});
     }
-    addRow(t, {headingCell(2, text(strings, 205), ink), headingCell(3, text(strings, 156), ink)});
+    addRow(t,
+           {headingCell(2, text(strings, StrId::DignityDgn), ink), headingCell(3, text(strings, StrId::Hse), ink)});
     auto bodyRow = [&](int b) {
         const auto bi = static_cast<std::size_t>(b);
         std::vector<TableCell> cells{bodyCell(0, b, chart.motion[bi], chart, o), longitudeCell(1, chart.lon[bi], o)};
         const int state = b <= 10 ? chart.dignityState[bi] : 0;
         if (state != 0)
-            cells.push_back(labelCell(2, text(strings, 196 + state), o));
+            cells.push_back(labelCell(2, text(strings, dignityLabelId(state)), o));
         cells.push_back(labelCell(3, QString::fromLatin1(houseLabel(chart.bodyHouse[bi])), o));
         return cells;
     };

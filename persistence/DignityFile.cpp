@@ -8,6 +8,7 @@
 #include "DignityDegreeTable.h"
 #include "FixedText.h"
 #include "ProfileValues.h"
+#include "StringIds.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ private:
         m_result.item = item;
         m_result.text = std::string(text);
         m_result.reasonId = reason;
-        m_result.message = fillTemplate(m_strings[820], {std::to_string(line), std::to_string(item), m_result.text,
+        m_result.message = fillTemplate(m_strings[StrId::DignityFileError], {std::to_string(line), std::to_string(item), m_result.text,
                                                          std::string(m_strings[reason])});
         return false;
     }

@@ -9,6 +9,7 @@
 #include "HoroscopeFile.h"
 #include "HoroscopeListing.h"
 #include "RadixData.h"
+#include "FileFormat.h"
 #include "StringTable.h"
 
 std::optional<HoroscopeDetails> ReadHoroscopeDetails(const std::string& path, const StringTable& strings,
@@ -34,7 +35,7 @@ std::optional<HoroscopeDetails> ReadHoroscopeDetails(const std::string& path, co
 }
 
 bool CanOpenHoroscope(const std::string& path, const StringTable& strings) {
-    const std::optional<std::string> bytes = readFileStart(path, std::string_view(strings[HoroscopeHeaderId]).size() + 1);
+    const std::optional<std::string> bytes = readFileStart(path, sizeof FileFormat::HoroscopeHeader);
     return bytes && isHoroscopeHeader(*bytes, strings);
 }
 

@@ -11,6 +11,7 @@
 
 #include "FixedText.h"
 #include "ProfileFile.h"
+#include "FileFormat.h"
 #include "StringTable.h"
 
 // The records are stored as they lie in memory, which is the file's byte order only here.
@@ -190,8 +191,8 @@ bool unfitForFileName(unsigned char c) {
 
 }  // namespace
 
-bool isHoroscopeHeader(std::string_view first, const StringTable& strings) {
-    const std::string_view h = strings[HoroscopeHeaderId];
+bool isHoroscopeHeader(std::string_view first, const StringTable& /*strings*/) {
+    const std::string_view h = FileFormat::HoroscopeHeader;
     if (h.size() < VersionEnd)
         return false;
     const auto at = [&](std::size_t i) { return i < first.size() ? static_cast<unsigned char>(first[i]) : 0; };
@@ -216,7 +217,7 @@ bool IsHoroscopeFile(const std::string& path, const StringTable& strings) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    std::string first(std::string_view(strings[HoroscopeHeaderId]).size() + 1, '\0');
+    std::string first(sizeof FileFormat::HoroscopeHeader, '\0');
     in.read(first.data(), static_cast<std::streamsize>(first.size()));
     if (in.bad())
         return false;
@@ -229,7 +230,7 @@ HoroscopeRead parseHoroscopeFile(std::string_view bytes, const StringTable& stri
                                  ChartBlocks& blocks, HoroscopeProblem* problem) {
     if (!isHoroscopeHeader(bytes, strings))
         return HoroscopeRead::NotHoroscopeFile;
-    ByteReader in(bytes, std::string_view(strings[HoroscopeHeaderId]).size() + 1);
+    ByteReader in(bytes, sizeof FileFormat::HoroscopeHeader);
     const auto damaged = [&](HoroscopeProblem p) {
         p.size = bytes.size();
         if (problem)
@@ -331,9 +332,8 @@ HoroscopeRead ReadHoroscopeFile(const std::string& path, const StringTable& stri
     return parseHoroscopeFile(bytes, strings, optionDirections, radix, blocks, problem);
 }
 
-std::string serializeHoroscopeFile(const StringTable& strings, const RadixData& radix, const ChartBlocks& blocks) {
-    std::string out = strings[HoroscopeHeaderId];
-    out += '\0';
+std::string serializeHoroscopeFile(const StringTable& /*strings*/, const RadixData& radix, const ChartBlocks& blocks) {
+    std::string out(FileFormat::storedHeader(FileFormat::HoroscopeHeader));
     append(out, radix.name);
     append(out, radix.horType);
     out += MomentMarker;

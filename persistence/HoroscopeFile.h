@@ -1,7 +1,7 @@
 #pragma once
 // Horoscope files (*.hor): one chart's personal data with the chart window's blocks, in a
 // fixed binary layout. The current layout is
-//   header (string 331 with its zero byte, 31 bytes), name 41, horType 11, "***",
+//   header (FileFormat::HoroscopeHeader with its zero byte, 31 bytes), name 41, horType 11, "***",
 //   moment 88, notes 2001, "BB", life events 1112, direction settings 14, persons 622
 // = 3,925 bytes. Two older layouts are read too: without "***" the moment is only its first
 // 37 bytes (UT date and time, position) and counts as GMT; without "BB" a life-event count
@@ -20,7 +20,6 @@
 
 class StringTable;
 
-constexpr int HoroscopeHeaderId = 331;  // "ZODIKEON v4.0 Horoscope File\r\n"
 constexpr std::size_t HoroscopeFileSize = 3925;
 
 // The header test on the first bytes of a file: "ZODIKEON v", a version not above ours, the

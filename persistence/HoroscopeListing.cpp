@@ -13,6 +13,7 @@
 #include "JoinPath.h"
 #include "FoldTable.h"
 #include "RadixData.h"
+#include "FileFormat.h"
 #include "StringTable.h"
 
 namespace {
@@ -102,7 +103,7 @@ ScanResult ScanFolder(HoroscopeListing& listing, const std::string& folder, cons
     if (!dir)
         return ScanResult::FolderUnreadable;
 
-    const std::size_t headerSize = std::string_view(strings[HoroscopeHeaderId]).size() + 1;
+    const std::size_t headerSize = sizeof FileFormat::HoroscopeHeader;
     constexpr std::size_t NameOffset = 31;
     constexpr std::size_t TypeOffset = NameOffset + RadixData::NameSize;
     static_assert(TypeOffset + RadixData::HorTypeSize == HoroscopeListingBytes);

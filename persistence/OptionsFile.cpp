@@ -7,6 +7,7 @@
 
 #include "DignityDegreeTable.h"
 #include "DignityFile.h"
+#include "FileFormat.h"
 #include "FixedText.h"
 #include "JoinPath.h"
 #include "OptionDefaults.h"
@@ -321,21 +322,22 @@ private:
     std::string* m_dignityMessage;
 };
 
-void buildDataPaths(TOptions& o, const std::string& programFolder, const StringTable& strings) {
+void buildDataPaths(TOptions& o, const std::string& programFolder) {
+    using namespace FileFormat;
     const std::string data = JoinPath(programFolder, "data");
-    auto set = [&](PathText& field, int id) { setFixedText(field, JoinPath(data, nativeSeparators(strings[id]))); };
-    set(o.times_file, 431);
-    set(o.user_times_file, 441);
-    set(o.towns_file, 432);
-    set(o.user_towns_file, 440);
-    set(o.town_exclusions_file, 443);
-    set(o.dignities_file, 439);
-    set(o.fixed_stars_file, 433);
-    set(o.descriptions_file, 434);
-    set(o.texts_file, 435);
-    set(o.event_types_file, 436);
-    set(o.life_areas_file, 437);
-    set(o.etiquettes_file, 438);
+    auto set = [&](PathText& field, const char* name) { setFixedText(field, JoinPath(data, nativeSeparators(name))); };
+    set(o.times_file, TimesFileName);
+    set(o.user_times_file, UserTimesFileName);
+    set(o.towns_file, TownsFileName);
+    set(o.user_towns_file, UserTownsFileName);
+    set(o.town_exclusions_file, ExclusionsFileName);
+    set(o.dignities_file, DignityFileName);
+    set(o.fixed_stars_file, StarsFileName);
+    set(o.descriptions_file, DescriptionsFileName);
+    set(o.texts_file, TextsFileName);
+    set(o.event_types_file, EventTypesFileName);
+    set(o.life_areas_file, AreasFileName);
+    set(o.etiquettes_file, LabelsFileName);
 }
 
 }  // namespace
@@ -352,7 +354,7 @@ bool ReadOptions(TOptions& o, const std::string& programFolder, const StringTabl
         return false;
 
     SetDefaultOptions(o);
-    buildDataPaths(o, programFolder, strings);
+    buildDataPaths(o, programFolder);
     KeyReader reader(file, o, strings, dignityMessage);
     visitOptionKeys(o, reader);
     o.print_pages[1] = o.print_pages[2] = o.print_pages[3] = true;

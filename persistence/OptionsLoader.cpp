@@ -2,6 +2,7 @@
 
 #include "OptionsFile.h"
 #include "SettingsFile.h"
+#include "StringIds.h"
 
 OptionsLoadResult LoadStartupOptions(TOptions& options, const std::string& programFolder, const StringTable& strings) {
     OptionsLoadResult result;
@@ -12,7 +13,7 @@ OptionsLoadResult LoadStartupOptions(TOptions& options, const std::string& progr
         result.ok = ReadOptions(options, programFolder, strings, {}, &result.dignityMessage);
     }
     if (!result.ok)
-        result.error = strings[608];
+        result.error = strings[StrId::NoValidOptionsFile];
     return result;
 }
 
@@ -26,7 +27,7 @@ OptionsLoadResult loadChartOptions(const std::string& programFolder, const Strin
         ReadSettings(options, programFolder);
         result.ok = ReadOptions(options, programFolder, strings, optionsPath, &result.dignityMessage);
         if (!result.ok)
-            result.error = strings[88];
+            result.error = strings[StrId::NotAnOptionsFile];
     }
     if (!result.ok)
         return result;

@@ -9,15 +9,11 @@
 
 #include "FoldTable.h"
 #include "JoinPath.h"
+#include "FileFormat.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int TimesFileNameId = 431;       // "ZDKTIMES.TID"
-constexpr int TownsFileNameId = 432;       // "ZDKTOWNS.TWD"
-constexpr int UserTownsFileNameId = 440;   // "ZDKTOWNS_user.TWD"
-constexpr int UserTimesFileNameId = 441;   // "ZDKTIMES_user.TID"
-constexpr int ExclusionsFileNameId = 443;  // "townimpexcl.dat"
 
 // Old (v4.0) time-zone file: records of a 41-byte name, an entry count and 200 entries.
 constexpr std::size_t OldZoneNameSize = 41;
@@ -212,11 +208,11 @@ std::vector<ZoneEntry> TimeUnits::all() const {
     return out;
 }
 
-TownFilePaths townFilePaths(const std::string& programFolder, const StringTable& strings) {
+TownFilePaths townFilePaths(const std::string& programFolder, const StringTable& /*strings*/) {
+    using namespace FileFormat;
     const std::string data = JoinPath(programFolder, "data");
-    return {JoinPath(data, strings[TimesFileNameId]), JoinPath(data, strings[UserTimesFileNameId]),
-            JoinPath(data, strings[TownsFileNameId]), JoinPath(data, strings[UserTownsFileNameId]),
-            JoinPath(data, strings[ExclusionsFileNameId]), JoinPath(data, "ZDKTOWNS.ALT")};
+    return {JoinPath(data, TimesFileName), JoinPath(data, UserTimesFileName), JoinPath(data, TownsFileName),
+            JoinPath(data, UserTownsFileName), JoinPath(data, ExclusionsFileName), JoinPath(data, TownAliasesFileName)};
 }
 
 void LoadTownAliases(TownDatabase& db, const std::string& path) {
@@ -242,12 +238,6 @@ void LoadTownAliases(TownDatabase& db, const std::string& path) {
     }
 }
 
-std::string fileHeader(const StringTable& strings, int headerId) {
-    std::string header = strings[headerId];
-    header.push_back('\0');
-    return header;
-}
-
 void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const StringTable& strings) {
     db = TownDatabase();
     db.paths = paths;
@@ -264,31 +254,32 @@ void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const String
         db.userTowns = std::move(*towns);
 }
 
-std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, const StringTable& strings) {
+std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, const StringTable& /*strings*/) {
     const auto bytes = readFile(path);
     if (!bytes || bytes->size() < CurrentHeaderSize)
         return std::nullopt;
     const std::string_view head(bytes->data(), CurrentHeaderSize);
     const std::string_view body = std::string_view(*bytes).substr(CurrentHeaderSize);
-    if (head == fileHeader(strings, TimeFileHeaderId)) {
+    if (head == FileFormat::storedHeader(FileFormat::TimeFileHeader)) {
         std::vector<ZoneEntry> units(body.size() / sizeof(ZoneEntry));
         if (!units.empty())
             std::memcpy(units.data(), body.data(), units.size() * sizeof(ZoneEntry));
         scrambleBody(reinterpret_cast<unsigned char*>(units.data()), units.size() * sizeof(ZoneEntry));
         return units;
     }
-    if (head == fileHeader(strings, OldTimeFileHeaderId))
+    if (head == FileFormat::storedHeader(FileFormat::OldTimeFileHeader))
         return convertOldTimeFile(body);
     return std::nullopt;
 }
 
 std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std::string& path,
-                                                    const StringTable& strings) {
+                                                    const StringTable& /*strings*/) {
     const auto bytes = readFile(path);
     if (!bytes)
         return std::nullopt;
     const std::string_view all(*bytes);
-    if (all.size() >= CurrentHeaderSize && all.substr(0, CurrentHeaderSize) == fileHeader(strings, TownFileHeaderId)) {
+    if (all.size() >= CurrentHeaderSize &&
+        all.substr(0, CurrentHeaderSize) == FileFormat::storedHeader(FileFormat::TownFileHeader)) {
         const std::string_view body = all.substr(CurrentHeaderSize);
         std::vector<TownRecord> towns(body.size() / sizeof(TownRecord));
         if (!towns.empty())
@@ -298,8 +289,8 @@ std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std:
             terminateName(town);
         return towns;
     }
-    const std::string_view oldPrefix = std::string_view(strings[OldTownFileHeaderId]).substr(0, OldTownPrefixLength);
-    if (oldPrefix.size() == OldTownPrefixLength && all.starts_with(oldPrefix))
+    const std::string_view oldPrefix = std::string_view(FileFormat::OldTownFileHeader).substr(0, OldTownPrefixLength);
+    if (all.starts_with(oldPrefix))
         return convertOldTownFile(db, all.size() > OldTownHeaderSize ? all.substr(OldTownHeaderSize) : "");
     return std::nullopt;
 }
@@ -390,14 +381,14 @@ bool RemoveUserTown(TownDatabase& db, const TownRecord* town) {
     return true;
 }
 
-bool SaveUserTowns(const TownDatabase& db, const StringTable& strings) {
-    return SaveDataFile(db.paths.userTowns, strings[TownFileHeaderId], db.userTowns.data(),
+bool SaveUserTowns(const TownDatabase& db, const StringTable& /*strings*/) {
+    return SaveDataFile(db.paths.userTowns, FileFormat::TownFileHeader, db.userTowns.data(),
                         db.userTowns.size() * sizeof(TownRecord));
 }
 
-bool SaveUserTimes(const TownDatabase& db, const StringTable& strings) {
+bool SaveUserTimes(const TownDatabase& db, const StringTable& /*strings*/) {
     const std::vector<ZoneEntry> units = db.userUnits.all();
-    return SaveDataFile(db.paths.userTimes, strings[TimeFileHeaderId], units.data(), units.size() * sizeof(ZoneEntry));
+    return SaveDataFile(db.paths.userTimes, FileFormat::TimeFileHeader, units.data(), units.size() * sizeof(ZoneEntry));
 }
 
 const TownRecord* FindTown(const TownDatabase& db, std::string_view name) {

@@ -158,5 +158,3 @@ bool isValidZone(const TownDatabase& db, int number);
 // Whether `town` is one of db.userTowns (by address).
 bool isUserTown(const TownDatabase& db, const TownRecord* town);
 
-// The header bytes of a file kind: the string's text and its zero.
-std::string fileHeader(const StringTable& strings, int headerId);

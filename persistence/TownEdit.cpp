@@ -5,11 +5,11 @@
 
 #include "BirthEntry.h"
 #include "BirthText.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int GmtTextId = 412;  // 412 + timeKind: "GMT", "LMT"
 
 bool beginsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -75,7 +75,7 @@ std::string zoneRuleLine(const ZoneEntry& entry, const StringTable& strings) {
         std::snprintf(rule, sizeof rule, "%c%02u:%02u  %s", entry.west == 1 ? '-' : '+', unsigned(entry.zoneHours),
                       unsigned(entry.zoneMinutes), std::string(fieldText(entry.abbreviation)).c_str());
     else
-        std::snprintf(rule, sizeof rule, "%s", strings[GmtTextId + std::min<int>(entry.timeKind, TimeLMT)]);
+        std::snprintf(rule, sizeof rule, "%s", strings[StrId::GMT + std::min<int>(entry.timeKind, TimeLMT)]);
     char line[160];
     std::snprintf(line, sizeof line, "%s  %02u:%02u  -->  %s", compactDateText(entry.start, strings).c_str(),
                   unsigned(entry.hour), unsigned(entry.minute), rule);

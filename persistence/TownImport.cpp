@@ -5,14 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FileFormat.h"
 #include "FoldTable.h"
 #include "JoinPath.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int OldTimesFileNameId = 431;  // "ZDKTIMES.TID"
-constexpr int OldTownFilePatternId = 442;  // "ZDKTWN_X.TWD"
 constexpr std::int16_t FallbackZone = 19;
 
 std::size_t nonEmptyZones(const std::vector<ZoneDescriptor>& zones) {
@@ -46,12 +45,12 @@ void insertSorted(TownDatabase& db, std::vector<TownRecord>& towns) {
     InsertUserTowns(db, towns);
 }
 
-bool hasOldTownHeader(const std::string& path, const StringTable& strings) {
+bool hasOldTownHeader(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::string head(OldTownPrefixLength, '\0');
     if (!in.read(head.data(), static_cast<std::streamsize>(head.size())))
         return false;
-    return std::string_view(strings[OldTownFileHeaderId]).substr(0, OldTownPrefixLength) == head;
+    return std::string_view(FileFormat::OldTownFileHeader).substr(0, OldTownPrefixLength) == head;
 }
 
 // The user part as it was before an import, to go back to when the import cannot be saved.
@@ -129,11 +128,11 @@ ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const 
 }  // namespace
 
 bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings) {
-    auto units = LoadTimeFile(fileInFolder(folder, strings[OldTimesFileNameId]), strings);
+    auto units = LoadTimeFile(fileInFolder(folder, FileFormat::TimesFileName), strings);
     if (!units)
         return false;
     const int base = AppendUserZones(db, std::move(*units));
-    const std::string pattern = strings[OldTownFilePatternId];
+    const std::string pattern = FileFormat::OldTownFilePattern;
     const std::size_t x = pattern.find('X');
     std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ_";
     for (const char letter : letters) {
@@ -162,7 +161,7 @@ ImportResult ImportTowns(TownDatabase& db, const std::string& path, const String
     ImportResult failed;
     failed.outcome = ImportOutcome::Failed;
 
-    if (hasOldTownHeader(path, strings)) {
+    if (hasOldTownHeader(path)) {
         const ImportAnswer answer = questions.importWholeDatabase ? questions.importWholeDatabase() : ImportAnswer::Cancel;
         if (answer == ImportAnswer::Cancel)
             return cancelled;

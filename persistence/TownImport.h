@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "StringIds.h"
 #include "TownDatabase.h"
 
 enum class ImportAnswer { Yes, No, Cancel };
@@ -31,13 +32,13 @@ struct ImportResult {
     unsigned zones = 0;  // increase of the non-empty user zones
 };
 
-constexpr int ImportCaptionId = 880;        // "Import Towns"
-constexpr int ImportFailedId = 882;
-constexpr int ImportedId = 883;             // "Imported:\n%u town(s)\n%u time zone(s)"
-constexpr int ImportSaveFailedId = 885;
-constexpr int ImportWholeQuestionId = 881;
-constexpr int ImportZonesQuestionId = 884;
-constexpr int ImportChooseTimeFileId = 886;
+constexpr int ImportCaptionId = StrId::ImportTowns;
+constexpr int ImportFailedId = StrId::ImportFailed;
+constexpr int ImportedId = StrId::Imported;
+constexpr int ImportSaveFailedId = StrId::ImportSaveFailed;
+constexpr int ImportWholeQuestionId = StrId::ImportWholeDatabaseQuestion;
+constexpr int ImportZonesQuestionId = StrId::ImportZonesQuestion;
+constexpr int ImportChooseTimeFileId = StrId::SelectUserTimeZoneFile;
 
 // Imports the town file `path` into the user part of `db` and saves the user files. An old
 // file offers the whole old database of its folder (ZDKTIMES.TID and ZDKTWN_A.TWD ..

@@ -8,15 +8,13 @@
 #include <type_traits>
 
 #include "BirthData.h"
+#include "FileFormat.h"
 
-// String ids of the file headers; each header is stored with its terminating zero.
-constexpr int TimeFileHeaderId = 336;     // "ZODIKEON v4.5 Time Data File\r\n"
-constexpr int TownFileHeaderId = 337;     // "ZODIKEON v4.5 Town Data File\r\n"
-constexpr int OldTownFileHeaderId = 340;  // "ZODIKEON v4.0 Town Data File X\r\n"
-constexpr int OldTimeFileHeaderId = 341;  // "ZODIKEON v4.0 Time Data File\r\n"
-
-constexpr std::size_t CurrentHeaderSize = 31;
-constexpr std::size_t OldTownHeaderSize = 33;
+// The headers (FileFormat::TimeFileHeader and the others) are stored with their zero.
+constexpr std::size_t CurrentHeaderSize = sizeof FileFormat::TownFileHeader;
+constexpr std::size_t OldTownHeaderSize = sizeof FileFormat::OldTownFileHeader;
+static_assert(CurrentHeaderSize == 31 && sizeof FileFormat::TimeFileHeader == CurrentHeaderSize &&
+              OldTownHeaderSize == 33);
 // An old town file is recognised by its header without the last four characters (" X\r\n").
 constexpr std::size_t OldTownPrefixLength = 28;
 

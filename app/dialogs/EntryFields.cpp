@@ -18,6 +18,7 @@
 
 #include "BirthEntry.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
@@ -117,8 +118,8 @@ void DateFields::create(QWidget* parent) {
 void DateFields::fillEras(const StringTable& strings) {
     const int current = era->currentIndex();
     era->clear();
-    era->addItem(fromCp1250(strings[14]));
-    era->addItem(fromCp1250(strings[15]));
+    era->addItem(fromCp1250(strings[StrId::EraBC]));
+    era->addItem(fromCp1250(strings[StrId::EraAD]));
     era->setCurrentIndex(current < 0 ? EraAD : current);
 }
 

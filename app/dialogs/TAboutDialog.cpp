@@ -7,6 +7,7 @@
 
 #include "QtText.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "TIntroWindow.h"
 
 TAboutDialog::TAboutDialog(QWidget* parent, const AppContext& ctx)
@@ -28,9 +29,9 @@ TAboutDialog::TAboutDialog(QWidget* parent, const AppContext& ctx)
 void TAboutDialog::retranslate() {
     const AppState& s = m_ctx.state;
     setWindowTitle(tr("About"));
-    m_version->setText(tr("Version %1").arg(fromCp1250(s.Strings[730])));
+    m_version->setText(tr("Version %1").arg(fromCp1250(s.Strings[StrId::Version])));
     m_info->setText(tr("Zodikeon Free: natal charts computed with the Swiss Ephemeris.") + QStringLiteral("\n") +
-                    fromCp1250(s.Strings[734]) + QStringLiteral("\n") +
+                    fromCp1250(s.Strings[StrId::CreditLine]) + QStringLiteral("\n") +
                     tr("Town data \u00A9 GeoNames (geonames.org), CC BY 4.0, modified") + QStringLiteral("\n") +
                     tr("Time zones from the IANA time zone database (public domain)") + QStringLiteral("\n") +
                     tr("Symbols drawn from the Noto fonts, Liberation fonts: SIL Open Font License 1.1"));

@@ -20,6 +20,7 @@
 #include "RadixData.h"
 #include "SettingsFile.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "TEventsDialog.h"
 #include "TPrefixDialog.h"
 #include "TTownsDialog.h"
@@ -27,10 +28,7 @@
 
 namespace {
 
-constexpr int FirstTypeId = 102;  // 24 horoscope type names
 constexpr int TypeCount = 24;
-constexpr int NoNameId = 23;
-constexpr int NoTypeId = 24;
 
 bool sameZone(const BirthMoment& a, const BirthMoment& b) {
     return a.zoneHours == b.zoneHours && a.zoneMinutes == b.zoneMinutes && a.zoneWest == b.zoneWest;
@@ -75,6 +73,8 @@ TBirthDialog::TBirthDialog(QWidget* parent, AppContext& ctx, RadixData& record, 
                 showZoneNote();
         });
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { limitNotes(m_notes); });
+    m_timer.setParent(this);  // found by name, so tests can drive the blinking tick by tick
+    m_timer.setObjectName(QStringLiteral("blinkTimer"));
     connect(&m_timer, &QTimer::timeout, this, &TBirthDialog::tick);
     m_timer.start(100);
     m_initialising = false;
@@ -88,10 +88,10 @@ void TBirthDialog::setUp() {
     m_town = townText.empty() ? nullptr : FindTown(m_ctx.towns, townText);
 
     for (int i = 0; i < TypeCount; ++i)
-        m_type->addItem(m_ctx.text(FirstTypeId + i));
+        m_type->addItem(m_ctx.text(StrId::TypeRadix + i));
     m_name->setText(fromCp1250(fixedText(m_record.name)));
-    m_sex->addItem(m_ctx.text(410));
-    m_sex->addItem(m_ctx.text(411));
+    m_sex->addItem(m_ctx.text(StrId::Male));
+    m_sex->addItem(m_ctx.text(StrId::Female));
     m_sex->setCurrentIndex(m_moment.sex == SexMale || m_moment.sex == SexFemale ? m_moment.sex - 1 : -1);
     m_type->setEditText(fromCp1250(fixedText(m_record.horType)));
     m_notes->setPlainText(notesForEditing(m_record.notes));
@@ -101,9 +101,9 @@ void TBirthDialog::setUp() {
     m_hour->setText(QString::number(m_moment.localTime.hour));
     m_minute->setText(QString::number(m_moment.localTime.minute));
     m_second->setText(QString::number(int(m_moment.localTime.second)));
-    m_calendar->addItem(m_ctx.text(16));
-    m_calendar->addItem(m_ctx.text(17));
-    for (int id : {420, 421, 422})
+    m_calendar->addItem(m_ctx.text(StrId::Julian));
+    m_calendar->addItem(m_ctx.text(StrId::Gregorian));
+    for (int id : {StrId::GreenwMeanTime, StrId::LocalMeanTime, StrId::ZoneTime})
         m_timeKind->addItem(m_ctx.text(id));
     showTownAndPosition();
     showClock(m_moment);
@@ -331,9 +331,9 @@ void TBirthDialog::accept() {
         return;
     const QString name = m_name->text().trimmed();
     const QString type = m_type->currentText().trimmed();
-    setFixedText(m_record.name, name.isEmpty() ? m_ctx.state.Strings.str(NoNameId) : toCp1250(name),
+    setFixedText(m_record.name, name.isEmpty() ? m_ctx.state.Strings.str(StrId::NoName) : toCp1250(name),
                  RadixData::EnteredNameLength);
-    setFixedText(m_record.horType, type.isEmpty() ? m_ctx.state.Strings.str(NoTypeId) : toCp1250(type),
+    setFixedText(m_record.horType, type.isEmpty() ? m_ctx.state.Strings.str(StrId::NoType) : toCp1250(type),
                  RadixData::EnteredHorTypeLength);
     working.sex = static_cast<std::uint8_t>(m_sex->currentIndex() + 1);
     storeNotes(m_notes->toPlainText(), m_record.notes);

@@ -12,19 +12,19 @@
 
 #include "ChartView.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "StringTable.h"
 #include "TColorComboBox.h"
 
 namespace {
 
-constexpr int LegacyStyleId = 681, QualityFirstId = 690;
 constexpr int QualityItems = 4;
 
 QComboBox* styleBox(QWidget* parent, const StringTable& strings, const char* name, std::uint8_t stored) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->addItem(fromCp1250(strings[LegacyStyleId]));
-    box->addItem(fromCp1250(strings[LegacyStyleId + 1]));
+    box->addItem(fromCp1250(strings[StrId::ChartStyleLegacy]));
+    box->addItem(fromCp1250(strings[StrId::ChartStyleZodikeonV]));
     // Any value but 2 draws the legacy way.
     box->setCurrentIndex(stored == 2 ? 1 : 0);
     return box;
@@ -57,7 +57,7 @@ TColorsDialog::TColorsDialog(QWidget* parent, const TOptions& options, const Str
     m_quality = new QComboBox(this);
     m_quality->setObjectName(QStringLiteral("quality"));
     for (int i = 0; i < QualityItems; ++i)
-        m_quality->addItem(fromCp1250(strings[QualityFirstId + i]));
+        m_quality->addItem(fromCp1250(strings[StrId::SmoothingLegacy + i]));
     m_quality->setCurrentIndex(qualityItem(m_options));
     const std::array<std::pair<QString, QComboBox*>, 3> styleRows = {
         {{tr("&Wheel:"), m_chartStyle}, {tr("&Tables:"), m_tableStyle}, {tr("&Quality:"), m_quality}}};

@@ -23,6 +23,7 @@
 #include "HoroscopeSearch.h"
 #include "QtText.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "THoroComboBox.h"
 
 // A one-line label for a path: shortened in the middle to its width, in full as a tool tip.
@@ -305,11 +306,11 @@ void TDatabaseDialog::DeleteSelected() {
     if (!e || m_scanning)
         return;
     const QString question =
-        fillTemplate(m_ctx.text(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
-    if (horoscopeMessage(this, QMessageBox::Question, m_ctx.text(315), question) != QMessageBox::Yes)
+        fillTemplate(m_ctx.text(StrId::DeleteHoroscopeQuestion), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
+    if (horoscopeMessage(this, QMessageBox::Question, m_ctx.text(StrId::DeleteHoroscope), question) != QMessageBox::Yes)
         return;
     if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
-        horoscopeMessage(this, QMessageBox::Warning, m_ctx.text(315), m_ctx.text(316));
+        horoscopeMessage(this, QMessageBox::Warning, m_ctx.text(StrId::DeleteHoroscope), m_ctx.text(StrId::FailedToDeleteHoroscope));
         return;
     }
     m_list->removeRow(row);
@@ -323,7 +324,7 @@ void TDatabaseDialog::changeFolder() {
     if (m_scanning)
         return;
     const auto choose = chooseFolder ? chooseFolder : pickFolder;
-    const QString picked = choose(this, m_ctx.text(887), nativeText(m_folder));
+    const QString picked = choose(this, m_ctx.text(StrId::SelectHoroscopeFolder), nativeText(m_folder));
     if (picked.isEmpty())
         return;
     m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
@@ -336,7 +337,7 @@ void TDatabaseDialog::accept() {
         return;
     const std::string path = listing().pathOf(*e);
     if (!CanOpenHoroscope(path, m_ctx.state.Strings)) {
-        m_ctx.errors.errorId(this, 872);
+        m_ctx.errors.errorId(this, StrId::FileNotFoundOrCorrupt);
         ShowDetails();
         return;
     }

@@ -10,11 +10,11 @@
 #include "LifeEventEdit.h"
 #include "QtText.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "TLifeEventDialog.h"
 
 namespace {
 
-constexpr int NoMoreEventsId = 292;
 
 }  // namespace
 
@@ -90,7 +90,7 @@ void TEventsDialog::updateButtons() {
 
 void TEventsDialog::newEvent() {
     if (lifeEventCount(m_work) >= LifeEventList::Capacity) {
-        m_ctx.errors.errorId(this, NoMoreEventsId);
+        m_ctx.errors.errorId(this, StrId::NoMoreLifeEvents);
         return;
     }
     LifeEvent event = newLifeEvent();

@@ -7,6 +7,7 @@
 
 #include "QtText.h"
 #include "AppContext.h"
+#include "StringIds.h"
 
 QPixmap introPicture() {
     QPixmap pixmap(TIntroWindow::PictureWidth, TIntroWindow::PictureHeight);
@@ -65,9 +66,9 @@ void TIntroWindow::paintEvent(QPaintEvent*) {
     p.setFont(name);
     p.setPen(navy);
     p.drawText(QRect(QPoint(0, 242), QPoint(486, 282)), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-               fromCp1250(s.Strings[732]));
+               fromCp1250(s.Strings[StrId::ProgramName]));
     QFont version = name;
     version.setPixelSize(20);
     p.setFont(version);
-    p.drawText(QRect(12, 239, 200, 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fromCp1250(s.Strings[730]));
+    p.drawText(QRect(12, 239, 200, 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fromCp1250(s.Strings[StrId::Version]));
 }

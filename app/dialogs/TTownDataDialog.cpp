@@ -17,6 +17,7 @@
 #include "FixedText.h"
 #include "QtText.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "TTimeCalcDialog.h"
 #include "TownEdit.h"
 #include "TownList.h"
@@ -24,7 +25,6 @@
 namespace {
 
 
-constexpr int NewTownRegionId = 423;  // "Hungary"
 constexpr int ZoneNumberRole = Qt::UserRole;
 
 QLabel* over(const QString& text, QWidget* parent) {
@@ -124,7 +124,7 @@ TTownDataDialog::TTownDataDialog(QWidget* parent, AppContext& ctx, TownRecord& r
             m_region->setEditText(QString());
         updateOk();
     } else {
-        m_region->setEditText(fromCp1250(m_ctx.state.Strings[NewTownRegionId]));
+        m_region->setEditText(fromCp1250(m_ctx.state.Strings[StrId::Hungary]));
         regionChanged();
     }
     connect(m_name, &QLineEdit::textChanged, this, &TTownDataDialog::updateOk);

@@ -13,6 +13,7 @@
 #include "DialogRun.h"
 #include "QtText.h"
 #include "AppContext.h"
+#include "StringIds.h"
 #include "TTownDataDialog.h"
 #include "TownDatabase.h"
 #include "TownListModel.h"
@@ -20,8 +21,6 @@
 namespace {
 
 
-constexpr int DeleteQuestionId = 28;  // "Delete town\n%s?"
-constexpr int DeleteCaptionId = 29;
 
 }  // namespace
 
@@ -170,8 +169,8 @@ void TTownsDialog::deleteTown() {
     if (!selected || !isUserTown(m_ctx.towns, selected))
         return;
     const QString question =
-        fromCp1250(m_ctx.state.Strings[DeleteQuestionId]).replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
-    if (!askYesNo(this, fromCp1250(m_ctx.state.Strings[DeleteCaptionId]), question))
+        fromCp1250(m_ctx.state.Strings[StrId::DeleteTownQuestion]).replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
+    if (!askYesNo(this, fromCp1250(m_ctx.state.Strings[StrId::DeleteTown]), question))
         return;
     RemoveUserTown(m_ctx.towns, selected);
     refill();

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <QtTest>
 #include <QFileDialog>
 #include <QMdiSubWindow>
@@ -334,13 +335,26 @@ private slots:
     void houseSystemCommandChecksAndRecomputes() {
         auto* w = TRadixWindow::fromData(testApp().context(), person("Houses", 12, 0), ChartBlocks{});
         client()->addChart(w);
+        commands()->dispatch(CM_HOUSE0);
+        commands()->dispatch(CM_NODEMEAN);
+        QCOMPARE(int(w->chart().houseSystemUsed), 0);
+        const auto cuspsBefore = w->chart().cusp;
+        const double meanNode = w->chart().lon[BodyNorthNode];
+
         commands()->dispatch(CM_HOUSE0 + 4);
         QCOMPARE(int(state().Options.housecalc), 4);
         QVERIFY(commands()->action(CM_HOUSE0 + 4)->isChecked());
         QVERIFY(!commands()->action(CM_HOUSE0)->isChecked());
+        // The open chart is computed again with Koch houses: other intermediate cusps.
+        QCOMPARE(int(w->chart().houseSystemUsed), 4);
+        QVERIFY(w->chart().cusp != cuspsBefore);
+
         commands()->dispatch(CM_NODETRUE);
         QCOMPARE(int(state().Options.nodetype), 1);
         QVERIFY(commands()->action(CM_NODETRUE)->isChecked());
+        // The true node differs from the mean one by up to about 1.7 degrees, never by nothing.
+        const double moved = std::abs(w->chart().lon[BodyNorthNode] - meanNode);
+        QVERIFY2(moved > 1e-5 && moved < 0.05, qPrintable(QString::number(moved)));
     }
 
     // Last: it leaves the application in its failed state.

@@ -185,11 +185,33 @@ TEST(FindAspects, UnavailableBodiesTakePartInNoAspect) {
 TEST(FindAspects, ChartPointsMapToBodiesAndOrbClasses) {
     for (int k = 0; k < BodyCount; ++k)
         EXPECT_EQ(bodyOfAspectPoint(aspectPointOfBody(k)), k);
+    // Each point's conjunction with Vesta, 2 deg away, is found through the orb of the point's
+    // own kind alone: found with only that orb set, missed with every other orb set. (Cusps on
+    // the axes and the points opposite others take their pairs from those, tested above.)
     struct Row {
+        const char* name;
         int point, orbClass;
-    } rows[] = {{0, OrbAsc}, {1, OrbMC}, {2, OrbSun}, {11, OrbPluto}, {12, OrbNodes}, {13, OrbCusps},
-                {18, OrbCusps}, {19, OrbNodes}, {20, OrbAsteroids}, {25, OrbAsteroids}, {26, OrbOther},
-                {30, OrbOther}, {31, OrbAsc}, {32, OrbMC}, {33, OrbNodes}, {39, OrbCusps}};
-    for (const Row& row : rows)
-        EXPECT_EQ(orbClass(row.point), row.orbClass) << row.point;
+    } rows[] = {
+        {"Ascendant", 0, OrbAsc},      {"Midheaven", 1, OrbMC},      {"Sun", 2, OrbSun},
+        {"Moon", 3, OrbSun + 1},       {"Pluto", 11, OrbPluto},      {"North Node", 12, OrbNodes},
+        {"second cusp", 14, OrbCusps}, {"sixth cusp", 18, OrbCusps}, {"Lilith", 19, OrbNodes},
+        {"Chiron", 20, OrbAsteroids},  {"Vertex", 26, OrbOther},     {"Fortune", 30, OrbOther},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const bool onlyOwnOrb : {true, false}) {
+            Placed p;
+            p.body(BodyVesta, 2, 2);
+            for (int c = 0; c <= OrbOther; ++c) {
+                // Vesta's own (asteroid) orb counts too: it stays 0 when the others are set.
+                const bool set = onlyOwnOrb ? c == row.orbClass : c != row.orbClass && c != OrbAsteroids;
+                p.orb(0, c, set ? 2.5 : 0);
+            }
+            const std::uint8_t code = p.code(BodyVesta, row.point);
+            if (onlyOwnOrb)
+                EXPECT_EQ(code & AspectIndexMask, 0) << "conjunction missed with its own orb";
+            else
+                EXPECT_EQ(code, AspectNone) << "conjunction found without its own orb";
+        }
+    }
 }

@@ -1,5 +1,7 @@
 // Quarter-degree geometry, label spreading and colour adaptation: the numbers the wheel and
 // the tables are built from.
+#include <cmath>
+
 #include <QtTest>
 
 #include "ChartColours.h"
@@ -7,6 +9,9 @@
 #include "DrawContext.h"
 #include "QuarterDegrees.h"
 #include "SpreadAngles.h"
+
+// What a colour adaptation must achieve (see colourAdaptation).
+enum AdaptationExpect { Unchanged, Darker, ReadableOnWhite };
 
 class TestGeometry : public QObject {
     Q_OBJECT
@@ -122,34 +127,57 @@ private slots:
             QCOMPARE(normaliseAngle(d[i] - d[i - 1]), 34);
     }
 
+    // What the adaptation is for, not its table: on a white ground (Zodikeon V style, and any
+    // printing) the light colours become readable; nothing gets lighter; other colours stay.
     void colourAdaptation_data() {
         QTest::addColumn<int>("chartStyle");
         QTest::addColumn<int>("printing");
         QTest::addColumn<uint>("colour");
-        QTest::addColumn<uint>("adapted");
-        QTest::newRow("style 2 green") << 2 << 0 << 0x00FF00u << 0x00A600u;
-        QTest::newRow("style 2 yellow") << 2 << 0 << 0x00FFFFu << 0x00A0D8u;
-        QTest::newRow("style 2 navy") << 2 << 0 << 0x800000u << 0x000000u;
-        QTest::newRow("style 2 blue") << 2 << 0 << 0xFF0000u << 0x800000u;
-        QTest::newRow("style 2 cyan") << 2 << 0 << 0xFFFF00u << 0xD8A000u;
-        QTest::newRow("style 2 white") << 2 << 0 << 0xFFFFFFu << 0x808080u;
-        QTest::newRow("style 2 other") << 2 << 0 << 0x008000u << 0x008000u;
-        QTest::newRow("legacy dark green") << 1 << 0 << 0x008000u << 0x006000u;
-        QTest::newRow("legacy green") << 1 << 0 << 0x00FF00u << 0x00B000u;
-        QTest::newRow("legacy yellow") << 1 << 0 << 0x00FFFFu << 0x00F0F0u;
-        QTest::newRow("legacy cyan") << 1 << 0 << 0xFFFF00u << 0xB0B000u;
-        QTest::newRow("legacy white") << 1 << 0 << 0xFFFFFFu << 0xFFFFFFu;
-        QTest::newRow("legacy while printing") << 1 << 1 << 0x00FF00u << 0x00A600u;
+        QTest::addColumn<int>("expect");
+        const struct {
+            const char* name;
+            uint colour;
+        } light[] = {{"green", 0x00FF00u}, {"yellow", 0x00FFFFu}, {"cyan", 0xFFFF00u}, {"white", 0xFFFFFFu}};
+        for (const auto& c : light) {
+            QTest::addRow("style 2 %s", c.name) << 2 << 0 << c.colour << int(ReadableOnWhite);
+            QTest::addRow("legacy printing %s", c.name) << 1 << 1 << c.colour << int(ReadableOnWhite);
+        }
+        QTest::newRow("style 2 navy") << 2 << 0 << 0x800000u << int(Darker);
+        QTest::newRow("style 2 blue") << 2 << 0 << 0xFF0000u << int(Darker);
+        QTest::newRow("style 2 red") << 2 << 0 << 0x0000FFu << int(Unchanged);
+        QTest::newRow("style 2 dark green") << 2 << 0 << 0x008000u << int(Unchanged);
+        QTest::newRow("legacy dark green") << 1 << 0 << 0x008000u << int(Darker);
+        QTest::newRow("legacy green") << 1 << 0 << 0x00FF00u << int(Darker);
+        QTest::newRow("legacy yellow") << 1 << 0 << 0x00FFFFu << int(Darker);
+        QTest::newRow("legacy cyan") << 1 << 0 << 0xFFFF00u << int(Darker);
+        QTest::newRow("legacy white") << 1 << 0 << 0xFFFFFFu << int(Unchanged);
+        QTest::newRow("legacy red") << 1 << 0 << 0x0000FFu << int(Unchanged);
     }
     void colourAdaptation() {
         QFETCH(int, chartStyle);
         QFETCH(int, printing);
         QFETCH(uint, colour);
-        QFETCH(uint, adapted);
+        QFETCH(int, expect);
         TOptions options;
         options.display.chart_style = static_cast<std::uint8_t>(chartStyle);
         options.display.table_style = static_cast<std::uint8_t>(chartStyle == 2 ? 1 : 2);
-        QCOMPARE(adaptChartColour(colour, options, printing != 0), adapted);
+        const ColorRef got = adaptChartColour(colour, options, printing != 0);
+        if (expect == Unchanged) {
+            QCOMPARE(got, ColorRef(colour));
+            return;
+        }
+        QVERIFY(got != colour);
+        for (int shift = 0; shift <= 16; shift += 8)
+            QVERIFY2(((got >> shift) & 0xFF) <= ((colour >> shift) & 0xFF), "a channel got lighter");
+        if (expect == ReadableOnWhite) {
+            // WCAG contrast against white: the light originals are all below 1.4.
+            const auto linear = [](ColorRef c, int shift) {
+                const double v = double((c >> shift) & 0xFF) / 255.0;
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            const double luminance = 0.2126 * linear(got, 0) + 0.7152 * linear(got, 8) + 0.0722 * linear(got, 16);
+            QVERIFY2(1.05 / (luminance + 0.05) >= 2.0, qPrintable(QString::number(got, 16)));
+        }
     }
     void tableAdaptation_followsTableStyle() {
         TOptions options;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <random>
 
+#include "Aspects.h"
 #include "FixedText.h"
 #include "OptionDefaults.h"
 #include "OptionsFile.h"
@@ -183,36 +184,35 @@ TEST_F(OptionsFileTest, thirteenthSymbol_travelsThroughTheEmptyKeyName) {
     EXPECT_EQ(read.symbols.bodies[12], 4);
 }
 
-TEST_F(OptionsFileTest, missingKeys_takeTheDefaultsOfTheFileFormat) {
+TEST_F(OptionsFileTest, missingKeys_giveAWorkingSetUpWhateverWasInMemory) {
+    // A bare file read over two different random option sets gives the same options: every
+    // missing key has a value of its own and nothing of the old memory shows through.
     writeOptions("bare.zdo", "");
-    TOptions o{};
-    randomize(o, 99);
-    ASSERT_TRUE(ReadOptions(o, folder(), strings, optionsPath("bare.zdo")));
-    EXPECT_EQ(o.nodetype, 0);
-    EXPECT_EQ(o.orbises[0][0], 1.0);
-    EXPECT_EQ(o.orbises[20][2], 1.5);
-    EXPECT_EQ(o.orbises[20][3], 1.5);
-    EXPECT_EQ(o.orbises[20][4], 1.0);
-    EXPECT_EQ(o.stationary_strict, 1);
-    EXPECT_TRUE(o.display.speed && o.display.distance && o.display.diameter && o.display.magnitude);
-    EXPECT_FALSE(o.display.planets);
-    EXPECT_EQ(o.display.chart_style, 2);
-    EXPECT_EQ(o.display.table_style, 2);
-    EXPECT_EQ(o.display.antialias, 2);
-    EXPECT_EQ(o.colors.aspects[10], 0u);
-    EXPECT_EQ(o.colors.aspects[11], 0x800080u);
-    EXPECT_EQ(o.colors.aspects[17], 0xFFFF00u);
-    EXPECT_EQ(o.colors.c2_table_mark, 0xB2A49Bu);
-    EXPECT_EQ(fixedText(o.compound_path), "[Common_Studio]:Compounds\\Astro\\Astro_3D_Chart.xcomp");
-    EXPECT_TRUE(o.dirkeyasgntohoro);
-    EXPECT_EQ(o.secdirs.dispmode, 2);
-    EXPECT_EQ(formatMarks(o.secdirs.aspects), "XXXX.XXX.XX.......");
-    EXPECT_EQ(formatMarks(o.display.plans), "XXXXXXXXXXXX............XX");
-    EXPECT_EQ(formatMarks(o.display.planasps), "........................X.");
-    int constellations = 0;
-    for (bool on : o.display.constsonchart)
-        constellations += on;
-    EXPECT_EQ(constellations, 26);
+    TOptions a{}, b{};
+    randomize(a, 99);
+    randomize(b, 7);
+    ASSERT_TRUE(ReadOptions(a, folder(), strings, optionsPath("bare.zdo")));
+    ASSERT_TRUE(ReadOptions(b, folder(), strings, optionsPath("bare.zdo")));
+    expectSameStoredFields(a, b);
+
+    // What those values must allow: a normal chart in the default style, with aspects found.
+    const TOptions& o = a;
+    EXPECT_TRUE(o.display.chart_style == 1 || o.display.chart_style == 2);
+    EXPECT_TRUE(o.display.table_style == 1 || o.display.table_style == 2);
+    EXPECT_LE(o.display.antialias, 3);
+    for (int aspect = 0; aspect < AspectSearchCount; ++aspect)
+        for (int orbClass = 0; orbClass <= OrbOther; ++orbClass)
+            EXPECT_GE(o.orbises[aspect][orbClass], 0.0) << aspect << " " << orbClass;
+    EXPECT_GT(o.orbises[0][OrbSun], 0.0);  // a conjunction with the Sun is found at all
+    EXPECT_LT(o.housecalc, 10);            // one of the house systems
+
+    // And the values are a fixed point: written and read again they stay.
+    setFixedText(a.options_file, optionsPath("again.zdo"));
+    ASSERT_TRUE(WriteOptions(a));
+    TOptions again{};
+    randomize(again, 5);
+    ASSERT_TRUE(ReadOptions(again, folder(), strings, optionsPath("again.zdo")));
+    expectSameStoredFields(a, again);
 }
 
 TEST_F(OptionsFileTest, writeOptions_encodesEachKindOfValueAsTheFormatSays) {
@@ -387,9 +387,17 @@ TEST_F(OptionsFileTest, writeOptions_replacesTheWholeFile) {
     const std::string path = writeOptions("old.zdo", "[mine]\r\nnote=1\r\n[misc]\r\nhousecalc=6\r\n");
     TOptions o{};
     SetDefaultOptions(o);
+    o.housecalc = 3;
     setFixedText(o.options_file, path);
     ASSERT_TRUE(WriteOptions(o));
-    EXPECT_EQ(dir.read("options/old.zdo"), OptionsFileText(o));
+    // Nothing of the old file survives: neither a section we do not know nor an old value.
+    const std::string text = dir.read("options/old.zdo");
+    EXPECT_EQ(text.find("[mine]"), std::string::npos);
+    EXPECT_EQ(text.find("note=1"), std::string::npos);
+    EXPECT_EQ(text.find("housecalc=6"), std::string::npos);
+    TOptions read{};
+    ASSERT_TRUE(ReadOptions(read, folder(), strings, path));
+    expectSameStoredFields(o, read);
 }
 
 }  // namespace

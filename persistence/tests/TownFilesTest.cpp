@@ -47,7 +47,7 @@ TEST(TimeFile, currentFile_roundTripsThroughSaveAndIndex) {
     addZone(units, "Nothing");
     addZone(units, "United States, New York", {rule(1, 1, 1, 0, 0, 2, "EST", -300)});
     const std::string path = dir.file("t.TID");
-    ASSERT_TRUE(SaveDataFile(path, englishStrings()[TimeFileHeaderId], units.data(), units.size() * sizeof(ZoneEntry)));
+    ASSERT_TRUE(SaveDataFile(path, FileFormat::TimeFileHeader, units.data(), units.size() * sizeof(ZoneEntry)));
     EXPECT_EQ(dir.read("t.TID"), timeFile(units));
 
     auto loaded = LoadTimeFile(path, englishStrings());
@@ -147,7 +147,7 @@ TEST(TownFile, currentFile_roundTripsAndDropsAnIncompleteLastRecord) {
     TempDir dir;
     TownDatabase db;
     const std::vector<TownRecord> towns = {town("Budapest, Hungary", 1142, 2850, 262), town("Hungary", 0, 0, RegionEntry)};
-    ASSERT_TRUE(SaveDataFile(dir.file("t.TWD"), englishStrings()[TownFileHeaderId], towns.data(),
+    ASSERT_TRUE(SaveDataFile(dir.file("t.TWD"), FileFormat::TownFileHeader, towns.data(),
                              towns.size() * sizeof(TownRecord)));
     dir.write("cut.TWD", dir.read("t.TWD") + std::string(56, 'x'));
     for (const char* name : {"t.TWD", "cut.TWD"}) {
@@ -237,16 +237,16 @@ TEST(SaveDataFile, keepsThePreviousVersionAsBak) {
     TempDir dir;
     const std::string path = dir.file("ZDKTOWNS_user.TWD");
     const std::vector<TownRecord> one = {town("Szeged, Hungary", 1209, 2775, 262)};
-    ASSERT_TRUE(SaveDataFile(path, englishStrings()[TownFileHeaderId], one.data(), sizeof(TownRecord)));
+    ASSERT_TRUE(SaveDataFile(path, FileFormat::TownFileHeader, one.data(), sizeof(TownRecord)));
     EXPECT_FALSE(std::filesystem::exists(path + ".bak"));  // nothing to keep the first time
     const std::string first = dir.read("ZDKTOWNS_user.TWD");
 
     const std::vector<TownRecord> two = {one[0], town("Vác, Hungary", 1147, 2867, 262)};
-    ASSERT_TRUE(SaveDataFile(path, englishStrings()[TownFileHeaderId], two.data(), 2 * sizeof(TownRecord)));
+    ASSERT_TRUE(SaveDataFile(path, FileFormat::TownFileHeader, two.data(), 2 * sizeof(TownRecord)));
     EXPECT_EQ(dir.read("ZDKTOWNS_user.TWD.bak"), first);
     EXPECT_EQ(dir.read("ZDKTOWNS_user.TWD"), townFile(two));
     // An empty user list is a header alone.
-    ASSERT_TRUE(SaveDataFile(path, englishStrings()[TownFileHeaderId], nullptr, 0));
+    ASSERT_TRUE(SaveDataFile(path, FileFormat::TownFileHeader, nullptr, 0));
     EXPECT_EQ(dir.read("ZDKTOWNS_user.TWD").size(), CurrentHeaderSize);
 }
 

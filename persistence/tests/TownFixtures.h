@@ -65,11 +65,11 @@ inline std::string scrambled(std::string_view header, const void* data, std::siz
 }
 
 inline std::string timeFile(const std::vector<ZoneEntry>& units) {
-    return scrambled(englishStrings()[TimeFileHeaderId], units.data(), units.size() * sizeof(ZoneEntry));
+    return scrambled(FileFormat::TimeFileHeader, units.data(), units.size() * sizeof(ZoneEntry));
 }
 
 inline std::string townFile(const std::vector<TownRecord>& towns) {
-    return scrambled(englishStrings()[TownFileHeaderId], towns.data(), towns.size() * sizeof(TownRecord));
+    return scrambled(FileFormat::TownFileHeader, towns.data(), towns.size() * sizeof(TownRecord));
 }
 
 inline void putInt16(std::string& bytes, std::size_t at, int value) {
@@ -84,7 +84,7 @@ struct OldTown {
     int lon = 0, lat = 0, zone = 0;
 };
 inline std::string oldTownFile(const std::vector<OldTown>& towns) {
-    std::string bytes = englishStrings()[OldTownFileHeaderId];
+    std::string bytes = FileFormat::OldTownFileHeader;
     bytes.push_back('\0');
     for (const OldTown& t : towns) {
         std::string rec(37, ' ');
@@ -105,7 +105,7 @@ struct OldZone {
     std::vector<ZoneEntry> entries;
 };
 inline std::string oldTimeFile(const std::vector<OldZone>& zones) {
-    std::string bytes = englishStrings()[OldTimeFileHeaderId];
+    std::string bytes = FileFormat::OldTimeFileHeader;
     bytes.push_back('\0');
     for (const OldZone& z : zones) {
         std::string rec(2243, '\0');

@@ -21,8 +21,8 @@ std::string randomBytes(std::mt19937& rng, std::size_t size) {
     return bytes;
 }
 
-std::string header(int id) {
-    std::string h = englishStrings()[id];
+std::string header(const char* text) {
+    std::string h = text;
     h.push_back('\0');
     return h;
 }
@@ -77,9 +77,9 @@ TEST(TownFileFuzz, randomBodiesAfterEveryHeader) {
     for (int round = 0; round < 100; ++round) {
         SCOPED_TRACE(round);
         const std::size_t size = rng() % 3000;
-        loadAndUse(dir, header(TimeFileHeaderId) + randomBytes(rng, size),
-                   header(TownFileHeaderId) + randomBytes(rng, size), rng);
-        loadAndUse(dir, randomBytes(rng, size), header(OldTownFileHeaderId) + randomBytes(rng, size), rng);
+        loadAndUse(dir, header(FileFormat::TimeFileHeader) + randomBytes(rng, size),
+                   header(FileFormat::TownFileHeader) + randomBytes(rng, size), rng);
+        loadAndUse(dir, randomBytes(rng, size), header(FileFormat::OldTownFileHeader) + randomBytes(rng, size), rng);
         loadAndUse(dir, randomBytes(rng, size), randomBytes(rng, size), rng);
     }
 }
@@ -89,10 +89,10 @@ TEST(TownFileFuzz, oldTimeFilesWithCountsThatDoNotFit) {
     std::mt19937 rng(7);
     for (int round = 0; round < 6; ++round) {
         SCOPED_TRACE(round);
-        std::string bytes = header(OldTimeFileHeaderId) + randomBytes(rng, 41 * 2243 + rng() % 2243);
+        std::string bytes = header(FileFormat::OldTimeFileHeader) + randomBytes(rng, 41 * 2243 + rng() % 2243);
         for (std::size_t r = 0; r < 41; ++r)
             putInt16(bytes, 31 + r * 2243 + 41, static_cast<int>(rng() % 3 == 0 ? 32767 : rng()));
-        loadAndUse(dir, bytes, header(TownFileHeaderId), rng);
+        loadAndUse(dir, bytes, header(FileFormat::TownFileHeader), rng);
     }
 }
 

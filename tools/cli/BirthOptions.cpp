@@ -9,13 +9,11 @@
 #include "CliCommands.h"
 #include "CodePage.h"
 #include "FixedText.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 namespace {
 
-constexpr int NoNameId = 23;
-constexpr int NoTypeId = 24;
-constexpr int RadixTypeId = 102;
 
 // Reads an unsigned decimal number from the front of `s`, capped far above any valid field so
 // that an absurd value still fails its check instead of overflowing.
@@ -213,9 +211,9 @@ int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData&
 
     radix.moment = moment;
     const std::string nameText = name.value_or("");
-    setFixedText(radix.name, nameText.empty() ? std::string(strings[NoNameId]) : nameText);
-    const std::string typeText = type.value_or(strings[RadixTypeId]);
-    setFixedText(radix.horType, typeText.empty() ? std::string(strings[NoTypeId]) : typeText);
+    setFixedText(radix.name, nameText.empty() ? std::string(strings[StrId::NoName]) : nameText);
+    const std::string typeText = type.value_or(strings[StrId::TypeRadix]);
+    setFixedText(radix.horType, typeText.empty() ? std::string(strings[StrId::NoType]) : typeText);
     radix.notes = {};
     return CliOk;
 }

@@ -18,10 +18,10 @@
 #include "HoroscopeReadMessage.h"
 #include "Houses.h"
 #include "OptionsLoader.h"
+#include "StringIds.h"
 
 namespace {
 
-constexpr int FileNotFoundOrCorruptId = 872;
 
 const char* const ChartUsage =
     "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"

@@ -20,10 +20,10 @@
 #include "HoroscopeFile.h"
 #include "OptionsLoader.h"
 #include "ProfileFile.h"
+#include "StringIds.h"
 
 namespace {
 
-constexpr int FileNotFoundOrCorruptId = 872;
 constexpr int MaxSide = 10000;
 // The largest drawing a render may allocate (pixels of the smoothed image): 1 GiB of RGB32.
 constexpr long long MaxDrawingPixels = 1LL << 28;

@@ -9,11 +9,10 @@
 #include "FixedText.h"
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
+#include "StringIds.h"
 
 namespace {
 
-constexpr int FailedToCreateFileId = 66;
-constexpr int HoroscopeSavedId = 67;  // "Horoscope saved to %s"
 
 const char* const SaveUsage =
     "Usage: zodikeon-cli save --out PATH --date Y-M-D --time H:M[:S] --lon DEG --lat DEG | --town NAME\n"
@@ -65,7 +64,7 @@ int runSave(AppState& state, int argc, char** argv, int first) {
         path = JoinPath(folder, DefaultHoroscopeFileName(fixedText(radix.name)));
     }
     if (!WriteHoroscopeFile(path, state.Strings, radix, blocks))
-        return cliError(CliFailure, path + ": " + cp1250ToUtf8(state.Strings[FailedToCreateFileId]));
-    std::cout << replacePlaceholder(cp1250ToUtf8(state.Strings[HoroscopeSavedId]), path) << "\n";
+        return cliError(CliFailure, path + ": " + cp1250ToUtf8(state.Strings[StrId::FailedToCreateFile]));
+    std::cout << replacePlaceholder(cp1250ToUtf8(state.Strings[StrId::HoroscopeSavedTo]), path) << "\n";
     return CliOk;
 }

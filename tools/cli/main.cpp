@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "CliCommands.h"
 #include "Ephemeris.h"
+#include "StringIds.h"
 #include "UserFolder.h"
 
 namespace {
@@ -13,7 +14,7 @@ namespace {
 void printHelp(const AppState& state) {
     std::cout << "Usage: zodikeon-cli [--lang en|hu] COMMAND [OPTIONS]\n"
                  "       zodikeon-cli --version | --help\n\n"
-                 "Zodikeon " << state.Strings[730] << " command-line tool: charts and files for batch work.\n\n"
+                 "Zodikeon " << state.Strings[StrId::Version] << " command-line tool: charts and files for batch work.\n\n"
                  "Commands:\n";
     for (const CliCommand& c : cliCommands())
         std::cout << "  " << c.name << std::string(10 - std::min<std::size_t>(9, std::strlen(c.name)), ' ')
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[i];
     if (command == "--version") {
-        std::cout << "zodikeon-cli " << state.Strings[730] << "\n";
+        std::cout << "zodikeon-cli " << state.Strings[StrId::Version] << "\n";
         return CliOk;
     }
     if (command == "--help" || command == "-h") {
