@@ -151,7 +151,7 @@ void AppCommands::toggleAutoSave() {
 void AppCommands::saveOptions() {
     TOptions& o = m_ctx.options();
     // Proposed and completed with .zdo, as Save does with .hor.
-    QFileDialog dialog(&m_frame, m_ctx.text(74), QString(), qtFileFilter(m_ctx.state.FileFilters[FilterOptions]));
+    QFileDialog dialog(&m_frame, m_ctx.text(StrId::SaveOptions), QString(), qtFileFilter(m_ctx.state.FileFilters[FilterOptions]));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("zdo"));
     dialog.selectFile(QString::fromStdString(o.options_file.data()));

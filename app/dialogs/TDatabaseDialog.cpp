@@ -291,7 +291,7 @@ void TDatabaseDialog::ShowDetails() {
     if (!d) {
         // A damaged file says what is wrong with it; one that has gone, the usual words.
         m_moment->setText(read == HoroscopeRead::Damaged ? tr("Damaged file: %1").arg(horoscopeProblemText(problem))
-                                                         : m_ctx.text(872));
+                                                         : m_ctx.text(StrId::FileNotFoundOrCorrupt));
         return;
     }
     m_moment->setText(fromCp1250(d->moment));
