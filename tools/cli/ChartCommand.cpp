@@ -109,7 +109,7 @@ int loadChart(const AppState& state, const CliArgs& args, const TOptions& option
     const HoroscopeRead read = ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks,
                                                  &problem);
     if (read != HoroscopeRead::Ok) {
-        std::string message = *file + ": " + cp1250ToUtf8(state.Strings[FileNotFoundOrCorruptId]);
+        std::string message = *file + ": " + cp1250ToUtf8(state.Strings[StrId::FileNotFoundOrCorrupt]);
         if (read == HoroscopeRead::Damaged)
             message += ": " + horoscopeProblemText(problem).toStdString();
         return cliError(CliFailure, message);
