@@ -1,0 +1,70 @@
+#include "PrintDocument.h"
+
+#include "DrawState.h"
+#include "PrintColourMode.h"
+
+namespace {
+
+// The printing flag as the drawing reads it for the time of one document.
+class PrintingLevel {
+public:
+    explicit PrintingLevel(bool on) : m_saved(printingLevel) { printingLevel = on ? m_saved + 1 : m_saved; }
+    ~PrintingLevel() { printingLevel = m_saved; }
+
+private:
+    int m_saved;
+};
+
+}  // namespace
+
+double deviceScale(const QPaintDevice& device) {
+    const double perUnitX = device.logicalDpiX() / 254.0, perUnitY = device.logicalDpiY() / 254.0;
+    if (perUnitX <= 0 || perUnitY <= 0)
+        return 0;
+    return printScale(device.width() / perUnitX, device.height() / perUnitY);
+}
+
+PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, const TOptions& options,
+                           const StringTable& strings, const QDateTime& printedAt,
+                           const std::function<bool(int, int)>& beforePage, const std::function<void()>& abort) {
+    PrintOutcome outcome;
+    TOptions paper = options;
+    bool printing = false;
+    const PrintColourMode colours(paper, printing);
+    const PrintingLevel level(printing);
+    const std::vector<PrintPage> pages = printedPages(options.print_pages);
+    const int count = static_cast<int>(pages.size());
+    if (count == 0)
+        return outcome;
+    if (beforePage && !beforePage(0, count)) {
+        outcome.cancelled = true;
+        return outcome;
+    }
+    QPainter p;
+    if (!p.begin(&device)) {
+        outcome.failed = true;
+        return outcome;
+    }
+    const double s = deviceScale(device);
+    const PrintContent content{chart, paper, strings, printedAt};
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            if (beforePage && !beforePage(i, count)) {
+                outcome.cancelled = true;
+                if (abort)
+                    abort();
+                break;
+            }
+            if (!device.newPage()) {
+                outcome.failed = true;
+                break;
+            }
+        }
+        p.setTransform(pageTransform(device.logicalDpiX(), s));
+        paintPrintPage(p, pages[static_cast<std::size_t>(i)], s, content);
+        ++outcome.pages;
+    }
+    if (!p.end() && !outcome.cancelled)
+        outcome.failed = true;
+    return outcome;
+}
