@@ -205,7 +205,7 @@ FooterTexts pageFooterTexts(const StringTable& strings, const QDateTime& when) {
     const QDate d = when.date();
     const CalDate date(d.year(), d.month(), d.day(), true);
     const QTime t = when.time();
-    f.printed = QStringLiteral("%1 %2 %3").arg(str(strings, PrintedOnId), fromCp1250(longDateText(date, strings)),
+    f.printed = QStringLiteral("%1 %2 %3").arg(str(strings, PrintedOnId), fromCp1250(longDateText(date, strings)).trimmed(),
                                                QString::asprintf("%u:%02u", unsigned(t.hour()), unsigned(t.minute())));
     return f;
 }
