@@ -11,10 +11,13 @@
 #include "CommandIds.h"
 #include "JoinPath.h"
 #include "MainMenu.h"
+#include "OptionsFile.h"
+#include "PrintCommand.h"
 #include "QtText.h"
 #include "TAboutDialog.h"
 #include "TAstroApp.h"
 #include "TIntroWindow.h"
+#include "TRadixWindow.h"
 
 namespace {
 
@@ -72,7 +75,7 @@ void collectTexts(const std::vector<MenuNode>& nodes, QHash<int, const char*>& t
 
 }  // namespace
 
-TAstroClient::TAstroClient(QWidget* parent) : QMdiArea(parent) {
+TAstroClient::TAstroClient(QWidget* parent) : QMdiArea(parent), m_printSession(std::make_unique<PrintSession>()) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     collectTexts(mainMenu(), m_texts);
@@ -132,6 +135,13 @@ void TAstroClient::updateActions() {
 }
 
 void TAstroClient::defineCommands() {
+    setCommand(CM_PRINT, {[this] {
+                              if (TRadixWindow* chart = activeChart())
+                                  PrintCommand{window(), *chart, state().Options, state().Strings,
+                                               TAstroApp::instance()->printers(), *m_printSession,
+                                               [] { return WriteOptions(state().Options); }}
+                                      .run();
+                          }, [this] { return activeChart() != nullptr; }, {}});
     setCommand(CM_EXIT, {[this] {
                    if (QWidget* w = window())
                        w->close();

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMdiArea>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -12,6 +13,7 @@ class QMainWindow;
 class TIntroWindow;
 class TRadixWindow;
 class THoroWindow;
+struct PrintSession;
 
 // A recently-used entry for the menu: the caption part is Windows-1250, the path native.
 QString lastFileDisplay(const std::string& entry);
@@ -86,4 +88,5 @@ private:
     class QMenu* m_firstPopup = nullptr;
     int m_firstPopupBaseCount = 0;
     TIntroWindow* m_intro = nullptr;
+    std::unique_ptr<PrintSession> m_printSession;  // printer and page set-up of the Print command
 };

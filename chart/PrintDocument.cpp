@@ -24,6 +24,22 @@ double deviceScale(const QPaintDevice& device) {
     return printScale(device.width() / perUnitX, device.height() / perUnitY);
 }
 
+void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const RadixData& chart, const TOptions& options,
+                      const StringTable& strings, const QDateTime& printedAt) {
+    p.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
+    if (dotsPerInch <= 0 || pixels.isEmpty())
+        return;
+    TOptions paper = options;
+    bool printing = false;
+    const PrintColourMode colours(paper, printing);
+    const PrintingLevel level(printing);
+    const double s = pixels.height() / (dotsPerInch / 254.0) / VirtualPageHeight;
+    p.save();
+    p.setTransform(pageTransform(dotsPerInch, s));
+    paintPrintPage(p, PrintPage::Chart, s, PrintContent{chart, paper, strings, printedAt});
+    p.restore();
+}
+
 PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, const TOptions& options,
                            const StringTable& strings, const QDateTime& printedAt,
                            const std::function<bool(int, int)>& beforePage, const std::function<void()>& abort) {

@@ -21,5 +21,10 @@ PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, co
                            const std::function<bool(int, int)>& beforePage = {},
                            const std::function<void()>& abort = {});
 
+// The print preview: the chart page in its print colours on a white area of `pixels` at
+// `dotsPerInch`, scaled so that the page's height fills the area's height.
+void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const RadixData& chart, const TOptions& options,
+                      const StringTable& strings, const QDateTime& printedAt);
+
 // The scale of the virtual page on `device` (its painted area, at its resolution).
 double deviceScale(const QPaintDevice& device);

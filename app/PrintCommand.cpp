@@ -1,0 +1,84 @@
+#include "PrintCommand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "DialogRun.h"
+#include "PrintJob.h"
+#include "QtText.h"
+#include "TPrintDialog.h"
+#include "TPrintPreviewDialog.h"
+#include "TRadixWindow.h"
+
+namespace {
+
+QString dialogPdfPath(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, QString(), proposed,
+                                        QCoreApplication::translate("PrintCommand", "PDF files (*.pdf)"));
+}
+
+}  // namespace
+
+void PrintCommand::run() const {
+    const RadixData& chart = window.chart();
+    PrintChoice start;
+    start.black = options.print_black;
+    start.pages = options.print_pages;
+    start.printer = session.printer >= 0 && session.printer < printers.names.size() ? session.printer : printers.defaultIndex;
+
+    auto isPdf = [this](int index) { return index == printers.pdfIndex; };
+    TPrintDialog* dialogPointer = nullptr;
+    auto preview = [&](const PrintChoice& c) {
+        // The preview shows the current choice; the options themselves stay as they are.
+        TOptions shown = options;
+        shown.print_black = c.black;
+        shown.print_pages = c.pages;
+        TPrintPreviewDialog dialog(dialogPointer, chart, shown, strings);
+        runModal(dialog);
+    };
+    auto setup = [&](int index) {
+        const QString name = printers.names.value(index);
+        QPrinter printer(QPrinter::HighResolution);
+        if (isPdf(index))
+            printer.setOutputFormat(QPrinter::PdfFormat);
+        else
+            printer.setPrinterName(name);
+        if (const auto it = session.layouts.constFind(name); it != session.layouts.constEnd())
+            printer.setPageLayout(*it);
+        QPageSetupDialog dialog(&printer, dialogPointer);
+        if (runModal(dialog) == QDialog::Accepted)
+            session.layouts.insert(name, printer.pageLayout());
+    };
+    TPrintDialog dialog(parent, start, printers.names, preview, setup);
+    dialogPointer = &dialog;
+    if (runModal(dialog) != QDialog::Accepted)
+        return;
+
+    const PrintChoice c = dialog.current();
+    options.print_black = c.black;
+    for (int i = 0; i < OfferedPrintEntries; ++i)
+        options.print_pages[static_cast<std::size_t>(i)] = c.pages[static_cast<std::size_t>(i)];
+    session.printer = c.printer;
+    if (options.autosave && saveOptions && !saveOptions())
+        showError(parent, QCoreApplication::translate("PrintCommand", "The options could not be saved to %1.")
+                              .arg(QString::fromStdString(options.options_file.data())));
+
+    PrintTarget target;
+    const QString name = printers.names.value(c.printer);
+    target.layout = session.layouts.value(name);
+    if (isPdf(c.printer)) {
+        const QString folder = QString::fromLocal8Bit(options.last_directory.data());
+        const QString proposed = (folder.isEmpty() ? QDir::homePath() : folder) + QLatin1Char('/') + defaultPdfName(chart);
+        const auto choose = choosePdfPath ? choosePdfPath : dialogPdfPath;
+        target.pdfPath = choose(parent, proposed);
+        if (target.pdfPath.isEmpty())
+            return;
+    } else {
+        target.printer = name;
+    }
+    PrintJob{chart, options, strings, window.caption(false), name}.run(parent, target);
+}
