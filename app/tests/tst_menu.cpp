@@ -106,9 +106,15 @@ private slots:
     void commandsWithoutHandlerAreGreyed() {
         TAstroFrame frame;
         frame.client()->installMenu(&frame);
-        QVERIFY(!frame.client()->hasHandler(CM_PRINT));
-        QVERIFY(!frame.client()->action(CM_PRINT)->isEnabled());
+        constexpr int Unhandled = CM_NAV_LAST + 1;
+        QVERIFY(!frame.client()->hasHandler(Unhandled));
+        frame.client()->action(Unhandled);
+        frame.client()->updateActions();
+        QVERIFY(!frame.client()->action(Unhandled)->isEnabled());
         QVERIFY(frame.client()->action(CM_CASCADE)->isEnabled());
+        // Print has its handler, and is greyed while no chart window is active.
+        QVERIFY(frame.client()->hasHandler(CM_PRINT));
+        QVERIFY(!frame.client()->action(CM_PRINT)->isEnabled());
     }
     void firstCommandRemovesTheIntro() {
         TAstroFrame frame;
