@@ -1,55 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
-#include "BirthData.h"
-#include "ChartFonts.h"
+#include "ChartFixture.h"
 #include "ChartView.h"
-#include "ComputeRadix.h"
-#include "Ephemeris.h"
-#include "ShippedData.h"
 
-namespace {
-
-// A Qt application for painting text, created once for the whole run, without a display.
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "zodikeon_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* a = new QGuiApplication(argc, argv);
-        loadChartFonts();
-        return a;
-    }();
-    (void)app;
-}
-
-struct Fixture {
-    TOptions options{};
-    RadixData chart{};
-    std::vector<PositionRow> rows;
-    Fixture() {
-        ensureApplication();
-        SetShippedOptions(options);
-        startEphemeris(ZDK_EPHEMERIS_DIR);
-        // Budapest, 1 July 1980, 12:00 zone time +2.
-        chart.moment = BirthMoment(CalDate(1980, 7, 1, true), ClockTime{12, 0, 0.0}, GeoAngle::fromDecimal(19.0402),
-                                   GeoAngle::fromDecimal(47.4979), TimeZone, 2, 0, false);
-        chart.moment.localToUniversal();
-        computeRadix(chart, options);
-        buildPositionRows(chart, options, rows);
-    }
-};
-
-Fixture& fixture() {
-    static Fixture f;
-    return f;
-}
-
-}  // namespace
+using bench::fixture;
+using bench::Fixture;
 
 // A full repaint of the wheel in a 1280 x 1024 window at smoothing 1, 2 and 4: drawing into
 // the (large) image, and averaging it down.
