@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QRadioButton>
 
 #include "CommandIds.h"
@@ -204,6 +206,34 @@ private slots:
         QVERIFY(!QFile::exists(s_pdfPath));
         QCOMPARE(printDocumentName(&client()->activeChart()->chart(), state().Strings), QString("Kovacs_Eva.hor"));
         QCOMPARE(printDocumentName(nullptr, state().Strings), QString("Graph"));
+    }
+
+    void setupKeepsThePageLayoutOfThePrinterForItsJobs() {
+        TOptions options = state().Options;
+        PrintSession session;
+        const PrinterList& printers = TAstroApp::instance()->printers();
+        bool setupShown = false;
+        DialogScript script;
+        script.steps << [&](QDialog& d) {
+            choose(d, "printer", printers.pdfIndex);
+            field<QPushButton>(d, "setup")->click();
+            return press(d, QDialogButtonBox::Cancel);
+        };
+        script.steps << [&](QDialog& d) {
+            auto* setup = qobject_cast<QPageSetupDialog*>(&d);
+            setupShown = setup != nullptr;
+            if (setup)
+                setup->printer()->setPageOrientation(QPageLayout::Landscape);
+            return int(QDialog::Accepted);
+        };
+        script.install();
+        PrintCommand{nullptr, *client()->activeChart(), options, state().Strings, printers, session, {}}.run();
+        QVERIFY(script.allRun());
+        QVERIFY(setupShown);
+        const QString pdf = printers.names[printers.pdfIndex];
+        QVERIFY(session.layouts.contains(pdf));
+        QCOMPARE(session.layouts[pdf].orientation(), QPageLayout::Landscape);
+        QCOMPARE(session.printer, -1);  // the dialog was cancelled: no printer chosen
     }
 
     void cancelHalfWayStopsBeforeTheNextPage_andKeepsNoFile() {
