@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -43,15 +44,41 @@ void PrintCommand::run() const {
     auto setup = [&](int index) {
         const QString name = printers.names.value(index);
         QPrinter printer(QPrinter::HighResolution);
-        if (isPdf(index))
-            printer.setOutputFormat(QPrinter::PdfFormat);
-        else
+        if (!isPdf(index))
             printer.setPrinterName(name);
-        if (const auto it = session.layouts.constFind(name); it != session.layouts.constEnd())
-            printer.setPageLayout(*it);
-        QPageSetupDialog dialog(&printer, dialogPointer);
-        if (runModal(dialog) == QDialog::Accepted)
-            session.layouts.insert(name, printer.pageLayout());
+        const auto stored = session.layouts.constFind(name);
+        if (stored != session.layouts.constEnd())
+            printer.setPageLayout(*stored);
+        if (printer.outputFormat() == QPrinter::NativeFormat) {
+            QPageSetupDialog dialog(&printer, dialogPointer);
+            if (runModal(dialog) == QDialog::Accepted)
+                session.layouts.insert(name, printer.pageLayout());
+            return;
+        }
+        // The platform's set-up works on system printers only; for the PDF file the paper size
+        // is all there is to set.
+        const QList<QPageSize::PageSizeId> sizes{QPageSize::A4, QPageSize::Letter, QPageSize::Legal,
+                                                 QPageSize::A3, QPageSize::A5,     QPageSize::B5};
+        QStringList names;
+        for (QPageSize::PageSizeId id : sizes)
+            names << QPageSize::name(id);
+        QInputDialog dialog(dialogPointer);
+        dialog.setObjectName("paperSize");
+        dialog.setWindowTitle(printers.names.value(index));
+        dialog.setLabelText(QCoreApplication::translate("PrintCommand", "Paper size:"));
+        dialog.setComboBoxItems(names);
+        dialog.setComboBoxEditable(false);
+        const int current = static_cast<int>(sizes.indexOf(printer.pageLayout().pageSize().id()));
+        dialog.setTextValue(names.value(std::max(0, current)));
+        if (runModal(dialog) != QDialog::Accepted)
+            return;
+        const auto chosen = static_cast<int>(names.indexOf(dialog.textValue()));
+        if (chosen < 0)
+            return;
+        QPageLayout layout = printer.pageLayout();
+        layout.setPageSize(QPageSize(sizes[chosen]));
+        layout.setOrientation(QPageLayout::Portrait);
+        session.layouts.insert(name, layout);
     };
     TPrintDialog dialog(parent, start, printers.names, preview, setup);
     dialogPointer = &dialog;

@@ -4,8 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
+#include <QInputDialog>
 #include <QRadioButton>
 
 #include "CommandIds.h"
@@ -208,32 +207,36 @@ private slots:
         QCOMPARE(printDocumentName(nullptr, state().Strings), QString("Graph"));
     }
 
-    void setupKeepsThePageLayoutOfThePrinterForItsJobs() {
+    void setupOfThePdfPrinterSetsItsPaper_andTheJobUsesIt() {
         TOptions options = state().Options;
+        options.print_pages = pagesOf({PrintWheel});
         PrintSession session;
         const PrinterList& printers = TAstroApp::instance()->printers();
-        bool setupShown = false;
         DialogScript script;
         script.steps << [&](QDialog& d) {
             choose(d, "printer", printers.pdfIndex);
             field<QPushButton>(d, "setup")->click();
-            return press(d, QDialogButtonBox::Cancel);
+            return press(d);
         };
         script.steps << [&](QDialog& d) {
-            auto* setup = qobject_cast<QPageSetupDialog*>(&d);
-            setupShown = setup != nullptr;
-            if (setup)
-                setup->printer()->setPageOrientation(QPageLayout::Landscape);
+            auto* paper = qobject_cast<QInputDialog*>(&d);
+            if (!paper)
+                return int(QDialog::Rejected);
+            paper->setTextValue(QPageSize::name(QPageSize::Letter));
             return int(QDialog::Accepted);
         };
         script.install();
         PrintCommand{nullptr, *client()->activeChart(), options, state().Strings, printers, session, {}}.run();
         QVERIFY(script.allRun());
-        QVERIFY(setupShown);
         const QString pdf = printers.names[printers.pdfIndex];
         QVERIFY(session.layouts.contains(pdf));
-        QCOMPARE(session.layouts[pdf].orientation(), QPageLayout::Landscape);
-        QCOMPARE(session.printer, -1);  // the dialog was cancelled: no printer chosen
+        QCOMPARE(session.layouts[pdf].pageSize().id(), QPageSize::Letter);
+        QCOMPARE(session.printer, printers.pdfIndex);
+        QFile f(s_pdfPath);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const qsizetype box = bytes.indexOf("/MediaBox");
+        QVERIFY2(bytes.mid(box, 40).contains(" 612.") && bytes.mid(box, 40).contains(" 792."), bytes.mid(box, 40).constData());
     }
 
     void cancelHalfWayStopsBeforeTheNextPage_andKeepsNoFile() {

@@ -694,6 +694,10 @@ A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete szám
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>Paper size:</source>
+        <translation>Papírméret:</translation>
+    </message>
+    <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-fájlok (*.pdf)</translation>
     </message>
