@@ -39,8 +39,27 @@ enum CommandId : int {
     CM_ENGLISH = 40190,
     CM_HUNGARIAN = 40191,
     CM_ABOUT = 40108,
-    CM_NAV_FIRST = 41000,  // 41000..41017: view navigation keys
-    CM_NAV_LAST = 41017,
+    // View navigation keys.
+    CM_NAV_UP = 41000,
+    CM_NAV_DOWN = 41001,
+    CM_NAV_LEFT = 41002,
+    CM_NAV_RIGHT = 41003,
+    CM_NAV_PAGEUP = 41004,
+    CM_NAV_PAGEDOWN = 41005,
+    CM_NAV_PAGELEFT = 41006,
+    CM_NAV_PAGERIGHT = 41007,
+    CM_NAV_STEPFORWARD = 41008,
+    CM_NAV_STEPBACK = 41009,
+    CM_NAV_STEPFORWARD10 = 41010,
+    CM_NAV_STEPBACK10 = 41011,
+    CM_NAV_KEYPADSTAR = 41012,
+    CM_NAV_KEYPADSLASH = 41013,
+    CM_NAV_ZOOMIN = 41014,
+    CM_NAV_ZOOMOUT = 41015,
+    CM_NAV_INNEROUTER = 41016,
+    CM_NAV_RESET = 41017,
+    CM_CLOSEWINDOW = 24366,  // closes the active chart window
+    CM_WINDOW0 = 24400,      // 24400..24498: the chart windows listed in the Window menu
 };
 
 // Items with ids from here on are shown only when a handler exists for them.

@@ -1,6 +1,7 @@
 #pragma once
-// The main menu as data: popups, commands and separators with their English source texts
-// (translated through Qt's "Menu" context when the menu is built).
+// The main menu as data: popups with their English source texts (translated through Qt's "Menu"
+// context when the menu is built), separators, and commands by id (their texts are the command
+// table's).
 #include <functional>
 #include <vector>
 

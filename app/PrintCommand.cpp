@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "AppContext.h"
 #include "DialogRun.h"
 #include "PrintJob.h"
 #include "QtText.h"
@@ -25,13 +26,16 @@ QString dialogPdfPath(QWidget* parent, const QString& proposed) {
 }  // namespace
 
 void PrintCommand::run() const {
+    TOptions& options = ctx.options();
+    const StringTable& strings = ctx.strings();
+    const PrinterList& printers = ctx.printers;
     const RadixData& chart = window.chart();
     PrintChoice start;
     start.black = options.print_black;
     start.pages = options.print_pages;
     start.printer = session.printer >= 0 && session.printer < printers.names.size() ? session.printer : printers.defaultIndex;
 
-    auto isPdf = [this](int index) { return index == printers.pdfIndex; };
+    auto isPdf = [&printers](int index) { return index == printers.pdfIndex; };
     TPrintDialog* dialogPointer = nullptr;
     auto preview = [&](const PrintChoice& c) {
         // The preview shows the current choice; the options themselves stay as they are.
@@ -90,9 +94,7 @@ void PrintCommand::run() const {
     for (int i = 0; i < OfferedPrintEntries; ++i)
         options.print_pages[static_cast<std::size_t>(i)] = c.pages[static_cast<std::size_t>(i)];
     session.printer = c.printer;
-    if (options.autosave && saveOptions && !saveOptions())
-        showError(parent, QCoreApplication::translate("PrintCommand", "The options could not be saved to %1.")
-                              .arg(QString::fromStdString(options.options_file.data())));
+    ctx.autosaveOptions(parent);
 
     PrintTarget target;
     const QString name = printers.names.value(c.printer);
@@ -107,5 +109,5 @@ void PrintCommand::run() const {
     } else {
         target.printer = name;
     }
-    PrintJob{chart, options, strings, window.caption(false), name}.run(parent, target);
+    PrintJob{chart, options, strings, window.caption(false), name, ctx.errors}.run(parent, target);
 }

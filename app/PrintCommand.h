@@ -4,10 +4,7 @@
 #include <QPageLayout>
 #include <functional>
 
-#include "Options.h"
-#include "PrinterList.h"
-#include "StringTable.h"
-
+class AppContext;
 class QWidget;
 class TRadixWindow;
 
@@ -21,11 +18,8 @@ struct PrintSession {
 struct PrintCommand {
     QWidget* parent;
     TRadixWindow& window;
-    TOptions& options;  // print_black and print_pages take the dialog's choice on OK
-    const StringTable& strings;
-    const PrinterList& printers;
+    AppContext& ctx;  // its print_black and print_pages take the dialog's choice on OK
     PrintSession& session;
-    std::function<bool()> saveOptions;  // writes the options file (called when autosave is on)
 
     void run() const;
 

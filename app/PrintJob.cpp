@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "DialogRun.h"
+#include "ErrorReporter.h"
 #include "HoroscopeFile.h"
 #include "PrintDocument.h"
 #include "QtText.h"
@@ -61,7 +61,7 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
     if (toFile) {
         QTemporaryFile temp(QFileInfo(target.pdfPath).absolutePath() + QStringLiteral("/.zodikeon-XXXXXX.pdf"));
         if (!temp.open()) {
-            showError(parent, QCoreApplication::translate("PrintJob", "The file %1 cannot be written.")
+            errors.error(parent, QCoreApplication::translate("PrintJob", "The file %1 cannot be written.")
                                   .arg(QDir::toNativeSeparators(target.pdfPath)));
             return PrintResult::Failed;
         }
@@ -74,7 +74,7 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(target.printer);
         if (info.isNull()) {
-            showError(parent, QCoreApplication::translate("PrintJob", "The printer %1 is not available.").arg(printerName));
+            errors.error(parent, QCoreApplication::translate("PrintJob", "The printer %1 is not available.").arg(printerName));
             return PrintResult::Failed;
         }
         printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -114,7 +114,7 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
             // rename() replaces an older file of that name in one step.
             if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target.pdfPath).constData()) != 0) {
                 QFile::remove(partial);
-                showError(parent, QCoreApplication::translate("PrintJob", "The file %1 cannot be written.")
+                errors.error(parent, QCoreApplication::translate("PrintJob", "The file %1 cannot be written.")
                                       .arg(QDir::toNativeSeparators(target.pdfPath)));
                 return PrintResult::Failed;
             }
@@ -123,7 +123,7 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
     if (outcome.cancelled)
         return PrintResult::Cancelled;
     if (failed) {
-        showError(parent, QCoreApplication::translate("PrintJob", "Printing on %1 failed.").arg(printerName));
+        errors.error(parent, QCoreApplication::translate("PrintJob", "Printing on %1 failed.").arg(printerName));
         return PrintResult::Failed;
     }
     return PrintResult::Printed;

@@ -10,6 +10,7 @@
 #include "RadixData.h"
 #include "StringTable.h"
 
+class ErrorReporter;
 class QWidget;
 
 struct PrintTarget {
@@ -26,6 +27,7 @@ struct PrintJob {
     const StringTable& strings;
     QString caption;          // the chart window's caption (a leading change marker is dropped)
     QString printerName;      // as the printer list shows it
+    const ErrorReporter& errors;
 
     // Runs the job; failures are reported in a box over `parent`. A cancelled or failed job
     // leaves no PDF file behind (an existing file of that name is kept as it was).

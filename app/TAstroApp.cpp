@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QMessageBox>
 
 #include "ChartFonts.h"
 #include "Ephemeris.h"
@@ -12,9 +11,9 @@
 #include "WindowPlacementQt.h"
 
 #include "LanguageSetting.h"
+#include "PrinterList.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
-#include "TAstroStatusBar.h"
 
 TAstroApp::TAstroApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Zodikeon");
@@ -27,7 +26,7 @@ TAstroApp::TAstroApp(int& argc, char** argv) : QApplication(argc, argv) {
 TAstroApp::~TAstroApp() = default;
 
 void TAstroApp::applyLanguage(std::uint16_t languageId) {
-    m_state.LanguageId = languageId;
+    m_ctx.state.LanguageId = languageId;
     removeTranslator(&m_appTranslator);
     removeTranslator(&m_qtTranslator);
     if (languageId == LanguageHungarian) {
@@ -37,39 +36,40 @@ void TAstroApp::applyLanguage(std::uint16_t languageId) {
         if (m_qtTranslator.load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             installTranslator(&m_qtTranslator);
     }
-    LoadStrings(m_state);
+    LoadStrings(m_ctx.state);
 }
 
 bool TAstroApp::start(const QString& programFolder) {
+    AppState& s = m_ctx.state;
     setOverrideCursor(Qt::WaitCursor);
-    loadChartFonts();
+    const bool fontsLoaded = loadChartFonts();
     applyLanguage(storedLanguage());
-    SetProgramFolder(m_state, programFolder.toStdString());
-    m_ephemeris = startEphemeris(m_state.EphemerisPath);
+    SetProgramFolder(s, programFolder.toStdString());
+    m_ephemeris = startEphemeris(s.EphemerisPath);
 
-    const OptionsLoadResult loaded = LoadStartupOptions(m_state.Options, m_state.ProgramFolder, m_state.Strings);
+    const OptionsLoadResult loaded = LoadStartupOptions(s.Options, s.ProgramFolder, s.Strings);
     if (!loaded.ok) {
         restoreOverrideCursor();
-        m_state.StartupFailed = true;
-        if (!quietErrors)
-            QMessageBox::warning(nullptr, fromCp1250(m_state.Strings[319]), fromCp1250(m_state.Strings[608]));
+        s.StartupFailed = true;
+        m_ctx.errors.errorId(nullptr, 608);
         return false;
     }
 
-    m_printers = loadPrinterList(tr("PDF file"));
+    m_ctx.printers = loadPrinterList(tr("PDF file"));
     // The towns and time zones, from the paths that the options were given.
-    const TOptions& o = m_state.Options;
+    const TOptions& o = s.Options;
     const auto path = [](const PathText& p) { return std::string(fixedText(p)); };
-    LoadTownDatabase(m_towns,
+    LoadTownDatabase(m_ctx.towns,
                      {path(o.times_file), path(o.user_times_file), path(o.towns_file), path(o.user_towns_file),
                       path(o.town_exclusions_file)},
-                     m_state.Strings);
+                     s.Strings);
+    const bool townsLoaded = !m_ctx.towns.mainTowns.empty() && !m_ctx.towns.mainZones.empty();
 
-    m_frame = std::make_unique<TAstroFrame>();
-    m_frame->client()->installMenu(m_frame.get());
+    m_frame = std::make_unique<TAstroFrame>(m_ctx, [this](std::uint16_t id) { SwitchLanguage(id); });
+    m_frame->installMenu();
     restoreOverrideCursor();
 
-    const WindowPlacement& placement = m_state.Options.window_placements[PlacementFrame];
+    const WindowPlacement& placement = o.window_placements[PlacementFrame];
     if (placement.showCmd != 0)
         applyPlacement(*m_frame, placement);
     else
@@ -77,40 +77,30 @@ bool TAstroApp::start(const QString& programFolder) {
     m_frame->client()->showIntro();
 
     // Problems that do not stop the program are said once it is on the screen.
-    if (!quietErrors) {
-        if (!loaded.dignityMessage.empty())
-            QMessageBox::warning(m_frame.get(), fromCp1250(m_state.Strings[319]), fromCp1250(loaded.dignityMessage));
-        if (m_ephemeris.state != EphemerisFolder::Ready)
-            QMessageBox::warning(m_frame.get(), fromCp1250(m_state.Strings[319]),
-                                 tr("No ephemeris files were found in %1.\n\nThe planets are computed from the "
-                                    "library's built-in theory, with less precision; the minor bodies cannot be "
-                                    "computed.")
-                                     .arg(QString::fromStdString(m_state.EphemerisPath)));
-    }
+    if (!loaded.dignityMessage.empty())
+        m_ctx.errors.error(m_frame.get(), fromCp1250(loaded.dignityMessage));
+    if (m_ephemeris.state != EphemerisFolder::Ready)
+        m_ctx.errors.error(m_frame.get(),
+                           tr("No ephemeris files were found in %1.\n\nThe planets are computed from the "
+                              "library's built-in theory, with less precision; the minor bodies cannot be "
+                              "computed.")
+                               .arg(QString::fromStdString(s.EphemerisPath)));
+    if (!townsLoaded)
+        m_ctx.errors.error(m_frame.get(), tr("The town and time-zone files could not be read (%1).\n\n"
+                                             "Towns cannot be chosen by name; positions and zones can still be "
+                                             "typed in.")
+                                              .arg(QString::fromStdString(path(o.towns_file))));
+    if (!fontsLoaded)
+        m_ctx.errors.error(m_frame.get(), tr("The program's symbol font could not be loaded: the glyphs of the "
+                                             "planets and signs may be missing from the charts."));
     return true;
 }
 
 void TAstroApp::SwitchLanguage(std::uint16_t languageId) {
-    if (languageId == m_state.LanguageId)
+    if (languageId == m_ctx.state.LanguageId)
         return;
     storeLanguage(languageId);  // not kept for the next start when it cannot be stored
     applyLanguage(languageId);
-    if (!m_frame)
-        return;
-    m_frame->client()->installMenu(m_frame.get());
-    TAstroStatusBar* bar = m_frame->astroStatusBar();
-    if (bar->builtWithWineWorkaround() != bool(m_state.Options.display.wine_workaround))
-        bar->rebuild(m_state.Options.display.wine_workaround);
-    // Every chart is computed again so that its texts appear in the new language.
-    m_frame->client()->recomputeAll();
-}
-
-void TAstroApp::showStatusMessage(const QString& text) {
     if (m_frame)
-        m_frame->astroStatusBar()->setMessage(text);
-}
-
-void TAstroApp::lastFilesChanged() {
-    if (m_frame)
-        m_frame->client()->rebuildLastFiles();
+        m_frame->retranslate();
 }

@@ -3,14 +3,12 @@
 #include <QTranslator>
 #include <memory>
 
-#include "AppState.h"
+#include "AppContext.h"
 #include "Ephemeris.h"
-#include "PrinterList.h"
-#include "TownDatabase.h"
 
 class TAstroFrame;
 
-// The application: process-wide state, the interface language and the single main window.
+// The application: the context of the run, the interface language and the single main window.
 class TAstroApp : public QApplication {
     Q_OBJECT
 public:
@@ -19,12 +17,9 @@ public:
     TAstroApp(int& argc, char** argv);
     ~TAstroApp() override;
 
-    static TAstroApp* instance() { return qobject_cast<TAstroApp*>(QCoreApplication::instance()); }
-    AppState& state() { return m_state; }
-    const PrinterList& printers() const { return m_printers; }
+    AppContext& context() { return m_ctx; }
+    AppState& state() { return m_ctx.state; }
     TAstroFrame* frame() const { return m_frame.get(); }
-    // The town and time-zone database of the run, loaded at start-up after the options.
-    TownDatabase& towns() { return m_towns; }
 
     // Performs the start-up work and shows the frame; false when the program cannot start.
     bool start(const QString& programFolder = {});
@@ -34,19 +29,10 @@ public:
     // Installs the translators of a language without persisting it (start-up and tests).
     void applyLanguage(std::uint16_t languageId);
 
-    // The status bar's message field ("Horoscope saved to ...").
-    void showStatusMessage(const QString& text);
-    // The recently-used list changed: the menu entries are rebuilt.
-    void lastFilesChanged();
-    // Start-up failed with this message (shown in a box unless `quiet`); the exit code is 1.
-    static inline bool quietErrors = false;
-
 private:
-    AppState m_state;
+    AppContext m_ctx;
     std::unique_ptr<TAstroFrame> m_frame;
     QTranslator m_appTranslator;
     QTranslator m_qtTranslator;
     EphemerisStart m_ephemeris;
-    PrinterList m_printers;
-    TownDatabase m_towns;
 };

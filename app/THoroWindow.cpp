@@ -12,16 +12,16 @@ THoroWindow::THoroWindow(QWidget* parent) : QWidget(parent) {
     resetOffsets();
 }
 
-void THoroWindow::setViewKind(int kind) {
-    if (kind < 0 || kind >= ViewKindCount)
+void THoroWindow::setViewKind(ChartView kind) {
+    if (static_cast<int>(kind) < 0 || static_cast<int>(kind) >= ChartViewSlots)
         return;
     m_viewKind = kind;
     update();
 }
 
 void THoroWindow::resetOffsets() {
-    for (int k = 0; k < ViewKindCount; ++k)
-        m_offsets[static_cast<std::size_t>(k)] = initialViewOffset(k);
+    for (int k = 0; k < ChartViewSlots; ++k)
+        m_offsets[static_cast<std::size_t>(k)] = initialViewOffset(static_cast<ChartView>(k));
 }
 
 void THoroWindow::resetCurrentOffset() {
@@ -82,11 +82,11 @@ void THoroWindow::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta == 0)
         return;
-    if (m_viewKind == ViewWheel || (event->modifiers() & Qt::ControlModifier)) {
+    if (m_viewKind == ChartView::Wheel || (event->modifiers() & Qt::ControlModifier)) {
         // The wheel hangs from the window's centre, the tables from its top-left corner: the
         // cursor is measured from the same origin so the point under it stays in place.
         const QPoint p = event->position().toPoint();
-        const QPoint origin = m_viewKind == ViewWheel ? QPoint(width() / 2, height() / 2) : QPoint(0, 0);
+        const QPoint origin = m_viewKind == ChartView::Wheel ? QPoint(width() / 2, height() / 2) : QPoint(0, 0);
         zoomAround(offset(), delta, p.x() - origin.x(), p.y() - origin.y());
     } else {
         offset().y += static_cast<int>(0.8 * delta);

@@ -13,8 +13,8 @@ public:
 
     virtual bool isNatalChart() const { return false; }
 
-    int viewKind() const { return m_viewKind; }
-    virtual void setViewKind(int kind);
+    ChartView viewKind() const { return m_viewKind; }
+    virtual void setViewKind(ChartView kind);
     ViewOffset& offset() { return m_offsets[static_cast<std::size_t>(m_viewKind)]; }
     const ViewOffset& offset() const { return m_offsets[static_cast<std::size_t>(m_viewKind)]; }
     void resetOffsets();
@@ -42,8 +42,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    int m_viewKind = ViewWheel;
-    std::array<ViewOffset, ViewKindCount> m_offsets{};
+    ChartView m_viewKind = ChartView::Wheel;
+    std::array<ViewOffset, ChartViewSlots> m_offsets{};
     bool m_panning = false;
     QPoint m_lastMouse;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -17,18 +18,13 @@
 #include "QtText.h"
 #include "RadixData.h"
 #include "SettingsFile.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TDatabaseDialog.h"
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-
-QString str(int id) { return fromCp1250(state().Strings[id]); }
-
-
-QString dialogSavePath(QWidget* parent, const QString& caption, const QString& proposed) {
-    QFileDialog dialog(parent, caption, proposed, qtFileFilter(state().FileFilters[FilterHoroscope]));
+QString dialogSavePath(QWidget* parent, const QString& filter, const QString& caption, const QString& proposed) {
+    QFileDialog dialog(parent, caption, proposed, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("hor"));
     dialog.selectFile(proposed);
@@ -43,17 +39,17 @@ int messageAskSave(QWidget* parent, const QString& question) {
 
 }  // namespace
 
-TRadixWindow::TRadixWindow() : m_chart(std::make_unique<RadixData>()) {
+TRadixWindow::TRadixWindow(AppContext& ctx) : m_ctx(ctx), m_chart(std::make_unique<RadixData>()) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
 TRadixWindow::~TRadixWindow() = default;
 
-TRadixWindow* TRadixWindow::fromFile(const QString& path, QString* error) {
+TRadixWindow* TRadixWindow::fromFile(AppContext& ctx, const QString& path, QString* error) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::unique_ptr<TRadixWindow> w(new TRadixWindow);
-    w->m_blocks.directions = chartDirectionSettings(state().Options);
-    const HoroscopeRead result = ReadHoroscopeFile(path.toStdString(), state().Strings, w->m_blocks.directions,
+    std::unique_ptr<TRadixWindow> w(new TRadixWindow(ctx));
+    w->m_blocks.directions = chartDirectionSettings(ctx.options());
+    const HoroscopeRead result = ReadHoroscopeFile(path.toStdString(), ctx.strings(), w->m_blocks.directions,
                                                    *w->m_chart, w->m_blocks);
     QApplication::restoreOverrideCursor();
     if (result != HoroscopeRead::Ok) {
@@ -67,8 +63,8 @@ TRadixWindow* TRadixWindow::fromFile(const QString& path, QString* error) {
     return w.release();
 }
 
-TRadixWindow* TRadixWindow::fromData(const RadixData& personal, const ChartBlocks& blocks) {
-    auto* w = new TRadixWindow;
+TRadixWindow* TRadixWindow::fromData(AppContext& ctx, const RadixData& personal, const ChartBlocks& blocks) {
+    auto* w = new TRadixWindow(ctx);
     *w->m_chart = personal;
     w->m_blocks = blocks;
     w->m_modified = true;
@@ -86,7 +82,7 @@ QString TRadixWindow::caption(bool withMarker) const {
     const QString marker = withMarker && m_modified ? QStringLiteral("* ") : QString();
     return QStringLiteral("%1%2,  %3;   %4")
         .arg(marker, fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()),
-             m_path.isEmpty() ? str(55) : m_path);
+             m_path.isEmpty() ? m_ctx.text(55) : m_path);
 }
 
 void TRadixWindow::updateCaption() {
@@ -95,7 +91,7 @@ void TRadixWindow::updateCaption() {
 
 void TRadixWindow::recompute() {
     m_chart->moment.universalToLocal();
-    computeRadix(*m_chart, state().Options);
+    computeRadix(*m_chart, m_ctx.state.Options);
     m_rows.clear();  // the positions table is rebuilt from the new chart when it is shown
     reportGaps();
     updateCaption();
@@ -108,8 +104,8 @@ void TRadixWindow::reportGaps() {
     // compute for this date, and a house system the latitude does not allow.
     QStringList missing;
     for (const int i : unavailableBodies(*m_chart))
-        missing << str(chartPointNameId(i));
-    const bool houseFallback = m_chart->houseSystemUsed != state().Options.housecalc;
+        missing << m_ctx.text(chartPointNameId(i));
+    const bool houseFallback = m_chart->houseSystemUsed != m_ctx.state.Options.housecalc;
     const QString key = missing.join(',') + (houseFallback ? QStringLiteral("|h") : QString());
     if (key == m_reportedGaps)
         return;
@@ -120,7 +116,7 @@ void TRadixWindow::reportGaps() {
     if (houseFallback)
         parts << tr("The house system cannot be used at this latitude: Porphyrius houses are shown");
     if (!parts.isEmpty())
-        TAstroApp::instance()->showStatusMessage(parts.join(QStringLiteral("; ")));
+        m_ctx.showStatus(parts.join(QStringLiteral("; ")));
 }
 
 void TRadixWindow::chartChanged() {
@@ -133,24 +129,24 @@ void TRadixWindow::keypadStep(int step) {
     chartChanged();
 }
 
-void TRadixWindow::setViewKind(int kind) {
+void TRadixWindow::setViewKind(ChartView kind) {
     THoroWindow::setViewKind(kind);
     emit changed();
 }
 
 bool TRadixWindow::writeTo(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = WriteHoroscopeFile(path.toStdString(), state().Strings, *m_chart, m_blocks);
+    const bool ok = WriteHoroscopeFile(path.toStdString(), m_ctx.state.Strings, *m_chart, m_blocks);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        QMessageBox::warning(this, str(65), str(66));
+        m_ctx.errors.error(this, m_ctx.text(66), m_ctx.text(65));
         return false;
     }
     m_path = path;
     m_modified = false;
     discardHoroscopeListing();
     updateCaption();
-    TAstroApp::instance()->showStatusMessage(str(67).replace(QStringLiteral("%s"), path));
+    m_ctx.showStatus(m_ctx.text(67).replace(QStringLiteral("%s"), path));
     emit changed();
     return true;
 }
@@ -158,11 +154,12 @@ bool TRadixWindow::writeTo(const QString& path) {
 bool TRadixWindow::save() {
     QString path = m_path;
     if (path.isEmpty()) {
-        const AppState& s = state();
+        const AppState& s = m_ctx.state;
         const std::string proposed =
             JoinPath(s.Options.last_directory.data(), DefaultHoroscopeFileName(m_chart->name.data()));
-        const auto choose = chooseSavePath ? chooseSavePath : dialogSavePath;
-        path = choose(this, str(65), QString::fromStdString(proposed));
+        const auto choose = chooseSavePath;
+        path = choose ? choose(this, m_ctx.text(65), QString::fromStdString(proposed))
+                      : dialogSavePath(this, horoscopeFilter(), m_ctx.text(65), QString::fromStdString(proposed));
         if (path.isEmpty())
             return false;
     }
@@ -170,15 +167,15 @@ bool TRadixWindow::save() {
 }
 
 bool TRadixWindow::saveAs() {
-    const auto choose = chooseSavePath ? chooseSavePath : dialogSavePath;
-    const QString path = choose(this, str(77), m_path);
+    const QString path = chooseSavePath ? chooseSavePath(this, m_ctx.text(77), m_path)
+                                        : dialogSavePath(this, horoscopeFilter(), m_ctx.text(77), m_path);
     if (path.isEmpty())
         return false;
     return writeTo(path);
 }
 
 bool TRadixWindow::queryClose() {
-    AppState& s = state();
+    AppState& s = m_ctx.state;
     // Every changed chart is asked about, whatever its type: closing must never lose an edit.
     if (!s.StartupFailed && m_modified) {
         const QString question = fromCp1250(s.Strings[64]).replace(QStringLiteral("%s"), caption(false));
@@ -189,16 +186,34 @@ bool TRadixWindow::queryClose() {
         if (answer == QMessageBox::Yes && !save())
             return false;
     }
-    if (!m_path.isEmpty()) {
-        AddLastFile(s.Options, lastFileEntry());
-        TAstroApp::instance()->lastFilesChanged();
-    }
     return true;
+}
+
+QString TRadixWindow::horoscopeFilter() const { return qtFileFilter(m_ctx.state.FileFilters[FilterHoroscope]); }
+
+bool TRadixWindow::isSameFile(const QString& path) const {
+    if (m_path.isEmpty() || path.isEmpty())
+        return false;
+    const QFileInfo a(m_path), b(path);
+    return a.exists() && b.exists() ? a.canonicalFilePath() == b.canonicalFilePath() : a.absoluteFilePath() == b.absoluteFilePath();
+}
+
+void TRadixWindow::closeWithoutQuery() {
+    m_closeQueried = true;
+    if (QWidget* sub = parentWidget())
+        sub->close();
+    else
+        close();
 }
 
 void TRadixWindow::closeEvent(QCloseEvent* event) {
     if (m_closeQueried || queryClose()) {
         m_closeQueried = true;
+        // A closed chart goes to the front of the recent files.
+        if (!m_path.isEmpty() && !m_ctx.state.StartupFailed) {
+            AddLastFile(m_ctx.options(), lastFileEntry());
+            m_ctx.notifyLastFiles();
+        }
         event->accept();
     } else {
         event->ignore();
@@ -211,22 +226,19 @@ void TRadixWindow::focusInEvent(QFocusEvent* event) {
 }
 
 int TRadixWindow::smoothingFactor() const {
-    const int antialias = state().Options.display.antialias;
-    if (viewKind() == ViewWheel)
-        return antialias;
-    return antialias > 0 ? 1 : 0;
+    return viewSmoothingFactor(viewKind(), m_ctx.options());
 }
 
 void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing) {
-    const AppState& s = state();
+    const AppState& s = m_ctx.state;
     const qreal ratio = devicePixelRatioF();
-    ViewRequest request = viewRequestFor(static_cast<ChartView>(viewKind()));
+    ViewRequest request = viewRequestFor(viewKind());
     request.offsetX = qRound(offset().x * ratio);
     request.offsetY = qRound(offset().y * ratio);
     request.zoom = offset().zoom;
     request.dpi = 96 * ratio;
     request.strings = &s.Strings;
-    if (viewKind() == ViewPositions) {
+    if (viewKind() == ChartView::Positions) {
         if (m_rows.empty())
             buildPositionRows(*m_chart, s.Options, m_rows);
         request.rows = &m_rows;
@@ -234,7 +246,8 @@ void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing)
     if (smoothing < 2)
         m_renderer.releaseLarge();
     if (smoothing == 0) {
-        paintChartView(painter, size, 1, *m_chart, s.Options, request);
+        DrawContext dc(painter);
+        paintChartView(dc, size, 1, *m_chart, s.Options, request);
         return;
     }
     // Drawn into a kept image at the device's full resolution, then copied in one go.

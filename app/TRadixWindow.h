@@ -10,6 +10,7 @@
 #include "PositionRows.h"
 #include "THoroWindow.h"
 
+class AppContext;
 struct RadixData;
 
 // The natal chart window: owns the chart, the per-chart blocks of its file, the file's path
@@ -19,9 +20,9 @@ class TRadixWindow : public THoroWindow {
 public:
     // A window for a chart read from `path`; nullptr with the reason in `error` when the file
     // cannot be read or is no horoscope file.
-    static TRadixWindow* fromFile(const QString& path, QString* error = nullptr);
+    static TRadixWindow* fromFile(AppContext& ctx, const QString& path, QString* error = nullptr);
     // A window for entered data: untitled and marked as changed until it is saved.
-    static TRadixWindow* fromData(const RadixData& personal, const ChartBlocks& blocks);
+    static TRadixWindow* fromData(AppContext& ctx, const RadixData& personal, const ChartBlocks& blocks);
 
     ~TRadixWindow() override;
 
@@ -44,13 +45,17 @@ public:
     // After an edit of the chart: recompute, mark as changed, caption, repaint.
     void chartChanged();
     void keypadStep(int step) override;
-    void setViewKind(int kind) override;
+    void setViewKind(ChartView kind) override;
 
     // Save and Save as; false when cancelled or the file could not be written.
     bool save();
     bool saveAs();
     // Asks whether to save a changed chart; false when the close is refused.
     bool queryClose();
+    // Closes the window after its question was already asked (Exit, Close All).
+    void closeWithoutQuery();
+    // Whether this window shows the file at `path`.
+    bool isSameFile(const QString& path) const;
 
     // The file dialogs; replaceable so that tests can answer them.
     static inline QString (*chooseSavePath)(QWidget* parent, const QString& caption, const QString& proposed) = nullptr;
@@ -66,10 +71,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    TRadixWindow();
+    explicit TRadixWindow(AppContext& ctx);
+    QString horoscopeFilter() const;
     bool writeTo(const QString& path);
     void reportGaps();
 
+    AppContext& m_ctx;
     std::unique_ptr<RadixData> m_chart;
     ChartBlocks m_blocks;
     QString m_path;  // empty: "(Untitled)"

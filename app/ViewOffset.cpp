@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-ViewOffset initialViewOffset(int viewKind) {
-    const std::int32_t d = viewKind == ViewWheel ? 0 : 20;
+ViewOffset initialViewOffset(ChartView view) {
+    const std::int32_t d = initialViewPan(view);
     return {d, d, 1.0};
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "ChartViewKind.h"
+
 struct ViewOffset {
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -11,19 +13,8 @@ struct ViewOffset {
 
 constexpr double MinZoom = 0.2;
 constexpr double MaxZoom = 10.0;
-constexpr int ViewKindCount = 40;
-
-enum ViewKind : int {
-    ViewWheel = 0,
-    ViewPositions = 1,
-    ViewSigns = 2,
-    ViewAspects = 4,
-    ViewDetails = 5,
-    ViewCombined = 6,
-};
-
-// The start and reset value of a view kind: offsets 0 for the wheel, 20 for the tables.
-ViewOffset initialViewOffset(int viewKind);
+// The start and reset value of a view's pan and zoom.
+ViewOffset initialViewOffset(ChartView view);
 
 // Multiplies the zoom by `factor`, keeping it within MinZoom..MaxZoom.
 void scaleZoom(ViewOffset& v, double factor);

@@ -5,7 +5,6 @@
 
 #include "Ephemeris.h"
 
-bool dateChanged = false;
 
 namespace {
 
@@ -81,8 +80,7 @@ int zoneOffsetMinutes(const BirthMoment& m) {
 
 // CalDate
 
-CalDate::CalDate(int y, int m, int d, bool greg) {
-    dateChanged = false;
+CalDate::CalDate(int y, int m, int d, bool greg, bool* clamped) {
     gregorian = greg ? 1 : 0;
     const int cy = std::clamp(y, MinYear, MaxYear);
     const int cm = std::clamp(m, 1, 12);
@@ -90,8 +88,8 @@ CalDate::CalDate(int y, int m, int d, bool greg) {
     year = static_cast<std::int16_t>(cy);
     month = static_cast<std::uint8_t>(cm);
     day = static_cast<std::uint8_t>(cd);
-    if (cy != y || cm != m || cd != d)
-        dateChanged = true;
+    if (clamped)
+        *clamped = cy != y || cm != m || cd != d;
 }
 
 bool CalDate::isLeapYear(int y, bool greg) {
@@ -241,19 +239,21 @@ void GeoAngle::clampStored(int maxDegrees) {
 
 BirthMoment::BirthMoment(const CalDate& date, const ClockTime& time, const GeoAngle& lon,
                          const GeoAngle& lat, std::uint8_t kind, std::uint8_t zHours,
-                         std::uint8_t zMinutes, bool west)
+                         std::uint8_t zMinutes, bool west, bool* clamped)
     : utDate(date), utTime(time), longitude(lon), latitude(lat), timeKind(kind),
       zoneHours(zHours), zoneMinutes(zMinutes), zoneWest(west ? 1 : 0), localDate(date),
       localTime(time) {
-    dateChanged = false;
+    bool changed = false;
     if (longitude.wholeDegrees() > MaxLongitude) {
         longitude.degrees = static_cast<std::uint16_t>(MaxLongitude | (longitude.degrees & GeoAngle::SignBit));
-        dateChanged = true;
+        changed = true;
     }
     if (latitude.wholeDegrees() > MaxLatitude) {
         latitude.degrees = static_cast<std::uint16_t>(MaxLatitude | (latitude.degrees & GeoAngle::SignBit));
-        dateChanged = true;
+        changed = true;
     }
+    if (clamped)
+        *clamped = changed;
 }
 
 BirthMoment BirthMoment::atClock(const std::tm& c) {

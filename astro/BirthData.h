@@ -12,10 +12,6 @@
 
 class StringTable;
 
-// Set when the last constructor of a CalDate or BirthMoment had to clamp a value. Entry code
-// clears it, constructs, and treats a set flag as invalid input; the constructors clear it first.
-extern bool dateChanged;
-
 constexpr int MinYear = -4999;
 constexpr int MaxYear = 5000;
 
@@ -40,8 +36,8 @@ struct CalDate {
 
     CalDate() = default;
     // Clamps the year to MinYear..MaxYear, the month to 1..12 and the day to the month's
-    // length; sets `dateChanged` when anything was clamped (and clears it otherwise).
-    CalDate(int year, int month, int day, bool gregorian);
+    // length; `*clamped` (when given) tells whether anything had to be clamped.
+    CalDate(int year, int month, int day, bool gregorian, bool* clamped = nullptr);
 
     // Leap years: every fourth year (on the low two bits of the signed year, so 0 and -4 are
     // leap years); in the Gregorian calendar not the centuries that 400 does not divide.
@@ -64,7 +60,7 @@ struct CalDate {
 
     bool isGregorian() const { return gregorian != 0; }
     // Makes a date read from outside safe to use: the flag becomes 0 or 1, and year, month
-    // and day are clamped into range. Does not touch `dateChanged`.
+    // and day are clamped into range.
     void clampStored();
 };
 
@@ -127,10 +123,11 @@ struct BirthMoment {
 
     BirthMoment() = default;
     // Puts the entered date and time into both the UT and the local slots. A longitude over
-    // 180 or latitude over 89 whole degrees is clamped (sign kept) and sets `dateChanged`.
+    // 180 or latitude over 89 whole degrees is clamped (sign kept); `*clamped` (when given)
+    // tells whether that happened.
     BirthMoment(const CalDate& date, const ClockTime& time, const GeoAngle& longitude,
                 const GeoAngle& latitude, std::uint8_t timeKind, std::uint8_t zoneHours,
-                std::uint8_t zoneMinutes, bool zoneWest);
+                std::uint8_t zoneMinutes, bool zoneWest, bool* clamped = nullptr);
 
     // The moment of a computer clock reading in local time: Gregorian, whole seconds, position
     // zero, zone time 1:00 East, no town, sex not set, UT derived.
@@ -148,7 +145,7 @@ struct BirthMoment {
     std::string text(const StringTable& strings) const;
 
     // Makes a moment read from outside safe to use: every field into its range, the town
-    // terminated. Does not touch `dateChanged`.
+    // terminated.
     void clampStored();
 };
 

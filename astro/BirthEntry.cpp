@@ -45,8 +45,9 @@ int checkBirthEntry(const BirthEntry& e, BirthMoment& moment) {
     if (astronomical < MinYear || astronomical > MaxYear)
         return InvalidYear;
 
-    const CalDate date(static_cast<int>(astronomical), e.month, e.day < 1 ? 1 : e.day, e.gregorian);
-    if (dateChanged)
+    bool clamped = false;
+    const CalDate date(static_cast<int>(astronomical), e.month, e.day < 1 ? 1 : e.day, e.gregorian, &clamped);
+    if (clamped)
         return InvalidDate;
 
     // Seconds are checked too: a time of 12:00:75 is not a time.

@@ -1,7 +1,5 @@
 #include "ChartColours.h"
 
-#include "DrawState.h"
-
 namespace {
 
 ColorRef adapt(ColorRef c, bool lightGround) {
@@ -26,12 +24,12 @@ ColorRef adapt(ColorRef c, bool lightGround) {
 
 }  // namespace
 
-ColorRef adaptChartColour(ColorRef c, const TOptions& options) {
-    return adapt(c, printingLevel != 0 || options.display.chart_style == 2);
+ColorRef adaptChartColour(ColorRef c, const TOptions& options, bool printing) {
+    return adapt(c, printing || options.display.chart_style == 2);
 }
 
-ColorRef adaptTableColour(ColorRef c, const TOptions& options) {
-    return adapt(c, printingLevel != 0 || options.display.table_style == 2);
+ColorRef adaptTableColour(ColorRef c, const TOptions& options, bool printing) {
+    return adapt(c, printing || options.display.table_style == 2);
 }
 
 ColorRef blendColour(ColorRef base, ColorRef c, double f) {

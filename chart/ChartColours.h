@@ -8,9 +8,9 @@ inline QColor toQColor(ColorRef c) { return QColor(int(c & 0xFF), int((c >> 8) &
 
 // Softens the saturated palette colours for the wheel's style: on paper and on the style-2
 // (light) background bright colours are darkened; on the legacy background they are toned down.
-ColorRef adaptChartColour(ColorRef c, const TOptions& options);
+ColorRef adaptChartColour(ColorRef c, const TOptions& options, bool printing);
 // The same rule for the tables, by `table_style`.
-ColorRef adaptTableColour(ColorRef c, const TOptions& options);
+ColorRef adaptTableColour(ColorRef c, const TOptions& options, bool printing);
 
 // base + (c - base) * f per channel, truncated: an aspect line faded toward its background.
 ColorRef blendColour(ColorRef base, ColorRef c, double f);

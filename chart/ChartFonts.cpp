@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QHash>
+#include <array>
 #include <QStringList>
 
 namespace {
@@ -47,19 +47,26 @@ QFont baseFont(FontTemplate kind) {
     return font;
 }
 
-// Em size per unit of cell height; fonts are fixed for the run, so it is measured once each.
-double emPerCellHeight(FontTemplate kind) {
-    static QHash<int, double> ratios;
-    const auto it = ratios.constFind(int(kind));
-    if (it != ratios.constEnd())
-        return *it;
+constexpr int FontTemplateCount = int(FontTemplate::TableLight) + 1;
+
+double measureEmPerCellHeight(FontTemplate kind) {
     QFont probe = baseFont(kind);
     probe.setPixelSize(1000);
     const QFontMetricsF metrics(probe);
     const double cell = metrics.ascent() + metrics.descent();
-    const double ratio = cell > 0 ? 1000.0 / cell : 1.0;
-    ratios.insert(int(kind), ratio);
-    return ratio;
+    return cell > 0 ? 1000.0 / cell : 1.0;
+}
+
+// Em size per unit of cell height; the fonts are fixed for the run, so each is measured once,
+// on first use (after the program's fonts are loaded).
+double emPerCellHeight(FontTemplate kind) {
+    static const std::array<double, FontTemplateCount> ratios = [] {
+        std::array<double, FontTemplateCount> r{};
+        for (int k = 0; k < FontTemplateCount; ++k)
+            r[static_cast<std::size_t>(k)] = measureEmPerCellHeight(static_cast<FontTemplate>(k));
+        return r;
+    }();
+    return ratios[static_cast<std::size_t>(kind)];
 }
 
 }  // namespace
@@ -71,13 +78,14 @@ QFont chartFont(FontTemplate kind, int height) {
 }
 
 bool symbolFontHas(char code) {
-    static QHash<char, bool> known;
-    const auto it = known.constFind(code);
-    if (it != known.constEnd())
-        return *it;
-    const bool has = QFontMetricsF(chartFont(FontTemplate::Symbol, 100)).inFont(QChar(QLatin1Char(code)));
-    known.insert(code, has);
-    return has;
+    static const std::array<bool, 256> known = [] {
+        std::array<bool, 256> has{};
+        const QFontMetricsF metrics(chartFont(FontTemplate::Symbol, 100));
+        for (int c = 0; c < 256; ++c)
+            has[static_cast<std::size_t>(c)] = metrics.inFont(QChar(QLatin1Char(static_cast<char>(c))));
+        return has;
+    }();
+    return known[static_cast<unsigned char>(code)];
 }
 
 bool loadChartFonts() {

@@ -16,7 +16,8 @@ namespace {
 
 QString text(const StringTable& strings, int id) { return fromCp1250(strings[id]); }
 
-ColorRef tableText(const TOptions& o) { return adaptTableColour(o.colors.deftext, o); }
+// Cells keep the colours as chosen; the renderer adapts them to the ground it draws on.
+ColorRef tableText(const TOptions& o) { return o.colors.deftext; }
 
 TableCell bodyCell(int column, int body, int motion, const RadixData& chart, const TOptions& o) {
     TableCell c;
@@ -24,7 +25,7 @@ TableCell bodyCell(int column, int body, int motion, const RadixData& chart, con
     c.kind = CellKind::Body;
     c.body = body;
     c.motion = motion;
-    c.colour = dignityColour(body, chart.dignityState.data(), ColourTable, o);
+    c.colour = chosenDignityColour(body, chart.dignityState.data(), o);
     c.fill = CellFill::Light;
     return c;
 }
@@ -177,7 +178,7 @@ TableCell memberCell(int column, const std::vector<const Member*>& members, cons
             c.runs.push_back({FontTemplate::TableRoman, TableTextHeight * 2 / 3, QStringLiteral(" "), 0});
         if (m->glyphBody >= 0)
             c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight * 9 / 10, QString(QLatin1Char(bodyGlyph(m->glyphBody, o))),
-                              dignityColour(m->glyphBody, chart.dignityState.data(), ColourTable, o)});
+                              chosenDignityColour(m->glyphBody, chart.dignityState.data(), o)});
         else
             c.runs.push_back({FontTemplate::Small, TableTextHeight, m->label, tableText(o)});
     }
@@ -296,7 +297,7 @@ bool aspectShown(int code, const TOptions& o) {
 // The aspect of one grid cell, as the aspect grid shows it.
 void fillAspectCell(TableCell& c, int code, const TOptions& o) {
     const int t = code & 31;
-    const ColorRef colour = adaptTableColour(o.colors.aspects[static_cast<std::size_t>(t)], o);
+    const ColorRef colour = o.colors.aspects[static_cast<std::size_t>(t)];
     if (t <= 10)
         c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight, QString(QLatin1Char(aspectGlyph(t))), colour});
     else
@@ -569,31 +570,31 @@ TableModel combinedTable(const RadixData& chart, const TOptions& o, const String
     return t;
 }
 
-int drawPositionTable(QPainter& p, const RadixData& chart, const std::vector<PositionRow>& rows, double scale,
+int drawPositionTable(DrawContext& dc, const RadixData& chart, const std::vector<PositionRow>& rows, double scale,
                       const TOptions& o, const StringTable& strings) {
     int low = 0;
     for (const TableModel& t : positionTables(chart, rows, o, strings))
-        low = std::min(low, drawTable(p, t, scale, o));
+        low = std::min(low, drawTable(dc, t, scale, o));
     return static_cast<int>(low * scale);
 }
 
-int drawSignHouseTables(QPainter& p, const RadixData& chart, double scale, const TOptions& o, const StringTable& strings) {
+int drawSignHouseTables(DrawContext& dc, const RadixData& chart, double scale, const TOptions& o, const StringTable& strings) {
     int low = 0;
     for (const TableModel& t : signHouseTables(chart, o, strings))
-        low = std::min(low, drawTable(p, t, scale, o));
+        low = std::min(low, drawTable(dc, t, scale, o));
     return static_cast<int>(low * scale);
 }
 
-int drawAspectGrid(QPainter& p, const RadixData& chart, double scale, const TOptions& o, bool parallels, int top) {
+int drawAspectGrid(DrawContext& dc, const RadixData& chart, double scale, const TOptions& o, bool parallels, int top) {
     TableModel t = aspectGridTable(chart, o, parallels ? AspectGridKind::Parallels : AspectGridKind::Aspects);
     t.y = scale > 0 ? static_cast<int>(top / scale) : 0;
-    return static_cast<int>(drawTable(p, t, scale, o) * scale);
+    return static_cast<int>(drawTable(dc, t, scale, o) * scale);
 }
 
-int drawAspectDetails(QPainter& p, const RadixData& chart, double scale, const TOptions& o) {
-    return static_cast<int>(drawTable(p, aspectGridTable(chart, o, AspectGridKind::Details), scale, o) * scale);
+int drawAspectDetails(DrawContext& dc, const RadixData& chart, double scale, const TOptions& o) {
+    return static_cast<int>(drawTable(dc, aspectGridTable(chart, o, AspectGridKind::Details), scale, o) * scale);
 }
 
-int drawCombinedTable(QPainter& p, const RadixData& chart, double scale, const TOptions& o, const StringTable& strings) {
-    return static_cast<int>(drawTable(p, combinedTable(chart, o, strings), scale, o) * scale);
+int drawCombinedTable(DrawContext& dc, const RadixData& chart, double scale, const TOptions& o, const StringTable& strings) {
+    return static_cast<int>(drawTable(dc, combinedTable(chart, o, strings), scale, o) * scale);
 }

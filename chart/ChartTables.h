@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <vector>
 
+#include "DrawContext.h"
 #include "Options.h"
 #include "PositionRows.h"
 #include "RadixData.h"
@@ -27,12 +28,12 @@ TableModel combinedTable(const RadixData& chart, const TOptions& options, const 
 std::vector<int> aspectGridColumns(const TOptions& options);
 
 // Renderers: each returns the lowest y reached, in logical units.
-int drawPositionTable(QPainter& p, const RadixData& chart, const std::vector<PositionRow>& rows, double scale,
+int drawPositionTable(DrawContext& dc, const RadixData& chart, const std::vector<PositionRow>& rows, double scale,
                       const TOptions& options, const StringTable& strings);
-int drawSignHouseTables(QPainter& p, const RadixData& chart, double scale, const TOptions& options,
+int drawSignHouseTables(DrawContext& dc, const RadixData& chart, double scale, const TOptions& options,
                         const StringTable& strings);
 // The aspect grid with its top at `top` (logical units); with `parallels`, the parallel grid instead.
-int drawAspectGrid(QPainter& p, const RadixData& chart, double scale, const TOptions& options, bool parallels, int top = 0);
-int drawAspectDetails(QPainter& p, const RadixData& chart, double scale, const TOptions& options);
-int drawCombinedTable(QPainter& p, const RadixData& chart, double scale, const TOptions& options,
+int drawAspectGrid(DrawContext& dc, const RadixData& chart, double scale, const TOptions& options, bool parallels, int top = 0);
+int drawAspectDetails(DrawContext& dc, const RadixData& chart, double scale, const TOptions& options);
+int drawCombinedTable(DrawContext& dc, const RadixData& chart, double scale, const TOptions& options,
                       const StringTable& strings);

@@ -7,7 +7,6 @@
 
 #include "ChartColours.h"
 #include "ChartTables.h"
-#include "DrawState.h"
 #include "DrawPrimitives.h"
 #include "RadixWheel.h"
 
@@ -55,24 +54,18 @@ void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o, QPo
 ViewRequest viewRequestFor(ChartView view) {
     ViewRequest request;
     request.view = view;
-    request.offsetX = request.offsetY = view == ChartView::Wheel ? 0 : 20;
+    request.offsetX = request.offsetY = initialViewPan(view);
     return request;
 }
 
-int viewSmoothingFactor(ChartView view, const TOptions& o) {
-    const int a = o.display.antialias;
-    if (view != ChartView::Wheel)
-        return a > 0 ? 1 : 0;
-    return a == 2 || a == 4 ? a : a == 1 ? 1 : 0;
-}
-
-ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData& chart, const TOptions& options,
+ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const RadixData& chart, const TOptions& options,
                             const ViewRequest& request) {
     ViewGeometry g;
     if (size.isEmpty())
         return g;
     const int f = std::max(1, factor);
     const bool wheel = request.view == ChartView::Wheel;
+    QPainter& p = dc.painter;
     p.save();
     p.resetTransform();
     const TOptions black = options.display.black ? blackOnWhite(options) : TOptions{};
@@ -86,11 +79,11 @@ ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData
         g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * request.zoom) * 0.99);
         // The filled style covers the wheel's middle with an opaque disc: no background there.
         double hole = 0;
-        if (o.display.chart_style == 2 && printingLevel == 0 && g.wheelRadius > 0)
+        if (o.display.chart_style == 2 && !dc.printing && g.wheelRadius > 0)
             hole = static_cast<int>(g.wheelRadius * (o.display.projasps ? 0.91 : 0.87)) * k - 3;
         paintBackground(p, size, true, o, QPointF(g.wheelX * k, -g.wheelY * k), hole);
         p.setTransform(QTransform(k, 0, 0, -k, 0, 0));
-        drawRadixWheel(p, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
+        drawRadixWheel(dc, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
     } else {
         paintBackground(p, size, false, o, {}, 0);
         // 0.1 mm, y up from the panned origin.
@@ -108,23 +101,23 @@ ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData
             std::vector<PositionRow> built;
             if (!request.rows)
                 buildPositionRows(chart, o, built);
-            drawPositionTable(p, chart, request.rows ? *request.rows : built, scale, o, strings);
+            drawPositionTable(dc, chart, request.rows ? *request.rows : built, scale, o, strings);
             break;
         }
         case ChartView::SignsHouses:
-            drawSignHouseTables(p, chart, scale, o, strings);
+            drawSignHouseTables(dc, chart, scale, o, strings);
             break;
         case ChartView::Aspects: {
-            const int low = drawAspectGrid(p, chart, scale, o, false);
+            const int low = drawAspectGrid(dc, chart, scale, o, false);
             if (request.parallels)
-                drawAspectGrid(p, chart, scale, o, true, low - static_cast<int>(100 * scale));
+                drawAspectGrid(dc, chart, scale, o, true, low - static_cast<int>(100 * scale));
             break;
         }
         case ChartView::AspectDetails:
-            drawAspectDetails(p, chart, scale, o);
+            drawAspectDetails(dc, chart, scale, o);
             break;
         case ChartView::Combined:
-            drawCombinedTable(p, chart, scale, o, strings);
+            drawCombinedTable(dc, chart, scale, o, strings);
             break;
         case ChartView::Wheel:
             break;
@@ -140,18 +133,23 @@ ViewGeometry ChartViewRenderer::render(QImage& screen, int factor, const RadixDa
         screen = QImage(screen.size(), QImage::Format_RGB32);
     if (screen.isNull())
         return {};
-    if (factor <= 1) {
+    // Only the factors that the block average knows; a large image that cannot be had (too
+    // big for memory) falls back to painting directly.
+    factor = smoothingFactorOf(factor);
+    const QSize large = screen.size() * factor;
+    if (factor >= 2 && m_large.size() != large)
+        m_large = QImage(large, QImage::Format_RGB32);
+    if (factor <= 1 || m_large.isNull()) {
         releaseLarge();
         QPainter p(&screen);
-        return paintChartView(p, screen.size(), factor, chart, options, request);
+        DrawContext dc(p);
+        return paintChartView(dc, screen.size(), std::min(factor, 1), chart, options, request);
     }
-    const QSize large = screen.size() * factor;
-    if (m_large.size() != large)
-        m_large = QImage(large, QImage::Format_RGB32);
     ViewGeometry g;
     {
         QPainter p(&m_large);
-        g = paintChartView(p, large, factor, chart, options, request);
+        DrawContext dc(p);
+        g = paintChartView(dc, large, factor, chart, options, request);
     }
     averageBlocks(m_large, screen, factor);
     return g;

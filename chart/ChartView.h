@@ -6,13 +6,13 @@
 #include <QSize>
 #include <vector>
 
+#include "ChartViewKind.h"
+#include "DrawContext.h"
 #include "Options.h"
 #include "PositionRows.h"
 #include "RadixData.h"
 #include "StringTable.h"
 
-// View kinds, numbered as the chart windows number them.
-enum class ChartView : int { Wheel = 0, Positions = 1, SignsHouses = 2, Aspects = 4, AspectDetails = 5, Combined = 6 };
 
 struct ViewRequest {
     ChartView view = ChartView::Wheel;
@@ -28,12 +28,8 @@ struct ViewRequest {
     const StringTable* strings = nullptr;
 };
 
-// A request for a view at its initial pan and zoom: offsets 0 for the wheel, 20 for the tables.
+// A request for a view at its initial pan and zoom.
 ViewRequest viewRequestFor(ChartView view);
-
-// The smoothing factor of a paint: the option `antialias` (0, 1, 2, 4) for the wheel; for the
-// tables 1 when it is above 0, else 0.
-int viewSmoothingFactor(ChartView view, const TOptions& options);
 
 // What a paint actually used: the wheel's centre and radius in logical units, or the tables'
 // scale. The chart windows use it for mouse zooming.
@@ -46,7 +42,7 @@ struct ViewGeometry {
 // `factor` (sizes and offsets are multiplied by it; 0 counts as 1). Leaves the painter's state
 // as it found it. With the display option `black`, everything is drawn black on white and the
 // options stay untouched.
-ViewGeometry paintChartView(QPainter& p, QSize size, int factor, const RadixData& chart, const TOptions& options,
+ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const RadixData& chart, const TOptions& options,
                             const ViewRequest& request);
 
 // Buffered and smoothed painting into a screen image: at factor 2 or 4 the view is drawn at

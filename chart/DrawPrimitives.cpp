@@ -9,7 +9,6 @@
 #include "AngleFormats.h"
 #include "ChartFonts.h"
 #include "ChartColours.h"
-#include "DrawState.h"
 #include "GlyphCodes.h"
 #include "QuarterDegrees.h"
 
@@ -48,13 +47,14 @@ QPen plainPen(ColorRef colour, int width) {
 
 QPen flatPen(ColorRef colour, int width) { return QPen(toQColor(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin); }
 
-void radialLine(QPainter& p, int cx, int cy, int angle, int r1, int r2) {
-    const WheelPoint a = wheelPoint(cx, cy, angle, r1, mirrorSign);
-    const WheelPoint b = wheelPoint(cx, cy, angle, r2, mirrorSign);
-    p.drawLine(a.x, a.y, b.x, b.y);
+void radialLine(DrawContext& dc, int cx, int cy, int angle, int r1, int r2) {
+    const WheelPoint a = wheelPoint(cx, cy, angle, r1, dc.mirrorSign);
+    const WheelPoint b = wheelPoint(cx, cy, angle, r2, dc.mirrorSign);
+    dc.painter.drawLine(a.x, a.y, b.x, b.y);
 }
 
-void drawCentredText(QPainter& p, int x, int y, const QString& text, const TOptions& options, const Box* box) {
+void drawCentredText(DrawContext& dc, int x, int y, const QString& text, const TOptions& options, const Box* box) {
+    QPainter& p = dc.painter;
     const QFontMetricsF metrics(p.font());
     const double height = metrics.ascent() + metrics.descent();
     QPointF centre = box ? QPointF((box->left + box->right) / 2.0, (box->top + box->bottom) / 2.0) : QPointF(x, y);
@@ -63,11 +63,11 @@ void drawCentredText(QPainter& p, int x, int y, const QString& text, const TOpti
     if (options.display.wine_workaround && uprightIsMetric(p))
         centre.ry() += height;
     const double width = metrics.horizontalAdvance(text);
-    if (haloColour != 0) {
+    if (dc.haloColour != 0) {
         const QPen pen = p.pen();
         const QBrush brush = p.brush();
         p.setPen(Qt::NoPen);
-        p.setBrush(toQColor(haloColour));
+        p.setBrush(toQColor(dc.haloColour));
         p.drawEllipse(centre, width / 2 + 1, height / 2 + 1);
         p.setBrush(brush);
         p.setPen(pen);
@@ -75,19 +75,25 @@ void drawCentredText(QPainter& p, int x, int y, const QString& text, const TOpti
     drawUprightCentred(p, centre, text, metrics, width);
 }
 
-ColorRef dignityColour(int body, const std::uint8_t* dignityStates, int colourMode, const TOptions& options) {
-    const ColorRef c = body <= 10 && dignityStates ? options.colors.dignities[std::min<std::size_t>(dignityStates[body], 6)]
-                                                   : options.colors.deftext;
-    return colourMode == ColourChart ? adaptChartColour(c, options) : adaptTableColour(c, options);
+ColorRef chosenDignityColour(int body, const std::uint8_t* dignityStates, const TOptions& options) {
+    return body <= 10 && dignityStates ? options.colors.dignities[std::min<std::size_t>(dignityStates[body], 6)]
+                                       : options.colors.deftext;
 }
 
-void drawBodyGlyph(QPainter& p, int x, int y, int body, int dx, int dy, const GlyphFonts& fonts,
+ColorRef dignityColour(int body, const std::uint8_t* dignityStates, int colourMode, const TOptions& options,
+                       bool printing) {
+    const ColorRef c = chosenDignityColour(body, dignityStates, options);
+    return colourMode == ColourChart ? adaptChartColour(c, options, printing) : adaptTableColour(c, options, printing);
+}
+
+void drawBodyGlyph(DrawContext& dc, int x, int y, int body, int dx, int dy, const GlyphFonts& fonts,
                    const std::uint8_t* dignityStates, const std::int8_t* motions, int fixedMotion, const Box* box,
                    int colourMode, const TOptions& options) {
+    QPainter& p = dc.painter;
     if (colourMode != ColourNone && dignityStates)
-        p.setPen(toQColor(dignityColour(body, dignityStates, colourMode, options)));
+        p.setPen(toQColor(dignityColour(body, dignityStates, colourMode, options, dc.printing)));
     p.setFont(fonts.glyph);
-    drawCentredText(p, x, y, QString(QLatin1Char(bodyGlyph(body, options))), options, box);
+    drawCentredText(dc, x, y, QString(QLatin1Char(bodyGlyph(body, options))), options, box);
     const int motion = motions ? motions[body] : fixedMotion;
     if (motion > 0)
         return;
@@ -98,23 +104,24 @@ void drawBodyGlyph(QPainter& p, int x, int y, int body, int dx, int dy, const Gl
     p.setFont(fonts.mark);
     // The mark keeps its place beside the glyph whichever way the y axis runs.
     const int my = uprightIsMetric(p) ? y + dy : y - dy;
-    drawCentredText(p, x + dx, my, motion < 0 ? QStringLiteral("R") : QStringLiteral("S"), options);
+    drawCentredText(dc, x + dx, my, motion < 0 ? QStringLiteral("R") : QStringLiteral("S"), options);
 }
 
-void drawPointGlyph(QPainter& p, int x, int y, int code, int dx, int dy, const GlyphFonts& fonts,
+void drawPointGlyph(DrawContext& dc, int x, int y, int code, int dx, int dy, const GlyphFonts& fonts,
                     const std::uint8_t* dignityStates, const Box* box, int colourMode, const TOptions& options) {
     const AspectPoint point = aspectPoint(code & 63);
     if (point.kind == PointKind::Body) {
-        drawBodyGlyph(p, x, y, point.index, dx, dy, fonts, dignityStates, nullptr, (code & 64) ? -1 : 1, box, colourMode,
+        drawBodyGlyph(dc, x, y, point.index, dx, dy, fonts, dignityStates, nullptr, (code & 64) ? -1 : 1, box, colourMode,
                       options);
         return;
     }
-    const ColorRef colour = colourMode == ColourChart ? adaptChartColour(options.colors.axisnames, options)
-                                                      : adaptTableColour(options.colors.deftext, options);
+    const ColorRef colour = colourMode == ColourChart ? adaptChartColour(options.colors.axisnames, options, dc.printing)
+                                                      : adaptTableColour(options.colors.deftext, options, dc.printing);
+    QPainter& p = dc.painter;
     p.setPen(toQColor(colour));
     p.setFont(fonts.mark);
     const char* label = point.kind == PointKind::Axis ? axisName(point.index) : houseLabel(point.index);
-    drawCentredText(p, x, y, QString::fromLatin1(label), options, box);
+    drawCentredText(dc, x, y, QString::fromLatin1(label), options, box);
 }
 
 void strokeCircle(QPainter& p, int cx, int cy, int r, int width, ColorRef colour) {
@@ -123,8 +130,9 @@ void strokeCircle(QPainter& p, int cx, int cy, int r, int width, ColorRef colour
     p.drawEllipse(QPoint(cx, cy), r, r);
 }
 
-void fillDisc(QPainter& p, int cx, int cy, int r, int width, ColorRef colour) {
-    if (printingLevel != 0) {
+void fillDisc(DrawContext& dc, int cx, int cy, int r, int width, ColorRef colour) {
+    QPainter& p = dc.painter;
+    if (dc.printing) {
         strokeCircle(p, cx, cy, r, width, 0x000000);
         return;
     }
@@ -141,19 +149,20 @@ void fillGradientRect(QPainter& p, const Box& box, ColorRef top, ColorRef bottom
     p.fillRect(QRect(QPoint(box.left, box.bottom), QPoint(box.right - 1, box.top - 1)), gradient);
 }
 
-void drawDegreeSignText(QPainter& p, const Box& box, double degrees, const QFont& glyphFont, const TOptions& options) {
+void drawDegreeSignText(DrawContext& dc, const Box& box, double degrees, const QFont& glyphFont, const TOptions& options) {
     int sign = 0;
     const QString text = formatLongitudeInSign(degrees, options.display.decimal, &sign);
     const QString glyph(QLatin1Char(signGlyph(sign, options)));
     const double glyphWidth = QFontMetricsF(glyphFont).horizontalAdvance(glyph);
     Box textBox = box;
     textBox.right = box.right - static_cast<int>(glyphWidth);
-    drawCentredText(p, 0, 0, text, options, &textBox);
+    drawCentredText(dc, 0, 0, text, options, &textBox);
+    QPainter& p = dc.painter;
     const QFont textFont = p.font();
     p.setFont(glyphFont);
     Box glyphBox = box;
     glyphBox.left = textBox.right + 1;
     glyphBox.right = glyphBox.left + static_cast<int>(glyphWidth);
-    drawCentredText(p, 0, 0, glyph, options, &glyphBox);
+    drawCentredText(dc, 0, 0, glyph, options, &glyphBox);
     p.setFont(textFont);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "DrawContext.h"
 #include "Options.h"
 
 // A rectangle in y-up logical units: top is the upper edge (the larger y).
@@ -24,11 +25,11 @@ QPen plainPen(ColorRef colour, int width);
 QPen flatPen(ColorRef colour, int width);
 
 // A line from radius r1 to r2 at one angle (quarter degrees) around (cx, cy), current pen.
-void radialLine(QPainter& p, int cx, int cy, int angle, int r1, int r2);
+void radialLine(DrawContext& dc, int cx, int cy, int angle, int r1, int r2);
 
 // Text centred on (x, y) (or on `box`) in the current font and pen colour, single line and
-// unclipped; with `haloColour` set, a filled ellipse of that colour lies behind it.
-void drawCentredText(QPainter& p, int x, int y, const QString& text, const TOptions& options, const Box* box = nullptr);
+// unclipped; with the context's halo colour set, a filled ellipse of that colour lies behind it.
+void drawCentredText(DrawContext& dc, int x, int y, const QString& text, const TOptions& options, const Box* box = nullptr);
 
 // How a glyph is coloured: not at all (keep the pen), for the wheel or for a table.
 enum ColourMode : int { ColourNone = 0, ColourChart = 1, ColourTable = 2 };
@@ -41,24 +42,27 @@ struct GlyphFonts {
 // The glyph of body 0..23 centred at (x, y) or in `box`; with a colour mode and dignity states,
 // in the body's dignity colour. A motion <= 0 (from `motions[body]`, else `fixedMotion`) adds "R"
 // (retrograde) or "S" (stationary) in the mark font at the glyph centre moved by (dx, dy).
-void drawBodyGlyph(QPainter& p, int x, int y, int body, int dx, int dy, const GlyphFonts& fonts,
+void drawBodyGlyph(DrawContext& dc, int x, int y, int body, int dx, int dy, const GlyphFonts& fonts,
                    const std::uint8_t* dignityStates, const std::int8_t* motions, int fixedMotion, const Box* box,
                    int colourMode, const TOptions& options);
 
 // The glyph of an aspect point code (column 0..39 in the low six bits; bit 6 marks a retrograde
 // body): axis names and house numbers in the mark font, bodies by drawBodyGlyph.
-void drawPointGlyph(QPainter& p, int x, int y, int code, int dx, int dy, const GlyphFonts& fonts,
+void drawPointGlyph(DrawContext& dc, int x, int y, int code, int dx, int dy, const GlyphFonts& fonts,
                     const std::uint8_t* dignityStates, const Box* box, int colourMode, const TOptions& options);
 
 // The colour a body glyph takes: its dignity colour (bodies 0..10), else the table text colour.
-ColorRef dignityColour(int body, const std::uint8_t* dignityStates, int colourMode, const TOptions& options);
+ColorRef dignityColour(int body, const std::uint8_t* dignityStates, int colourMode, const TOptions& options,
+                       bool printing);
+// The same colour as the options hold it, before it is adapted to a ground.
+ColorRef chosenDignityColour(int body, const std::uint8_t* dignityStates, const TOptions& options);
 
 void strokeCircle(QPainter& p, int cx, int cy, int r, int width, ColorRef colour);
 // A filled disc; while printing, only its black outline.
-void fillDisc(QPainter& p, int cx, int cy, int r, int width, ColorRef colour);
+void fillDisc(DrawContext& dc, int cx, int cy, int r, int width, ColorRef colour);
 // Vertical gradient from `top` at the upper edge to `bottom` at the lower edge.
 void fillGradientRect(QPainter& p, const Box& box, ColorRef top, ColorRef bottom);
 
 // A longitude as degrees within the sign (current font) centred in `box` shortened by the
 // width of the sign glyph, then the sign glyph (symbol font `glyphFont`) at its right.
-void drawDegreeSignText(QPainter& p, const Box& box, double degrees, const QFont& glyphFont, const TOptions& options);
+void drawDegreeSignText(DrawContext& dc, const Box& box, double degrees, const QFont& glyphFont, const TOptions& options);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 
+#include "DrawContext.h"
 #include "Options.h"
 
 constexpr std::size_t PrintColourCount = sizeof(TColorOptions) / sizeof(ColorRef);
@@ -21,6 +22,8 @@ class PrintColourMode {
 public:
     // Applies the paper colours by `options.print_black` and sets `printing` until destruction.
     PrintColourMode(TOptions& options, bool& printing);
+    // The same for a drawing: marks `dc` as printing.
+    PrintColourMode(TOptions& options, DrawContext& dc) : PrintColourMode(options, dc.printing) {}
     ~PrintColourMode();
     PrintColourMode(const PrintColourMode&) = delete;
     PrintColourMode& operator=(const PrintColourMode&) = delete;

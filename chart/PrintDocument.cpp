@@ -1,21 +1,6 @@
 #include "PrintDocument.h"
 
-#include "DrawState.h"
 #include "PrintColourMode.h"
-
-namespace {
-
-// The printing flag as the drawing reads it for the time of one document.
-class PrintingLevel {
-public:
-    explicit PrintingLevel(bool on) : m_saved(printingLevel) { printingLevel = on ? m_saved + 1 : m_saved; }
-    ~PrintingLevel() { printingLevel = m_saved; }
-
-private:
-    int m_saved;
-};
-
-}  // namespace
 
 double deviceScale(const QPaintDevice& device) {
     const double perUnitX = device.logicalDpiX() / 254.0, perUnitY = device.logicalDpiY() / 254.0;
@@ -30,13 +15,12 @@ void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const Radix
     if (dotsPerInch <= 0 || pixels.isEmpty())
         return;
     TOptions paper = options;
-    bool printing = false;
-    const PrintColourMode colours(paper, printing);
-    const PrintingLevel level(printing);
+    DrawContext dc(p);
+    const PrintColourMode colours(paper, dc);
     const double s = pixels.height() / (dotsPerInch / 254.0) / VirtualPageHeight;
     p.save();
     p.setTransform(pageTransform(dotsPerInch, s));
-    paintPrintPage(p, PrintPage::Chart, s, PrintContent{chart, paper, strings, printedAt});
+    paintPrintPage(dc, PrintPage::Chart, s, PrintContent{chart, paper, strings, printedAt});
     p.restore();
 }
 
@@ -45,9 +29,6 @@ PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, co
                            const std::function<bool(int, int)>& beforePage, const std::function<void()>& abort) {
     PrintOutcome outcome;
     TOptions paper = options;
-    bool printing = false;
-    const PrintColourMode colours(paper, printing);
-    const PrintingLevel level(printing);
     const std::vector<PrintPage> pages = printedPages(options.print_pages);
     const int count = static_cast<int>(pages.size());
     if (count == 0)
@@ -61,6 +42,8 @@ PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, co
         outcome.failed = true;
         return outcome;
     }
+    DrawContext dc(p);
+    const PrintColourMode colours(paper, dc);
     const double s = deviceScale(device);
     const PrintContent content{chart, paper, strings, printedAt};
     for (int i = 0; i < count; ++i) {
@@ -77,7 +60,7 @@ PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, co
             }
         }
         p.setTransform(pageTransform(device.logicalDpiX(), s));
-        paintPrintPage(p, pages[static_cast<std::size_t>(i)], s, content);
+        paintPrintPage(dc, pages[static_cast<std::size_t>(i)], s, content);
         ++outcome.pages;
     }
     if (!p.end() && !outcome.cancelled)

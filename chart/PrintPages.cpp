@@ -10,7 +10,6 @@
 #include "ChartFonts.h"
 #include "ChartTables.h"
 #include "DrawPrimitives.h"
-#include "DrawState.h"
 #include "PositionRows.h"
 #include "QtText.h"
 #include "RadixWheel.h"
@@ -36,7 +35,7 @@ void drawPageText(QPainter& p, const QRectF& downward, int flags, const QString&
 }
 
 // The tables' text colour on paper.
-ColorRef tableInk(const TOptions& o) { return adaptTableColour(o.colors.deftext, o); }
+ColorRef tableInk(const TOptions& o) { return adaptTableColour(o.colors.deftext, o, true); }
 
 int tableScaleWidth(const std::vector<TableModel>& tables) {
     int w = 0;
@@ -45,7 +44,8 @@ int tableScaleWidth(const std::vector<TableModel>& tables) {
     return w;
 }
 
-void paintHeader(QPainter& p, double s, const PrintContent& c) {
+void paintHeader(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     const HeaderLayout l = headerLayout(s);
     const std::vector<std::string> lines = pageHeaderLines(c.chart, c.strings);
     p.setFont(chartFont(FontTemplate::TableRoman, static_cast<int>(l.lineHeight * 0.9)));
@@ -67,11 +67,12 @@ void paintHeader(QPainter& p, double s, const PrintContent& c) {
                          textCell(1, formatRightAscension(c.chart.armc * 57.29577951308232, c.options), ink)}});
     p.save();
     p.translate(l.boxAt.x, l.boxAt.y);
-    drawTable(p, box, t, c.options);
+    drawTable(dc, box, t, c.options);
     p.restore();
 }
 
-void paintFooter(QPainter& p, double s, const PrintContent& c) {
+void paintFooter(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     const FooterLayout l = footerLayout(s);
     const FooterTexts texts = pageFooterTexts(c.strings, c.printedAt);
     p.setFont(chartFont(FontTemplate::TableItalic, l.fontHeight));
@@ -82,18 +83,19 @@ void paintFooter(QPainter& p, double s, const PrintContent& c) {
     drawPageText(p, box, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, texts.printed, corner);
 }
 
-void paintChartPage(QPainter& p, double s, const PrintContent& c) {
+void paintChartPage(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     const ChartPageLayout l = chartPageLayout(c.options.print_pages, s);
     const double t = 0.5 * s;
     if (l.wheel)
-        drawRadixWheel(p, l.wheelCentre.x, l.wheelCentre.y, l.wheelRadius, c.chart, c.options);
+        drawRadixWheel(dc, l.wheelCentre.x, l.wheelCentre.y, l.wheelRadius, c.chart, c.options);
     if (l.combined) {
         p.save();
         p.translate(l.combinedAt.x, l.combinedAt.y);
         // Beside the first distribution tables the combined table keeps to the left half.
         const TableModel combined = combinedTable(c.chart, c.options, c.strings);
         const int room = l.signsHouses1 ? l.table1At.x - l.combinedAt.x : static_cast<int>(1950 * s);
-        drawTable(p, combined, fittingTableScale(combined.width(), t, room), c.options);
+        drawTable(dc, combined, fittingTableScale(combined.width(), t, room), c.options);
         p.restore();
     }
     if (l.signsHouses1 || l.signsHouses2) {
@@ -103,7 +105,7 @@ void paintChartPage(QPainter& p, double s, const PrintContent& c) {
             table.x = table.y = 0;
             p.save();
             p.translate(at.x, at.y);
-            drawTable(p, table, t, c.options);
+            drawTable(dc, table, t, c.options);
             p.restore();
         };
         if (l.signsHouses1) {
@@ -117,7 +119,8 @@ void paintChartPage(QPainter& p, double s, const PrintContent& c) {
     }
 }
 
-void paintNotesPage(QPainter& p, double s, const PrintContent& c) {
+void paintNotesPage(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     const HeaderLayout h = headerLayout(s);
     const int left = h.linesAt.x, top = static_cast<int>(-330 * s);
     const int right = static_cast<int>(1360 * s), bottom = static_cast<int>(-2630 * s);
@@ -138,26 +141,29 @@ void paintNotesPage(QPainter& p, double s, const PrintContent& c) {
                  Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notes, QPointF(left + margin, top - heading - margin));
 }
 
-void paintPositionsPage(QPainter& p, double s, const PrintContent& c) {
+void paintPositionsPage(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     std::vector<PositionRow> rows;
     buildPositionRows(c.chart, c.options, rows);
     const double t = fittingTableScale(tableScaleWidth(positionTables(c.chart, rows, c.options, c.strings)), 0.5 * s, 1950 * s);
     p.save();
     p.translate(headerLayout(s).linesAt.x, tablesTop(s));
-    drawPositionTable(p, c.chart, rows, t, c.options, c.strings);
+    drawPositionTable(dc, c.chart, rows, t, c.options, c.strings);
     p.restore();
 }
 
-void paintAspectsPage(QPainter& p, double s, const PrintContent& c) {
+void paintAspectsPage(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     const double t = fittingTableScale(aspectGridTable(c.chart, c.options, AspectGridKind::Aspects).width(), 0.5 * s, 1950 * s);
     p.save();
     p.translate(headerLayout(s).linesAt.x, tablesTop(s));
-    const int low = drawAspectGrid(p, c.chart, t, c.options, false);
-    drawAspectGrid(p, c.chart, t, c.options, true, low - static_cast<int>(100 * t));
+    const int low = drawAspectGrid(dc, c.chart, t, c.options, false);
+    drawAspectGrid(dc, c.chart, t, c.options, true, low - static_cast<int>(100 * t));
     p.restore();
 }
 
-void paintDetailsPage(QPainter& p, double s, const PrintContent& c) {
+void paintDetailsPage(DrawContext& dc, double s, const PrintContent& c) {
+    QPainter& p = dc.painter;
     const TableModel full = aspectGridTable(c.chart, c.options, AspectGridKind::Details);
     const double reduced = 0.92 * 0.5 * s;
     p.save();
@@ -167,14 +173,14 @@ void paintDetailsPage(QPainter& p, double s, const PrintContent& c) {
         const TableModel second = detailTable(full, DetailMode::CuspsAndPoints);
         const double t = fittingTableScale(std::max(first.width(), second.width()), reduced, 1950 * s);
         p.translate(0, detailsTop(s));
-        const int low = static_cast<int>(drawTable(p, first, t, c.options) * t);
+        const int low = static_cast<int>(drawTable(dc, first, t, c.options) * t);
         p.translate(0, low - static_cast<int>(100 * t));
-        drawTable(p, second, t, c.options);
+        drawTable(dc, second, t, c.options);
     } else {
         const TableModel whole = detailTable(full, DetailMode::Whole);
         const double t = fittingTableScale(whole.width(), reduced, 1950 * s);
         p.translate(0, tablesTop(s));
-        drawTable(p, whole, t, c.options);
+        drawTable(dc, whole, t, c.options);
     }
     p.restore();
 }
@@ -210,19 +216,20 @@ FooterTexts pageFooterTexts(const StringTable& strings, const QDateTime& when) {
     return f;
 }
 
-void paintPrintPage(QPainter& p, PrintPage page, double s, const PrintContent& c) {
+void paintPrintPage(DrawContext& dc, PrintPage page, double s, const PrintContent& c) {
     if (s <= 0)
         return;
+    QPainter& p = dc.painter;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    paintHeader(p, s, c);
+    paintHeader(dc, s, c);
     switch (page) {
-    case PrintPage::Notes: paintNotesPage(p, s, c); break;
-    case PrintPage::Chart: paintChartPage(p, s, c); break;
-    case PrintPage::Positions: paintPositionsPage(p, s, c); break;
-    case PrintPage::Aspects: paintAspectsPage(p, s, c); break;
-    case PrintPage::Details: paintDetailsPage(p, s, c); break;
+    case PrintPage::Notes: paintNotesPage(dc, s, c); break;
+    case PrintPage::Chart: paintChartPage(dc, s, c); break;
+    case PrintPage::Positions: paintPositionsPage(dc, s, c); break;
+    case PrintPage::Aspects: paintAspectsPage(dc, s, c); break;
+    case PrintPage::Details: paintDetailsPage(dc, s, c); break;
     }
-    paintFooter(p, s, c);
+    paintFooter(dc, s, c);
     p.restore();
 }

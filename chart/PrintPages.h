@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DrawContext.h"
 #include "Options.h"
 #include "PrintLayout.h"
 #include "RadixData.h"
@@ -35,6 +36,7 @@ struct FooterTexts {
 };
 FooterTexts pageFooterTexts(const StringTable& strings, const QDateTime& when);
 
-// Draws one page with its header and footer; the painter's transform must be pageTransform
+// Draws one page with its header and footer (`dc` marked as printing by the caller's
+// PrintColourMode); the painter's transform must be pageTransform
 // (or any transform to 0.1 mm y-up units whose origin is the printable area's corner).
-void paintPrintPage(QPainter& p, PrintPage page, double s, const PrintContent& content);
+void paintPrintPage(DrawContext& dc, PrintPage page, double s, const PrintContent& content);

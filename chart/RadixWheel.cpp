@@ -10,7 +10,7 @@
 #include "ChartColours.h"
 #include "ChartFonts.h"
 #include "DrawPrimitives.h"
-#include "DrawState.h"
+#include "DrawContext.h"
 #include "Aspects.h"
 #include "GlyphCodes.h"
 #include "QuarterDegrees.h"
@@ -24,6 +24,7 @@ int frac(int R, double f) { return static_cast<int>(R * f); }
 
 // Everything one drawing needs, converted once at its start.
 struct Wheel {
+    DrawContext& dc;
     QPainter& p;
     const RadixData& chart;
     const TOptions& o;
@@ -34,9 +35,9 @@ struct Wheel {
     std::array<int, CuspCount> cuspQ{}, startQ{};
     std::array<int, ChartPointCount> lonQ{};
 
-    WheelPoint at(int angle, int r) const { return wheelPoint(cx, cy, angle, r, mirrorSign); }
+    WheelPoint at(int angle, int r) const { return wheelPoint(cx, cy, angle, r, dc.mirrorSign); }
     ColorRef pick(ColorRef s2, ColorRef legacy) const { return style2 ? s2 : legacy; }
-    ColorRef halo(ColorRef s2, ColorRef legacy) const { return printingLevel != 0 ? 0xFFFFFF : pick(s2, legacy); }
+    ColorRef halo(ColorRef s2, ColorRef legacy) const { return dc.printing ? 0xFFFFFF : pick(s2, legacy); }
     bool indian() const { return o.housecalc == HouseIndian; }
     bool bodyShown(int b) const { return o.display.plansonchart[static_cast<std::size_t>(b)] && chart.available(b); }
     int pointQ(int column) const {
@@ -50,9 +51,9 @@ struct Wheel {
             return cuspQ[static_cast<std::size_t>(pt.index)];
         }
     }
-    ColorRef bodyColour(int b) const { return dignityColour(b, chart.dignityState.data(), ColourChart, o); }
+    ColorRef bodyColour(int b) const { return dignityColour(b, chart.dignityState.data(), ColourChart, o, dc.printing); }
 
-    void text(int x, int y, const QString& s) const { drawCentredText(p, x, y, s, o); }
+    void text(int x, int y, const QString& s) const { drawCentredText(dc, x, y, s, o); }
     void glyphAt(int angle, int r, char c) const {
         const WheelPoint pt = at(angle, r);
         text(pt.x, pt.y, QString(QLatin1Char(c)));
@@ -66,8 +67,8 @@ void drawDiscs(Wheel& w, std::initializer_list<std::pair<double, ColorRef>> disc
     for (std::size_t i = 0; i < list.size(); ++i) {
         const int r = frac(w.L.radius, list[i].first);
         const int inner = i + 1 < list.size() ? frac(w.L.radius, list[i + 1].first) - w.L.penDisc - 4 : 0;
-        if (printingLevel != 0 || inner <= 0) {
-            fillDisc(w.p, w.cx, w.cy, r, w.L.penDisc, list[i].second);
+        if (w.dc.printing || inner <= 0) {
+            fillDisc(w.dc, w.cx, w.cy, r, w.L.penDisc, list[i].second);
             continue;
         }
         QPainterPath ring;
@@ -108,7 +109,7 @@ void drawZodiac(Wheel& w) {
     const ColorRef colour = w.pick(w.o.colors.c2_zodiac, w.o.colors.frame);
     w.p.setPen(flatPen(colour, L.penZodiac));
     for (int i = 0; i < 12; ++i)
-        radialLine(w.p, w.cx, w.cy, w.rot + 120 * i, L.scaleOuter, L.radius);
+        radialLine(w.dc, w.cx, w.cy, w.rot + 120 * i, L.scaleOuter, L.radius);
     w.p.setPen(toQColor(colour));
     const int h = L.signGlyphHeight;
     const QFont signFont = chartFont(FontTemplate::Symbol, h);
@@ -153,7 +154,7 @@ void drawHouseRing(Wheel& w) {
     if (w.o.display.houses) {
         w.p.setPen(plainPen(lineColour, L.penHouse));
         for (int i = 0; i < 12; ++i)
-            radialLine(w.p, w.cx, w.cy, w.rot + w.cuspQ[static_cast<std::size_t>(i)],
+            radialLine(w.dc, w.cx, w.cy, w.rot + w.cuspQ[static_cast<std::size_t>(i)],
                        w.indian() ? L.houseOuter : L.houseInner, L.cuspEnd);
     }
     w.p.setPen(toQColor(w.pick(w.o.colors.c2_house_sym, w.o.colors.housenums)));
@@ -175,7 +176,7 @@ void drawHouseRing(Wheel& w) {
     if (w.o.display.houseexts) {
         w.p.setPen(plainPen(w.pick(w.o.colors.c2_house_start, w.o.colors.axises), L.penHouse / 2));
         for (int i = 0; i < 12; ++i)
-            radialLine(w.p, w.cx, w.cy, w.rot + w.startQ[static_cast<std::size_t>(i)],
+            radialLine(w.dc, w.cx, w.cy, w.rot + w.startQ[static_cast<std::size_t>(i)],
                        w.indian() ? L.houseInner : L.houseOuter, L.cuspEnd);
     }
 }
@@ -189,7 +190,7 @@ void drawAxes(Wheel& w) {
     for (int k = 0; k < 2; ++k) {
         const int a = w.rot + w.axisQ[static_cast<std::size_t>(k)];
         const WheelPoint tip = w.at(a, t), shaft = w.at(a, s), base = w.at(a, b);
-        const int ox = static_cast<int>(0.8 * ((2LL * wd * sineQ(a)) >> 16)) * mirrorSign;
+        const int ox = static_cast<int>(0.8 * ((2LL * wd * sineQ(a)) >> 16)) * w.dc.mirrorSign;
         const int oy = -static_cast<int>(0.8 * ((2LL * wd * cosineQ(a)) >> 16));
         const QPoint head[4] = {{tip.x, tip.y}, {base.x + ox, base.y + oy}, {shaft.x, shaft.y}, {base.x - ox, base.y - oy}};
         w.p.setPen(Qt::NoPen);
@@ -200,8 +201,8 @@ void drawAxes(Wheel& w) {
         const bool fromOuter = ringDrawn && (h == HouseIndian || h == HouseVehlow || (k == 1 && h == HouseEqual));
         const int r0 = fromOuter ? L.houseOuter : L.houseInner;
         w.p.setPen(plainPen(colour, wd));
-        radialLine(w.p, w.cx, w.cy, a, r0, s);
-        radialLine(w.p, w.cx, w.cy, a + 720, r0, t);
+        radialLine(w.dc, w.cx, w.cy, a, r0, s);
+        radialLine(w.dc, w.cx, w.cy, a + 720, r0, t);
     }
 }
 
@@ -233,7 +234,7 @@ void drawBodies(Wheel& w) {
     const int l = L.bodyGlyphSize;
     const QFont glyphFont = chartFont(FontTemplate::Symbol, frac(l, 1.1));
     const QFont markFont = chartFont(FontTemplate::Small, frac(l, 0.43));
-    haloColour = w.halo(w.o.colors.c2_fill_planets, w.o.colors.background);
+    w.dc.haloColour = w.halo(w.o.colors.c2_fill_planets, w.o.colors.background);
     for (std::size_t j = 0; j < n; ++j) {
         const int b = bodies[static_cast<std::size_t>(order[j])];
         const int T = w.rot + w.lonQ[static_cast<std::size_t>(b)];
@@ -257,10 +258,10 @@ void drawBodies(Wheel& w) {
             w.p.drawLine(i1.x, i1.y, i2.x, i2.y);
         }
     }
-    haloColour = 0;
+    w.dc.haloColour = 0;
     if (!w.o.display.longitudes)
         return;
-    haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
+    w.dc.haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
     w.p.setPen(toQColor(w.o.colors.c2_planet_pos));
     const QFont big = chartFont(FontTemplate::Label, L.bodyLabelHeight);
     const QFont small = chartFont(FontTemplate::Label, frac(L.bodyLabelHeight, 0.65));
@@ -269,14 +270,14 @@ void drawBodies(Wheel& w) {
         degreeLabel(w, w.rot + display[j], w.chart.lon[static_cast<std::size_t>(b)], L.bodyLabelRadius, L.bodyLabelHeight,
                     big, small);
     }
-    haloColour = 0;
+    w.dc.haloColour = 0;
 }
 
 void drawAxisAndCuspLabels(Wheel& w) {
     const WheelLayout& L = w.L;
     if (!w.o.display.longitudes)
         return;
-    haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
+    w.dc.haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
     if (w.o.display.houses) {
         w.p.setPen(toQColor(w.pick(w.o.colors.c2_house_pos, w.o.colors.houses)));
         const QFont big = chartFont(FontTemplate::Label, L.cuspLabelHeight);
@@ -296,7 +297,7 @@ void drawAxisAndCuspLabels(Wheel& w) {
             degreeLabel(w, w.rot + w.axisQ[static_cast<std::size_t>(k)] + 24, w.chart.axis[static_cast<std::size_t>(k)],
                         L.axisLabelRadius, L.axisLabelHeight, big, small);
     }
-    haloColour = 0;
+    w.dc.haloColour = 0;
 }
 
 void drawAspects(Wheel& w) {
@@ -325,9 +326,9 @@ void drawAspects(Wheel& w) {
                 kind = (code & 32) ? 0 : 2;
             else
                 kind = ((code >> 6) & 3) == 2 ? 0 : ((code >> 6) & 3) == 1 ? 1 : 2;
-            const ColorRef c = adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(t)], w.o);
+            const ColorRef c = adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(t)], w.o, w.dc.printing);
             ColorRef base = w.style2 ? w.o.colors.c2_fill_main : w.o.colors.background;
-            if (printingLevel != 0)
+            if (w.dc.printing)
                 base = 0xFFFFFF;
             double f = 0.8;
             bool paleOnly = false;
@@ -353,9 +354,9 @@ void drawAspects(Wheel& w) {
     const int s = L.aspectSymbolHeight;
     const QFont glyphFont = chartFont(FontTemplate::Symbol, s);
     const QFont abbrevFont = chartFont(FontTemplate::Small, frac(s, 1.15));
-    haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
+    w.dc.haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
     for (const AspectSymbolPlace& place : placeAspectSymbols(lines, s)) {
-        w.p.setPen(toQColor(adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(place.type)], w.o)));
+        w.p.setPen(toQColor(adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(place.type)], w.o, w.dc.printing)));
         if (place.type <= 10) {
             w.p.setFont(glyphFont);
             w.text(place.at.x, place.at.y, QString(QLatin1Char(aspectGlyph(place.type))));
@@ -364,7 +365,7 @@ void drawAspects(Wheel& w) {
             w.text(place.at.x, place.at.y, QString::fromLatin1(aspectAbbreviation(place.type)));
         }
     }
-    haloColour = 0;
+    w.dc.haloColour = 0;
 }
 
 void drawProjectedPoints(Wheel& w) {
@@ -403,14 +404,14 @@ void drawProjectedPoints(Wheel& w) {
                                  chartFont(FontTemplate::Label, frac(L.projSourceBase, 1.1))};
     const QFont aspectFont = chartFont(FontTemplate::Symbol, frac(L.projAspectBase, 1.1));
     const QFont abbrevFont = chartFont(FontTemplate::Small, frac(L.projAspectBase, 1.43));
-    haloColour = w.halo(w.o.colors.c2_fill_projasp, w.o.colors.background);
+    w.dc.haloColour = w.halo(w.o.colors.c2_fill_projasp, w.o.colors.background);
     for (std::size_t j = 0; j < n; ++j) {
         const Projected& e = entries[static_cast<std::size_t>(order[j])];
         const int D = w.rot + display[j];
         const WheelPoint src = w.at(D, L.projSourceRadius);
-        drawPointGlyph(w.p, src.x, src.y, e.source, 0, 0, sourceFonts, w.chart.dignityState.data(), nullptr, ColourChart, w.o);
+        drawPointGlyph(w.dc, src.x, src.y, e.source, 0, 0, sourceFonts, w.chart.dignityState.data(), nullptr, ColourChart, w.o);
         const ColorRef aspectColour = w.o.colors.aspects[static_cast<std::size_t>(e.type)];
-        w.p.setPen(toQColor(adaptChartColour(aspectColour, w.o)));
+        w.p.setPen(toQColor(adaptChartColour(aspectColour, w.o, w.dc.printing)));
         const WheelPoint g = w.at(D, L.projAspectRadius);
         if (e.type <= 10) {
             w.p.setFont(aspectFont);
@@ -423,7 +424,7 @@ void drawProjectedPoints(Wheel& w) {
         const WheelPoint t1 = w.at(w.rot + e.position, L.projTickStart), t2 = w.at(D, L.projTickEnd);
         w.p.drawLine(t1.x, t1.y, t2.x, t2.y);
     }
-    haloColour = 0;
+    w.dc.haloColour = 0;
 }
 
 }  // namespace
@@ -574,12 +575,13 @@ bool wheelShowsAspect(const RadixData& chart, const TOptions& o, int b, int k) {
     return false;
 }
 
-void drawRadixWheel(QPainter& p, int cx, int cy, int R, const RadixData& chart, const TOptions& options) {
-    mirrorSign = (options.display.startsign & 0x80) ? -1 : 1;
+void drawRadixWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& chart, const TOptions& options) {
+    QPainter& p = dc.painter;
+    dc.mirrorSign = (options.display.startsign & 0x80) ? -1 : 1;
     if (R <= 0)
         return;
     const bool extended = options.display.projasps;
-    Wheel w{p, chart, options, wheelLayout(R, extended), cx, cy, 0, options.display.chart_style == 2};
+    Wheel w{dc, p, chart, options, wheelLayout(R, extended), cx, cy, 0, options.display.chart_style == 2};
     for (int i = 0; i < AxisCount; ++i)
         w.axisQ[static_cast<std::size_t>(i)] = toQuarterDegrees(chart.axis[static_cast<std::size_t>(i)]);
     for (int i = 0; i < CuspCount; ++i) {
@@ -589,7 +591,7 @@ void drawRadixWheel(QPainter& p, int cx, int cy, int R, const RadixData& chart, 
     for (int i = 0; i < ChartPointCount; ++i)
         w.lonQ[static_cast<std::size_t>(i)] = toQuarterDegrees(chart.lon[static_cast<std::size_t>(i)]);
     w.rot = wheelRotation(options.display.startsign, w.axisQ[0]);
-    haloColour = 0;
+    dc.haloColour = 0;
     p.save();
     const auto& d = options.display;
     const auto& c = options.colors;
@@ -617,6 +619,6 @@ void drawRadixWheel(QPainter& p, int cx, int cy, int R, const RadixData& chart, 
     if (extended)
         drawProjectedPoints(w);
     drawAxisAndCuspLabels(w);
-    haloColour = 0;
+    dc.haloColour = 0;
     p.restore();
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "DrawContext.h"
 #include "Options.h"
 #include "QuarterDegrees.h"
 #include "RadixData.h"
@@ -57,6 +58,6 @@ struct AspectSymbolPlace {
 };
 std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEnds>& lines, int symbolHeight);
 
-// Draws the wheel of `chart` centred on (cx, cy) (logical units, y up) with radius R; sets
-// `mirrorSign`. Nothing is drawn when R <= 0.
-void drawRadixWheel(QPainter& p, int cx, int cy, int R, const RadixData& chart, const TOptions& options);
+// Draws the wheel of `chart` centred on (cx, cy) (logical units, y up) with radius R; sets the
+// context's mirror from `startsign`. Nothing is drawn when R <= 0.
+void drawRadixWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& chart, const TOptions& options);

@@ -38,7 +38,8 @@ void frameCell(QPainter& p, const Box& b, int line, const TOptions& o) {
     p.drawLine(b.right, b.bottom + half, b.left, b.bottom + half);
 }
 
-void drawRuns(QPainter& p, const TableCell& cell, const Box& box, double scale, FontCache& fonts, const TOptions& o) {
+void drawRuns(DrawContext& dc, const TableCell& cell, const Box& box, double scale, FontCache& fonts, const TOptions& o) {
+    QPainter& p = dc.painter;
     std::vector<double> widths;
     double total = 0;
     for (const TextRun& r : cell.runs) {
@@ -53,14 +54,14 @@ void drawRuns(QPainter& p, const TableCell& cell, const Box& box, double scale, 
     for (std::size_t i = 0; i < cell.runs.size(); ++i) {
         const TextRun& r = cell.runs[i];
         p.setFont(fonts.get(r.font, r.height));
-        p.setPen(toQColor(r.colour));
+        p.setPen(toQColor(adaptTableColour(r.colour, o, dc.printing)));
         const Box runBox{static_cast<int>(x), box.top, static_cast<int>(x + widths[i]), box.bottom};
         Box centred = runBox;
         // Centre on the exact run width: integer boxes would drift by a unit per run.
         const int cx = static_cast<int>(std::lround(x + widths[i] / 2));
         centred.left = cx - 1000;
         centred.right = cx + 1000;
-        drawCentredText(p, 0, 0, r.text, o, &centred);
+        drawCentredText(dc, 0, 0, r.text, o, &centred);
         x += widths[i];
     }
 }
@@ -69,7 +70,8 @@ void drawRuns(QPainter& p, const TableCell& cell, const Box& box, double scale, 
 
 bool tablesFilled(const TOptions& o) { return o.display.table_style == 2 && o.colors.c2_fill_main != 0; }
 
-int drawTable(QPainter& p, const TableModel& table, double scale, const TOptions& o, int dx, int dy) {
+int drawTable(DrawContext& dc, const TableModel& table, double scale, const TOptions& o, int dx, int dy) {
+    QPainter& p = dc.painter;
     p.save();
     FontCache fonts(scale);
     const bool filled = tablesFilled(o);
@@ -104,22 +106,22 @@ int drawTable(QPainter& p, const TableModel& table, double scale, const TOptions
             }
             switch (cell.kind) {
             case CellKind::Runs:
-                drawRuns(p, cell, box, scale, fonts, o);
+                drawRuns(dc, cell, box, scale, fonts, o);
                 break;
             case CellKind::Body: {
                 const int h = units(TableGlyphHeight, scale);
                 const GlyphFonts gf{fonts.get(FontTemplate::Symbol, TableGlyphHeight),
                                     fonts.get(FontTemplate::Small, static_cast<int>(TableGlyphHeight * 0.45))};
-                p.setPen(toQColor(cell.colour));
-                drawBodyGlyph(p, 0, 0, cell.body, static_cast<int>(0.55 * h), static_cast<int>(0.2 * h), gf, nullptr, nullptr,
+                p.setPen(toQColor(adaptTableColour(cell.colour, o, dc.printing)));
+                drawBodyGlyph(dc, 0, 0, cell.body, static_cast<int>(0.55 * h), static_cast<int>(0.2 * h), gf, nullptr, nullptr,
                               cell.motion, &box, ColourNone, o);
                 break;
             }
             case CellKind::Longitude: {
                 p.setFont(fonts.get(FontTemplate::TableLight, TableTextHeight));
-                p.setPen(toQColor(cell.colour));
+                p.setPen(toQColor(adaptTableColour(cell.colour, o, dc.printing)));
                 const int m = units(TableTextMargin, scale);
-                drawDegreeSignText(p, Box{box.left + m / 2, box.top, box.right - m / 2, box.bottom}, cell.degrees,
+                drawDegreeSignText(dc, Box{box.left + m / 2, box.top, box.right - m / 2, box.bottom}, cell.degrees,
                                    fonts.get(FontTemplate::Symbol, TableGlyphHeight * 8 / 10), o);
                 break;
             }
@@ -129,7 +131,7 @@ int drawTable(QPainter& p, const TableModel& table, double scale, const TOptions
                 const QPoint corner(box.right - in, box.top - in);
                 const QPoint tri[3] = {corner, corner - QPoint(t, 0), corner - QPoint(0, t)};
                 p.setPen(Qt::NoPen);
-                p.setBrush(toQColor(filled ? o.colors.c2_table_mark : adaptTableColour(o.colors.deftext, o)));
+                p.setBrush(toQColor(filled ? o.colors.c2_table_mark : adaptTableColour(o.colors.deftext, o, dc.printing)));
                 p.drawPolygon(tri, 3);
                 p.setBrush(Qt::NoBrush);
             }

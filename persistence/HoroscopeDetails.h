@@ -23,7 +23,7 @@ bool CanOpenHoroscope(const std::string& path, const StringTable& strings);
 
 // Deletes a horoscope file. A file that is already gone counts as deleted: what the user
 // asked for is done.
-bool DeleteHoroscopeFile(const std::string& path);
+[[nodiscard]] bool DeleteHoroscopeFile(const std::string& path);
 
 // The counters of the browser: "--- / listed / found" without a selection (position 0),
 // otherwise "position / listed / found" with the position counted from 1.

@@ -47,7 +47,7 @@ HoroscopeRead parseHoroscopeFile(std::string_view bytes, const StringTable& stri
 std::string serializeHoroscopeFile(const StringTable& strings, const RadixData& radix, const ChartBlocks& blocks);
 // Writes the current layout to `path` through a temporary file and a rename: false, with any
 // old file left as it was, when anything fails (including a full disk).
-bool WriteHoroscopeFile(const std::string& path, const StringTable& strings, const RadixData& radix,
+[[nodiscard]] bool WriteHoroscopeFile(const std::string& path, const StringTable& strings, const RadixData& radix,
                         const ChartBlocks& blocks);
 
 // The file name proposed for a new chart: the person's name (Windows-1250) with accented

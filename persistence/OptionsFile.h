@@ -24,7 +24,7 @@ bool ReadOptions(TOptions& options, const std::string& programFolder, const Stri
 // Writes the options block to `options.options_file`. The new file is complete before it
 // replaces the old one (keys this program does not know are not kept); false when it
 // could not be written, and then the old file is untouched.
-bool WriteOptions(const TOptions& options);
+[[nodiscard]] bool WriteOptions(const TOptions& options);
 
 // The bytes WriteOptions would write.
 std::string OptionsFileText(const TOptions& options);

@@ -36,7 +36,7 @@ public:
 
     // Writes the whole file to a temporary file beside it and renames that over the old file,
     // so a crash or a full disk never leaves a half-written file. Nothing to write is success.
-    bool flush();
+    [[nodiscard]] bool flush();
     bool dirty() const { return m_dirty; }
 
     // The file's bytes as flush() would write them.
@@ -66,4 +66,4 @@ private:
 
 // Writes `bytes` to `path` through a temporary file in the same folder and a rename.
 // Returns false, leaving any old file untouched, when anything fails.
-bool writeFileAtomically(const std::string& path, std::string_view bytes);
+[[nodiscard]] bool writeFileAtomically(const std::string& path, std::string_view bytes);

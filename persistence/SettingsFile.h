@@ -20,7 +20,7 @@ void ReadSettings(TOptions& options, const std::string& programFolder);
 // Writes the settings block (the recent files only when `withLastFiles`); other keys of the
 // file are kept. The old file stays untouched unless the new one was written completely;
 // false when writing failed.
-bool WriteSettings(const TOptions& options, const std::string& programFolder, bool withLastFiles);
+[[nodiscard]] bool WriteSettings(const TOptions& options, const std::string& programFolder, bool withLastFiles);
 
 // Puts `entry` at the top of the recent files unless an identical entry is already there;
 // the oldest entry drops out when all five are in use.

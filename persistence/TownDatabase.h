@@ -118,10 +118,10 @@ bool RemoveUserTown(TownDatabase& db, const TownRecord* town);
 // Writes a database file: `header` with a zero byte, then `length` bytes of records,
 // scrambled. The previous file is kept as path + ".bak"; the file itself is replaced
 // atomically, so it is always either the old or the new version.
-bool SaveDataFile(const std::string& path, std::string_view header, const void* records, std::size_t length);
+[[nodiscard]] bool SaveDataFile(const std::string& path, std::string_view header, const void* records, std::size_t length);
 // SaveDataFile of the user towns and of the user time units with their headers.
-bool SaveUserTowns(const TownDatabase& db, const StringTable& strings);
-bool SaveUserTimes(const TownDatabase& db, const StringTable& strings);
+[[nodiscard]] bool SaveUserTowns(const TownDatabase& db, const StringTable& strings);
+[[nodiscard]] bool SaveUserTimes(const TownDatabase& db, const StringTable& strings);
 
 // The first town whose name begins with `name` (exact bytes), skipping region entries: among
 // the main towns in file order, then the user towns. A name beginning with "+" is looked up

@@ -49,7 +49,7 @@ ImportResult ImportTowns(TownDatabase& db, const std::string& path, const String
 // Imports a whole old database from `folder` (the "Yes" of question 881): its zones become
 // user zones, and towns whose zone is then invalid get zone 19. False when the folder's
 // time-zone file cannot be read; the user files are not saved.
-bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings);
+[[nodiscard]] bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings);
 
 // The text of message 883 for a result.
 std::string importedMessage(const ImportResult& result, const StringTable& strings);

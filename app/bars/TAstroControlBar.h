@@ -1,12 +1,13 @@
 #pragma once
 #include <QToolBar>
+#include <vector>
 
-class TAstroClient;
+class QAction;
 
-// The vertical tool bar at the left edge: the most used commands as picture buttons, each
-// enabled exactly when its command is.
+// The vertical tool bar at the left edge: the most used commands as picture buttons in groups,
+// each enabled exactly when its command is.
 class TAstroControlBar : public QToolBar {
     Q_OBJECT
 public:
-    TAstroControlBar(TAstroClient* client, QWidget* parent = nullptr);
+    TAstroControlBar(const std::vector<std::vector<QAction*>>& groups, QWidget* parent = nullptr);
 };

@@ -5,11 +5,8 @@
 #include <QPixmap>
 #include <QtMath>
 
-#include "CommandIds.h"
 
 namespace {
-
-constexpr int kSize = 32;
 
 void drawWheel(QPainter& p) {
     p.setPen(QPen(QColor(30, 50, 120), 2));
@@ -124,25 +121,14 @@ void drawShifter(QPainter& p) {
 
 }  // namespace
 
-QIcon toolIcon(int id) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    switch (id) {
-    case CM_PERSONALDATA: drawPerson(p); break;
-    case CM_NEW: drawNew(p); break;
-    case CM_OPEN: drawOpen(p); break;
-    case CM_SAVE: drawSave(p); break;
-    case CM_PRINT: drawPrint(p); break;
-    case CM_VIEWWHEEL: drawWheel(p); break;
-    case CM_VIEWPOSITIONS: drawTable(p, 3, QColor(120, 160, 230)); break;
-    case CM_VIEWSIGNS: drawTable(p, 4, QColor(120, 200, 140)); break;
-    case CM_VIEWASPECTS: drawAspectGrid(p); break;
-    case CM_VIEWCOMBINED: drawTable(p, 2, QColor(230, 170, 90)); break;
-    case CM_RADIXSHIFTER: drawShifter(p); break;
-    default: break;
-    }
-    p.end();
-    return QIcon(pixmap);
-}
+void toolPictureWheel(QPainter& p) { drawWheel(p); }
+void toolPicturePositions(QPainter& p) { drawTable(p, 3, QColor(120, 160, 230)); }
+void toolPictureSigns(QPainter& p) { drawTable(p, 4, QColor(120, 200, 140)); }
+void toolPictureAspects(QPainter& p) { drawAspectGrid(p); }
+void toolPictureCombined(QPainter& p) { drawTable(p, 2, QColor(230, 170, 90)); }
+void toolPicturePerson(QPainter& p) { drawPerson(p); }
+void toolPictureNew(QPainter& p) { drawNew(p); }
+void toolPictureOpen(QPainter& p) { drawOpen(p); }
+void toolPictureSave(QPainter& p) { drawSave(p); }
+void toolPicturePrint(QPainter& p) { drawPrint(p); }
+void toolPictureShifter(QPainter& p) { drawShifter(p); }

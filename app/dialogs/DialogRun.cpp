@@ -3,23 +3,8 @@
 #include <QDialog>
 #include <QMessageBox>
 
-#include "QtText.h"
-#include "TAstroApp.h"
-
 int runModal(QDialog& dialog) {
     return DialogRun::modal ? DialogRun::modal(dialog) : dialog.exec();
-}
-
-void showError(QWidget* parent, const QString& text) {
-    if (DialogRun::error) {
-        DialogRun::error(text);
-        return;
-    }
-    QMessageBox::warning(parent, fromCp1250(TAstroApp::instance()->state().Strings[319]), text);
-}
-
-void showErrorId(QWidget* parent, int messageId) {
-    showError(parent, fromCp1250(TAstroApp::instance()->state().Strings[messageId]));
 }
 
 bool askYesNo(QWidget* parent, const QString& caption, const QString& text) {

@@ -6,14 +6,14 @@
 #include <QVBoxLayout>
 
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TIntroWindow.h"
 
-TAboutDialog::TAboutDialog(QWidget* parent)
-    : TMyDialog(parent), m_version(new QLabel(this)), m_info(new QLabel(this)) {
+TAboutDialog::TAboutDialog(QWidget* parent, const AppContext& ctx)
+    : TMyDialog(parent), m_ctx(ctx), m_version(new QLabel(this)), m_info(new QLabel(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 8);
-    auto* intro = new TIntroWindow(this);
+    auto* intro = new TIntroWindow(ctx, this);
     layout->addWidget(intro, 0, Qt::AlignHCenter);
     m_info->setWordWrap(true);
     m_info->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -26,7 +26,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
 }
 
 void TAboutDialog::retranslate() {
-    const AppState& s = TAstroApp::instance()->state();
+    const AppState& s = m_ctx.state;
     setWindowTitle(tr("About"));
     m_version->setText(tr("Version %1").arg(fromCp1250(s.Strings[730])));
     m_info->setText(tr("Zodikeon Free: natal charts computed with the Swiss Ephemeris.") + QStringLiteral("\n") +

@@ -14,17 +14,13 @@
 #include "QtText.h"
 #include "RadixData.h"
 #include "SettingsFile.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TEventsDialog.h"
 #include "TPrefixDialog.h"
 #include "TTownsDialog.h"
 #include "TownDatabase.h"
 
 namespace {
-
-AppState& state() { return TAstroApp::instance()->state(); }
-TownDatabase& towns() { return TAstroApp::instance()->towns(); }
-QString str(int id) { return fromCp1250(state().Strings[id]); }
 
 constexpr int FirstTypeId = 102;  // 24 horoscope type names
 constexpr int TypeCount = 24;
@@ -37,8 +33,9 @@ bool sameZone(const BirthMoment& a, const BirthMoment& b) {
 
 }  // namespace
 
-TBirthDialog::TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& events, const QString& caption)
-    : TMyDialog(parent, caption), m_record(record), m_events(events), m_moment(record.moment) {
+TBirthDialog::TBirthDialog(QWidget* parent, AppContext& ctx, RadixData& record, LifeEventList& events,
+                           const QString& caption)
+    : TMyDialog(parent, caption), m_ctx(ctx), m_record(record), m_events(events), m_moment(record.moment) {
     setWindowTitle(tr("Personal Data"));
     buildLayout();
     setUp();
@@ -59,15 +56,15 @@ TBirthDialog::TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& ev
 TBirthDialog::~TBirthDialog() = default;
 
 void TBirthDialog::setUp() {
-    const StringTable& s = state().Strings;
+    const StringTable& s = m_ctx.state.Strings;
     const std::string_view townText = fixedText(m_moment.town);
-    m_town = townText.empty() ? nullptr : FindTown(towns(), townText);
+    m_town = townText.empty() ? nullptr : FindTown(m_ctx.towns, townText);
 
     for (int i = 0; i < TypeCount; ++i)
-        m_type->addItem(str(FirstTypeId + i));
+        m_type->addItem(m_ctx.text(FirstTypeId + i));
     m_name->setText(fromCp1250(fixedText(m_record.name)));
-    m_sex->addItem(str(410));
-    m_sex->addItem(str(411));
+    m_sex->addItem(m_ctx.text(410));
+    m_sex->addItem(m_ctx.text(411));
     m_sex->setCurrentIndex(m_moment.sex == SexMale || m_moment.sex == SexFemale ? m_moment.sex - 1 : -1);
     m_type->setEditText(fromCp1250(fixedText(m_record.horType)));
     m_notes->setPlainText(notesForEditing(m_record.notes));
@@ -77,10 +74,10 @@ void TBirthDialog::setUp() {
     m_hour->setText(QString::number(m_moment.localTime.hour));
     m_minute->setText(QString::number(m_moment.localTime.minute));
     m_second->setText(QString::number(int(m_moment.localTime.second)));
-    m_calendar->addItem(str(16));
-    m_calendar->addItem(str(17));
+    m_calendar->addItem(m_ctx.text(16));
+    m_calendar->addItem(m_ctx.text(17));
     for (int id : {420, 421, 422})
-        m_timeKind->addItem(str(id));
+        m_timeKind->addItem(m_ctx.text(id));
     showTownAndPosition();
     showClock(m_moment);
 
@@ -164,7 +161,7 @@ bool TBirthDialog::checkEntry(BirthMoment& moment, bool messages) {
     if (result == EntryValid)
         return true;
     if (messages) {
-        showErrorId(this, result);
+        m_ctx.errors.errorId(this, result);
         QLineEdit* field = result == InvalidYear        ? m_date.year
                            : result == InvalidDate      ? m_date.day
                            : result == InvalidTime      ? m_hour
@@ -190,7 +187,7 @@ void TBirthDialog::dateOrTimeEdited() {
     if (checkBirthEntry(e, working) != EntryValid || working.timeKind == TimeGMT)
         return;
     const BirthMoment before = working;
-    ApplyTown(towns(), *m_town, working, ApplyZoneFollowingDate);
+    ApplyTown(m_ctx.towns, *m_town, working, ApplyZoneFollowingDate);
     working.localToUniversal();
     m_moment = working;
     showClock(before);
@@ -206,16 +203,16 @@ void TBirthDialog::chooseTown() {
     if (runModal(prefix) != QDialog::Accepted)
         return;
     const TownRecord* chosen = nullptr;
-    TTownsDialog list(this, TPrefixDialog::prefix(), chosen);
+    TTownsDialog list(this, m_ctx, TPrefixDialog::prefix(), chosen);
     if (runModal(list) != QDialog::Accepted || !chosen) {
         // The town shown stays; the towns list may have changed, so it is looked up again.
         const std::string_view shown = fixedText(m_moment.town);
-        m_town = shown.empty() ? nullptr : FindTown(towns(), shown);
+        m_town = shown.empty() ? nullptr : FindTown(m_ctx.towns, shown);
         return;
     }
     const BirthMoment before = m_moment;
     m_town = chosen;
-    ApplyTown(towns(), *chosen, m_moment, ApplyZoneAlways);
+    ApplyTown(m_ctx.towns, *chosen, m_moment, ApplyZoneAlways);
     m_moment.localToUniversal();
     const bool wasInitialising = m_initialising;
     m_initialising = true;
@@ -229,16 +226,16 @@ void TBirthDialog::makeDefaultTown() {
     const QString text = m_townName->text().left(int(BirthMoment::EnteredTownLength));
     if (text.isEmpty())
         return;
-    TOptions& o = state().Options;
+    TOptions& o = m_ctx.state.Options;
     toCp1250Field(text, o.default_town.data(), o.default_town.size());
-    if (WriteSettings(o, state().ProgramFolder, false))
-        TAstroApp::instance()->showStatusMessage(tr("Default town: %1").arg(text));
+    if (WriteSettings(o, m_ctx.state.ProgramFolder, false))
+        m_ctx.showStatus(tr("Default town: %1").arg(text));
     else
-        showError(this, tr("The default town could not be written to the settings file."));
+        m_ctx.errors.error(this, tr("The default town could not be written to the settings file."));
 }
 
 void TBirthDialog::editLifeEvents() {
-    TEventsDialog dialog(this, m_events);
+    TEventsDialog dialog(this, m_ctx, m_events);
     runModal(dialog);
 }
 
@@ -248,9 +245,9 @@ void TBirthDialog::accept() {
         return;
     const QString name = m_name->text().trimmed();
     const QString type = m_type->currentText().trimmed();
-    setFixedText(m_record.name, name.isEmpty() ? state().Strings.str(NoNameId) : toCp1250(name),
+    setFixedText(m_record.name, name.isEmpty() ? m_ctx.state.Strings.str(NoNameId) : toCp1250(name),
                  RadixData::EnteredNameLength);
-    setFixedText(m_record.horType, type.isEmpty() ? state().Strings.str(NoTypeId) : toCp1250(type),
+    setFixedText(m_record.horType, type.isEmpty() ? m_ctx.state.Strings.str(NoTypeId) : toCp1250(type),
                  RadixData::EnteredHorTypeLength);
     working.sex = static_cast<std::uint8_t>(m_sex->currentIndex() + 1);
     storeNotes(m_notes->toPlainText(), m_record.notes);

@@ -5,6 +5,8 @@
 #include "EntryFields.h"
 #include "TMyDialog.h"
 
+class AppContext;
+
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -22,7 +24,7 @@ class TBirthDialog : public TMyDialog {
     Q_OBJECT
 public:
     // `events` is the list that "Life events..." edits: the chart's own, or a temporary one.
-    TBirthDialog(QWidget* parent, RadixData& record, LifeEventList& events, const QString& caption = {});
+    TBirthDialog(QWidget* parent, AppContext& ctx, RadixData& record, LifeEventList& events, const QString& caption = {});
     ~TBirthDialog() override;
 
     static constexpr int BlinkTicks = 10;
@@ -52,6 +54,7 @@ private:
     void editLifeEvents();
     void tick();
 
+    AppContext& m_ctx;
     RadixData& m_record;
     LifeEventList& m_events;
     BirthMoment m_moment;

@@ -21,7 +21,7 @@
 #include "HoroscopeListing.h"
 #include "HoroscopeSearch.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "THoroComboBox.h"
 
 // A one-line label for a path: shortened in the middle to its width, in full as a tool tip.
@@ -51,8 +51,6 @@ private:
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-QString str(int id) { return fromCp1250(state().Strings[id]); }
 QString nativeText(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
 // Fills the "%s" places of a template in order; an argument is never searched for "%s" itself.
@@ -76,10 +74,11 @@ TDatabaseDialog* s_open = nullptr;
 
 }  // namespace
 
-TDatabaseDialog::TDatabaseDialog(QWidget* parent, std::string& path)
+TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& path)
     : TMyDialog(parent),
+      m_ctx(ctx),
       m_path(path),
-      m_folder(fixedText(state().Options.last_directory)),
+      m_folder(fixedText(m_ctx.state.Options.last_directory)),
       m_list(new THoroComboBox(this)),
       m_folderLabel(new ElidedLabel(this)),
       m_folderCaption(new QLabel(this)),
@@ -229,7 +228,7 @@ bool TDatabaseDialog::scanProgress(std::size_t found) {
 void TDatabaseDialog::ScanFolder() {
     if (m_scanning)
         return;
-    AppState& s = state();
+    AppState& s = m_ctx.state;
     m_folderLabel->setFullText(nativeText(m_folder));
     // A path too long for the settings is used but not remembered, rather than cut.
     if (m_folder.size() < s.Options.last_directory.size())
@@ -278,9 +277,9 @@ void TDatabaseDialog::ShowDetails() {
         m_moment->setText(m_folderUnreadable ? tr("This folder cannot be read.") : QString());
         return;
     }
-    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), state().Strings);
+    const std::optional<HoroscopeDetails> d = ReadHoroscopeDetails(listing().pathOf(*e), m_ctx.state.Strings);
     if (!d) {
-        m_moment->setText(str(872));
+        m_moment->setText(m_ctx.text(872));
         return;
     }
     m_moment->setText(fromCp1250(d->moment));
@@ -295,11 +294,11 @@ void TDatabaseDialog::DeleteSelected() {
     if (!e || m_scanning)
         return;
     const QString question =
-        fillTemplate(str(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
-    if (horoscopeMessage(this, QMessageBox::Question, str(315), question) != QMessageBox::Yes)
+        fillTemplate(m_ctx.text(314), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
+    if (horoscopeMessage(this, QMessageBox::Question, m_ctx.text(315), question) != QMessageBox::Yes)
         return;
     if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
-        horoscopeMessage(this, QMessageBox::Warning, str(315), str(316));
+        horoscopeMessage(this, QMessageBox::Warning, m_ctx.text(315), m_ctx.text(316));
         return;
     }
     m_list->removeRow(row);
@@ -313,7 +312,7 @@ void TDatabaseDialog::changeFolder() {
     if (m_scanning)
         return;
     const auto choose = chooseFolder ? chooseFolder : pickFolder;
-    const QString picked = choose(this, str(887), nativeText(m_folder));
+    const QString picked = choose(this, m_ctx.text(887), nativeText(m_folder));
     if (picked.isEmpty())
         return;
     m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
@@ -325,8 +324,8 @@ void TDatabaseDialog::accept() {
     if (!e || m_scanning)
         return;
     const std::string path = listing().pathOf(*e);
-    if (!CanOpenHoroscope(path, state().Strings)) {
-        horoscopeMessage(this, QMessageBox::Warning, str(319), str(872));
+    if (!CanOpenHoroscope(path, m_ctx.state.Strings)) {
+        m_ctx.errors.errorId(this, 872);
         ShowDetails();
         return;
     }

@@ -5,6 +5,8 @@
 
 #include "TMyDialog.h"
 
+class AppContext;
+
 struct HoroscopeListing;
 class QLabel;
 class QPlainTextEdit;
@@ -21,7 +23,7 @@ public:
     static constexpr int MaxSearchText = 79;
 
     // `path` receives the chosen file on OK. The folder starts as the last one used.
-    TDatabaseDialog(QWidget* parent, std::string& path);
+    TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& path);
     ~TDatabaseDialog() override;
 
     // The listing of the run: rebuilt at every opening and by Refresh or a folder change.
@@ -70,6 +72,7 @@ private:
     void setScanning(bool scanning);
     bool scanProgress(std::size_t found);
 
+    AppContext& m_ctx;
     std::string& m_path;
     std::string m_folder;
     THoroComboBox* m_list;

@@ -9,7 +9,7 @@
 #include "DialogRun.h"
 #include "LifeEventEdit.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TLifeEventDialog.h"
 
 namespace {
@@ -18,8 +18,8 @@ constexpr int NoMoreEventsId = 292;
 
 }  // namespace
 
-TEventsDialog::TEventsDialog(QWidget* parent, LifeEventList& list, const QString& caption)
-    : TMyDialog(parent, caption), m_list(list), m_work(list), m_lines(new QListWidget(this)) {
+TEventsDialog::TEventsDialog(QWidget* parent, AppContext& ctx, LifeEventList& list, const QString& caption)
+    : TMyDialog(parent, caption), m_ctx(ctx), m_list(list), m_work(list), m_lines(new QListWidget(this)) {
     setWindowTitle(tr("Life Events for Correction"));
     m_lines->setObjectName(QStringLiteral("events"));
     m_lines->setUniformItemSizes(true);
@@ -71,7 +71,7 @@ void TEventsDialog::accept() {
 }
 
 void TEventsDialog::refill(int select) {
-    const StringTable& strings = TAstroApp::instance()->state().Strings;
+    const StringTable& strings = m_ctx.state.Strings;
     m_lines->clear();
     const int count = lifeEventCount(m_work);
     for (int i = 0; i < count; ++i)
@@ -90,11 +90,11 @@ void TEventsDialog::updateButtons() {
 
 void TEventsDialog::newEvent() {
     if (lifeEventCount(m_work) >= LifeEventList::Capacity) {
-        showErrorId(this, NoMoreEventsId);
+        m_ctx.errors.errorId(this, NoMoreEventsId);
         return;
     }
     LifeEvent event = newLifeEvent();
-    TLifeEventDialog dialog(this, event);
+    TLifeEventDialog dialog(this, m_ctx, event);
     if (runModal(dialog) != QDialog::Accepted)
         return;
     refill(insertLifeEvent(m_work, event));
@@ -105,7 +105,7 @@ void TEventsDialog::editEvent() {
     if (row < 0 || row >= lifeEventCount(m_work))
         return;
     // The list keeps its order after an edit, even when the date moves.
-    TLifeEventDialog dialog(this, m_work.events[static_cast<std::size_t>(row)]);
+    TLifeEventDialog dialog(this, m_ctx, m_work.events[static_cast<std::size_t>(row)]);
     if (runModal(dialog) == QDialog::Accepted)
         refill(row);
 }

@@ -2,6 +2,8 @@
 #include "ChartBlocks.h"
 #include "TMyDialog.h"
 
+class AppContext;
+
 class QListWidget;
 class QPushButton;
 
@@ -10,7 +12,7 @@ class QPushButton;
 class TEventsDialog : public TMyDialog {
     Q_OBJECT
 public:
-    TEventsDialog(QWidget* parent, LifeEventList& list, const QString& caption = {});
+    TEventsDialog(QWidget* parent, AppContext& ctx, LifeEventList& list, const QString& caption = {});
 
     const LifeEventList& workingCopy() const { return m_work; }
     int currentRow() const;
@@ -27,6 +29,7 @@ private:
     void refill(int select);
     void updateButtons();
 
+    AppContext& m_ctx;
     LifeEventList& m_list;
     LifeEventList m_work;
     QListWidget* m_lines;

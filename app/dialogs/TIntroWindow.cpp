@@ -6,7 +6,7 @@
 #include <QtMath>
 
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 
 QPixmap introPicture() {
     QPixmap pixmap(TIntroWindow::PictureWidth, TIntroWindow::PictureHeight);
@@ -48,7 +48,8 @@ QPixmap introPicture() {
     return pixmap;
 }
 
-TIntroWindow::TIntroWindow(QWidget* parent) : QWidget(parent), m_picture(introPicture()) {
+TIntroWindow::TIntroWindow(const AppContext& ctx, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_picture(introPicture()) {
     setFixedSize(m_picture.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -56,7 +57,7 @@ TIntroWindow::TIntroWindow(QWidget* parent) : QWidget(parent), m_picture(introPi
 void TIntroWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, m_picture);
-    const AppState& s = TAstroApp::instance()->state();
+    const AppState& s = m_ctx.state;
     const QColor navy(0, 0, 128);
     QFont name(QStringLiteral("Liberation Sans"));
     name.setPixelSize(40);

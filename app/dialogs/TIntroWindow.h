@@ -2,6 +2,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class AppContext;
+
 // The intro picture with the program's name and version, shown over the empty document area
 // at start-up and inside the About dialog.
 class TIntroWindow : public QWidget {
@@ -10,12 +12,13 @@ public:
     static constexpr int PictureWidth = 510;
     static constexpr int PictureHeight = 370;
 
-    explicit TIntroWindow(QWidget* parent = nullptr);
+    explicit TIntroWindow(const AppContext& ctx, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const AppContext& m_ctx;
     QPixmap m_picture;
 };
 

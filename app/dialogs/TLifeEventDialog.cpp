@@ -12,11 +12,11 @@
 #include "DialogRun.h"
 #include "FixedText.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 
-TLifeEventDialog::TLifeEventDialog(QWidget* parent, LifeEvent& event, const QString& caption)
-    : TMyDialog(parent, caption), m_event(event), m_name(new QComboBox(this)) {
-    const AppState& s = TAstroApp::instance()->state();
+TLifeEventDialog::TLifeEventDialog(QWidget* parent, AppContext& ctx, LifeEvent& event, const QString& caption)
+    : TMyDialog(parent, caption), m_ctx(ctx), m_event(event), m_name(new QComboBox(this)) {
+    const AppState& s = m_ctx.state;
     setWindowTitle(tr("Life Event"));
 
     m_name->setObjectName(QStringLiteral("eventName"));
@@ -65,7 +65,7 @@ void TLifeEventDialog::accept() {
     entry.gregorian = m_event.date.gregorian != 0;
     CalDate date;
     if (const int message = checkEntryDate(entry, date); message != EntryValid) {
-        showErrorId(this, message);
+        m_ctx.errors.errorId(this, message);
         (message == InvalidYear ? m_date.year : m_date.day)->setFocus();
         return;
     }

@@ -2,6 +2,8 @@
 #include "EntryFields.h"
 #include "TMyDialog.h"
 
+class AppContext;
+
 class QComboBox;
 struct LifeEvent;
 
@@ -10,12 +12,13 @@ struct LifeEvent;
 class TLifeEventDialog : public TMyDialog {
     Q_OBJECT
 public:
-    TLifeEventDialog(QWidget* parent, LifeEvent& event, const QString& caption = {});
+    TLifeEventDialog(QWidget* parent, AppContext& ctx, LifeEvent& event, const QString& caption = {});
 
 public slots:
     void accept() override;
 
 private:
+    AppContext& m_ctx;
     LifeEvent& m_event;
     QComboBox* m_name;
     DateFields m_date;

@@ -3,9 +3,7 @@
 #include <QMdiArea>
 #include <QScreen>
 
-#include "TAstroApp.h"
-#include "TAstroClient.h"
-#include "TAstroFrame.h"
+#include <QMainWindow>
 
 TMyDialog::TMyDialog(QWidget* parent, const QString& caption) : QDialog(parent), m_caption(caption) {}
 
@@ -17,10 +15,13 @@ void TMyDialog::showEvent(QShowEvent* event) {
 }
 
 void centreOverClient(QWidget* window) {
+    // The document area is the central widget of the main window the dialog belongs to.
     QRect area;
-    const TAstroApp* app = TAstroApp::instance();
-    if (app && app->frame() && app->frame()->client()->isVisible()) {
-        const QWidget* client = app->frame()->client();
+    const QMainWindow* frame = nullptr;
+    for (const QWidget* w = window->parentWidget(); w && !frame; w = w->window()->parentWidget())
+        frame = qobject_cast<const QMainWindow*>(w->window());
+    const QWidget* client = frame ? frame->centralWidget() : nullptr;
+    if (client && client->isVisible()) {
         area = QRect(client->mapToGlobal(QPoint(0, 0)), client->size());
     } else if (const QScreen* screen = window->screen()) {
         area = screen->availableGeometry();

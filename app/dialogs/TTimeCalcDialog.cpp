@@ -7,14 +7,15 @@
 #include <QVBoxLayout>
 
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TownDatabase.h"
 #include "TownEdit.h"
 
-TTimeCalcDialog::TTimeCalcDialog(QWidget* parent, const ZoneDescriptor& zone, const QString& caption)
+TTimeCalcDialog::TTimeCalcDialog(QWidget* parent, const AppContext& ctx, const ZoneDescriptor& zone,
+                                 const QString& caption)
     : TMyDialog(parent, caption) {
     setWindowTitle(tr("Time Calculation Area"));
-    const StringTable& strings = TAstroApp::instance()->state().Strings;
+    const StringTable& strings = ctx.state.Strings;
     auto* name = new QLineEdit(fromCp1250(zone.name), this);
     name->setObjectName(QStringLiteral("zoneName"));
     name->setEnabled(false);

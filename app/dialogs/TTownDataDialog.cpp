@@ -16,15 +16,13 @@
 #include "EntryFields.h"
 #include "FixedText.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TTimeCalcDialog.h"
 #include "TownEdit.h"
 #include "TownList.h"
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-TownDatabase& towns() { return TAstroApp::instance()->towns(); }
 
 constexpr int NewTownRegionId = 423;  // "Hungary"
 constexpr int ZoneNumberRole = Qt::UserRole;
@@ -37,10 +35,10 @@ QLabel* over(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TTownDataDialog::TTownDataDialog(QWidget* parent, TownRecord& record, const QString& caption)
-    : TMyDialog(parent, caption), m_record(record), m_name(new QLineEdit(this)), m_region(new QComboBox(this)) {
+TTownDataDialog::TTownDataDialog(QWidget* parent, AppContext& ctx, TownRecord& record, const QString& caption)
+    : TMyDialog(parent, caption), m_ctx(ctx), m_record(record), m_name(new QLineEdit(this)), m_region(new QComboBox(this)) {
     setWindowTitle(tr("Town Data"));
-    const TownDatabase& db = towns();
+    const TownDatabase& db = m_ctx.towns;
     m_name->setObjectName(QStringLiteral("townName"));
     m_name->setMaxLength(int(TownEditNameLength));
     m_region->setObjectName(QStringLiteral("region"));
@@ -126,7 +124,7 @@ TTownDataDialog::TTownDataDialog(QWidget* parent, TownRecord& record, const QStr
             m_region->setEditText(QString());
         updateOk();
     } else {
-        m_region->setEditText(fromCp1250(state().Strings[NewTownRegionId]));
+        m_region->setEditText(fromCp1250(m_ctx.state.Strings[NewTownRegionId]));
         regionChanged();
     }
     connect(m_name, &QLineEdit::textChanged, this, &TTownDataDialog::updateOk);
@@ -156,23 +154,23 @@ void TTownDataDialog::updateOk() {
 
 void TTownDataDialog::regionChanged() {
     updateOk();
-    const ZoneDescriptor* selected = zoneByNumber(towns(), selectedZoneNumber());
+    const ZoneDescriptor* selected = zoneByNumber(m_ctx.towns, selectedZoneNumber());
     const ZoneDescriptor* zone =
-        regionZone(towns(), toCp1250(m_region->currentText()), selected ? selected->name : std::string_view());
+        regionZone(m_ctx.towns, toCp1250(m_region->currentText()), selected ? selected->name : std::string_view());
     if (!zone)
         return;
     for (int i = 0; i < m_zone->count(); ++i)
-        if (zoneByNumber(towns(), m_zone->itemData(i, ZoneNumberRole).toInt()) == zone) {
+        if (zoneByNumber(m_ctx.towns, m_zone->itemData(i, ZoneNumberRole).toInt()) == zone) {
             m_zone->setCurrentIndex(i);
             return;
         }
 }
 
 void TTownDataDialog::viewZone() {
-    const ZoneDescriptor* zone = zoneByNumber(towns(), selectedZoneNumber());
+    const ZoneDescriptor* zone = zoneByNumber(m_ctx.towns, selectedZoneNumber());
     if (!zone)
         return;
-    TTimeCalcDialog dialog(this, *zone);
+    TTimeCalcDialog dialog(this, m_ctx, *zone);
     runModal(dialog);
 }
 
@@ -187,7 +185,7 @@ void TTownDataDialog::accept() {
     std::int16_t longitude = 0;
     std::int16_t latitude = 0;
     if (const int message = checkTownPosition(entry, longitude, latitude); message != EntryValid) {
-        showErrorId(this, message);
+        m_ctx.errors.errorId(this, message);
         QLineEdit* field = message == InvalidLongitude ? m_lonDegrees : m_latDegrees;
         field->setFocus();
         field->selectAll();

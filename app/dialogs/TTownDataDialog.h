@@ -1,6 +1,8 @@
 #pragma once
 #include "TMyDialog.h"
 
+class AppContext;
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -11,7 +13,7 @@ struct TownRecord;
 class TTownDataDialog : public TMyDialog {
     Q_OBJECT
 public:
-    TTownDataDialog(QWidget* parent, TownRecord& record, const QString& caption = {});
+    TTownDataDialog(QWidget* parent, AppContext& ctx, TownRecord& record, const QString& caption = {});
 
 public slots:
     void accept() override;
@@ -22,6 +24,7 @@ private:
     void viewZone();
     int selectedZoneNumber() const;
 
+    AppContext& m_ctx;
     TownRecord& m_record;
     QLineEdit* m_name;
     QComboBox* m_region;

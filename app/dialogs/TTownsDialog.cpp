@@ -12,24 +12,22 @@
 
 #include "DialogRun.h"
 #include "QtText.h"
-#include "TAstroApp.h"
+#include "AppContext.h"
 #include "TTownDataDialog.h"
 #include "TownDatabase.h"
 #include "TownListModel.h"
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-TownDatabase& towns() { return TAstroApp::instance()->towns(); }
 
 constexpr int DeleteQuestionId = 28;  // "Delete town\n%s?"
 constexpr int DeleteCaptionId = 29;
 
 }  // namespace
 
-TTownsDialog::TTownsDialog(QWidget* parent, const QString& searchText, const TownRecord*& chosen,
-                           const QString& caption)
-    : TMyDialog(parent, caption), m_chosen(chosen), m_search(new QLineEdit(this)), m_view(new QListView(this)),
+TTownsDialog::TTownsDialog(QWidget* parent, AppContext& ctx, const QString& searchText,
+                           const TownRecord*& chosen, const QString& caption)
+    : TMyDialog(parent, caption), m_ctx(ctx), m_chosen(chosen), m_search(new QLineEdit(this)), m_view(new QListView(this)),
       m_model(new TownListModel(this)) {
     setWindowTitle(tr("Towns"));
     m_search->setObjectName(QStringLiteral("search"));
@@ -96,7 +94,7 @@ const TownRecord* TTownsDialog::selectedTown() const {
 }
 
 void TTownsDialog::refill(const TownRecord* select) {
-    m_model->setList(FillTownList(towns(), toCp1250(m_search->text()), select));
+    m_model->setList(FillTownList(m_ctx.towns, toCp1250(m_search->text()), select));
     const int row = m_model->list().selected;
     if (row >= 0) {
         const QModelIndex index = m_model->index(row);
@@ -113,7 +111,7 @@ void TTownsDialog::updateButtons() {
     const TownRecord* town = selectedTown();
     m_ok->setEnabled(town != nullptr);
     m_edit->setEnabled(town != nullptr);
-    m_delete->setEnabled(town && isUserTown(towns(), town));
+    m_delete->setEnabled(town && isUserTown(m_ctx.towns, town));
 }
 
 bool TTownsDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -139,16 +137,16 @@ void TTownsDialog::accept() {
 // The list is refilled before saving: its rows point into the user towns, and the message of a
 // failed save lets the list repaint.
 void TTownsDialog::saveUserTowns() {
-    if (!SaveUserTowns(towns(), state().Strings))
-        showError(this, tr("The user towns could not be saved to %1.").arg(fromCp1250(towns().paths.userTowns)));
+    if (!SaveUserTowns(m_ctx.towns, m_ctx.state.Strings))
+        m_ctx.errors.error(this, tr("The user towns could not be saved to %1.").arg(fromCp1250(m_ctx.towns.paths.userTowns)));
 }
 
 void TTownsDialog::newTown() {
     TownRecord record;
-    TTownDataDialog dialog(this, record);
+    TTownDataDialog dialog(this, m_ctx, record);
     if (runModal(dialog) != QDialog::Accepted)
         return;
-    refill(InsertUserTowns(towns(), {&record, 1}));
+    refill(InsertUserTowns(m_ctx.towns, {&record, 1}));
     saveUserTowns();
 }
 
@@ -157,25 +155,25 @@ void TTownsDialog::editTown() {
     if (!selected)
         return;
     TownRecord copy = *selected;
-    TTownDataDialog dialog(this, copy);
+    TTownDataDialog dialog(this, m_ctx, copy);
     if (runModal(dialog) != QDialog::Accepted)
         return;
     // A main town stays as it is: the edited copy becomes a user town.
-    if (isUserTown(towns(), selected))
-        RemoveUserTown(towns(), selected);
-    refill(InsertUserTowns(towns(), {&copy, 1}));
+    if (isUserTown(m_ctx.towns, selected))
+        RemoveUserTown(m_ctx.towns, selected);
+    refill(InsertUserTowns(m_ctx.towns, {&copy, 1}));
     saveUserTowns();
 }
 
 void TTownsDialog::deleteTown() {
     const TownRecord* selected = selectedTown();
-    if (!selected || !isUserTown(towns(), selected))
+    if (!selected || !isUserTown(m_ctx.towns, selected))
         return;
     const QString question =
-        fromCp1250(state().Strings[DeleteQuestionId]).replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
-    if (!askYesNo(this, fromCp1250(state().Strings[DeleteCaptionId]), question))
+        fromCp1250(m_ctx.state.Strings[DeleteQuestionId]).replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
+    if (!askYesNo(this, fromCp1250(m_ctx.state.Strings[DeleteCaptionId]), question))
         return;
-    RemoveUserTown(towns(), selected);
+    RemoveUserTown(m_ctx.towns, selected);
     refill();
     saveUserTowns();
 }

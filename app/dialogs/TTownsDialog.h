@@ -1,6 +1,8 @@
 #pragma once
 #include "TMyDialog.h"
 
+class AppContext;
+
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -13,7 +15,7 @@ struct TownRecord;
 class TTownsDialog : public TMyDialog {
     Q_OBJECT
 public:
-    TTownsDialog(QWidget* parent, const QString& searchText, const TownRecord*& chosen, const QString& caption = {});
+    TTownsDialog(QWidget* parent, AppContext& ctx, const QString& searchText, const TownRecord*& chosen, const QString& caption = {});
 
     const TownRecord* selectedTown() const;
     // Refills the list for the search text, selecting `select` or else the first town.
@@ -34,6 +36,7 @@ private:
     // Saves the user towns; a failure is told, the towns stay changed in memory.
     void saveUserTowns();
 
+    AppContext& m_ctx;
     const TownRecord*& m_chosen;
     QLineEdit* m_search;
     QListView* m_view;

@@ -8,6 +8,8 @@
 #include "ProgramFolderFixture.h"
 #include "RadixData.h"
 #include "TAstroApp.h"
+#include "TestApp.h"
+#include "CommandTable.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TAstroStatusBar.h"
@@ -27,8 +29,9 @@ RadixData person(const char* name, int hour, int minute) {
     return r;
 }
 
-TAstroClient* client() { return TAstroApp::instance()->frame()->client(); }
-AppState& state() { return TAstroApp::instance()->state(); }
+TAstroClient* client() { return testFrame().client(); }
+CommandTable* commands() { return testFrame().commands(); }
+AppState& state() { return testApp().state(); }
 
 }  // namespace
 
@@ -43,39 +46,39 @@ private slots:
     }
     void cleanup() {
         TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
-        client()->closeAllSubWindows();
+        client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TRadixWindow::askSave = nullptr;
         TRadixWindow::chooseSavePath = nullptr;
     }
 
     void enablersFollowTheActiveChart() {
-        client()->updateActions();
-        QVERIFY(!client()->action(CM_SAVE)->isEnabled());
-        QVERIFY(!client()->action(CM_VIEWWHEEL)->isEnabled());
-        QVERIFY(!client()->action(CM_VIEWPOSITIONS)->isEnabled());
-        client()->addChart(TRadixWindow::fromData(person("Anna", 12, 0), ChartBlocks{}));
-        client()->updateActions();
-        QVERIFY(client()->action(CM_SAVE)->isEnabled());          // a new chart is unsaved
-        QVERIFY(!client()->action(CM_SAVEAS)->isEnabled());       // untitled
-        QVERIFY(client()->action(CM_VIEWWHEEL)->isChecked());
-        client()->dispatch(CM_VIEWASPECTS);
-        QVERIFY(client()->action(CM_VIEWASPECTS)->isChecked());
-        QVERIFY(!client()->action(CM_VIEWWHEEL)->isChecked());
-        QCOMPARE(TAstroApp::instance()->frame()->astroStatusBar()->fieldText(0), QString("Anna"));
+        commands()->updateActions();
+        QVERIFY(!commands()->action(CM_SAVE)->isEnabled());
+        QVERIFY(!commands()->action(CM_VIEWWHEEL)->isEnabled());
+        QVERIFY(!commands()->action(CM_VIEWPOSITIONS)->isEnabled());
+        client()->addChart(TRadixWindow::fromData(testApp().context(), person("Anna", 12, 0), ChartBlocks{}));
+        commands()->updateActions();
+        QVERIFY(commands()->action(CM_SAVE)->isEnabled());          // a new chart is unsaved
+        QVERIFY(!commands()->action(CM_SAVEAS)->isEnabled());       // untitled
+        QVERIFY(commands()->action(CM_VIEWWHEEL)->isChecked());
+        commands()->dispatch(CM_VIEWASPECTS);
+        QVERIFY(commands()->action(CM_VIEWASPECTS)->isChecked());
+        QVERIFY(!commands()->action(CM_VIEWWHEEL)->isChecked());
+        QCOMPARE(testFrame().astroStatusBar()->fieldText(0), QString("Anna"));
     }
 
     void saveOfAnUntitledChartAsksForAPath() {
-        auto* w = TRadixWindow::fromData(person("\xC1rv\xEDz T\xFBr\xF5", 12, 0), ChartBlocks{});
+        auto* w = TRadixWindow::fromData(testApp().context(), person("\xC1rv\xEDz T\xFBr\xF5", 12, 0), ChartBlocks{});
         client()->addChart(w);
         TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
             return p;  // accept the proposal
         };
-        client()->dispatch(CM_SAVE);
+        commands()->dispatch(CM_SAVE);
         QVERIFY(!w->isModified());
         QVERIFY(w->path().endsWith("/horo/Arviz_Turo.hor"));
         QVERIFY(QFile::exists(w->path()));
-        QVERIFY(TAstroApp::instance()->frame()->astroStatusBar()->message().startsWith("Horoscope saved to"));
+        QVERIFY(testFrame().astroStatusBar()->message().startsWith("Horoscope saved to"));
         QVERIFY(!w->windowTitle().startsWith("* "));
     }
 
@@ -93,7 +96,7 @@ private slots:
         QFETCH(bool, saved);
         const QString path = m_folder.path() + "/horo/prompt.hor";
         QFile::remove(path);
-        auto* w = TRadixWindow::fromData(person("Prompt", 12, 0), ChartBlocks{});
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Prompt", 12, 0), ChartBlocks{});
         client()->addChart(w);
         static int s_answer;
         static int s_asked;
@@ -116,13 +119,13 @@ private slots:
     }
 
     void keypadStepCrossesMidnight() {
-        auto* w = TRadixWindow::fromData(person("Step", 23, 59), ChartBlocks{});
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Step", 23, 59), ChartBlocks{});
         client()->addChart(w);
-        client()->dispatch(41008);
+        commands()->dispatch(41008);
         QCOMPARE(int(w->chart().moment.utDate.day), 2);
         QCOMPARE(int(w->chart().moment.utTime.hour), 0);
         QCOMPARE(int(w->chart().moment.utTime.minute), 0);
-        client()->dispatch(41011);  // ten minutes back
+        commands()->dispatch(41011);  // ten minutes back
         QCOMPARE(int(w->chart().moment.utDate.day), 1);
         QCOMPARE(int(w->chart().moment.utTime.hour), 23);
         QCOMPARE(int(w->chart().moment.utTime.minute), 50);
@@ -130,17 +133,17 @@ private slots:
     }
 
     void zoomStopsAtItsLimits() {
-        auto* w = TRadixWindow::fromData(person("Zoom", 12, 0), ChartBlocks{});
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Zoom", 12, 0), ChartBlocks{});
         client()->addChart(w);
         for (int i = 0; i < 40; ++i)
-            client()->dispatch(41014);
+            commands()->dispatch(41014);
         QCOMPARE(w->offset().zoom, 10.0);
         for (int i = 0; i < 60; ++i)
-            client()->dispatch(41015);
+            commands()->dispatch(41015);
         QCOMPARE(w->offset().zoom, 0.2);
-        client()->dispatch(CM_VIEWSIGNS);
-        client()->dispatch(41000);
-        client()->dispatch(41017);
+        commands()->dispatch(CM_VIEWSIGNS);
+        commands()->dispatch(41000);
+        commands()->dispatch(41017);
         QCOMPARE(w->offset().y, 20);
         QCOMPARE(w->offset().zoom, 1.0);
     }
@@ -153,11 +156,11 @@ private slots:
         o.lastfile_count = 2;
         setFixedText(o.lastfiles[0], "Gone,  radix;   " + (m_folder.path() + "/horo/missing.hor").toStdString());
         setFixedText(o.lastfiles[1], "Recent,  radix;   " + path.toStdString());
-        client()->rebuildLastFiles();
-        client()->dispatch(CM_LASTFILE0);  // the missing file: dropped silently
+        testFrame().rebuildLastFiles();
+        commands()->dispatch(CM_LASTFILE0);  // the missing file: dropped silently
         QCOMPARE(int(o.lastfile_count), 1);
         QVERIFY(client()->charts().isEmpty());
-        client()->dispatch(CM_LASTFILE0);
+        commands()->dispatch(CM_LASTFILE0);
         QCOMPARE(client()->charts().size(), 1);
         QCOMPARE(int(o.lastfile_count), 0);  // an open chart leaves the list
         client()->charts().first()->close();
@@ -166,45 +169,86 @@ private slots:
     }
 
     void languageSwitchKeepsChartsAndChangesMenus() {
-        client()->addChart(TRadixWindow::fromData(person("Lang", 12, 0), ChartBlocks{}));
-        TAstroApp::instance()->SwitchLanguage(LanguageHungarian);
-        QCOMPARE(client()->action(CM_NEW)->text(), QStringLiteral("Ú&j..."));
+        client()->addChart(TRadixWindow::fromData(testApp().context(), person("Lang", 12, 0), ChartBlocks{}));
+        testApp().SwitchLanguage(LanguageHungarian);
+        QCOMPARE(commands()->action(CM_NEW)->text(), QStringLiteral("Ú&j..."));
         QCOMPARE(client()->charts().size(), 1);
-        TAstroApp::instance()->SwitchLanguage(LanguageEnglish);
-        QCOMPARE(client()->action(CM_NEW)->text(), QStringLiteral("&New..."));
+        testApp().SwitchLanguage(LanguageEnglish);
+        QCOMPARE(commands()->action(CM_NEW)->text(), QStringLiteral("&New..."));
     }
 
-    void closeAllGoesOnAfterACancelledPrompt() {
-        client()->addChart(TRadixWindow::fromData(person("One", 12, 0), ChartBlocks{}));
-        client()->addChart(TRadixWindow::fromData(person("Two", 12, 0), ChartBlocks{}));
-        static int s_asked;
+    // Cancel in any save question leaves the whole desktop as it was, the unchanged charts too;
+    // otherwise every chart goes, each changed one asked once.
+    void closeAllAsksEveryChangedChartBeforeClosingAny_data() {
+        QTest::addColumn<int>("firstAnswer");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("left");
+        QTest::newRow("cancel keeps all") << int(QMessageBox::Cancel) << 1 << 3;
+        QTest::newRow("no closes all") << int(QMessageBox::No) << 2 << 0;
+    }
+    void closeAllAsksEveryChangedChartBeforeClosingAny() {
+        QFETCH(int, firstAnswer);
+        QFETCH(int, asked);
+        QFETCH(int, left);
+        auto* saved = TRadixWindow::fromData(testApp().context(), person("Saved", 12, 0), ChartBlocks{});
+        client()->addChart(saved);
+        TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) { return p; };
+        QVERIFY(saved->save());
+        client()->addChart(TRadixWindow::fromData(testApp().context(), person("One", 12, 0), ChartBlocks{}));
+        client()->addChart(TRadixWindow::fromData(testApp().context(), person("Two", 12, 0), ChartBlocks{}));
+        static int s_asked, s_first;
         s_asked = 0;
+        s_first = firstAnswer;
         TRadixWindow::askSave = [](QWidget*, const QString&) {
-            return ++s_asked == 1 ? int(QMessageBox::Cancel) : int(QMessageBox::No);
+            return ++s_asked == 1 ? s_first : int(QMessageBox::No);
         };
-        client()->dispatch(CM_CLOSEALL);
+        commands()->dispatch(CM_CLOSEALL);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(s_asked, 2);
-        QCOMPARE(client()->charts().size(), 1);
+        QCOMPARE(s_asked, asked);
+        QCOMPARE(client()->charts().size(), left);
+    }
+
+    // A hand-edited options file may hold any antialias value: the window paints the same wheel
+    // as with the nearest supported smoothing.
+    void anyStoredSmoothingPaintsANormalWheel_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("same");
+        QTest::newRow("3 as 4x") << 3 << 2;
+        QTest::newRow("255 as 16x") << 255 << 4;
+    }
+    void anyStoredSmoothingPaintsANormalWheel() {
+        QFETCH(int, stored);
+        QFETCH(int, same);
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Smooth", 12, 0), ChartBlocks{});
+        client()->addChart(w);
+        TOptions& o = state().Options;
+        const std::uint8_t before = o.display.antialias;
+        o.display.antialias = static_cast<std::uint8_t>(same);
+        const QImage expected = w->grab().toImage();
+        o.display.antialias = static_cast<std::uint8_t>(stored);
+        const QImage got = w->grab().toImage();
+        o.display.antialias = before;
+        QVERIFY(!expected.isNull());
+        QCOMPARE(got, expected);
     }
 
     void houseSystemCommandChecksAndRecomputes() {
-        auto* w = TRadixWindow::fromData(person("Houses", 12, 0), ChartBlocks{});
+        auto* w = TRadixWindow::fromData(testApp().context(), person("Houses", 12, 0), ChartBlocks{});
         client()->addChart(w);
-        client()->dispatch(CM_HOUSE0 + 4);
+        commands()->dispatch(CM_HOUSE0 + 4);
         QCOMPARE(int(state().Options.housecalc), 4);
-        QVERIFY(client()->action(CM_HOUSE0 + 4)->isChecked());
-        QVERIFY(!client()->action(CM_HOUSE0)->isChecked());
-        client()->dispatch(CM_NODETRUE);
+        QVERIFY(commands()->action(CM_HOUSE0 + 4)->isChecked());
+        QVERIFY(!commands()->action(CM_HOUSE0)->isChecked());
+        commands()->dispatch(CM_NODETRUE);
         QCOMPARE(int(state().Options.nodetype), 1);
-        QVERIFY(client()->action(CM_NODETRUE)->isChecked());
+        QVERIFY(commands()->action(CM_NODETRUE)->isChecked());
     }
 
     // Last: it leaves the application in its failed state.
     void startWithoutAnyOptionsFileFails() {
         QTemporaryDir empty;
         QVERIFY(makeProgramFolder(empty, false));
-        QVERIFY(!TAstroApp::instance()->start(empty.path()));
+        QVERIFY(!testApp().start(empty.path()));
         QVERIFY(state().StartupFailed);
     }
 };

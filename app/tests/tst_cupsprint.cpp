@@ -12,6 +12,9 @@
 #include "DialogDriver.h"
 #include "FixedText.h"
 #include "ProgramFolderFixture.h"
+#include "TestApp.h"
+#include "CommandTable.h"
+#include "AppContext.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TRadixWindow.h"
@@ -107,8 +110,8 @@ private slots:
     }
     void cleanupTestCase() {
         TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
-        if (TAstroApp::instance()->frame())
-            client()->closeAllSubWindows();
+        if (testApp().frame())
+            client()->closeAllCharts();
         TRadixWindow::askSave = nullptr;
         if (m_cupsd.state() == QProcess::Running) {
             m_cupsd.terminate();
@@ -120,10 +123,10 @@ private slots:
     }
 
     void printCommandPrintsEveryPageOnTheQueue() {
-        const PrinterList& printers = TAstroApp::instance()->printers();
+        const PrinterList& printers = testApp().context().printers;
         const int index = static_cast<int>(printers.names.indexOf(m_queue));
         QVERIFY2(index >= 0, qPrintable("the printer list lacks the queue: " + printers.names.join(", ")));
-        client()->addChart(TRadixWindow::fromData(person(), ChartBlocks{}));
+        client()->addChart(TRadixWindow::fromData(testApp().context(), person(), ChartBlocks{}));
         DialogScript script;
         script.steps << [&](QDialog& d) {
             for (int entry = 109; entry <= 116; ++entry)
@@ -132,7 +135,7 @@ private slots:
             return press(d);
         };
         script.install();
-        client()->dispatch(CM_PRINT);
+        testFrame().commands()->dispatch(CM_PRINT);
         QVERIFY(script.allRun());
         QVERIFY2(script.errors.isEmpty(), qPrintable(script.errors.join("; ")));
 
@@ -160,7 +163,7 @@ private slots:
     }
 
 private:
-    static TAstroClient* client() { return TAstroApp::instance()->frame()->client(); }
+    static TAstroClient* client() { return testFrame().client(); }
 };
 
 int main(int argc, char** argv) {

@@ -15,6 +15,8 @@
 #include "QtText.h"
 #include "RadixData.h"
 #include "TAstroApp.h"
+#include "TestApp.h"
+#include "CommandTable.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TDatabaseDialog.h"
@@ -23,8 +25,9 @@
 
 namespace {
 
-TAstroClient* client() { return TAstroApp::instance()->frame()->client(); }
-AppState& state() { return TAstroApp::instance()->state(); }
+TAstroClient* client() { return testFrame().client(); }
+CommandTable* commands() { return testFrame().commands(); }
+AppState& state() { return testApp().state(); }
 
 // What the message boxes were asked, and the answer every question gets.
 struct Boxes {
@@ -58,7 +61,7 @@ bool waitListed(const TDatabaseDialog& d) {
 // The browser as the Open command shows it, but not modal, so that the test can drive it.
 struct Browser {
     std::string path;
-    TDatabaseDialog dialog{client(), path};
+    TDatabaseDialog dialog{client(), testApp().context(), path};
 
     bool open() {
         dialog.show();
@@ -108,6 +111,10 @@ private slots:
     void initTestCase() {
         QVERIFY(startTestApp(m_folder, m_settings));
         TDatabaseDialog::messageBox = recordBox;
+        testApp().context().errors.setSink([](const QString& caption, const QString& text) {
+            g_boxes.captions << caption;
+            g_boxes.texts << text;
+        });
     }
     void init() {
         m_horo = std::make_unique<QTemporaryDir>();
@@ -117,7 +124,7 @@ private slots:
     }
     void cleanup() {
         TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
-        client()->closeAllSubWindows();
+        client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TRadixWindow::askSave = nullptr;
         TRadixWindow::chooseSavePath = nullptr;
@@ -334,7 +341,7 @@ private slots:
             QTest::keyClicks(d->list()->edit(), "be");
             QTest::keyClick(d->list()->edit(), Qt::Key_Return);
         });
-        client()->dispatch(CM_OPEN);
+        commands()->dispatch(CM_OPEN);
         QCOMPARE(client()->charts().size(), 1);
         QCOMPARE(fromCp1250(client()->charts().first()->chart().name.data()), QString("Bea"));
         QCOMPARE(client()->charts().first()->path(), horo("Bea.hor"));
@@ -355,7 +362,7 @@ private slots:
             QObject::connect(d, &QDialog::accepted, [] { QFile::remove(s_file); });
             d->accept();
         });
-        client()->dispatch(CM_OPEN);
+        commands()->dispatch(CM_OPEN);
         QVERIFY(client()->charts().isEmpty());
         QCOMPARE(g_boxes.captions, QStringList{"Error"});
         QCOMPARE(g_boxes.texts, QStringList{"File is not found or corrupt\n" + file});
@@ -368,7 +375,7 @@ private slots:
             QVERIFY(b.open());
         }
         QCOMPARE(TDatabaseDialog::listing().found(), std::size_t(1));  // kept between openings
-        auto* w = TRadixWindow::fromFile(horo("Anna.hor"));
+        auto* w = TRadixWindow::fromFile(testApp().context(), horo("Anna.hor"));
         QVERIFY(w);
         client()->addChart(w);
         QVERIFY(w->save());

@@ -5,12 +5,13 @@
 #include "TAstroClient.h"
 #include "StringTable.h"
 #include "TAstroFrame.h"
+#include "TestApp.h"
 
 class TestFrame : public QObject {
     Q_OBJECT
 private slots:
     void frameIsCaptionedAndHasADocumentArea() {
-        TAstroFrame frame;
+        TAstroFrame frame(testApp().context(), [](std::uint16_t) {});
         QCOMPARE(frame.windowTitle(), QStringLiteral("Zodikeon Free"));
         QVERIFY(frame.client() != nullptr);
         QCOMPARE(frame.centralWidget(), frame.client());
@@ -41,5 +42,9 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrame)
+int main(int argc, char** argv) {
+    TAstroApp app(argc, argv);
+    TestFrame test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_frame.moc"

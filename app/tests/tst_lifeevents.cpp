@@ -64,7 +64,7 @@ private slots:
 
     void newEventsGoInDateOrder() {
         LifeEventList list = threeEvents();
-        TEventsDialog dialog(nullptr, list);
+        TEventsDialog dialog(nullptr, testApp().context(), list);
         QCOMPARE(dialog.currentRow(), 0);
         DialogScript script;
         script.steps = {typeEvent("Divorce", "2001"), typeEvent("Birth of Anna", "1999", "6", "12"),
@@ -89,7 +89,7 @@ private slots:
         LifeEventList list;
         for (int i = 0; i < LifeEventList::Capacity; ++i)
             insertLifeEvent(list, lifeEvent("e", 1900 + i, 1, 1));
-        TEventsDialog dialog(nullptr, list);
+        TEventsDialog dialog(nullptr, testApp().context(), list);
         DialogScript script;
         script.install();
         click(dialog, "new");
@@ -100,7 +100,7 @@ private slots:
 
     void deleteSelectAndEditKeepTheirPlace() {
         LifeEventList list = threeEvents();
-        TEventsDialog dialog(nullptr, list);
+        TEventsDialog dialog(nullptr, testApp().context(), list);
         select(dialog, 2);
         click(dialog, "delete");  // the last one: the new last is selected
         QCOMPARE(dialog.currentRow(), 1);
@@ -131,7 +131,7 @@ private slots:
         QFETCH(QString, action);
         LifeEventList list = threeEvents();
         const LifeEventList before = list;
-        TEventsDialog dialog(nullptr, list);
+        TEventsDialog dialog(nullptr, testApp().context(), list);
         DialogScript script;
         script.steps = {typeEvent("Changed", "1950")};
         script.install();
@@ -162,7 +162,7 @@ private slots:
         LifeEvent e = lifeEvent("Old name", 1980, 1, 1);
         e.date.gregorian = gregorian ? 1 : 0;
         const LifeEvent before = e;
-        TLifeEventDialog dialog(nullptr, e);
+        TLifeEventDialog dialog(nullptr, testApp().context(), e);
         DialogScript script;
         script.install();
         const int result = typeEvent("New name", year, month, day)(dialog);
@@ -181,7 +181,7 @@ private slots:
 
     void eventEditorShowsBcYearsInTheirEra() {
         LifeEvent e = lifeEvent("Battle", -43, 3, 15);
-        TLifeEventDialog dialog(nullptr, e);
+        TLifeEventDialog dialog(nullptr, testApp().context(), e);
         QCOMPARE(field<QComboBox>(dialog, "era")->currentIndex(), 0);
         QCOMPARE(field<QLineEdit>(dialog, "year")->text(), QString("44"));
         QCOMPARE(press(dialog), int(QDialog::Accepted));
@@ -190,7 +190,7 @@ private slots:
 
     void enterInTheNameFieldConfirms() {
         LifeEvent e = lifeEvent("", 1980, 1, 1);
-        TLifeEventDialog dialog(nullptr, e);
+        TLifeEventDialog dialog(nullptr, testApp().context(), e);
         dialog.setResult(-1);
         auto* name = field<QComboBox>(dialog, "eventName");
         QTest::keyClicks(name, "Exam");

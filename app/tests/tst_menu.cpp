@@ -4,6 +4,8 @@
 #include "CommandIds.h"
 #include "MainMenu.h"
 #include "TAstroApp.h"
+#include "TestApp.h"
+#include "CommandTable.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 
@@ -61,26 +63,26 @@ private slots:
     }
 
     void menuHasItsPopupsInBothLanguages() {
-        auto* app = TAstroApp::instance();
-        TAstroFrame frame;
+        auto* app = &testApp();
+        TAstroFrame frame(testApp().context(), [](std::uint16_t) {});
         app->applyLanguage(LanguageEnglish);
-        frame.client()->installMenu(&frame);
+        frame.installMenu();
         QCOMPARE(menuTitles(frame.menuBar()), QStringList({"&Horoscope", "&Table", "&Options", "&Window", "H&elp"}));
         app->applyLanguage(LanguageHungarian);
-        frame.client()->installMenu(&frame);
+        frame.installMenu();
         QCOMPARE(menuTitles(frame.menuBar()).first(), QStringLiteral("&Horoszkóp"));
-        QCOMPARE(frame.client()->action(CM_NEW)->text(), QStringLiteral("Ú&j..."));
+        QCOMPARE(frame.commands()->action(CM_NEW)->text(), QStringLiteral("Ú&j..."));
         QCOMPARE(app->state().Strings.str(319), std::string("Hiba"));
         app->applyLanguage(LanguageEnglish);
     }
 
     void lastFilesAreNumberedAtTheEndOfTheFirstPopup() {
-        auto* app = TAstroApp::instance();
+        auto* app = &testApp();
         app->applyLanguage(LanguageEnglish);
         TOptions& o = app->state().Options;
-        TAstroFrame frame;
+        TAstroFrame frame(testApp().context(), [](std::uint16_t) {});
         o.lastfile_count = 0;
-        frame.client()->installMenu(&frame);
+        frame.installMenu();
         QMenu* first = frame.menuBar()->actions().first()->menu();
         const qsizetype base = first->actions().size();
         QVERIFY(!first->actions().last()->isSeparator());
@@ -88,7 +90,7 @@ private slots:
         o.lastfile_count = 5;
         for (int i = 0; i < 5; ++i)
             std::snprintf(o.lastfiles[i].data(), o.lastfiles[i].size(), "Person %d,  radix;   /h/p%d.hor", i, i);
-        frame.client()->rebuildLastFiles();
+        frame.rebuildLastFiles();
         QList<QAction*> items = first->actions();
         QCOMPARE(items.size(), base + 6);
         QVERIFY(items[base]->isSeparator());
@@ -96,32 +98,28 @@ private slots:
         QCOMPARE(items[base + 5]->data().toInt(), CM_LASTFILE0 + 4);
 
         o.lastfile_count = 1;
-        frame.client()->rebuildLastFiles();  // rebuilt, not appended again
+        frame.rebuildLastFiles();  // rebuilt, not appended again
         QCOMPARE(first->actions().size(), base + 2);
         o.lastfile_count = 0;
-        frame.client()->rebuildLastFiles();
+        frame.rebuildLastFiles();
         QCOMPARE(first->actions().size(), base);
     }
 
     void commandsWithoutHandlerAreGreyed() {
-        TAstroFrame frame;
-        frame.client()->installMenu(&frame);
-        constexpr int Unhandled = CM_NAV_LAST + 1;
-        QVERIFY(!frame.client()->hasHandler(Unhandled));
-        frame.client()->action(Unhandled);
-        frame.client()->updateActions();
-        QVERIFY(!frame.client()->action(Unhandled)->isEnabled());
-        QVERIFY(frame.client()->action(CM_CASCADE)->isEnabled());
-        // Print has its handler, and is greyed while no chart window is active.
-        QVERIFY(frame.client()->hasHandler(CM_PRINT));
-        QVERIFY(!frame.client()->action(CM_PRINT)->isEnabled());
+        TAstroFrame frame(testApp().context(), [](std::uint16_t) {});
+        frame.installMenu();
+        constexpr int Unhandled = 49999;
+        frame.commands()->add({{Unhandled, "Unhandled", {}, nullptr, 0, {}, {}, {}}});
+        frame.commands()->updateActions();
+        QVERIFY(!frame.commands()->action(Unhandled)->isEnabled());
+        QVERIFY(frame.commands()->action(CM_CASCADE)->isEnabled());
     }
     void firstCommandRemovesTheIntro() {
-        TAstroFrame frame;
-        frame.client()->installMenu(&frame);
+        TAstroFrame frame(testApp().context(), [](std::uint16_t) {});
+        frame.installMenu();
         frame.client()->showIntro();
         QVERIFY(frame.client()->intro() != nullptr);
-        frame.client()->dispatch(CM_CASCADE);
+        frame.commands()->dispatch(CM_CASCADE);
         QVERIFY(frame.client()->intro() == nullptr);
     }
 };

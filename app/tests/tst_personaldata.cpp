@@ -15,6 +15,8 @@
 #include "RadixData.h"
 #include "SettingsFile.h"
 #include "TAstroApp.h"
+#include "TestApp.h"
+#include "CommandTable.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TAstroStatusBar.h"
@@ -25,8 +27,9 @@
 
 namespace {
 
-TAstroClient* client() { return TAstroApp::instance()->frame()->client(); }
-AppState& state() { return TAstroApp::instance()->state(); }
+TAstroClient* client() { return testFrame().client(); }
+CommandTable* commands() { return testFrame().commands(); }
+AppState& state() { return testApp().state(); }
 
 // A birth typed into the dialog: 17 May 1975, 14:30:15, zone 1:00 East, 19°05'E 47°30'N.
 void typeBirth(QDialog& d) {
@@ -84,7 +87,7 @@ private slots:
     }
     void cleanup() {
         TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
-        client()->closeAllSubWindows();
+        client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TRadixWindow::askSave = nullptr;
     }
@@ -96,7 +99,7 @@ private slots:
             return press(d);
         }};
         script.install();
-        client()->dispatch(CM_NEW);
+        commands()->dispatch(CM_NEW);
         QVERIFY(script.allRun());
         QCOMPARE(client()->charts().size(), 1);
         TRadixWindow* w = client()->charts().first();
@@ -154,7 +157,7 @@ private slots:
         RadixData r = chartRecord("Check");
         LifeEventList events;
         const RadixData before = r;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         DialogScript script;
         script.install();
         typeBirth(dialog);
@@ -174,7 +177,7 @@ private slots:
     void yearOneBcAndJulianLeapDayAreAccepted() {
         RadixData r = chartRecord("Ancient");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         DialogScript script;
         script.install();
         typeBirth(dialog);
@@ -185,7 +188,7 @@ private slots:
         QCOMPARE(int(r.moment.localDate.year), 0);
         QCOMPARE(int(r.moment.localDate.gregorian), 0);
 
-        TBirthDialog leap(nullptr, r, events);
+        TBirthDialog leap(nullptr, testApp().context(), r, events);
         typeBirth(leap);
         setText(leap, "year", "1900");
         setText(leap, "month", "2");
@@ -199,7 +202,7 @@ private slots:
     void zoneFieldsAreNotCheckedWhileDisabled() {
         RadixData r = chartRecord("Lmt");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         DialogScript script;
         script.install();
         setText(dialog, "zoneHours", "99");
@@ -214,7 +217,7 @@ private slots:
     void notesKeepWindowsLineEndsAndTheirLimit() {
         RadixData r = chartRecord("Notes");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         auto* notes = field<QPlainTextEdit>(dialog, "notes");
         notes->setPlainText(QString(1990, 'x') + "\n\n\nmore");
         // Each line end takes two bytes when stored: 1990 + 6 + 3 = 1999.
@@ -222,14 +225,14 @@ private slots:
         QCOMPARE(press(dialog), int(QDialog::Accepted));
         QCOMPARE(std::strlen(r.notes.data()), std::size_t(1999));
         QVERIFY(QByteArray(r.notes.data()).endsWith("x\r\n\r\n\r\nmor"));
-        TBirthDialog again(nullptr, r, events);
+        TBirthDialog again(nullptr, testApp().context(), r, events);
         QCOMPARE(field<QPlainTextEdit>(again, "notes")->toPlainText(), QString(1990, 'x') + "\n\n\nmor");
     }
 
     void emptyNameAndTypeStoreTheirPlaceholders() {
         RadixData r = chartRecord("Someone");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         setText(dialog, "name", "");
         field<QComboBox>(dialog, "horType")->setEditText("");
         QCOMPARE(press(dialog), int(QDialog::Accepted));
@@ -253,7 +256,7 @@ private slots:
         QFETCH(bool, blinks);
         RadixData r = chartRecord("Town");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         typeBirth(dialog);  // zone time 1:00 East
         setText(dialog, "year", date.section('-', 0, 0));
         setText(dialog, "month", date.section('-', 1, 1));
@@ -279,7 +282,7 @@ private slots:
     void changedZoneBlinksFiveTimesAndEndsVisible() {
         RadixData r = chartRecord("Blink");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         dialog.show();
         DialogScript script;
         script.steps = pickTown("Budapest");
@@ -310,7 +313,7 @@ private slots:
     void greenwichTimeIgnoresDateEdits() {
         RadixData r = chartRecord("Gmt");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         DialogScript script;
         script.steps = pickTown("Budapest");
         script.install();
@@ -326,7 +329,7 @@ private slots:
     void cancelledTownListKeepsTheTownShown() {
         RadixData r = chartRecord("Keep");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         DialogScript script;
         script.steps = pickTown("Budapest");
         script.steps << [](QDialog& d) {
@@ -351,7 +354,7 @@ private slots:
     void townButtonChecksTheEntryFirst() {
         RadixData r = chartRecord("Invalid");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         setText(dialog, "year", "0");
         DialogScript script;
         script.install();
@@ -363,7 +366,7 @@ private slots:
     void defaultTownButtonStoresTheShownTown() {
         RadixData r = chartRecord("Default");
         LifeEventList events;
-        TBirthDialog dialog(nullptr, r, events);
+        TBirthDialog dialog(nullptr, testApp().context(), r, events);
         setFixedText(state().Options.default_town, "Old Town");
         field<QPushButton>(dialog, "defaultTown")->click();  // no town shown: nothing changes
         QCOMPARE(QString(state().Options.default_town.data()), QString("Old Town"));
@@ -392,16 +395,16 @@ private slots:
             return press(d, QDialogButtonBox::Cancel);
         }};
         script.install();
-        client()->dispatch(CM_NEW);
+        commands()->dispatch(CM_NEW);
         QVERIFY(script.allRun());
         QVERIFY(client()->charts().isEmpty());
         setFixedText(state().Options.default_town, "");
     }
 
     void personalDataChangesTheActiveChart() {
-        auto* w = TRadixWindow::fromData(chartRecord("Before"), ChartBlocks{});
+        auto* w = TRadixWindow::fromData(testApp().context(), chartRecord("Before"), ChartBlocks{});
         client()->addChart(w);
-        QVERIFY(client()->action(CM_PERSONALDATA)->isEnabled());
+        QVERIFY(commands()->action(CM_PERSONALDATA)->isEnabled());
         const double sunBefore = w->chart().lon[0];
         DialogScript script;
         script.steps = {[](QDialog& d) { return press(d, QDialogButtonBox::Cancel); },
@@ -411,21 +414,21 @@ private slots:
                             return press(d);
                         }};
         script.install();
-        client()->dispatch(CM_PERSONALDATA);
+        commands()->dispatch(CM_PERSONALDATA);
         QCOMPARE(QString(w->chart().name.data()), QString("Before"));
-        client()->dispatch(CM_PERSONALDATA);
+        commands()->dispatch(CM_PERSONALDATA);
         QCOMPARE(QString(w->chart().name.data()), QString("After"));
         QCOMPARE(int(w->chart().moment.localDate.month), 1);
         QVERIFY(w->chart().lon[0] != sunBefore);  // recomputed
         QVERIFY(w->isModified());
         QVERIFY(w->windowTitle().startsWith("* After"));
-        QCOMPARE(TAstroApp::instance()->frame()->astroStatusBar()->fieldText(0), QString("After"));
+        QCOMPARE(testFrame().astroStatusBar()->fieldText(0), QString("After"));
     }
 
     void lifeEventsOfAnOpenChartChangeOnTheirOwnOk() {
         const QString path = m_folder.path() + "/horo/events.hor";
         QVERIFY(WriteHoroscopeFile(path.toStdString(), state().Strings, chartRecord("Events"), ChartBlocks{}));
-        auto* w = TRadixWindow::fromFile(path);
+        auto* w = TRadixWindow::fromFile(testApp().context(), path);
         QVERIFY(w);
         client()->addChart(w);
         QVERIFY(!w->isModified());
@@ -443,7 +446,7 @@ private slots:
                             return press(d);
                         }};
         script.install();
-        client()->dispatch(CM_PERSONALDATA);
+        commands()->dispatch(CM_PERSONALDATA);
         QVERIFY(script.allRun());
         // The list dialog's OK changed the chart's list; the cancelled personal data did not undo it.
         QCOMPARE(int(w->blocks().lifeEvents.count), 1);
@@ -474,7 +477,7 @@ private slots:
                             return press(d);
                         }};
         script.install();
-        client()->dispatch(CM_NEW);
+        commands()->dispatch(CM_NEW);
         QVERIFY(script.allRun());
         QCOMPARE(client()->charts().size(), 1);
         const LifeEventList& list = client()->charts().first()->blocks().lifeEvents;
@@ -507,7 +510,7 @@ private slots:
             return press(d);
         };
         script.install();
-        client()->dispatch(CM_NEW);
+        commands()->dispatch(CM_NEW);
         QVERIFY(script.allRun());
         TRadixWindow* w = client()->charts().first();
         const QString path = m_folder.path() + "/horo/reopen.hor";
@@ -521,7 +524,7 @@ private slots:
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        std::unique_ptr<TRadixWindow> opened(TRadixWindow::fromFile(path));
+        std::unique_ptr<TRadixWindow> opened(TRadixWindow::fromFile(testApp().context(), path));
         QVERIFY(opened);
         QCOMPARE(std::memcmp(&opened->chart(), &saved, RadixPersonalSize), 0);
         QCOMPARE(std::memcmp(&opened->blocks().lifeEvents, &blocks.lifeEvents, sizeof(LifeEventList)), 0);

@@ -14,6 +14,9 @@
 #include "PrintCommand.h"
 #include "PrintJob.h"
 #include "ProgramFolderFixture.h"
+#include "TestApp.h"
+#include "CommandTable.h"
+#include "AppContext.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TPrintDialog.h"
@@ -34,8 +37,8 @@ RadixData person(const char* name) {
     return r;
 }
 
-TAstroClient* client() { return TAstroApp::instance()->frame()->client(); }
-AppState& state() { return TAstroApp::instance()->state(); }
+TAstroClient* client() { return testFrame().client(); }
+AppState& state() { return testApp().state(); }
 
 int pdfPages(const QString& path) {
     QFile f(path);
@@ -74,7 +77,7 @@ private slots:
         };
     }
     void init() {
-        client()->addChart(TRadixWindow::fromData(person("Kov\xE1""cs \xC9va"), ChartBlocks{}));
+        client()->addChart(TRadixWindow::fromData(testApp().context(), person("Kov\xE1""cs \xC9va"), ChartBlocks{}));
         state().Options.print_black = false;
         state().Options.print_pages = pagesOf({PrintWheel, PrintCombined, PrintSignsHouses1}, true);
         state().Options.autosave = false;
@@ -83,7 +86,7 @@ private slots:
     }
     void cleanup() {
         TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
-        client()->closeAllSubWindows();
+        client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TRadixWindow::askSave = nullptr;
         PrintJob::betweenPages = nullptr;
@@ -147,7 +150,7 @@ private slots:
             return press(d, QDialogButtonBox::Cancel);
         };
         script.install();
-        client()->dispatch(CM_PRINT);
+        testFrame().commands()->dispatch(CM_PRINT);
         QVERIFY(script.allRun());
         QVERIFY(previewed);
         QCOMPARE(state().Options.print_black, before.print_black);
@@ -167,11 +170,11 @@ private slots:
             page(d, PrintPositions)->setChecked(true);
             page(d, PrintAspects)->setChecked(true);
             page(d, PrintDetails)->setChecked(true);
-            choose(d, "printer", TAstroApp::instance()->printers().pdfIndex);
+            choose(d, "printer", testApp().context().printers.pdfIndex);
             return press(d);
         };
         script.install();
-        client()->dispatch(CM_PRINT);
+        testFrame().commands()->dispatch(CM_PRINT);
         QVERIFY(script.allRun());
         QVERIFY(script.errors.isEmpty());
         QVERIFY(state().Options.print_black);
@@ -195,11 +198,11 @@ private slots:
         };
         DialogScript script;
         script.steps << [&](QDialog& d) {
-            choose(d, "printer", TAstroApp::instance()->printers().pdfIndex);
+            choose(d, "printer", testApp().context().printers.pdfIndex);
             return press(d);
         };
         script.install();
-        client()->dispatch(CM_PRINT);
+        testFrame().commands()->dispatch(CM_PRINT);
         PrintCommand::choosePdfPath = [](QWidget*, const QString& p) { return s_pdfPath.isNull() ? p : s_pdfPath; };
         QVERIFY(s_pdfPath.endsWith("/Kovacs_Eva.pdf"));
         QVERIFY(!QFile::exists(s_pdfPath));
@@ -208,10 +211,9 @@ private slots:
     }
 
     void setupOfThePdfPrinterSetsItsPaper_andTheJobUsesIt() {
-        TOptions options = state().Options;
-        options.print_pages = pagesOf({PrintWheel});
+        state().Options.print_pages = pagesOf({PrintWheel});
         PrintSession session;
-        const PrinterList& printers = TAstroApp::instance()->printers();
+        const PrinterList& printers = testApp().context().printers;
         DialogScript script;
         script.steps << [&](QDialog& d) {
             choose(d, "printer", printers.pdfIndex);
@@ -226,7 +228,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         script.install();
-        PrintCommand{nullptr, *client()->activeChart(), options, state().Strings, printers, session, {}}.run();
+        PrintCommand{nullptr, *client()->activeChart(), testApp().context(), session}.run();
         QVERIFY(script.allRun());
         const QString pdf = printers.names[printers.pdfIndex];
         QVERIFY(session.layouts.contains(pdf));
@@ -261,7 +263,7 @@ private slots:
         PrintTarget target;
         target.pdfPath = s_pdfPath;
         const TColorOptions colours = options.colors;
-        const PrintResult result = PrintJob{client()->activeChart()->chart(), options, state().Strings, "* Kov", "PDF file"}
+        const PrintResult result = PrintJob{client()->activeChart()->chart(), options, state().Strings, "* Kov", "PDF file", testApp().context().errors}
                                        .run(nullptr, target);
         QCOMPARE(int(result), int(PrintResult::Cancelled));
         QCOMPARE(s_calls, 3);  // before the dialog's first paint, then before pages 1 and 2
@@ -278,7 +280,7 @@ private slots:
         PrintTarget target;
         target.pdfPath = m_out.filePath("missing/folder/chart.pdf");
         const PrintResult result =
-            PrintJob{client()->activeChart()->chart(), state().Options, state().Strings, "Kov", "PDF file"}.run(nullptr, target);
+            PrintJob{client()->activeChart()->chart(), state().Options, state().Strings, "Kov", "PDF file", testApp().context().errors}.run(nullptr, target);
         QCOMPARE(int(result), int(PrintResult::Failed));
         QCOMPARE(script.errors.size(), 1);
         QVERIFY(script.errors[0].contains("cannot be written"));

@@ -7,6 +7,8 @@
 #include "FixedText.h"
 #include "ProgramFolderFixture.h"
 #include "TAstroApp.h"
+#include "TestApp.h"
+#include "CommandTable.h"
 #include "TTownDataDialog.h"
 #include "TTownsDialog.h"
 #include "TownDatabase.h"
@@ -14,8 +16,8 @@
 
 namespace {
 
-AppState& state() { return TAstroApp::instance()->state(); }
-TownDatabase& towns() { return TAstroApp::instance()->towns(); }
+AppState& state() { return testApp().state(); }
+TownDatabase& towns() { return testApp().context().towns; }
 
 QListView* list(QDialog& d) { return field<QListView>(d, "towns"); }
 QString selectedText(QDialog& d) { return list(d)->currentIndex().data().toString(); }
@@ -50,7 +52,7 @@ private slots:
 
     void searchNarrowsTheListAsItIsTyped() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "buda", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "buda", chosen);
         QVERIFY(rows(dialog) > 1);
         QVERIFY2(selectedText(dialog).normalized(QString::NormalizationForm_D).startsWith("Bu"), qPrintable(selectedText(dialog)));
         setText(dialog, "search", "buda hung");
@@ -68,7 +70,7 @@ private slots:
 
     void noMatchLeavesOnlyCancel() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Qqqxz", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Qqqxz", chosen);
         QCOMPARE(rows(dialog), 0);
         QVERIFY(!field<QDialogButtonBox>(dialog, "")->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY(!field<QPushButton>(dialog, "edit")->isEnabled());
@@ -79,7 +81,7 @@ private slots:
 
     void editOfAMainTownAddsAUserTown() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Szeged, Hungary", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Szeged, Hungary", chosen);
         QCOMPARE(selectedText(dialog), QString("Szeged, Hungary"));
         QVERIFY(!field<QPushButton>(dialog, "delete")->isEnabled());
         const TownRecord main = *FindTown(towns(), "Szeged, Hungary");
@@ -111,7 +113,7 @@ private slots:
 
     void newTownIsSavedAndDeleteAsksFirst() {
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Kis", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Kis", chosen);
         DialogScript script;
         script.steps = {[](QDialog& d) {
             [&] {
@@ -154,7 +156,7 @@ private slots:
 
     void zoneListHasTheDatedZonesFirst() {
         TownRecord record;
-        TTownDataDialog dialog(nullptr, record);
+        TTownDataDialog dialog(nullptr, testApp().context(), record);
         QComboBox* zones = field<QComboBox>(dialog, "zone");
         QList<int> numbers;
         for (int i = 0; i < zones->count(); ++i)
@@ -179,7 +181,7 @@ private slots:
 
     void viewListsTheRulesOfTheZone() {
         TownRecord record = *FindTown(towns(), "Budapest, Hungary");
-        TTownDataDialog dialog(nullptr, record);
+        TTownDataDialog dialog(nullptr, testApp().context(), record);
         const ZoneDescriptor* zone = zoneByNumber(towns(), record.zone);
         QVERIFY(zone);
         DialogScript script;
@@ -205,7 +207,7 @@ private slots:
         const std::string path = towns().paths.userTowns;
         towns().paths.userTowns = m_folder.path().toStdString() + "/no such folder/ZDKTOWNS_user.TWD";
         const TownRecord* chosen = nullptr;
-        TTownsDialog dialog(nullptr, "Pécs, Hungary", chosen);
+        TTownsDialog dialog(nullptr, testApp().context(), "Pécs, Hungary", chosen);
         DialogScript script;
         script.steps = {[](QDialog& d) { return press(d); }};
         script.install();

@@ -179,18 +179,18 @@ TEST(BirthMoment, JulianDayUsesTheDatesCalendar) {
 }
 
 TEST(BirthMoment, ConstructorClampsThePositionAndKeepsItsSign) {
-    dateChanged = false;
+    bool clamped = false;
     BirthMoment m(date(2000, 1, 1), clock(0, 0), GeoAngle(200, 30, 0, true), GeoAngle(95, 0, 0, true), TimeGMT, 0,
-                  0, false);
-    EXPECT_TRUE(dateChanged);
+                  0, false, &clamped);
+    EXPECT_TRUE(clamped);
     EXPECT_EQ(m.longitude.wholeDegrees(), 180);
     EXPECT_TRUE(m.longitude.isNegative());
     EXPECT_EQ(m.latitude.wholeDegrees(), 89);
     EXPECT_TRUE(m.latitude.isNegative());
 
     BirthMoment ok(date(2000, 1, 1), clock(0, 0), GeoAngle(180, 0, 0, false), GeoAngle(89, 59, 0, false), TimeGMT,
-                   0, 0, false);
-    EXPECT_FALSE(dateChanged);
+                   0, 0, false, &clamped);
+    EXPECT_FALSE(clamped);
     EXPECT_EQ(show(ok.utDate, ok.utTime), show(ok.localDate, ok.localTime));
 }
 

@@ -48,10 +48,10 @@ TEST(CalDate, ConstructorClampsAndReportsIt) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        dateChanged = !row.changed;
-        const CalDate d(row.y, row.m, row.d, row.gregorian);
+        bool clamped = !row.changed;
+        const CalDate d(row.y, row.m, row.d, row.gregorian, &clamped);
         EXPECT_EQ(d, row.expected);
-        EXPECT_EQ(dateChanged, row.changed);
+        EXPECT_EQ(clamped, row.changed);
         EXPECT_EQ(d.gregorian, row.gregorian ? 1 : 0);
     }
 }

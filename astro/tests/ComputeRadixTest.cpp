@@ -1,7 +1,7 @@
 // What computeRadix makes of the options and of what the ephemeris cannot do.
 #include <gtest/gtest.h>
 
-#include "../../persistence/tests/TempDir.h"
+#include "TempDir.h"
 #include "Aspects.h"
 #include "ChartFixture.h"
 #include "ComputeRadix.h"

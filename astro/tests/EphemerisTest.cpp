@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "../../persistence/tests/TempDir.h"
+#include "TempDir.h"
 #include "ChartFixture.h"
 #include "Ephemeris.h"
 

@@ -3,13 +3,36 @@
 #include <QtTest>
 
 #include "ChartColours.h"
-#include "DrawState.h"
+#include "ChartViewKind.h"
+#include "DrawContext.h"
 #include "QuarterDegrees.h"
 #include "SpreadAngles.h"
 
 class TestGeometry : public QObject {
     Q_OBJECT
 private slots:
+    // Any stored antialias value gives a factor the block average knows; anything else would
+    // crop the wheel or ask for an enormous image.
+    void smoothingFactor_data() {
+        QTest::addColumn<int>("antialias");
+        QTest::addColumn<int>("wheel");
+        QTest::addColumn<int>("tables");
+        QTest::newRow("off") << 0 << 0 << 0;
+        QTest::newRow("plain") << 1 << 1 << 1;
+        QTest::newRow("4x") << 2 << 2 << 1;
+        QTest::newRow("hand-edited 3") << 3 << 2 << 1;
+        QTest::newRow("16x") << 4 << 4 << 1;
+        QTest::newRow("hand-edited 255") << 255 << 4 << 1;
+    }
+    void smoothingFactor() {
+        QFETCH(int, antialias);
+        QFETCH(int, wheel);
+        QFETCH(int, tables);
+        TOptions o;
+        o.display.antialias = static_cast<std::uint8_t>(antialias);
+        QCOMPARE(viewSmoothingFactor(ChartView::Wheel, o), wheel);
+        QCOMPARE(viewSmoothingFactor(ChartView::Aspects, o), tables);
+    }
     void sineTable_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("value");
@@ -126,17 +149,14 @@ private slots:
         TOptions options;
         options.display.chart_style = static_cast<std::uint8_t>(chartStyle);
         options.display.table_style = static_cast<std::uint8_t>(chartStyle == 2 ? 1 : 2);
-        printingLevel = printing;
-        const ColorRef got = adaptChartColour(colour, options);
-        printingLevel = 0;
-        QCOMPARE(got, adapted);
+        QCOMPARE(adaptChartColour(colour, options, printing != 0), adapted);
     }
     void tableAdaptation_followsTableStyle() {
         TOptions options;
         options.display.chart_style = 1;
         options.display.table_style = 2;
-        QCOMPARE(adaptTableColour(0x00FF00, options), 0x00A600u);
-        QCOMPARE(adaptChartColour(0x00FF00, options), 0x00B000u);
+        QCOMPARE(adaptTableColour(0x00FF00, options, false), 0x00A600u);
+        QCOMPARE(adaptChartColour(0x00FF00, options, false), 0x00B000u);
     }
     void blendColour_truncatesPerChannel() {
         QCOMPARE(blendColour(0xD9CBC2, 0x0000FF, 0.5), 0x6C65E0u);

@@ -8,7 +8,7 @@
 #include "ChartFonts.h"
 #include "ChartView.h"
 #include "DrawPrimitives.h"
-#include "DrawState.h"
+#include "DrawContext.h"
 #include "RadixWheel.h"
 #include "ShippedData.h"
 
@@ -54,7 +54,8 @@ QImage paintWheel(const RadixData& chart, const TOptions& o, int radius = Radius
     QPainter p(&image);
     // One logical unit per pixel, y up.
     p.setTransform(QTransform(1, 0, 0, -1, 0, Side));
-    drawRadixWheel(p, Centre, Centre, radius, chart, o);
+    DrawContext dc(p);
+    drawRadixWheel(dc, Centre, Centre, radius, chart, o);
     return image;
 }
 
@@ -161,9 +162,9 @@ private slots:
             p.setTransform(QTransform(1, 0, 0, -1, 0, 100));
             p.setFont(chartFont(FontTemplate::Label, 40));
             p.setPen(Qt::black);
-            haloColour = halo;
-            drawCentredText(p, 100, 50, QStringLiteral("28"), TOptions{});
-            haloColour = 0;
+            DrawContext dc(p);
+            dc.haloColour = halo;
+            drawCentredText(dc, 100, 50, QStringLiteral("28"), TOptions{});
         }
         // Just outside the digits, left of them and above them, inside the halo's ellipse.
         QCOMPARE(isRed(image, 100, 50 - 17), painted);

@@ -11,7 +11,7 @@
 #include "HoroscopeFile.h"
 #include "StringTable.h"
 #include "TempDir.h"
-#include "../../astro/tests/RecordFixtures.h"
+#include "RecordFixtures.h"
 
 // Multi-byte fields of the packed records are compared as `+field`, a copy: the comparison
 // macros bind references, and a reference to an unaligned field is undefined behaviour.

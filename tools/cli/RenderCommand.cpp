@@ -97,7 +97,8 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
         svg.setResolution(static_cast<int>(request.dpi));
         svg.setTitle(QStringLiteral("Zodikeon chart"));
         QPainter p(&svg);
-        paintChartView(p, size, 1, radix, options, request);
+        DrawContext dc(p);
+        paintChartView(dc, size, 1, radix, options, request);
     } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(static_cast<int>(request.dpi));
@@ -106,7 +107,8 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
                                   QPageSize::Millimeter));
         pdf.setCreator(QStringLiteral("Zodikeon"));
         QPainter p(&pdf);
-        paintChartView(p, size, 1, radix, options, request);
+        DrawContext dc(p);
+        paintChartView(dc, size, 1, radix, options, request);
     }
     return bytes;
 }

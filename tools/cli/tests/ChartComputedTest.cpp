@@ -15,7 +15,7 @@
 #include <string>
 #include <sys/wait.h>
 
-#include "../../../persistence/tests/TempDir.h"
+#include "TempDir.h"
 
 namespace {
 

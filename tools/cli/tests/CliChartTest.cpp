@@ -8,7 +8,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
-#include "../../../persistence/tests/TempDir.h"
+#include "TempDir.h"
 #include "CliRun.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
-#include "../../../persistence/tests/TempDir.h"
+#include "TempDir.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../../../persistence/tests/TempDir.h"
+#include "TempDir.h"
 
 struct CliRun {
     int exitCode = -1;

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "DialogRun.h"
+#include "TestApp.h"
 
 template <typename T>
 T* field(QObject& dialog, const char* name) {
@@ -60,7 +61,7 @@ struct DialogScript {
             }
             return steps[run++](d);
         };
-        DialogRun::error = [this](const QString& text) { errors << text; };
+        testApp().context().errors.setSink([this](const QString&, const QString& text) { errors << text; });
         DialogRun::question = [this](const QString&, const QString& text) {
             questions << text;
             return answers.isEmpty() ? true : answers.takeFirst();
@@ -68,7 +69,7 @@ struct DialogScript {
     }
     ~DialogScript() {
         DialogRun::modal = nullptr;
-        DialogRun::error = nullptr;
+        recordReportedErrors();
         DialogRun::question = nullptr;
     }
     bool allRun() const { return run == steps.size(); }

@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "TAstroApp.h"
+#include "TestApp.h"
 
 inline bool makeProgramFolder(QTemporaryDir& dir, bool withOptions = true) {
     const QString source = qEnvironmentVariable("ZDK_SOURCE_DIR");
@@ -25,9 +25,9 @@ inline bool startTestApp(QTemporaryDir& folder, QTemporaryDir& settings, bool (*
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (!makeProgramFolder(folder) || (prepare && !prepare(folder)))
         return false;
-    TAstroApp::quietErrors = true;
-    if (!TAstroApp::instance()->start(folder.path()))
+    recordReportedErrors();
+    if (!testApp().start(folder.path()))
         return false;
-    TAstroApp::instance()->applyLanguage(LanguageEnglish);
+    testApp().applyLanguage(LanguageEnglish);
     return true;
 }

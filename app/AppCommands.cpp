@@ -1,0 +1,242 @@
+#include "AppCommands.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMdiSubWindow>
+#include <QUrl>
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+
+#include "AppContext.h"
+#include "ApplyTown.h"
+#include "ChartDirectionOptions.h"
+#include "CommandIds.h"
+#include "DialogRun.h"
+#include "FileFilterQt.h"
+#include "FixedText.h"
+#include "JoinPath.h"
+#include "OptionsFile.h"
+#include "PrintCommand.h"
+#include "QtText.h"
+#include "RadixData.h"
+#include "TAboutDialog.h"
+#include "TAstroClient.h"
+#include "TAstroFrame.h"
+#include "TAstroStatusBar.h"
+#include "TBirthDialog.h"
+#include "TDatabaseDialog.h"
+#include "TRadixWindow.h"
+#include "TownDatabase.h"
+
+namespace {
+
+constexpr int RadixTypeId = 102;  // "radix"
+
+// "Now" in the default town's zone: the clock's Universal Time shown in the town's clock.
+BirthMoment momentNow(const AppContext& ctx) {
+    BirthMoment moment = BirthMoment::now();
+    const std::string_view defaultTown = fixedText(ctx.options().default_town);
+    if (const TownRecord* town = defaultTown.empty() ? nullptr : FindTown(ctx.towns, defaultTown))
+        ApplyTown(ctx.towns, *town, moment, ApplyZoneAlways);
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    const BirthMoment universal = BirthMoment::atClock(utc);
+    moment.utDate = universal.localDate;
+    moment.utTime = universal.localTime;
+    moment.universalToLocal();
+    return moment;
+}
+
+}  // namespace
+
+AppCommands::AppCommands(AppContext& ctx, TAstroFrame& frame, std::function<void(std::uint16_t)> switchLanguage)
+    : QObject(&frame), m_ctx(ctx), m_frame(frame), m_switchLanguage(std::move(switchLanguage)),
+      m_printSession(std::make_unique<PrintSession>()) {}
+
+AppCommands::~AppCommands() = default;
+
+TAstroClient& AppCommands::client() const { return *m_frame.client(); }
+THoroWindow* AppCommands::activeWindow() const { return client().activeWindow(); }
+TRadixWindow* AppCommands::activeChart() const { return client().activeChart(); }
+bool AppCommands::hasChart() const { return activeWindow() != nullptr; }
+bool AppCommands::hasNatalChart() const { return activeWindow() && activeWindow()->isNatalChart() && activeChart(); }
+
+void AppCommands::newChart() {
+    auto record = std::make_unique<RadixData>();
+    setFixedText(record->horType, m_ctx.strings().str(RadixTypeId));
+    record->moment = momentNow(m_ctx);
+    ChartBlocks blocks;
+    blocks.directions = chartDirectionSettings(m_ctx.options());
+    TBirthDialog dialog(&m_frame, m_ctx, *record, blocks.lifeEvents);
+    if (runModal(dialog) != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TRadixWindow* window = TRadixWindow::fromData(m_ctx, *record, blocks);
+    client().addChart(window);
+    QApplication::restoreOverrideCursor();
+}
+
+void AppCommands::personalData() {
+    TRadixWindow* chart = activeChart();
+    const LifeEventList events = chart->blocks().lifeEvents;
+    TBirthDialog dialog(&m_frame, m_ctx, chart->chart(), chart->blocks().lifeEvents);
+    const bool accepted = runModal(dialog) == QDialog::Accepted;
+    // The life events are changed by their own OK; a chart whose events changed must ask to be
+    // saved even when the personal data were cancelled.
+    const bool eventsChanged = std::memcmp(&events, &chart->blocks().lifeEvents, sizeof events) != 0;
+    if (!accepted && !eventsChanged)
+        return;
+    chart->chartChanged();
+    m_frame.refreshStatus();
+}
+
+void AppCommands::open() {
+    std::string path;
+    TDatabaseDialog dialog(&m_frame, m_ctx, path);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    // The file may have gone since the browser checked it: then no window opens.
+    if (TRadixWindow* window = TRadixWindow::fromFile(m_ctx, file)) {
+        client().addChart(window);
+        return;
+    }
+    m_ctx.errors.error(&m_frame, m_ctx.text(872) + QStringLiteral("\n") + file);
+}
+
+void AppCommands::save() { activeChart()->save(); }
+void AppCommands::saveAs() { activeChart()->saveAs(); }
+void AppCommands::print() { PrintCommand{&m_frame, *activeChart(), m_ctx, *m_printSession}.run(); }
+void AppCommands::exit() { m_frame.close(); }
+
+void AppCommands::optionsChanged() {
+    m_ctx.autosaveOptions(&m_frame);
+    client().recomputeAll();
+    m_frame.refreshStatus();
+}
+
+void AppCommands::setHouseSystem(int system) {
+    m_ctx.options().housecalc = static_cast<std::uint8_t>(system);
+    optionsChanged();
+}
+
+void AppCommands::setNodeType(int type) {
+    m_ctx.options().nodetype = static_cast<std::uint8_t>(type);
+    optionsChanged();
+}
+
+void AppCommands::toggleAutoSave() {
+    TOptions& o = m_ctx.options();
+    o.autosave = !o.autosave;
+    m_ctx.saveSettings(&m_frame);
+    m_ctx.autosaveOptions(&m_frame);
+}
+
+void AppCommands::saveOptions() {
+    TOptions& o = m_ctx.options();
+    const QString path = QFileDialog::getSaveFileName(&m_frame, m_ctx.text(74), QString::fromStdString(o.options_file.data()),
+                                                      qtFileFilter(m_ctx.state.FileFilters[FilterOptions]));
+    if (path.isEmpty())
+        return;
+    TOptions saved = o;
+    // Paths stay in the file system's own encoding; names and texts are Windows-1250.
+    const std::string native = path.toStdString();
+    const QString failed = tr("The options could not be saved to %1.").arg(path);
+    if (native.size() >= saved.options_file.size()) {
+        m_ctx.errors.error(&m_frame, failed);
+        return;
+    }
+    saved.options_file.fill('\0');
+    std::copy(native.begin(), native.end(), saved.options_file.begin());
+    // A failed write is said so; the current options file stays as it was.
+    if (!WriteOptions(saved)) {
+        m_ctx.errors.error(&m_frame, failed);
+        return;
+    }
+    o.options_file = saved.options_file;
+    m_ctx.saveSettings(&m_frame);
+    m_ctx.showStatus(m_ctx.text(68).replace(QStringLiteral("%s"), path));
+}
+
+void AppCommands::retrieveOptions() {
+    AppState& s = m_ctx.state;
+    const QString path = QFileDialog::getOpenFileName(&m_frame, m_ctx.text(87), QString::fromStdString(s.Options.options_file.data()),
+                                                      qtFileFilter(s.FileFilters[FilterOptions]));
+    if (path.isEmpty())
+        return;
+    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString())) {
+        m_ctx.errors.errorId(&m_frame, 88);
+        return;
+    }
+    m_ctx.saveSettings(&m_frame);
+    m_frame.optionsLookChanged();
+    client().recomputeAll();
+    m_frame.refreshStatus();
+}
+
+void AppCommands::arrangeIcons() {
+    // Minimised windows line up along the bottom edge, left to right.
+    int x = 0;
+    for (QMdiSubWindow* w : client().subWindowList()) {
+        if (!w->isMinimized())
+            continue;
+        w->move(x, client().viewport()->height() - w->height());
+        x += w->width();
+    }
+}
+
+void AppCommands::closeAll() { client().closeAllCharts(); }
+
+void AppCommands::closeActive() {
+    if (QMdiSubWindow* sub = client().activeSubWindow())
+        sub->close();
+}
+
+void AppCommands::navigate(int id) {
+    THoroWindow* w = activeWindow();
+    if (!w)
+        return;
+    switch (id) {
+    case CM_NAV_UP: w->pan(0, 20); break;
+    case CM_NAV_DOWN: w->pan(0, -20); break;
+    case CM_NAV_LEFT: w->pan(20, 0); break;
+    case CM_NAV_RIGHT: w->pan(-20, 0); break;
+    case CM_NAV_PAGEUP: w->pan(0, 200); break;
+    case CM_NAV_PAGEDOWN: w->pan(0, -200); break;
+    case CM_NAV_PAGELEFT: w->pan(200, 0); break;
+    case CM_NAV_PAGERIGHT: w->pan(-200, 0); break;
+    case CM_NAV_STEPFORWARD: w->keypadStep(1); break;
+    case CM_NAV_STEPBACK: w->keypadStep(-1); break;
+    case CM_NAV_STEPFORWARD10: w->keypadStep(5); break;
+    case CM_NAV_STEPBACK10: w->keypadStep(-5); break;
+    case CM_NAV_ZOOMIN: w->zoomBy(0.2); break;
+    case CM_NAV_ZOOMOUT: w->zoomBy(-0.2); break;
+    case CM_NAV_INNEROUTER: toggleInnerOuter(); break;
+    case CM_NAV_RESET: w->resetCurrentOffset(); break;
+    default: break;  // the plain keypad * and / are reserved
+    }
+}
+
+void AppCommands::toggleInnerOuter() {
+    // Which chart lies outside when two are collated; no view draws two yet, the switch is kept.
+    TOptions& o = m_ctx.options();
+    o.display.outerradix = !o.display.outerradix;
+    m_frame.update();
+}
+
+void AppCommands::openManual() {
+    const AppState& s = m_ctx.state;
+    const std::string path = JoinPath(s.ProgramFolder, nativeSeparators(s.Strings[667]));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fromCp1250(path)));
+}
+
+void AppCommands::openWebsite() { QDesktopServices::openUrl(QUrl(m_ctx.text(664))); }
+
+void AppCommands::about() {
+    TAboutDialog dialog(&m_frame, m_ctx);
+    dialog.exec();
+}
