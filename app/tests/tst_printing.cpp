@@ -93,6 +93,16 @@ private slots:
         TWaitDialog::askCancel = nullptr;
     }
 
+    void printIsGreyedWithoutAChart() {
+        testFrame().commands()->updateActions();
+        QVERIFY(testFrame().commands()->action(CM_PRINT)->isEnabled());
+        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
+        client()->closeAllCharts();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testFrame().commands()->updateActions();
+        QVERIFY(!testFrame().commands()->action(CM_PRINT)->isEnabled());
+    }
+
     void dialogSetUp_data() {
         QTest::addColumn<bool>("black");
         QTest::addColumn<PrintSelection>("pages");
