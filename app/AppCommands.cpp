@@ -28,6 +28,14 @@
 #include "TAstroStatusBar.h"
 #include "TBirthDialog.h"
 #include "TDatabaseDialog.h"
+#include "TColorsDialog.h"
+#include "TDisplayDialog1.h"
+#include "TDisplayDialog2.h"
+#include "TSymbolsDialog.h"
+#include "TDignsDialog.h"
+#include "TOrbisesDialog.h"
+#include "TScoresDialog.h"
+#include "DignityDegreeTable.h"
 #include "TRadixWindow.h"
 #include "TownDatabase.h"
 
@@ -166,9 +174,14 @@ void AppCommands::retrieveOptions() {
     AppState& s = m_ctx.state;
     const QString path = QFileDialog::getOpenFileName(&m_frame, m_ctx.text(87), QString::fromStdString(s.Options.options_file.data()),
                                                       qtFileFilter(s.FileFilters[FilterOptions]));
-    if (path.isEmpty())
-        return;
-    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString())) {
+    if (!path.isEmpty())
+        retrieveOptionsFrom(path);
+}
+
+void AppCommands::retrieveOptionsFrom(const QString& path) {
+    AppState& s = m_ctx.state;
+    std::string dignityMessage;
+    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage)) {
         m_ctx.errors.errorId(&m_frame, 88);
         return;
     }
@@ -176,6 +189,82 @@ void AppCommands::retrieveOptions() {
     m_frame.optionsLookChanged();
     client().recomputeAll();
     m_frame.refreshStatus();
+    // The options are in force; a fault in the dignity data file read with them is said as at
+    // start-up, once the charts show the new options.
+    if (!dignityMessage.empty())
+        m_ctx.errors.error(&m_frame, fromCp1250(dignityMessage));
+}
+
+void AppCommands::recomputeWaiting() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    client().recomputeAll();
+    QApplication::restoreOverrideCursor();
+}
+
+void AppCommands::editOrbs() {
+    TOrbisesDialog dialog(&m_frame, m_ctx.errors, TOrbisesDialog::Orbs::of(m_ctx.options()), m_choices.aspect);
+    const int result = runModal(dialog);
+    m_choices.aspect = dialog.aspect();
+    if (result != QDialog::Accepted)
+        return;
+    dialog.orbs().applyTo(m_ctx.options());
+    m_ctx.autosaveOptions(&m_frame);
+    recomputeWaiting();
+}
+
+void AppCommands::editDignities() {
+    TDignsDialog dialog(&m_frame, TDignsDialog::Dignities::of(m_ctx.options()), m_choices.dignityBody,
+                        m_choices.dignityKind);
+    const int result = runModal(dialog);
+    m_choices.dignityBody = dialog.body();
+    m_choices.dignityKind = dialog.kind();
+    if (result != QDialog::Accepted)
+        return;
+    dialog.dignities().applyTo(m_ctx.options());
+    RebuildDignityDegreeTable(m_ctx.options());
+    m_ctx.autosaveOptions(&m_frame);
+    // The dignity states are part of each computed chart.
+    recomputeWaiting();
+}
+
+void AppCommands::editScores() {
+    TScoresDialog dialog(&m_frame, m_ctx.errors, m_ctx.options().scores);
+    if (runModal(dialog) != QDialog::Accepted)
+        return;
+    m_ctx.options().scores = dialog.scores();
+    m_ctx.autosaveOptions(&m_frame);
+    // The distribution tables add the scores up as they are drawn.
+    client().repaintAll();
+}
+
+void AppCommands::takeDisplayOptions(const TOptions& edited) {
+    m_ctx.options() = edited;
+    m_ctx.autosaveOptions(&m_frame);
+    m_frame.optionsLookChanged();
+}
+
+void AppCommands::editDisplay1() {
+    TDisplayDialog1 dialog(&m_frame, m_ctx.options(), m_ctx.errors);
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
+}
+
+void AppCommands::editDisplay2() {
+    TDisplayDialog2 dialog(&m_frame, m_ctx.options());
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
+}
+
+void AppCommands::editSymbols() {
+    TSymbolsDialog dialog(&m_frame, m_ctx.options());
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
+}
+
+void AppCommands::editColors() {
+    TColorsDialog dialog(&m_frame, m_ctx.options(), m_ctx.strings());
+    if (runModal(dialog) == QDialog::Accepted)
+        takeDisplayOptions(dialog.options());
 }
 
 void AppCommands::arrangeIcons() {

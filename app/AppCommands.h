@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CommandTable.h"
+#include "Options.h"
 
 class AppContext;
 class TAstroFrame;
@@ -28,6 +29,10 @@ public:
     // After an option that shapes the calculation changed: auto save, then every chart is
     // computed again.
     void optionsChanged();
+    // Reads the options file `path` chosen for Retrieve: on success the settings name it and
+    // every chart is computed again; a file that is not an options file changes nothing and is
+    // said so, as is an error in the dignity data file read with it.
+    void retrieveOptionsFrom(const QString& path);
 
 private:
     TAstroClient& client() const;
@@ -50,6 +55,18 @@ private:
     void toggleAutoSave();
     void saveOptions();
     void retrieveOptions();
+    void editOrbs();
+    void editDignities();
+    void editScores();
+    // Display options, symbols and colours: the dialog edits a copy, OK takes it over, saves it
+    // when automatic saving is on and shows it everywhere at once.
+    void editDisplay1();
+    void editDisplay2();
+    void editSymbols();
+    void editColors();
+    void takeDisplayOptions(const TOptions& edited);
+    // Every chart computed again under the wait cursor.
+    void recomputeWaiting();
     // Window menu and keys
     void arrangeIcons();
     void closeAll();
@@ -65,4 +82,11 @@ private:
     TAstroFrame& m_frame;
     std::function<void(std::uint16_t)> m_switchLanguage;
     std::unique_ptr<PrintSession> m_printSession;  // printer and page set-up of the Print command
+    // What the option dialogs showed last, shown first again while the program runs.
+    struct OptionDialogChoices {
+        int aspect = 0;       // orb row: Conjunction
+        int dignityBody = 0;  // Sun
+        int dignityKind = 0;  // domicile
+    };
+    OptionDialogChoices m_choices;
 };

@@ -8,6 +8,7 @@
 #include "FixedText.h"
 #include "OptionsLoader.h"
 #include "QtText.h"
+#include "UserFolder.h"
 #include "WindowPlacementQt.h"
 
 #include "LanguageSetting.h"
@@ -44,7 +45,13 @@ bool TAstroApp::start(const QString& programFolder) {
     setOverrideCursor(Qt::WaitCursor);
     const bool fontsLoaded = loadChartFonts();
     applyLanguage(storedLanguage());
-    SetProgramFolder(s, programFolder.toStdString());
+    if (const std::string error = prepareProgramFolder(s, programFolder.toStdString()); !error.empty()) {
+        restoreOverrideCursor();
+        s.StartupFailed = true;
+        m_ctx.errors.error(nullptr, QCoreApplication::translate("UserFolder", "Zodikeon cannot set up the folder for your charts and settings:\n%1")
+                                        .arg(QString::fromLocal8Bit(error)));
+        return false;
+    }
     m_ephemeris = startEphemeris(s.EphemerisPath);
 
     const OptionsLoadResult loaded = LoadStartupOptions(s.Options, s.ProgramFolder, s.Strings);

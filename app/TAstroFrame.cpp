@@ -131,6 +131,8 @@ void TAstroFrame::installMenu() {
 void TAstroFrame::retranslate() {
     m_commands->retranslate();
     installMenu();
+    // The shifter is built anew in the new language, where it was and only if it was shown.
+    rebuildShifter();
     if (m_statusBar->builtWithWineWorkaround() != bool(m_ctx.options().display.wine_workaround))
         m_statusBar->rebuild(m_ctx.options().display.wine_workaround);
     // Every chart is computed again so that its texts appear in the new language.
@@ -232,6 +234,7 @@ void TAstroFrame::closeEvent(QCloseEvent* event) {
     }
     if (!m_ctx.state.StartupFailed) {
         m_ctx.options().window_placements[PlacementFrame] = placementOf(*this);
+        storeShifterPlacement();
         m_ctx.saveSettings(this, true);
     }
     event->accept();

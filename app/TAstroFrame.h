@@ -3,6 +3,7 @@
 // document area with the chart windows, the status bar, the recent files and the Window menu's
 // list of charts.
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 
@@ -13,6 +14,7 @@ class QMenu;
 class TAstroClient;
 class TAstroControlBar;
 class TAstroStatusBar;
+class TBirthShifter;
 
 class TAstroFrame : public QMainWindow {
     Q_OBJECT
@@ -40,6 +42,18 @@ public:
     // Rebuilds the recently-used entries of the first popup.
     void rebuildLastFiles();
 
+    // The radix shifter, or none.
+    TBirthShifter* shifter() const;
+    bool shifterVisible() const;
+    // Shows the shifter (created when none exists, at the stored placement if there is one,
+    // the frame keeping the keyboard), or hides it; hiding with `destroy` stores its placement
+    // and destroys it.
+    void showShifter(bool show, bool destroy = false);
+    // Stores the shifter's placement when a shifter exists.
+    void storeShifterPlacement();
+    // A new language: the shifter is built again in it, visible only if it was.
+    void rebuildShifter();
+
 protected:
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +71,7 @@ private:
     QMenu* m_firstPopup = nullptr;
     int m_firstPopupBaseCount = 0;
     QMenu* m_windowPopup = nullptr;
+    QPointer<TBirthShifter> m_shifter;
     int m_windowPopupBaseCount = 0;
 };
 

@@ -1,39 +1,25 @@
 #pragma once
 // One computed chart with the shipped options for the drawing benchmarks, and the Qt
 // application that painting text needs, both made once for the whole run.
-#include <QGuiApplication>
 #include <vector>
 
 #include "BirthData.h"
 #include "ChartFonts.h"
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
+#include "GuiApplication.h"
 #include "PositionRows.h"
 #include "ShippedData.h"
 
 namespace bench {
 
 // A Qt application for painting text, created once for the whole run, without a display.
-inline void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "zodikeon_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* a = new QGuiApplication(argc, argv);
-        loadChartFonts();
-        return a;
-    }();
-    (void)app;
-}
-
 struct Fixture {
     TOptions options{};
     RadixData chart{};
     std::vector<PositionRow> rows;
     Fixture() {
-        ensureApplication();
+        ensureGuiApplication();
         SetShippedOptions(options);
         startEphemeris(ZDK_EPHEMERIS_DIR);
         // Budapest, 1 July 1980, 12:00 zone time +2.

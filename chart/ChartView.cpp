@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <cstring>
 #include <emmintrin.h>
+#include <immintrin.h>
 
 #include "ChartColours.h"
 #include "ChartTables.h"
@@ -157,11 +158,51 @@ ViewGeometry ChartViewRenderer::render(QImage& screen, int factor, const RadixDa
 
 namespace {
 
+// The same sums as below, eight source pixels of a row at a time, on processors that have
+// AVX2; each 128-bit half does what one SSE2 step does, so the results are identical. Returns
+// the number of output pixels written from the row's start.
+template <int F>
+__attribute__((target("avx2"))) int averageRowAvx2(const std::uint32_t* const* rows, std::uint32_t* dst, int w) {
+    constexpr int Shift = F == 4 ? 4 : 2;
+    const __m256i zero = _mm256_setzero_si256();
+    int x = 0;
+    if constexpr (F == 2) {
+        // Four output pixels from an 8 x 2 block.
+        for (; x + 4 <= w; x += 4) {
+            const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[0] + x * 2));
+            const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[1] + x * 2));
+            __m256i lo = _mm256_add_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_unpacklo_epi8(b, zero));
+            __m256i hi = _mm256_add_epi16(_mm256_unpackhi_epi8(a, zero), _mm256_unpackhi_epi8(b, zero));
+            lo = _mm256_add_epi16(lo, _mm256_srli_si256(lo, 8));
+            hi = _mm256_add_epi16(hi, _mm256_srli_si256(hi, 8));
+            const __m256i avg = _mm256_srli_epi16(_mm256_unpacklo_epi64(lo, hi), Shift);
+            // Each half holds its two output pixels in its low 64 bits.
+            const __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(avg, avg), 0x08);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), _mm256_castsi256_si128(packed));
+        }
+    } else {
+        // Two output pixels from an 8 x 4 block.
+        for (; x + 2 <= w; x += 2) {
+            __m256i acc = zero;
+            for (int dy = 0; dy < F; ++dy) {
+                const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[dy] + x * 4));
+                acc = _mm256_add_epi16(acc, _mm256_add_epi16(_mm256_unpacklo_epi8(a, zero), _mm256_unpackhi_epi8(a, zero)));
+            }
+            acc = _mm256_add_epi16(acc, _mm256_srli_si256(acc, 8));
+            const __m256i packed = _mm256_packus_epi16(_mm256_srli_epi16(acc, Shift), zero);
+            dst[x] = static_cast<std::uint32_t>(_mm256_extract_epi32(packed, 0));
+            dst[x + 1] = static_cast<std::uint32_t>(_mm256_extract_epi32(packed, 4));
+        }
+    }
+    return x;
+}
+
 // Sums each block's bytes in 16-bit lanes (at most sixteen bytes of 255 each), four pixels
 // of a source row at a time.
 template <int F>
 void averageBlocksOf(const QImage& large, QImage& small) {
     constexpr int Shift = F == 4 ? 4 : 2;
+    static const bool avx2 = __builtin_cpu_supports("avx2");
     const int w = small.width(), h = small.height();
     const __m128i zero = _mm_setzero_si128();
     for (int y = 0; y < h; ++y) {
@@ -169,7 +210,7 @@ void averageBlocksOf(const QImage& large, QImage& small) {
         for (int dy = 0; dy < F; ++dy)
             rows[dy] = reinterpret_cast<const std::uint32_t*>(large.constScanLine(y * F + dy));
         auto* dst = reinterpret_cast<std::uint32_t*>(small.scanLine(y));
-        int x = 0;
+        int x = avx2 ? averageRowAvx2<F>(rows, dst, w) : 0;
         if constexpr (F == 2) {
             // Two output pixels from a 4 x 2 block of source pixels.
             for (; x + 2 <= w; x += 2) {

@@ -1,603 +1,2061 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
-<context>
-    <name>TAstroApp</name>
-    <message>
-        <source>PDF file</source>
-        <translation>PDF-fájl</translation>
-    </message>
-    <message>
-        <source>No ephemeris files were found in %1.
+    <context>
+        <name>AppCommands</name>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AppContext</name>
+        <message>
+            <source>The settings cannot be saved in %1: recent files, window places and the default town will not be kept for the next start.</source>
+            <translation>A beállítások nem menthetők ide: %1. A legutóbbi fájlok, az ablakok helye és az alapértelmezett város nem marad meg a következő indításig.</translation>
+        </message>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>EntryFields</name>
+        <message>
+            <source>Years go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000).</source>
+            <translation>Az évszám i. e. 5000 és i. sz. 5000 között lehet (csillagászatilag -4999 és 5000 között).</translation>
+        </message>
+        <message>
+            <source>The day must exist in the month and calendar chosen.</source>
+            <translation>A napnak léteznie kell a választott hónapban és naptárban.</translation>
+        </message>
+        <message>
+            <source>Hours go from 0 to 23, minutes and seconds from 0 to 59.</source>
+            <translation>Az óra 0 és 23, a perc és a másodperc 0 és 59 között lehet.</translation>
+        </message>
+        <message>
+            <source>The longitude goes up to 180° East or West, minutes from 0 to 59.</source>
+            <translation>A hosszúság legfeljebb 180° keleti vagy nyugati, a perc 0 és 59 között lehet.</translation>
+        </message>
+        <message>
+            <source>The latitude goes up to 89°59' North or South.</source>
+            <translation>A szélesség legfeljebb 89°59' északi vagy déli lehet.</translation>
+        </message>
+        <message>
+            <source>The zone goes up to 23:59 hours East or West of Greenwich.</source>
+            <translation>Az időzóna legfeljebb 23:59 óra lehet Greenwichtől keletre vagy nyugatra.</translation>
+        </message>
+    </context>
+    <context>
+        <name>HoroscopeFile</name>
+        <message>
+            <source>name</source>
+            <translation>név</translation>
+        </message>
+        <message>
+            <source>horoscope type</source>
+            <translation>horoszkóptípus</translation>
+        </message>
+        <message>
+            <source>birth data</source>
+            <translation>születési adatok</translation>
+        </message>
+        <message>
+            <source>notes</source>
+            <translation>jegyzetek</translation>
+        </message>
+        <message>
+            <source>life events</source>
+            <translation>életesemények</translation>
+        </message>
+        <message>
+            <source>direction settings</source>
+            <translation>direkciós beállítások</translation>
+        </message>
+        <message>
+            <source>persons block</source>
+            <translation>személyek blokkja</translation>
+        </message>
+        <message>
+            <source>birth date (UT)</source>
+            <translation>születési dátum (UT)</translation>
+        </message>
+        <message>
+            <source>birth time (UT)</source>
+            <translation>születési idő (UT)</translation>
+        </message>
+        <message>
+            <source>geographic longitude</source>
+            <translation>földrajzi hosszúság</translation>
+        </message>
+        <message>
+            <source>geographic latitude</source>
+            <translation>földrajzi szélesség</translation>
+        </message>
+        <message>
+            <source>kind of clock time</source>
+            <translation>óraidő fajtája</translation>
+        </message>
+        <message>
+            <source>time zone</source>
+            <translation>időzóna</translation>
+        </message>
+        <message>
+            <source>birth date (local)</source>
+            <translation>születési dátum (helyi)</translation>
+        </message>
+        <message>
+            <source>birth time (local)</source>
+            <translation>születési idő (helyi)</translation>
+        </message>
+        <message>
+            <source>sex</source>
+            <translation>nem</translation>
+        </message>
+        <message>
+            <source>number of life events</source>
+            <translation>életesemények száma</translation>
+        </message>
+        <message>
+            <source>date of life event %1</source>
+            <translation>%1. életesemény dátuma</translation>
+        </message>
+        <message>
+            <source>it is cut short in the %1 (the file has %2 bytes, %3 are needed)</source>
+            <translation>csonka: a(z) %1 részben ér véget (a fájl %2 bájtos, %3 bájt kellene)</translation>
+        </message>
+        <message>
+            <source>the %1 holds %2, which cannot be entered</source>
+            <translation>a(z) %1 mezőben álló érték (%2) nem vihető be</translation>
+        </message>
+        <message>
+            <source>The file %1 cannot be read.</source>
+            <translation>A(z) %1 fájl nem olvasható.</translation>
+        </message>
+        <message>
+            <source>%1 is not a horoscope file.</source>
+            <translation>A(z) %1 nem horoszkópfájl.</translation>
+        </message>
+        <message>
+            <source>The horoscope file %1 is damaged and was not opened: %2.</source>
+            <translation>A(z) %1 horoszkópfájl sérült, ezért nem nyílt meg: %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
+            <source>&amp;Horoscope</source>
+            <translation>&amp;Horoszkóp</translation>
+        </message>
+        <message>
+            <source>Personal &amp;data...</source>
+            <translation>Személyes &amp;adatok...</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>Ú&amp;j...</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>&amp;Megnyitás...</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>M&amp;entés</translation>
+        </message>
+        <message>
+            <source>Save &amp;as...</source>
+            <translation>Mentés m&amp;ásként...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>&amp;Nyomtatás...</translation>
+        </message>
+        <message>
+            <source>Import &amp;towns...</source>
+            <translation>&amp;Települések importálása...</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Kilépés</translation>
+        </message>
+        <message>
+            <source>&amp;Table</source>
+            <translation>&amp;Táblázat</translation>
+        </message>
+        <message>
+            <source>&amp;Wheel</source>
+            <translation>&amp;Kör</translation>
+        </message>
+        <message>
+            <source>&amp;Planet and house cusp positions</source>
+            <translation>&amp;Bolygók és házcsúcsok helyzete</translation>
+        </message>
+        <message>
+            <source>Planets in &amp;signs and houses</source>
+            <translation>Bolygók &amp;jegyekben és házakban</translation>
+        </message>
+        <message>
+            <source>&amp;Aspects</source>
+            <translation>&amp;Fényszögek</translation>
+        </message>
+        <message>
+            <source>Deta&amp;iled aspect data</source>
+            <translation>Részletes &amp;fényszögadatok</translation>
+        </message>
+        <message>
+            <source>&amp;Combined planet and aspect table</source>
+            <translation>&amp;Összevont bolygó- és fényszögtáblázat</translation>
+        </message>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;Beállítások</translation>
+        </message>
+        <message>
+            <source>&amp;Display I...</source>
+            <translation>&amp;Megjelenítés I...</translation>
+        </message>
+        <message>
+            <source>D&amp;isplay II...</source>
+            <translation>M&amp;egjelenítés II...</translation>
+        </message>
+        <message>
+            <source>S&amp;ymbols...</source>
+            <translation>&amp;Szimbólumok...</translation>
+        </message>
+        <message>
+            <source>C&amp;olors...</source>
+            <translation>S&amp;zínek...</translation>
+        </message>
+        <message>
+            <source>&amp;House calculation method</source>
+            <translation>&amp;Házrendszer</translation>
+        </message>
+        <message>
+            <source>&amp;Zodikeon</source>
+            <translation>&amp;Zodikeon</translation>
+        </message>
+        <message>
+            <source>&amp;Regiomontanus</source>
+            <translation>&amp;Regiomontanus</translation>
+        </message>
+        <message>
+            <source>&amp;Campanus</source>
+            <translation>&amp;Campanus</translation>
+        </message>
+        <message>
+            <source>Pa&amp;ge-Polich</source>
+            <translation>Pa&amp;ge-Polich</translation>
+        </message>
+        <message>
+            <source>&amp;Koch</source>
+            <translation>&amp;Koch</translation>
+        </message>
+        <message>
+            <source>&amp;Alcabitius</source>
+            <translation>&amp;Alcabitius</translation>
+        </message>
+        <message>
+            <source>P&amp;orphyrius</source>
+            <translation>P&amp;orphyrius</translation>
+        </message>
+        <message>
+            <source>&amp;Indian</source>
+            <translation>&amp;Indiai</translation>
+        </message>
+        <message>
+            <source>&amp;Equal</source>
+            <translation>&amp;Egyenlő</translation>
+        </message>
+        <message>
+            <source>&amp;Vehlow</source>
+            <translation>&amp;Vehlow</translation>
+        </message>
+        <message>
+            <source>Lunar &amp;node type</source>
+            <translation>&amp;Holdcsomó típusa</translation>
+        </message>
+        <message>
+            <source>&amp;Mean</source>
+            <translation>&amp;Közepes</translation>
+        </message>
+        <message>
+            <source>&amp;True</source>
+            <translation>&amp;Valódi</translation>
+        </message>
+        <message>
+            <source>&amp;Dignities...</source>
+            <translation>&amp;Méltóságok...</translation>
+        </message>
+        <message>
+            <source>&amp;Orbises...</source>
+            <translation>&amp;Orbiszok...</translation>
+        </message>
+        <message>
+            <source>S&amp;cores...</source>
+            <translation>&amp;Pontszámok...</translation>
+        </message>
+        <message>
+            <source>A&amp;uto save</source>
+            <translation>&amp;Automatikus mentés</translation>
+        </message>
+        <message>
+            <source>&amp;Save...</source>
+            <translation>Me&amp;ntés...</translation>
+        </message>
+        <message>
+            <source>&amp;Retrieve...</source>
+            <translation>&amp;Betöltés...</translation>
+        </message>
+        <message>
+            <source>&amp;Window</source>
+            <translation>&amp;Ablak</translation>
+        </message>
+        <message>
+            <source>&amp;Cascade</source>
+            <translation>&amp;Lépcsőzetes</translation>
+        </message>
+        <message>
+            <source>&amp;Tile</source>
+            <translation>&amp;Mozaik</translation>
+        </message>
+        <message>
+            <source>Arrange &amp;icons</source>
+            <translation>&amp;Ikonok elrendezése</translation>
+        </message>
+        <message>
+            <source>C&amp;lose All</source>
+            <translation>Az összes &amp;bezárása</translation>
+        </message>
+        <message>
+            <source>&amp;Radix shifter</source>
+            <translation>&amp;Radixléptető</translation>
+        </message>
+        <message>
+            <source>H&amp;elp</source>
+            <translation>&amp;Súgó</translation>
+        </message>
+        <message>
+            <source>&amp;Zodikeon manual</source>
+            <translation>&amp;Zodikeon kézikönyv</translation>
+        </message>
+        <message>
+            <source>Z&amp;odikeon website</source>
+            <translation>Z&amp;odikeon honlap</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Nyelv</translation>
+        </message>
+        <message>
+            <source>English (US)</source>
+            <translation>English (US)</translation>
+        </message>
+        <message>
+            <source>Magyar</source>
+            <translation>Magyar</translation>
+        </message>
+        <message>
+            <source>&amp;About...</source>
+            <translation>&amp;Névjegy...</translation>
+        </message>
+        <message>
+            <source>Cl&amp;ose</source>
+            <translation>&amp;Bezárás</translation>
+        </message>
+    </context>
+    <context>
+        <name>OptionFields</name>
+        <message>
+            <source>Enter a number of at least 0 with at most two decimals, such as 2.50.</source>
+            <translation>Legalább 0 értékű, legfeljebb két tizedesjegyű számot adjon meg, például 2.50.</translation>
+        </message>
+        <message>
+            <source>Enter a whole number from 0 to 255.</source>
+            <translation>0 és 255 közötti egész számot adjon meg.</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>The file %1 cannot be read.</source>
+            <translation>A(z) %1 fájl nem olvasható.</translation>
+        </message>
+        <message>
+            <source>%1 is not a horoscope file.</source>
+            <translation>A(z) %1 nem horoszkópfájl.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TAboutDialog</name>
+        <message>
+            <source>About</source>
+            <translation>Névjegy</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Verzió: %1</translation>
+        </message>
+        <message>
+            <source>Zodikeon Free: natal charts computed with the Swiss Ephemeris.</source>
+            <translation>Zodikeon Free: születési képletek a Swiss Ephemeris számításaival.</translation>
+        </message>
+        <message>
+            <source>Town data © GeoNames (geonames.org), CC BY 4.0, modified</source>
+            <translation>Településadatok © GeoNames (geonames.org), CC BY 4.0, módosítva</translation>
+        </message>
+        <message>
+            <source>Time zones from the IANA time zone database (public domain)</source>
+            <translation>Időzónák az IANA időzóna-adatbázisából (közkincs)</translation>
+        </message>
+        <message>
+            <source>Symbols drawn from the Noto fonts, Liberation fonts: SIL Open Font License 1.1</source>
+            <translation>A szimbólumok a Noto betűkészletekből készültek; Liberation betűkészletek: SIL Open Font License 1.1</translation>
+        </message>
+    </context>
+    <context>
+        <name>TAstroApp</name>
+        <message>
+            <source>PDF file</source>
+            <translation>PDF-fájl</translation>
+        </message>
+        <message>
+            <source>No ephemeris files were found in %1.
 
 The planets are computed from the library's built-in theory, with less precision; the minor bodies cannot be computed.</source>
-        <translation>A(z) %1 mappában nincsenek efemerisz-fájlok.
+            <translation>A(z) %1 mappában nincsenek efemerisz-fájlok.
 
 A bolygók helyzetét a könyvtár beépített, kevésbé pontos elmélete számítja; a kisbolygók nem számíthatók.</translation>
-    </message>
-</context>
-<context>
-    <name>TRadixWindow</name>
-    <message>
-        <source>Not computed for this date (outside the ephemeris files): %1</source>
-        <translation>Erre a dátumra nem számítható (az efemerisz-fájlokon kívül esik): %1</translation>
-    </message>
-    <message>
-        <source>The house system cannot be used at this latitude: Porphyrius houses are shown</source>
-        <translation>Ez a házrendszer ezen a szélességen nem használható: Porphyrius-házak láthatók</translation>
-    </message>
-</context>
-<context>
-    <name>TAstroClient</name>
-    <message>
-        <source>The options could not be saved to %1.</source>
-        <translation>A beállításokat nem sikerült menteni ide: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>A(z) %1 fájl nem olvasható.</translation>
-    </message>
-    <message>
-        <source>%1 is not a horoscope file.</source>
-        <translation>A(z) %1 nem horoszkópfájl.</translation>
-    </message>
-</context>
-<context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;Horoscope</source>
-        <translation>&amp;Horoszkóp</translation>
-    </message>
-    <message>
-        <source>Personal &amp;data...</source>
-        <translation>Személyes &amp;adatok...</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>Ú&amp;j...</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Megnyitás...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>M&amp;entés</translation>
-    </message>
-    <message>
-        <source>Save &amp;as...</source>
-        <translation>Mentés m&amp;ásként...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Nyomtatás...</translation>
-    </message>
-    <message>
-        <source>Import &amp;towns...</source>
-        <translation>&amp;Települések importálása...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Kilépés</translation>
-    </message>
-    <message>
-        <source>&amp;Table</source>
-        <translation>&amp;Táblázat</translation>
-    </message>
-    <message>
-        <source>&amp;Wheel</source>
-        <translation>&amp;Kör</translation>
-    </message>
-    <message>
-        <source>&amp;Planet and house cusp positions</source>
-        <translation>&amp;Bolygók és házcsúcsok helyzete</translation>
-    </message>
-    <message>
-        <source>Planets in &amp;signs and houses</source>
-        <translation>Bolygók &amp;jegyekben és házakban</translation>
-    </message>
-    <message>
-        <source>&amp;Aspects</source>
-        <translation>&amp;Fényszögek</translation>
-    </message>
-    <message>
-        <source>Deta&amp;iled aspect data</source>
-        <translation>Részletes &amp;fényszögadatok</translation>
-    </message>
-    <message>
-        <source>&amp;Combined planet and aspect table</source>
-        <translation>&amp;Összevont bolygó- és fényszögtáblázat</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Beállítások</translation>
-    </message>
-    <message>
-        <source>&amp;Display I...</source>
-        <translation>&amp;Megjelenítés I...</translation>
-    </message>
-    <message>
-        <source>D&amp;isplay II...</source>
-        <translation>M&amp;egjelenítés II...</translation>
-    </message>
-    <message>
-        <source>S&amp;ymbols...</source>
-        <translation>&amp;Szimbólumok...</translation>
-    </message>
-    <message>
-        <source>C&amp;olors...</source>
-        <translation>S&amp;zínek...</translation>
-    </message>
-    <message>
-        <source>&amp;House calculation method</source>
-        <translation>&amp;Házrendszer</translation>
-    </message>
-    <message>
-        <source>&amp;Zodikeon</source>
-        <translation>&amp;Zodikeon</translation>
-    </message>
-    <message>
-        <source>&amp;Regiomontanus</source>
-        <translation>&amp;Regiomontanus</translation>
-    </message>
-    <message>
-        <source>&amp;Campanus</source>
-        <translation>&amp;Campanus</translation>
-    </message>
-    <message>
-        <source>Pa&amp;ge-Polich</source>
-        <translation>Pa&amp;ge-Polich</translation>
-    </message>
-    <message>
-        <source>&amp;Koch</source>
-        <translation>&amp;Koch</translation>
-    </message>
-    <message>
-        <source>&amp;Alcabitius</source>
-        <translation>&amp;Alcabitius</translation>
-    </message>
-    <message>
-        <source>P&amp;orphyrius</source>
-        <translation>P&amp;orphyrius</translation>
-    </message>
-    <message>
-        <source>&amp;Indian</source>
-        <translation>&amp;Indiai</translation>
-    </message>
-    <message>
-        <source>&amp;Equal</source>
-        <translation>&amp;Egyenlő</translation>
-    </message>
-    <message>
-        <source>&amp;Vehlow</source>
-        <translation>&amp;Vehlow</translation>
-    </message>
-    <message>
-        <source>Lunar &amp;node type</source>
-        <translation>&amp;Holdcsomó típusa</translation>
-    </message>
-    <message>
-        <source>&amp;Mean</source>
-        <translation>&amp;Közepes</translation>
-    </message>
-    <message>
-        <source>&amp;True</source>
-        <translation>&amp;Valódi</translation>
-    </message>
-    <message>
-        <source>&amp;Dignities...</source>
-        <translation>&amp;Méltóságok...</translation>
-    </message>
-    <message>
-        <source>&amp;Orbises...</source>
-        <translation>&amp;Orbiszok...</translation>
-    </message>
-    <message>
-        <source>S&amp;cores...</source>
-        <translation>&amp;Pontszámok...</translation>
-    </message>
-    <message>
-        <source>A&amp;uto save</source>
-        <translation>&amp;Automatikus mentés</translation>
-    </message>
-    <message>
-        <source>&amp;Save...</source>
-        <translation>Me&amp;ntés...</translation>
-    </message>
-    <message>
-        <source>&amp;Retrieve...</source>
-        <translation>&amp;Betöltés...</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Ablak</translation>
-    </message>
-    <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Lépcsőzetes</translation>
-    </message>
-    <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Mozaik</translation>
-    </message>
-    <message>
-        <source>Arrange &amp;icons</source>
-        <translation>&amp;Ikonok elrendezése</translation>
-    </message>
-    <message>
-        <source>C&amp;lose All</source>
-        <translation>Az összes &amp;bezárása</translation>
-    </message>
-    <message>
-        <source>&amp;Radix shifter</source>
-        <translation>&amp;Radixléptető</translation>
-    </message>
-    <message>
-        <source>H&amp;elp</source>
-        <translation>&amp;Súgó</translation>
-    </message>
-    <message>
-        <source>&amp;Zodikeon manual</source>
-        <translation>&amp;Zodikeon kézikönyv</translation>
-    </message>
-    <message>
-        <source>Z&amp;odikeon website</source>
-        <translation>Z&amp;odikeon honlap</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Nyelv</translation>
-    </message>
-    <message>
-        <source>English (US)</source>
-        <translation>English (US)</translation>
-    </message>
-    <message>
-        <source>Magyar</source>
-        <translation>Magyar</translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation>&amp;Névjegy...</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>Névjegy</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Verzió: %1</translation>
-    </message>
-    <message>
-        <source>Zodikeon Free: natal charts computed with the Swiss Ephemeris.</source>
-        <translation>Zodikeon Free: születési képletek a Swiss Ephemeris számításaival.</translation>
-    </message>
-    <message>
-        <source>Town data © GeoNames (geonames.org), CC BY 4.0, modified</source>
-        <translation>Településadatok © GeoNames (geonames.org), CC BY 4.0, módosítva</translation>
-    </message>
-    <message>
-        <source>Time zones from the IANA time zone database (public domain)</source>
-        <translation>Időzónák az IANA időzóna-adatbázisából (közkincs)</translation>
-    </message>
-    <message>
-        <source>Symbols drawn from the Noto fonts, Liberation fonts: SIL Open Font License 1.1</source>
-        <translation>A szimbólumok a Noto betűkészletekből készültek; Liberation betűkészletek: SIL Open Font License 1.1</translation>
-    </message>
-</context>
-<context>
-    <name>TWaitDialog</name>
-    <message>
-        <source>Please wait...</source>
-        <translation>Kérem, várjon...</translation>
-    </message>
-</context>
-<context>
-    <name>TPrefixDialog</name>
-    <message>
-        <source>Town</source>
-        <translation>Település</translation>
-    </message>
-    <message>
-        <source> Partial name:</source>
-        <translation> Névrészlet:</translation>
-    </message>
-</context>
-<context>
-    <name>TDatabaseDialog</name>
-    <message>
-        <source>Open Horoscope</source>
-        <translation>Horoszkóp megnyitása</translation>
-    </message>
-    <message>
-        <source>Folder:</source>
-        <translation>Mappa:</translation>
-    </message>
-    <message>
-        <source>&amp;Change...</source>
-        <translation>&amp;Módosítás...</translation>
-    </message>
-    <message>
-        <source>&amp;Refresh</source>
-        <translation>&amp;Frissítés</translation>
-    </message>
-    <message>
-        <source>&amp;Delete...</source>
-        <translation>&amp;Törlés...</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Név:</translation>
-    </message>
-    <message>
-        <source>Parts of the name, such as "nagy anna"; alternatives separated by ";"</source>
-        <translation>A név részei, például "nagy anna"; a változatok között ";"</translation>
-    </message>
-    <message>
-        <source>Selected / listed / found</source>
-        <translation>Kijelölt / listázott / talált</translation>
-    </message>
-    <message>
-        <source>Birth data</source>
-        <translation>Születési adatok</translation>
-    </message>
-    <message>
-        <source>N&amp;otes:</source>
-        <translation>Meg&amp;jegyzések:</translation>
-    </message>
-    <message>
-        <source>This folder cannot be read.</source>
-        <translation>Ez a mappa nem olvasható.</translation>
-    </message>
-</context>
-<context>
-    <name>TBirthDialog</name>
-    <message>
-        <source>Personal Data</source>
-        <translation>Személyes adatok</translation>
-    </message>
-    <message>
-        <source> Birth data:</source>
-        <translation> Születési adatok:</translation>
-    </message>
-    <message>
-        <source> Calendar:</source>
-        <translation> Naptár:</translation>
-    </message>
-    <message>
-        <source> Geographic location:</source>
-        <translation> Földrajzi hely:</translation>
-    </message>
-    <message>
-        <source> Notes:</source>
-        <translation> Megjegyzés:</translation>
-    </message>
-    <message>
-        <source>&amp;Date:</source>
-        <translation>&amp;Dátum:</translation>
-    </message>
-    <message>
-        <source>T&amp;ime:</source>
-        <translation>&amp;Idő:</translation>
-    </message>
-    <message>
-        <source>&amp;Long</source>
-        <translation>&amp;Hossz.</translation>
-    </message>
-    <message>
-        <source>L&amp;at</source>
-        <translation>&amp;Szél.</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Név:</translation>
-    </message>
-    <message>
-        <source>&amp;Sex:</source>
-        <translation>Ne&amp;m:</translation>
-    </message>
-    <message>
-        <source>Hor. t&amp;ype:</source>
-        <translation>Hor. tí&amp;pus:</translation>
-    </message>
-    <message>
-        <source>&amp;Town:</source>
-        <translation>&amp;Település:</translation>
-    </message>
-    <message>
-        <source>A</source>
-        <translation>A</translation>
-    </message>
-    <message>
-        <source>Make this town the default town of new charts</source>
-        <translation>Ez legyen az új képletek alapértelmezett települése</translation>
-    </message>
-    <message>
-        <source>Life &amp;events...</source>
-        <translation>Élet&amp;események...</translation>
-    </message>
-    <message>
-        <source>E/W</source>
-        <translation>E/W</translation>
-    </message>
-    <message>
-        <source>N/S</source>
-        <translation>N/S</translation>
-    </message>
-    <message>
-        <source>year</source>
-        <translation>év</translation>
-    </message>
-    <message>
-        <source>month</source>
-        <translation>hó</translation>
-    </message>
-    <message>
-        <source>day</source>
-        <translation>nap</translation>
-    </message>
-    <message>
-        <source>hour</source>
-        <translation>óra</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>perc</translation>
-    </message>
-    <message>
-        <source>sec</source>
-        <translation>mp</translation>
-    </message>
-    <message>
-        <source>deg</source>
-        <translation>fok</translation>
-    </message>
-    <message>
-        <source>Default town: %1</source>
-        <translation>Alapértelmezett település: %1</translation>
-    </message>
-    <message>
-        <source>The default town could not be written to the settings file.</source>
-        <translation>Az alapértelmezett települést nem sikerült a beállítási fájlba írni.</translation>
-    </message>
-</context>
-<context>
-    <name>TEventsDialog</name>
-    <message>
-        <source>Life Events for Correction</source>
-        <translation>Életesemények a korrekcióhoz</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>Ú&amp;j...</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Szerkesztés...</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Törlés</translation>
-    </message>
-    <message>
-        <source>&amp;Select</source>
-        <translation>&amp;Kijelölés</translation>
-    </message>
-</context>
-<context>
-    <name>TLifeEventDialog</name>
-    <message>
-        <source>Life Event</source>
-        <translation>Életesemény</translation>
-    </message>
-    <message>
-        <source>&amp;Event:</source>
-        <translation>&amp;Esemény:</translation>
-    </message>
-    <message>
-        <source>&amp;Date:</source>
-        <translation>&amp;Dátum:</translation>
-    </message>
-    <message>
-        <source>year</source>
-        <translation>év</translation>
-    </message>
-    <message>
-        <source>month</source>
-        <translation>hó</translation>
-    </message>
-    <message>
-        <source>day</source>
-        <translation>nap</translation>
-    </message>
-</context>
-<context>
-    <name>TTownsDialog</name>
-    <message>
-        <source>Towns</source>
-        <translation>Települések</translation>
-    </message>
-    <message>
-        <source>Beginning of the name, then other words of it</source>
-        <translation>A név eleje, majd további szavai</translation>
-    </message>
-    <message>
-        <source>&amp;New...</source>
-        <translation>Ú&amp;j...</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Szerkesztés...</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Törlés</translation>
-    </message>
-    <message>
-        <source>The user towns could not be saved to %1.</source>
-        <translation>A felhasználói településeket nem sikerült menteni ide: %1</translation>
-    </message>
-</context>
-<context>
-    <name>TTownDataDialog</name>
-    <message>
-        <source>Town Data</source>
-        <translation>Település adatai</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Név:</translation>
-    </message>
-    <message>
-        <source>&amp;Region:</source>
-        <translation>&amp;Régió:</translation>
-    </message>
-    <message>
-        <source>&amp;Long</source>
-        <translation>&amp;Hossz.</translation>
-    </message>
-    <message>
-        <source>L&amp;at</source>
-        <translation>&amp;Szél.</translation>
-    </message>
-    <message>
-        <source>E/W</source>
-        <translation>E/W</translation>
-    </message>
-    <message>
-        <source>N/S</source>
-        <translation>N/S</translation>
-    </message>
-    <message>
-        <source>deg</source>
-        <translation>fok</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>perc</translation>
-    </message>
-    <message>
-        <source>Time &amp;zone:</source>
-        <translation>&amp;Időzóna:</translation>
-    </message>
-    <message>
-        <source>&amp;View...</source>
-        <translation>&amp;Megtekintés...</translation>
-    </message>
-</context>
-<context>
-    <name>TTimeCalcDialog</name>
-    <message>
-        <source>Time Calculation Area</source>
-        <translation>Időszámítási terület</translation>
-    </message>
-</context>
+        </message>
+        <message>
+            <source>The town and time-zone files could not be read (%1).
+
+Towns cannot be chosen by name; positions and zones can still be typed in.</source>
+            <translation>A város- és időzóna-fájlok nem olvashatók (%1).
+
+Várost név szerint nem lehet választani; a földrajzi helyzet és a zóna kézzel beírható.</translation>
+        </message>
+        <message>
+            <source>The program's symbol font could not be loaded: the glyphs of the planets and signs may be missing from the charts.</source>
+            <translation>A program szimbólum-betűkészlete nem tölthető be: a bolygók és jegyek jelei hiányozhatnak a képletekből.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TAstroClient</name>
+        <message>
+            <source>The options could not be saved to %1.</source>
+            <translation>A beállításokat nem sikerült menteni ide: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TBirthDialog</name>
+        <message>
+            <source>Personal Data</source>
+            <translation>Személyes adatok</translation>
+        </message>
+        <message>
+            <source> Birth data:</source>
+            <translation> Születési adatok:</translation>
+        </message>
+        <message>
+            <source> Calendar:</source>
+            <translation> Naptár:</translation>
+        </message>
+        <message>
+            <source> Geographic location:</source>
+            <translation> Földrajzi hely:</translation>
+        </message>
+        <message>
+            <source> Notes:</source>
+            <translation> Megjegyzés:</translation>
+        </message>
+        <message>
+            <source>&amp;Date:</source>
+            <translation>&amp;Dátum:</translation>
+        </message>
+        <message>
+            <source>T&amp;ime:</source>
+            <translation>&amp;Idő:</translation>
+        </message>
+        <message>
+            <source>&amp;Long</source>
+            <translation>&amp;Hossz.</translation>
+        </message>
+        <message>
+            <source>L&amp;at</source>
+            <translation>&amp;Szél.</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Név:</translation>
+        </message>
+        <message>
+            <source>&amp;Sex:</source>
+            <translation>Ne&amp;m:</translation>
+        </message>
+        <message>
+            <source>Hor. t&amp;ype:</source>
+            <translation>Hor. tí&amp;pus:</translation>
+        </message>
+        <message>
+            <source>&amp;Town:</source>
+            <translation>&amp;Település:</translation>
+        </message>
+        <message>
+            <source>A</source>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>Make this town the default town of new charts</source>
+            <translation>Ez legyen az új képletek alapértelmezett települése</translation>
+        </message>
+        <message>
+            <source>Life &amp;events...</source>
+            <translation>Élet&amp;események...</translation>
+        </message>
+        <message>
+            <source>E/W</source>
+            <translation>E/W</translation>
+        </message>
+        <message>
+            <source>N/S</source>
+            <translation>N/S</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>év</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>hó</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>nap</translation>
+        </message>
+        <message>
+            <source>hour</source>
+            <translation>óra</translation>
+        </message>
+        <message>
+            <source>min</source>
+            <translation>perc</translation>
+        </message>
+        <message>
+            <source>sec</source>
+            <translation>mp</translation>
+        </message>
+        <message>
+            <source>deg</source>
+            <translation>fok</translation>
+        </message>
+        <message>
+            <source>Default town: %1</source>
+            <translation>Alapértelmezett település: %1</translation>
+        </message>
+        <message>
+            <source>The default town could not be written to the settings file.</source>
+            <translation>Az alapértelmezett települést nem sikerült a beállítási fájlba írni.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TBirthShifter</name>
+        <message>
+            <source>Radix Shifter</source>
+            <translation>Radixléptető</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>év</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>hónap</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>nap</translation>
+        </message>
+        <message>
+            <source>hour</source>
+            <translation>óra</translation>
+        </message>
+        <message>
+            <source>minute</source>
+            <translation>perc</translation>
+        </message>
+        <message>
+            <source>second</source>
+            <translation>másodperc</translation>
+        </message>
+        <message>
+            <source>One year later</source>
+            <translation>Egy évvel később</translation>
+        </message>
+        <message>
+            <source>One year earlier</source>
+            <translation>Egy évvel korábban</translation>
+        </message>
+        <message>
+            <source>One month later</source>
+            <translation>Egy hónappal később</translation>
+        </message>
+        <message>
+            <source>One month earlier</source>
+            <translation>Egy hónappal korábban</translation>
+        </message>
+        <message>
+            <source>One day later</source>
+            <translation>Egy nappal később</translation>
+        </message>
+        <message>
+            <source>One day earlier</source>
+            <translation>Egy nappal korábban</translation>
+        </message>
+        <message>
+            <source>One hour later</source>
+            <translation>Egy órával később</translation>
+        </message>
+        <message>
+            <source>One hour earlier</source>
+            <translation>Egy órával korábban</translation>
+        </message>
+        <message>
+            <source>One minute later</source>
+            <translation>Egy perccel később</translation>
+        </message>
+        <message>
+            <source>One minute earlier</source>
+            <translation>Egy perccel korábban</translation>
+        </message>
+        <message>
+            <source>Ten minutes later</source>
+            <translation>Tíz perccel később</translation>
+        </message>
+        <message>
+            <source>Ten minutes earlier</source>
+            <translation>Tíz perccel korábban</translation>
+        </message>
+        <message>
+            <source>One second later</source>
+            <translation>Egy másodperccel később</translation>
+        </message>
+        <message>
+            <source>One second earlier</source>
+            <translation>Egy másodperccel korábban</translation>
+        </message>
+        <message>
+            <source>Ten seconds later</source>
+            <translation>Tíz másodperccel később</translation>
+        </message>
+        <message>
+            <source>Ten seconds earlier</source>
+            <translation>Tíz másodperccel korábban</translation>
+        </message>
+    </context>
+    <context>
+        <name>TColorsDialog</name>
+        <message>
+            <source>Colors</source>
+            <translation>Színek</translation>
+        </message>
+        <message>
+            <source>&amp;Wheel:</source>
+            <translation>&amp;Kör:</translation>
+        </message>
+        <message>
+            <source>&amp;Tables:</source>
+            <translation>&amp;Táblázatok:</translation>
+        </message>
+        <message>
+            <source>&amp;Quality:</source>
+            <translation>&amp;Minőség:</translation>
+        </message>
+        <message>
+            <source> Wheel colors:</source>
+            <translation> A kör színei:</translation>
+        </message>
+        <message>
+            <source>Frame:</source>
+            <translation>Keret:</translation>
+        </message>
+        <message>
+            <source>Signs:</source>
+            <translation>Jegyek:</translation>
+        </message>
+        <message>
+            <source>Axes:</source>
+            <translation>Tengelyek:</translation>
+        </message>
+        <message>
+            <source>Axis names:</source>
+            <translation>Tengelynevek:</translation>
+        </message>
+        <message>
+            <source>Houses:</source>
+            <translation>Házak:</translation>
+        </message>
+        <message>
+            <source>House numbers:</source>
+            <translation>Házszámok:</translation>
+        </message>
+        <message>
+            <source> Dignities:</source>
+            <translation> Méltóságok:</translation>
+        </message>
+        <message>
+            <source>Peregr:</source>
+            <translation>Peregrin:</translation>
+        </message>
+        <message>
+            <source>Domicile:</source>
+            <translation>Uralkodás:</translation>
+        </message>
+        <message>
+            <source>Detrim:</source>
+            <translation>Száműzetés:</translation>
+        </message>
+        <message>
+            <source>Exalt:</source>
+            <translation>Emelt:</translation>
+        </message>
+        <message>
+            <source>Fall:</source>
+            <translation>Esés:</translation>
+        </message>
+        <message>
+            <source>Trigonoc:</source>
+            <translation>Trigonuralkodó:</translation>
+        </message>
+        <message>
+            <source> Aspects:</source>
+            <translation> Fényszögek:</translation>
+        </message>
+        <message>
+            <source>Conjunction:</source>
+            <translation>Együttállás:</translation>
+        </message>
+        <message>
+            <source>Semisextile:</source>
+            <translation>Félszextil:</translation>
+        </message>
+        <message>
+            <source>Semisquare:</source>
+            <translation>Félkvadrát:</translation>
+        </message>
+        <message>
+            <source>Sextile:</source>
+            <translation>Szextil:</translation>
+        </message>
+        <message>
+            <source>Quintile:</source>
+            <translation>Kvintil:</translation>
+        </message>
+        <message>
+            <source>Square:</source>
+            <translation>Kvadrát:</translation>
+        </message>
+        <message>
+            <source>Trine:</source>
+            <translation>Trigon:</translation>
+        </message>
+        <message>
+            <source>Sesquiquadrate:</source>
+            <translation>Másfélkvadrát:</translation>
+        </message>
+        <message>
+            <source>Biquintile:</source>
+            <translation>Bikvintil:</translation>
+        </message>
+        <message>
+            <source>Quincunx:</source>
+            <translation>Kvinkunx:</translation>
+        </message>
+        <message>
+            <source>Opposition:</source>
+            <translation>Szembenállás:</translation>
+        </message>
+        <message>
+            <source>NB:</source>
+            <translation>NB:</translation>
+        </message>
+        <message>
+            <source>NB5:</source>
+            <translation>NB5:</translation>
+        </message>
+        <message>
+            <source>NB7:</source>
+            <translation>NB7:</translation>
+        </message>
+        <message>
+            <source>Quindecile:</source>
+            <translation>Kvindecil:</translation>
+        </message>
+        <message>
+            <source>Novile:</source>
+            <translation>Novil:</translation>
+        </message>
+        <message>
+            <source>Binovile:</source>
+            <translation>Binovil:</translation>
+        </message>
+        <message>
+            <source>Quadnovile:</source>
+            <translation>Kvadnovil:</translation>
+        </message>
+        <message>
+            <source> Table colors:</source>
+            <translation> A táblázatok színei:</translation>
+        </message>
+        <message>
+            <source>Base:</source>
+            <translation>Alap:</translation>
+        </message>
+        <message>
+            <source>Table cell:</source>
+            <translation>Táblázatcella:</translation>
+        </message>
+        <message>
+            <source>Neutral:</source>
+            <translation>Semleges:</translation>
+        </message>
+        <message>
+            <source>Positive:</source>
+            <translation>Pozitív:</translation>
+        </message>
+        <message>
+            <source>Negative:</source>
+            <translation>Negatív:</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDatabaseDialog</name>
+        <message>
+            <source>Open Horoscope</source>
+            <translation>Horoszkóp megnyitása</translation>
+        </message>
+        <message>
+            <source>Folder:</source>
+            <translation>Mappa:</translation>
+        </message>
+        <message>
+            <source>&amp;Change...</source>
+            <translation>&amp;Módosítás...</translation>
+        </message>
+        <message>
+            <source>&amp;Refresh</source>
+            <translation>&amp;Frissítés</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Törlés...</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Név:</translation>
+        </message>
+        <message>
+            <source>Parts of the name, such as "nagy anna"; alternatives separated by ";"</source>
+            <translation>A név részei, például "nagy anna"; a változatok között ";"</translation>
+        </message>
+        <message>
+            <source>Selected / listed / found</source>
+            <translation>Kijelölt / listázott / talált</translation>
+        </message>
+        <message>
+            <source>Birth data</source>
+            <translation>Születési adatok</translation>
+        </message>
+        <message>
+            <source>N&amp;otes:</source>
+            <translation>Meg&amp;jegyzések:</translation>
+        </message>
+        <message>
+            <source>This folder cannot be read.</source>
+            <translation>Ez a mappa nem olvasható.</translation>
+        </message>
+        <message>
+            <source>Damaged file: %1</source>
+            <translation>Sérült fájl: %1</translation>
+        </message>
+        <message>
+            <source>Skipped, not horoscope files: %1</source>
+            <translation>Kihagyva, nem horoszkópfájl: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDignsDialog</name>
+        <message>
+            <source>Dignities</source>
+            <translation>Méltóságok</translation>
+        </message>
+        <message>
+            <source>&amp;Planet</source>
+            <translation>&amp;Bolygó</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Nap</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Hold</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkúr</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénusz</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Szaturnusz</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uránusz</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptunusz</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plútó</translation>
+        </message>
+        <message>
+            <source>Lunar node</source>
+            <translation>Holdcsomó</translation>
+        </message>
+        <message>
+            <source>&amp;Dignity</source>
+            <translation>&amp;Méltóság</translation>
+        </message>
+        <message>
+            <source>Domicile</source>
+            <translation>Uralkodás</translation>
+        </message>
+        <message>
+            <source>Exaltation</source>
+            <translation>Magasztosulás</translation>
+        </message>
+        <message>
+            <source>Trigonocracy</source>
+            <translation>Trigonokrácia</translation>
+        </message>
+        <message>
+            <source>&amp;Signs</source>
+            <translation>&amp;Jegyek</translation>
+        </message>
+        <message>
+            <source>Aries</source>
+            <translation>Kos</translation>
+        </message>
+        <message>
+            <source>Taur</source>
+            <translation>Bika</translation>
+        </message>
+        <message>
+            <source>Gemi</source>
+            <translation>Ikrek</translation>
+        </message>
+        <message>
+            <source>Canc</source>
+            <translation>Rák</translation>
+        </message>
+        <message>
+            <source>Leo</source>
+            <translation>Oroszlán</translation>
+        </message>
+        <message>
+            <source>Virg</source>
+            <translation>Szűz</translation>
+        </message>
+        <message>
+            <source>Libr</source>
+            <translation>Mérleg</translation>
+        </message>
+        <message>
+            <source>Scor</source>
+            <translation>Skorpió</translation>
+        </message>
+        <message>
+            <source>Sagi</source>
+            <translation>Nyilas</translation>
+        </message>
+        <message>
+            <source>Capr</source>
+            <translation>Bak</translation>
+        </message>
+        <message>
+            <source>Aqua</source>
+            <translation>Vízöntő</translation>
+        </message>
+        <message>
+            <source>Pisc</source>
+            <translation>Halak</translation>
+        </message>
+        <message>
+            <source>Taurus</source>
+            <translation>Bika</translation>
+        </message>
+        <message>
+            <source>Gemini</source>
+            <translation>Ikrek</translation>
+        </message>
+        <message>
+            <source>Cancer</source>
+            <translation>Rák</translation>
+        </message>
+        <message>
+            <source>Virgo</source>
+            <translation>Szűz</translation>
+        </message>
+        <message>
+            <source>Libra</source>
+            <translation>Mérleg</translation>
+        </message>
+        <message>
+            <source>Scorpio</source>
+            <translation>Skorpió</translation>
+        </message>
+        <message>
+            <source>Sagittarius</source>
+            <translation>Nyilas</translation>
+        </message>
+        <message>
+            <source>Capricorn</source>
+            <translation>Bak</translation>
+        </message>
+        <message>
+            <source>Aquarius</source>
+            <translation>Vízöntő</translation>
+        </message>
+        <message>
+            <source>Pisces</source>
+            <translation>Halak</translation>
+        </message>
+        <message>
+            <source>Use &amp;mixed triplicity</source>
+            <translation>&amp;Vegyes triplicitás használata</translation>
+        </message>
+        <message>
+            <source>Terminus</source>
+            <translation>Terminus</translation>
+        </message>
+        <message>
+            <source>&amp;Egyptian</source>
+            <translation>&amp;Egyiptomi</translation>
+        </message>
+        <message>
+            <source>&amp;Lilly</source>
+            <translation>&amp;Lilly</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDisplayDialog1</name>
+        <message>
+            <source>Display Options I.</source>
+            <translation>Megjelenítés I.</translation>
+        </message>
+        <message>
+            <source> On the wheel:</source>
+            <translation> A körön:</translation>
+        </message>
+        <message>
+            <source>&amp;Planets</source>
+            <translation>&amp;Bolygók</translation>
+        </message>
+        <message>
+            <source>&amp;Axes</source>
+            <translation>&amp;Tengelyek</translation>
+        </message>
+        <message>
+            <source>&amp;House cusps</source>
+            <translation>&amp;Házcsúcsok</translation>
+        </message>
+        <message>
+            <source>House &amp;scopes</source>
+            <translation>Házhatókö&amp;rök</translation>
+        </message>
+        <message>
+            <source>Exact &amp;positions</source>
+            <translation>Pontos &amp;pozíciók</translation>
+        </message>
+        <message>
+            <source>&amp;Aspects: connected</source>
+            <translation>&amp;Fényszögek: vonallal</translation>
+        </message>
+        <message>
+            <source>with s&amp;ymbols</source>
+            <translation>jele&amp;kkel</translation>
+        </message>
+        <message>
+            <source>Aspects: pro&amp;jected</source>
+            <translation>Fényszögek: &amp;vetítve</translation>
+        </message>
+        <message>
+            <source>Fixed stars</source>
+            <translation>Állócsillagok</translation>
+        </message>
+        <message>
+            <source>Constellations</source>
+            <translation>Csillagképek</translation>
+        </message>
+        <message>
+            <source>Rulers of signs</source>
+            <translation>Jegyuralkodók</translation>
+        </message>
+        <message>
+            <source>Exalted in signs</source>
+            <translation>Jegyekben emeltek</translation>
+        </message>
+        <message>
+            <source> On collation, place the radix (Ctrl+I)</source>
+            <translation> Összevetésnél a radix helye (Ctrl+I)</translation>
+        </message>
+        <message>
+            <source>inside</source>
+            <translation>belül</translation>
+        </message>
+        <message>
+            <source>outside</source>
+            <translation>kívül</translation>
+        </message>
+        <message>
+            <source> Origin of the zodiac:</source>
+            <translation> Az állatöv kezdőpontja:</translation>
+        </message>
+        <message>
+            <source>Ascendant</source>
+            <translation>Aszcendens</translation>
+        </message>
+        <message>
+            <source>Aries</source>
+            <translation>Kos</translation>
+        </message>
+        <message>
+            <source>Taurus</source>
+            <translation>Bika</translation>
+        </message>
+        <message>
+            <source>Gemini</source>
+            <translation>Ikrek</translation>
+        </message>
+        <message>
+            <source>Cancer</source>
+            <translation>Rák</translation>
+        </message>
+        <message>
+            <source>Leo</source>
+            <translation>Oroszlán</translation>
+        </message>
+        <message>
+            <source>Virgo</source>
+            <translation>Szűz</translation>
+        </message>
+        <message>
+            <source>Libra</source>
+            <translation>Mérleg</translation>
+        </message>
+        <message>
+            <source>Scorpio</source>
+            <translation>Skorpió</translation>
+        </message>
+        <message>
+            <source>Sagitt</source>
+            <translation>Nyilas</translation>
+        </message>
+        <message>
+            <source>Capric</source>
+            <translation>Bak</translation>
+        </message>
+        <message>
+            <source>Aquar</source>
+            <translation>Vízöntő</translation>
+        </message>
+        <message>
+            <source>Pisces</source>
+            <translation>Halak</translation>
+        </message>
+        <message>
+            <source>start</source>
+            <translation>eleje</translation>
+        </message>
+        <message>
+            <source>center</source>
+            <translation>közepe</translation>
+        </message>
+        <message>
+            <source>reverse order</source>
+            <translation>fordított irány</translation>
+        </message>
+        <message>
+            <source> In the position table:</source>
+            <translation> A pozíciótáblázatban:</translation>
+        </message>
+        <message>
+            <source>Longitude</source>
+            <translation>Hosszúság</translation>
+        </message>
+        <message>
+            <source>Latitude</source>
+            <translation>Szélesség</translation>
+        </message>
+        <message>
+            <source>Right ascension</source>
+            <translation>Rektaszcenzió</translation>
+        </message>
+        <message>
+            <source>Declination</source>
+            <translation>Deklináció</translation>
+        </message>
+        <message>
+            <source>Semiarcus</source>
+            <translation>Félív</translation>
+        </message>
+        <message>
+            <source>Asc. diff. (lat.)</source>
+            <translation>Aszc. különbség (szél.)</translation>
+        </message>
+        <message>
+            <source>Meridiandist.</source>
+            <translation>Meridiántáv.</translation>
+        </message>
+        <message>
+            <source>Asc. diff. (cusph.)</source>
+            <translation>Aszc. különbség (csúcsm.)</translation>
+        </message>
+        <message>
+            <source>Cusp height</source>
+            <translation>Csúcsmagasság</translation>
+        </message>
+        <message>
+            <source>Asc/desc. obl.</source>
+            <translation>Ferde fel/leszállás</translation>
+        </message>
+        <message>
+            <source>in time</source>
+            <translation>időben</translation>
+        </message>
+        <message>
+            <source>Speed</source>
+            <translation>Sebesség</translation>
+        </message>
+        <message>
+            <source>Distance</source>
+            <translation>Távolság</translation>
+        </message>
+        <message>
+            <source>App. diameter</source>
+            <translation>Látszó átmérő</translation>
+        </message>
+        <message>
+            <source>Magnitude</source>
+            <translation>Fényrend</translation>
+        </message>
+        <message>
+            <source> Angles:</source>
+            <translation> Szögek:</translation>
+        </message>
+        <message>
+            <source>Deg, min, sec</source>
+            <translation>Fok, perc, mp</translation>
+        </message>
+        <message>
+            <source>Decimals</source>
+            <translation>Tizedes tört</translation>
+        </message>
+        <message>
+            <source> Table scale:</source>
+            <translation> Táblázatméret:</translation>
+        </message>
+        <message>
+            <source>Table scale</source>
+            <translation>Táblázatméret</translation>
+        </message>
+        <message>
+            <source> Coloring:</source>
+            <translation> Színezés:</translation>
+        </message>
+        <message>
+            <source>Black</source>
+            <translation>Fekete</translation>
+        </message>
+        <message>
+            <source>Colored</source>
+            <translation>Színes</translation>
+        </message>
+        <message>
+            <source>WiNE fix</source>
+            <translation>WiNE-javítás</translation>
+        </message>
+        <message>
+            <source>Moves texts by one line to make up for a text placement fault of some Windows compatibility layers</source>
+            <translation>A szövegeket egy sorral elmozdítja, hogy ellensúlyozza egyes Windows-kompatibilitási rétegek szövegelhelyezési hibáját</translation>
+        </message>
+        <message>
+            <source>The table scale must be a number from %1 to %2.</source>
+            <translation>A táblázatméret %1 és %2 közötti szám lehet.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDisplayDialog2</name>
+        <message>
+            <source>Display Options II.</source>
+            <translation>Megjelenítés II.</translation>
+        </message>
+        <message>
+            <source>wheel</source>
+            <translation>kör</translation>
+        </message>
+        <message>
+            <source>asp</source>
+            <translation>fsz.</translation>
+        </message>
+        <message>
+            <source>table</source>
+            <translation>tábla</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Nap</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Hold</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkúr</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénusz</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Szaturnusz</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uránusz</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptunusz</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plútó</translation>
+        </message>
+        <message>
+            <source>Ascending node</source>
+            <translation>Felszálló holdcsomó</translation>
+        </message>
+        <message>
+            <source>Descending node</source>
+            <translation>Leszálló holdcsomó</translation>
+        </message>
+        <message>
+            <source>Lilith</source>
+            <translation>Lilith</translation>
+        </message>
+        <message>
+            <source>Chiron</source>
+            <translation>Chiron</translation>
+        </message>
+        <message>
+            <source>Pholus</source>
+            <translation>Pholus</translation>
+        </message>
+        <message>
+            <source>Ceres</source>
+            <translation>Ceres</translation>
+        </message>
+        <message>
+            <source>Pallas</source>
+            <translation>Pallasz</translation>
+        </message>
+        <message>
+            <source>Juno</source>
+            <translation>Juno</translation>
+        </message>
+        <message>
+            <source>Vesta</source>
+            <translation>Vesta</translation>
+        </message>
+        <message>
+            <source>Vertex</source>
+            <translation>Vertex</translation>
+        </message>
+        <message>
+            <source>East Point</source>
+            <translation>Keleti pont</translation>
+        </message>
+        <message>
+            <source>Co-ascendant</source>
+            <translation>Ko-aszcendens</translation>
+        </message>
+        <message>
+            <source>Polar Ascendant</source>
+            <translation>Poláris aszcendens</translation>
+        </message>
+        <message>
+            <source>Part of Fortune</source>
+            <translation>Szerencsepont</translation>
+        </message>
+        <message>
+            <source>Axes</source>
+            <translation>Tengelyek</translation>
+        </message>
+        <message>
+            <source>House cusps</source>
+            <translation>Házcsúcsok</translation>
+        </message>
+        <message>
+            <source> Planets and their aspects:</source>
+            <translation> Bolygók és fényszögeik:</translation>
+        </message>
+        <message>
+            <source> Asteroids and other points:</source>
+            <translation> Kisbolygók és egyéb pontok:</translation>
+        </message>
+        <message>
+            <source> Fixed start conjunctions:</source>
+            <translation> Állócsillag-együttállások:</translation>
+        </message>
+        <message>
+            <source>Planets</source>
+            <translation>Bolygók</translation>
+        </message>
+        <message>
+            <source>Lunar nodes</source>
+            <translation>Holdcsomók</translation>
+        </message>
+        <message>
+            <source>Asteroids</source>
+            <translation>Kisbolygók</translation>
+        </message>
+        <message>
+            <source>Other points</source>
+            <translation>Egyéb pontok</translation>
+        </message>
+        <message>
+            <source> Wheel strength indic:</source>
+            <translation> Erősség jelzése a körön:</translation>
+        </message>
+        <message>
+            <source>Pale line</source>
+            <translation>Halványabb vonal</translation>
+        </message>
+        <message>
+            <source>Dashed line</source>
+            <translation>Szaggatott vonal</translation>
+        </message>
+        <message>
+            <source> Wheel strength based on:</source>
+            <translation> Erősség alapja a körön:</translation>
+        </message>
+        <message>
+            <source>Orbis</source>
+            <translation>Orbisz</translation>
+        </message>
+        <message>
+            <source>Closing</source>
+            <translation>Közeledés</translation>
+        </message>
+        <message>
+            <source> Aspects:</source>
+            <translation> Fényszögek:</translation>
+        </message>
+        <message>
+            <source>Conjunction</source>
+            <translation>Együttállás</translation>
+        </message>
+        <message>
+            <source>Semisextile</source>
+            <translation>Félszextil</translation>
+        </message>
+        <message>
+            <source>Semisquare</source>
+            <translation>Félkvadrát</translation>
+        </message>
+        <message>
+            <source>Sextile</source>
+            <translation>Szextil</translation>
+        </message>
+        <message>
+            <source>Quintile</source>
+            <translation>Kvintil</translation>
+        </message>
+        <message>
+            <source>Square</source>
+            <translation>Kvadrát</translation>
+        </message>
+        <message>
+            <source>Trine</source>
+            <translation>Trigon</translation>
+        </message>
+        <message>
+            <source>Sesquiquadrate</source>
+            <translation>Másfélkvadrát</translation>
+        </message>
+        <message>
+            <source>Biquintile</source>
+            <translation>Bikvintil</translation>
+        </message>
+        <message>
+            <source>Quincunx</source>
+            <translation>Kvinkunx</translation>
+        </message>
+        <message>
+            <source>Opposition</source>
+            <translation>Szembenállás</translation>
+        </message>
+        <message>
+            <source>NB</source>
+            <translation>NB</translation>
+        </message>
+        <message>
+            <source>NB5</source>
+            <translation>NB5</translation>
+        </message>
+        <message>
+            <source>NB7</source>
+            <translation>NB7</translation>
+        </message>
+        <message>
+            <source>Quindecile</source>
+            <translation>Kvindecil</translation>
+        </message>
+        <message>
+            <source>Novile</source>
+            <translation>Novil</translation>
+        </message>
+        <message>
+            <source>Binovile</source>
+            <translation>Binovil</translation>
+        </message>
+        <message>
+            <source>Quadnovile</source>
+            <translation>Kvadnovil</translation>
+        </message>
+        <message>
+            <source>Opposite objects</source>
+            <translation>Szemközti pontok</translation>
+        </message>
+        <message>
+            <source>Opposites on coll</source>
+            <translation>Szemköztiek összevetésnél</translation>
+        </message>
+    </context>
+    <context>
+        <name>TEventsDialog</name>
+        <message>
+            <source>Life Events for Correction</source>
+            <translation>Életesemények a korrekcióhoz</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>Ú&amp;j...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Szerkesztés...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Törlés</translation>
+        </message>
+        <message>
+            <source>&amp;Select</source>
+            <translation>&amp;Kijelölés</translation>
+        </message>
+    </context>
+    <context>
+        <name>TLifeEventDialog</name>
+        <message>
+            <source>Life Event</source>
+            <translation>Életesemény</translation>
+        </message>
+        <message>
+            <source>&amp;Event:</source>
+            <translation>&amp;Esemény:</translation>
+        </message>
+        <message>
+            <source>&amp;Date:</source>
+            <translation>&amp;Dátum:</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>év</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>hó</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>nap</translation>
+        </message>
+    </context>
+    <context>
+        <name>TOrbisesDialog</name>
+        <message>
+            <source>Orbises</source>
+            <translation>Orbiszok</translation>
+        </message>
+        <message>
+            <source>&amp;Aspect</source>
+            <translation>&amp;Fényszög</translation>
+        </message>
+        <message>
+            <source>Conjunction</source>
+            <translation>Konjunkció</translation>
+        </message>
+        <message>
+            <source>Semisextile</source>
+            <translation>Szemiszextil</translation>
+        </message>
+        <message>
+            <source>Semisquare</source>
+            <translation>Szemikvadrát</translation>
+        </message>
+        <message>
+            <source>Sextile</source>
+            <translation>Szextil</translation>
+        </message>
+        <message>
+            <source>Quintile</source>
+            <translation>Kvintil</translation>
+        </message>
+        <message>
+            <source>Square</source>
+            <translation>Kvadrát</translation>
+        </message>
+        <message>
+            <source>Trine</source>
+            <translation>Trigon</translation>
+        </message>
+        <message>
+            <source>Sesquiquadrate</source>
+            <translation>Szeszkvikvadrát</translation>
+        </message>
+        <message>
+            <source>Biquintile</source>
+            <translation>Bikvintil</translation>
+        </message>
+        <message>
+            <source>Quincunx</source>
+            <translation>Kvinkunx</translation>
+        </message>
+        <message>
+            <source>Opposition</source>
+            <translation>Oppozíció</translation>
+        </message>
+        <message>
+            <source>NB</source>
+            <translation>NB</translation>
+        </message>
+        <message>
+            <source>NB5</source>
+            <translation>NB5</translation>
+        </message>
+        <message>
+            <source>NB7</source>
+            <translation>NB7</translation>
+        </message>
+        <message>
+            <source>Quindecile</source>
+            <translation>Kvindecil</translation>
+        </message>
+        <message>
+            <source>Novile</source>
+            <translation>Novil</translation>
+        </message>
+        <message>
+            <source>Binovile</source>
+            <translation>Binovil</translation>
+        </message>
+        <message>
+            <source>Quadnovile</source>
+            <translation>Kvadnovil</translation>
+        </message>
+        <message>
+            <source>Parallel</source>
+            <translation>Párhuzam</translation>
+        </message>
+        <message>
+            <source>Contra-parallel</source>
+            <translation>Ellenpárhuzam</translation>
+        </message>
+        <message>
+            <source>Fixed star conj.</source>
+            <translation>Állócsillag-konj.</translation>
+        </message>
+        <message>
+            <source>Asc</source>
+            <translation>Asc</translation>
+        </message>
+        <message>
+            <source>MC</source>
+            <translation>MC</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Nap</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Hold</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkúr</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénusz</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Szaturnusz</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uránusz</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptunusz</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plútó</translation>
+        </message>
+        <message>
+            <source>Nodes</source>
+            <translation>Holdcsomók</translation>
+        </message>
+        <message>
+            <source>House cusps</source>
+            <translation>Házcsúcsok</translation>
+        </message>
+        <message>
+            <source>Asteroids</source>
+            <translation>Kisbolygók</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Egyéb</translation>
+        </message>
+        <message>
+            <source>Further settings</source>
+            <translation>További beállítások</translation>
+        </message>
+        <message>
+            <source>&amp;Collation factor:</source>
+            <translation>Összevetési &amp;szorzó:</translation>
+        </message>
+        <message>
+            <source>Max. dis&amp;tance
+at a correction event:</source>
+            <translation>Max. &amp;távolság
+korrekciós eseménynél:</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>év</translation>
+        </message>
+        <message>
+            <source>&amp;Strictness of stationary:</source>
+            <translation>Állóhelyzet s&amp;zigorúsága:</translation>
+        </message>
+        <message>
+            <source>House scope before the cusp</source>
+            <translation>Házhatókör a csúcs előtt</translation>
+        </message>
+        <message>
+            <source>Asc--&amp;Desc</source>
+            <translation>Asc--&amp;Desc</translation>
+        </message>
+        <message>
+            <source>&amp;MC--IC</source>
+            <translation>&amp;MC--IC</translation>
+        </message>
+        <message>
+            <source>&amp;Internal</source>
+            <translation>&amp;Belső</translation>
+        </message>
+        <message>
+            <source>Orbs: %1</source>
+            <translation>Orbiszok: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>TPrefixDialog</name>
+        <message>
+            <source>Town</source>
+            <translation>Település</translation>
+        </message>
+        <message>
+            <source> Partial name:</source>
+            <translation> Névrészlet:</translation>
+        </message>
+    </context>
+    <context>
+        <name>TRadixWindow</name>
+        <message>
+            <source>Not computed for this date (outside the ephemeris files): %1</source>
+            <translation>Erre a dátumra nem számítható (az efemerisz-fájlokon kívül esik): %1</translation>
+        </message>
+        <message>
+            <source>The house system cannot be used at this latitude: Porphyrius houses are shown</source>
+            <translation>Ez a házrendszer ezen a szélességen nem használható: Porphyrius-házak láthatók</translation>
+        </message>
+        <message>
+            <source>%1 has been changed on disk since this chart was opened or last saved, perhaps in another window.
+
+Replace it with this chart?</source>
+            <translation>A(z) %1 fájl megváltozott a lemezen, amióta ezt a képletet megnyitották vagy utoljára mentették, talán egy másik ablakban.
+
+Lecseréli erre a képletre?</translation>
+        </message>
+    </context>
+    <context>
+        <name>TScoresDialog</name>
+        <message>
+            <source>Scores</source>
+            <translation>Pontszámok</translation>
+        </message>
+        <message>
+            <source>Points</source>
+            <translation>Pontok</translation>
+        </message>
+        <message>
+            <source>First</source>
+            <translation>Első</translation>
+        </message>
+        <message>
+            <source>Second</source>
+            <translation>Második</translation>
+        </message>
+        <message>
+            <source>&amp;Ascendant</source>
+            <translation>&amp;Aszcendens</translation>
+        </message>
+        <message>
+            <source>Medium &amp;Coeli</source>
+            <translation>Medium &amp;Coeli</translation>
+        </message>
+        <message>
+            <source>&amp;Sun</source>
+            <translation>&amp;Nap</translation>
+        </message>
+        <message>
+            <source>M&amp;oon</source>
+            <translation>&amp;Hold</translation>
+        </message>
+        <message>
+            <source>&amp;Mercury</source>
+            <translation>&amp;Merkúr</translation>
+        </message>
+        <message>
+            <source>&amp;Venus</source>
+            <translation>&amp;Vénusz</translation>
+        </message>
+        <message>
+            <source>Ma&amp;rs</source>
+            <translation>Ma&amp;rs</translation>
+        </message>
+        <message>
+            <source>&amp;Jupiter</source>
+            <translation>&amp;Jupiter</translation>
+        </message>
+        <message>
+            <source>Sa&amp;turn</source>
+            <translation>&amp;Szaturnusz</translation>
+        </message>
+        <message>
+            <source>&amp;Uranus</source>
+            <translation>&amp;Uránusz</translation>
+        </message>
+        <message>
+            <source>&amp;Neptune</source>
+            <translation>N&amp;eptunusz</translation>
+        </message>
+        <message>
+            <source>&amp;Pluto</source>
+            <translation>&amp;Plútó</translation>
+        </message>
+        <message>
+            <source>Asc. no&amp;de</source>
+            <translation>&amp;Felszálló csomó</translation>
+        </message>
+        <message>
+            <source>Desc. nod&amp;e</source>
+            <translation>&amp;Leszálló csomó</translation>
+        </message>
+    </context>
+    <context>
+        <name>TSymbolsDialog</name>
+        <message>
+            <source>Symbols</source>
+            <translation>Szimbólumok</translation>
+        </message>
+        <message>
+            <source> Mars:</source>
+            <translation> Mars:</translation>
+        </message>
+        <message>
+            <source> Uranus:</source>
+            <translation> Uránusz:</translation>
+        </message>
+        <message>
+            <source> Neptune</source>
+            <translation> Neptunusz</translation>
+        </message>
+        <message>
+            <source> Pluto:</source>
+            <translation> Plútó:</translation>
+        </message>
+        <message>
+            <source> Zodiac:</source>
+            <translation> Állatöv:</translation>
+        </message>
+        <message>
+            <source>%1, variant %2</source>
+            <translation>%1, %2. változat</translation>
+        </message>
+        <message>
+            <source>Zodiac, variant %1</source>
+            <translation>Állatöv, %1. változat</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTimeCalcDialog</name>
+        <message>
+            <source>Time Calculation Area</source>
+            <translation>Időszámítási terület</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTownDataDialog</name>
+        <message>
+            <source>Town Data</source>
+            <translation>Település adatai</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Név:</translation>
+        </message>
+        <message>
+            <source>&amp;Region:</source>
+            <translation>&amp;Régió:</translation>
+        </message>
+        <message>
+            <source>&amp;Long</source>
+            <translation>&amp;Hossz.</translation>
+        </message>
+        <message>
+            <source>L&amp;at</source>
+            <translation>&amp;Szél.</translation>
+        </message>
+        <message>
+            <source>E/W</source>
+            <translation>E/W</translation>
+        </message>
+        <message>
+            <source>N/S</source>
+            <translation>N/S</translation>
+        </message>
+        <message>
+            <source>deg</source>
+            <translation>fok</translation>
+        </message>
+        <message>
+            <source>min</source>
+            <translation>perc</translation>
+        </message>
+        <message>
+            <source>Time &amp;zone:</source>
+            <translation>&amp;Időzóna:</translation>
+        </message>
+        <message>
+            <source>&amp;View...</source>
+            <translation>&amp;Megtekintés...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTownsDialog</name>
+        <message>
+            <source>Towns</source>
+            <translation>Települések</translation>
+        </message>
+        <message>
+            <source>Beginning of the name, then other words of it</source>
+            <translation>A név eleje, majd további szavai</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>Ú&amp;j...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Szerkesztés...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Törlés</translation>
+        </message>
+        <message>
+            <source>The user towns could not be saved to %1.</source>
+            <translation>A felhasználói településeket nem sikerült menteni ide: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>TWaitDialog</name>
+        <message>
+            <source>Please wait...</source>
+            <translation>Kérem, várjon...</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserFolder</name>
+        <message>
+            <source>Zodikeon cannot set up the folder for your charts and settings:
+%1</source>
+            <translation>A Zodikeon nem tudja létrehozni a képletek és beállítások mappáját:
+%1</translation>
+        </message>
+    </context>
 <context>
     <name>TPrintDialog</name>
     <message>

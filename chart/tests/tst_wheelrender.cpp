@@ -1,6 +1,7 @@
 // Renders whose pixels prove where the wheel puts things: the Ascendant's arrow for each
 // origin of the zodiac, nothing at all for a radius <= 0, and black on white with `black`.
 #include <QtTest>
+#include <random>
 
 #include <QGuiApplication>
 #include <numbers>
@@ -197,6 +198,34 @@ private slots:
         QCOMPARE(small.pixel(0, 0), qRgb((14 * 16 + 255) >> 4, (14 * 32 + 255) >> 4, (14 * 48 + 255) >> 4));
         QCOMPARE(small.pixel(1, 0), qRgb(16, 32, 48));
         QCOMPARE(small.pixel(2, 0), qRgb((15 * 16 + 32) >> 4, (15 * 32) >> 4, (15 * 48 + 255) >> 4));
+    }
+    void smoothing_matchesPlainSumsAtEveryWidth() {
+        // Random pixels, rows from one block to past the widest vector step, so every path of
+        // the averaging and every leftover count meets the plain per-channel sum.
+        std::mt19937 random(20240601);
+        for (const int f : {2, 4}) {
+            for (int w = 1; w <= 21; ++w) {
+                QImage large(w * f, 2 * f, QImage::Format_RGB32);
+                for (int y = 0; y < large.height(); ++y)
+                    for (int x = 0; x < large.width(); ++x)
+                        large.setPixel(x, y, 0xFF000000u | (random() & 0xFFFFFFu));
+                QImage small(w, 2, QImage::Format_RGB32);
+                averageBlocks(large, small, f);
+                for (int y = 0; y < 2; ++y)
+                    for (int x = 0; x < w; ++x) {
+                        int r = 0, g = 0, b = 0;
+                        for (int dy = 0; dy < f; ++dy)
+                            for (int dx = 0; dx < f; ++dx) {
+                                const QRgb px = large.pixel(x * f + dx, y * f + dy);
+                                r += qRed(px);
+                                g += qGreen(px);
+                                b += qBlue(px);
+                            }
+                        const int n = f * f;
+                        QCOMPARE(small.pixel(x, y), qRgb(r / n, g / n, b / n));
+                    }
+            }
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "CliCommands.h"
 #include "Ephemeris.h"
+#include "UserFolder.h"
 
 namespace {
 
@@ -29,7 +30,6 @@ void printHelp(const AppState& state) {
 int main(int argc, char** argv) {
     AppState state;
     state.LanguageId = LanguageEnglish;
-    SetProgramFolder(state);
 
     int i = 1;
     // Global options come before the command; --lang may also follow it (the commands accept it).
@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
     for (const CliCommand& c : cliCommands()) {
         if (command != c.name)
             continue;
+        if (const std::string error = prepareProgramFolder(state); !error.empty())
+            return cliError(CliFailure, "cannot set up the folder for charts and settings: " + error);
         // The ephemeris folder is handed over once, as the program does at start-up; without
         // files the charts are less precise and lack the minor bodies, which the user must know.
         const EphemerisStart ephemeris = startEphemeris(state.EphemerisPath);
