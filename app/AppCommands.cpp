@@ -19,6 +19,7 @@
 #include "FixedText.h"
 #include "JoinPath.h"
 #include "OptionsFile.h"
+#include "PrintCommand.h"
 #include "QtText.h"
 #include "RadixData.h"
 #include "StringIds.h"
@@ -61,7 +62,10 @@ BirthMoment momentNow(const AppContext& ctx) {
 }  // namespace
 
 AppCommands::AppCommands(AppContext& ctx, TAstroFrame& frame, std::function<void(std::uint16_t)> switchLanguage)
-    : QObject(&frame), m_ctx(ctx), m_frame(frame), m_switchLanguage(std::move(switchLanguage)) {}
+    : QObject(&frame), m_ctx(ctx), m_frame(frame), m_switchLanguage(std::move(switchLanguage)),
+      m_printSession(std::make_unique<PrintSession>()) {}
+
+AppCommands::~AppCommands() = default;
 
 TAstroClient& AppCommands::client() const { return *m_frame.client(); }
 THoroWindow* AppCommands::activeWindow() const { return client().activeWindow(); }
@@ -123,6 +127,7 @@ void AppCommands::open() {
 
 void AppCommands::save() { activeChart()->save(); }
 void AppCommands::saveAs() { activeChart()->saveAs(); }
+void AppCommands::print() { PrintCommand{&m_frame, *activeChart(), m_ctx, *m_printSession}.run(); }
 void AppCommands::exit() { m_frame.close(); }
 
 void AppCommands::optionsChanged() {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "CommandTable.h"
@@ -14,11 +15,13 @@ class TAstroFrame;
 class TAstroClient;
 class THoroWindow;
 class TRadixWindow;
+struct PrintSession;
 
 class AppCommands : public QObject {
     Q_OBJECT
 public:
     AppCommands(AppContext& ctx, TAstroFrame& frame, std::function<void(std::uint16_t)> switchLanguage);
+    ~AppCommands() override;
 
     // One row per command: the whole command table of the frame.
     std::vector<CommandRow> rows();
@@ -46,6 +49,7 @@ private:
     void importTowns();
     void save();
     void saveAs();
+    void print();
     void exit();
     // Options menu
     void setHouseSystem(int system);
@@ -79,6 +83,7 @@ private:
     AppContext& m_ctx;
     TAstroFrame& m_frame;
     std::function<void(std::uint16_t)> m_switchLanguage;
+    std::unique_ptr<PrintSession> m_printSession;  // printer and page set-up of the Print command
     // What the option dialogs showed last, shown first again while the program runs.
     struct OptionDialogChoices {
         int aspect = 0;       // orb row: Conjunction

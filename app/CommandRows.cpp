@@ -39,7 +39,7 @@ std::vector<CommandRow> AppCommands::rows() {
         {CM_SAVEAS, QT_TRANSLATE_NOOP("Menu", "Save &as..."), {Qt::SHIFT | Qt::Key_F2, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
          nullptr, 0, [this] { saveAs(); }, [this] { return activeChart() && !activeChart()->isUntitled(); }, {}},
         {CM_PRINT, QT_TRANSLATE_NOOP("Menu", "&Print..."), {Qt::CTRL | Qt::Key_F2, Qt::CTRL | Qt::Key_P},
-         toolPicturePrint, FileTools, {}, natal, {}},
+         toolPicturePrint, FileTools, [this] { print(); }, natal, {}},
         {CM_IMPORTTOWNS, QT_TRANSLATE_NOOP("Menu", "Import &towns..."), {}, nullptr, 0, [this] { importTowns(); }, {},
          {}},
         {CM_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {Qt::ALT | Qt::Key_F4}, nullptr, 0, [this] { exit(); }, {}, {}},

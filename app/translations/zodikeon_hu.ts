@@ -2068,4 +2068,112 @@ Lecseréli erre a képletre?</translation>
 %1</translation>
         </message>
     </context>
+<context>
+    <name>TPrintDialog</name>
+    <message>
+        <source>Print Horoscope</source>
+        <translation>Horoszkóp nyomtatása</translation>
+    </message>
+    <message>
+        <source> Coloring:</source>
+        <translation> Színezés:</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Fekete</translation>
+    </message>
+    <message>
+        <source>Colored</source>
+        <translation>Színes</translation>
+    </message>
+    <message>
+        <source> Select features to print:</source>
+        <translation> A nyomtatandó részek:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Megjegyzések</translation>
+    </message>
+    <message>
+        <source>&amp;Wheel</source>
+        <translation>&amp;Kör</translation>
+    </message>
+    <message>
+        <source>C&amp;ombined table / Collation aspects</source>
+        <translation>Ö&amp;sszevont táblázat / fényszögek</translation>
+    </message>
+    <message>
+        <source>Planets in &amp;signs and houses I.</source>
+        <translation>Bolygók a &amp;jegyekben és házakban I.</translation>
+    </message>
+    <message>
+        <source>Planets in signs and houses II.</source>
+        <translation>Bolygók a jegyekben és házakban II.</translation>
+    </message>
+    <message>
+        <source>&amp;Planet and house cusp positions</source>
+        <translation>&amp;Bolygók és házcsúcsok helyzete</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Fényszögek</translation>
+    </message>
+    <message>
+        <source>Deta&amp;iled aspect data</source>
+        <translation>Részletes &amp;fényszögadatok</translation>
+    </message>
+    <message>
+        <source>Ast&amp;eroids and special points</source>
+        <translation>Kisbolygók és &amp;különleges pontok</translation>
+    </message>
+    <message>
+        <source> Printer:</source>
+        <translation> Nyomtató:</translation>
+    </message>
+    <message>
+        <source>Setup...</source>
+        <translation>Beállítás...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Előnézet...</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Nyomtatási kép</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>A(z) %1 fájl nem írható.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not available.</source>
+        <translation>A(z) %1 nyomtató nem érhető el.</translation>
+    </message>
+    <message>
+        <source>Printing on %1 failed.</source>
+        <translation>A nyomtatás a(z) %1 nyomtatón nem sikerült.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Paper size:</source>
+        <translation>Papírméret:</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-fájlok (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1.</source>
+        <translation>A beállítások nem menthetők ide: %1.</translation>
+    </message>
+</context>
 </TS>

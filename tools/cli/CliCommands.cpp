@@ -8,12 +8,14 @@ int runChart(AppState& state, int argc, char** argv, int first);
 int runSave(AppState& state, int argc, char** argv, int first);
 int runRender(AppState& state, int argc, char** argv, int first);
 int runTowns(AppState& state, int argc, char** argv, int first);
+int runPrint(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
         {"chart", "show a chart from birth data or a horoscope file (--json for JSON)", runChart},
         {"save", "write a horoscope file from birth data", runSave},
         {"render", "draw a view of a chart (wheel or a table) into a PNG, SVG or PDF file", runRender},
+        {"print", "print the pages of a chart into a PDF file, as the Print command does", runPrint},
         {"towns", "list the towns of the town database that match a search text", runTowns},
     };
     return commands;

@@ -11,10 +11,10 @@
 #include "AppState.h"
 #include "ClockChange.h"
 #include "BirthOptions.h"
-#include "ChartFonts.h"
 #include "ChartView.h"
 #include "CliCommands.h"
 #include "CodePage.h"
+#include "DrawingSession.h"
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
 #include "HoroscopeFile.h"
@@ -174,23 +174,8 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     if (const int code = loadChart(state, args, options, radix, blocks, zoneNote))
         return code;
 
-    // Drawing needs a Qt application; the tool runs without a display. Qt's remark that a
-    // session without a runtime folder falls back to /tmp is no news for a script.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR")))
-            return;
-        if (previous)
-            previous(type, context, message);
-    });
-    int qtArgc = 1;
-    char name[] = "zodikeon-cli";
-    char* qtArgv[] = {name, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-    if (!loadChartFonts())
-        std::cerr << "zodikeon-cli: warning: the chart fonts could not be loaded; glyphs may be missing\n";
+    // Drawing needs a Qt application; the tool runs without a display.
+    const DrawingSession session;
 
     startEphemeris(state.EphemerisPath);
     computeRadix(radix, options);

@@ -1,0 +1,28 @@
+#pragma once
+// The Print command: dialog "Print Horoscope" for the active chart, then the print job.
+#include <QHash>
+#include <QPageLayout>
+#include <functional>
+
+class AppContext;
+class QWidget;
+class TRadixWindow;
+
+// What the Print command keeps between runs: the chosen printer (-1: the default one) and the
+// page set-up made for each printer.
+struct PrintSession {
+    int printer = -1;
+    QHash<QString, QPageLayout> layouts;
+};
+
+struct PrintCommand {
+    QWidget* parent;
+    TRadixWindow& window;
+    AppContext& ctx;  // its print_black and print_pages take the dialog's choice on OK
+    PrintSession& session;
+
+    void run() const;
+
+    // The PDF printer's file question; replaceable so that tests can answer it.
+    static inline QString (*choosePdfPath)(QWidget* parent, const QString& proposed) = nullptr;
+};

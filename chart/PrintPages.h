@@ -1,0 +1,42 @@
+#pragma once
+// One painter for the printed pages, used by the print job, the print preview and the
+// command line alike, so the three cannot differ. The caller sets up the device and the
+// colours (PrintColourMode); a page is drawn in y-up logical units of 0.1 mm scaled by s.
+#include <QDateTime>
+#include <QPainter>
+#include <QTransform>
+#include <string>
+#include <vector>
+
+#include "DrawContext.h"
+#include "Options.h"
+#include "PrintLayout.h"
+#include "RadixData.h"
+#include "StringTable.h"
+
+// What the pages print: the chart, the options (colours already in their paper form), the
+// texts in the interface language and the moment printed in the footer.
+struct PrintContent {
+    const RadixData& chart;
+    const TOptions& options;
+    const StringTable& strings;
+    QDateTime printedAt;
+};
+
+// The transform from page units (0.1 mm, y up, the page's top-left corner 6 mm x s inside the
+// printable area) to device pixels of `dotsPerInch`, the printable area's top-left at (0, 0).
+QTransform pageTransform(double dotsPerInch, double s);
+
+// The personal lines of the page header: name, horoscope type, moment, place (a town name
+// that starts with "+" is shown from its third character), in Windows-1250.
+std::vector<std::string> pageHeaderLines(const RadixData& chart, const StringTable& strings);
+// The footer: the left lines (program and contact) and the right one ("Printed on ...").
+struct FooterTexts {
+    QString program, contact, printed;
+};
+FooterTexts pageFooterTexts(const StringTable& strings, const QDateTime& when);
+
+// Draws one page with its header and footer (`dc` marked as printing by the caller's
+// PrintColourMode); the painter's transform must be pageTransform
+// (or any transform to 0.1 mm y-up units whose origin is the printable area's corner).
+void paintPrintPage(DrawContext& dc, PrintPage page, double s, const PrintContent& content);
