@@ -67,6 +67,8 @@ TEST_F(TranslatedStringsTest, horoscopeFileWrittenByTheProgramReadsBack) {
     RadixData written{};
     setFixedText(written.name, "Kiss Anna");
     setFixedText(written.horType, english[StrId::TypeRadix]);
+    written.moment = BirthMoment(CalDate(1980, 7, 1, true), ClockTime{12, 0, 0}, GeoAngle(19, 5, 0, false),
+                                 GeoAngle(47, 30, 0, false), TimeGMT, 0, 0, false);
     std::filesystem::create_directories(dir.file("horo"));
     const std::string path = dir.file("horo/anna.hor");
     ASSERT_TRUE(WriteHoroscopeFile(path, english, written, ChartBlocks{}));

@@ -7,6 +7,7 @@
 #include "BirthOptions.h"
 #include "BirthText.h"
 #include "ChartJson.h"
+#include "ChartLoading.h"
 #include "ChartListing.h"
 #include "CliCommands.h"
 #include "ChartDirectionOptions.h"

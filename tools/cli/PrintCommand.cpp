@@ -7,6 +7,7 @@
 
 #include "AppState.h"
 #include "BirthOptions.h"
+#include "ChartLoading.h"
 #include "CliCommands.h"
 #include "ComputeRadix.h"
 #include "DrawingSession.h"
@@ -51,9 +52,6 @@ bool parsePages(const std::string& list, PrintSelection& pages) {
 
 }  // namespace
 
-int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
-int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
-              ChartBlocks& blocks);
 
 int runPrint(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
@@ -95,7 +93,8 @@ int runPrint(AppState& state, int argc, char** argv, int first) {
 
     RadixData radix{};
     ChartBlocks blocks{};
-    if (const int code = loadChart(state, args, options, radix, blocks))
+    ClockChange zoneNote;
+    if (const int code = loadChart(state, args, options, radix, blocks, zoneNote))
         return code;
 
     const DrawingSession session;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "AppState.h"
+#include "ChartLoading.h"
 #include "ClockChange.h"
 #include "BirthOptions.h"
 #include "ChartView.h"
@@ -116,9 +117,6 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 
 }  // namespace
 
-int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
-int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
-              ChartBlocks& blocks, ClockChange& zoneNote);
 
 int runRender(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();

@@ -1,0 +1,15 @@
+#pragma once
+// The chart of a command: its options (an options file, --house, --node) and its birth data (a
+// horoscope file or the birth-data options, with the town's zone and clock change). Each returns
+// an exit code, CliOk when the chart can be computed.
+#include "ChartBlocks.h"
+#include "ClockChange.h"
+#include "CliArgs.h"
+#include "Options.h"
+
+struct AppState;
+struct RadixData;
+
+int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options);
+int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
+              ChartBlocks& blocks, ClockChange& zoneNote);
