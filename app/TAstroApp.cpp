@@ -20,7 +20,8 @@
 TAstroApp::TAstroApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Zodikeon");
     setOrganizationName("Zodikeon");
-    setApplicationDisplayName(Name);
+    // No display name: Qt would append it to every caption, and the frame's caption already
+    // carries the program's name once ("Zodikeon Free - [chart]").
     setWindowIcon(QIcon(QStringLiteral(":/zodikeon/zodikeon.png")));
     setDesktopFileName(QStringLiteral("zodikeon"));
 }
