@@ -6,34 +6,11 @@
 #include "ChartView.h"
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
-#include "GuiApplication.h"
+#include "ChartFixture.h"
 #include "ShippedData.h"
 
-namespace {
-
-struct Fixture {
-    TOptions options{};
-    RadixData chart{};
-    std::vector<PositionRow> rows;
-    Fixture() {
-        ensureGuiApplication();
-        SetShippedOptions(options);
-        startEphemeris(ZDK_EPHEMERIS_DIR);
-        // Budapest, 1 July 1980, 12:00 zone time +2.
-        chart.moment = BirthMoment(CalDate(1980, 7, 1, true), ClockTime{12, 0, 0.0}, GeoAngle::fromDecimal(19.0402),
-                                   GeoAngle::fromDecimal(47.4979), TimeZone, 2, 0, false);
-        chart.moment.localToUniversal();
-        computeRadix(chart, options);
-        buildPositionRows(chart, options, rows);
-    }
-};
-
-Fixture& fixture() {
-    static Fixture f;
-    return f;
-}
-
-}  // namespace
+using bench::Fixture;
+using bench::fixture;
 
 // A full repaint of the wheel in a 1280 x 1024 window at smoothing 1, 2 and 4: drawing into
 // the (large) image, and averaging it down.
