@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPicture>
 
 #include "ChartDirectionOptions.h"
@@ -117,7 +118,10 @@ QString TRadixWindow::caption(bool withMarker) const {
 }
 
 void TRadixWindow::updateCaption() {
-    setWindowTitle(caption());
+    // The stored form keeps its wide separators (the recent files are split on them); on the
+    // screen one blank between the parts reads better.
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    setWindowTitle(caption().replace(blanks, QStringLiteral(" ")));
 }
 
 void TRadixWindow::recompute() {

@@ -1,5 +1,8 @@
 #include <cmath>
 #include <QtTest>
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QMenu>
 #include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -330,6 +333,54 @@ private slots:
         o.display.antialias = before;
         QVERIFY(!expected.isNull());
         QCOMPARE(got, expected);
+    }
+
+    // The Window menu lists the open charts (the active one checked) and brings one back; a
+    // chart restored from maximised keeps a size at which it can be read; Ctrl+F4 closes the
+    // active chart; house systems and node types are exclusive choices.
+    void windowMenuListsTheChartsAndChoosesOne() {
+        auto* one = TRadixWindow::fromData(testApp().context(), person("One", 12, 0), ChartBlocks{});
+        auto* two = TRadixWindow::fromData(testApp().context(), person("Two", 12, 0), ChartBlocks{});
+        client()->addChart(one);
+        client()->addChart(two);
+        QMenu* menu = nullptr;
+        for (QAction* top : testFrame().menuBar()->actions())
+            if (top->text() == QStringLiteral("&Window"))
+                menu = top->menu();
+        QVERIFY(menu);
+        emit menu->aboutToShow();
+        QStringList listed;
+        QString checked;
+        QAction* first = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (!a->isCheckable() || a->data().isValid())
+                continue;
+            listed << a->text();
+            if (a->isChecked())
+                checked = a->text();
+            if (!first)
+                first = a;
+        }
+        QCOMPARE(listed.size(), 2);
+        QVERIFY(listed[0].startsWith("&1 * One, radix;"));
+        QVERIFY(checked.startsWith("&2 * Two"));
+        first->trigger();
+        QCOMPARE(client()->activeChart(), one);
+
+        QMdiSubWindow* sub = client()->activeSubWindow();
+        sub->showNormal();
+        QVERIFY(sub->width() >= 480 && sub->height() >= 400);
+
+        QVERIFY(commands()->action(CM_CLOSEWINDOW)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)));
+        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
+        commands()->dispatch(CM_CLOSEWINDOW);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(client()->charts(), QList<TRadixWindow*>{two});
+
+        for (const int id : {int(CM_HOUSE0), int(CM_NODEMEAN), int(CM_ENGLISH)}) {
+            QActionGroup* group = commands()->action(id)->actionGroup();
+            QVERIFY(group && group->isExclusive());
+        }
     }
 
     void houseSystemCommandChecksAndRecomputes() {

@@ -106,7 +106,7 @@ private slots:
         TRadixWindow* w = client()->charts().first();
         QVERIFY(w->isUntitled());
         QVERIFY(w->isModified());
-        QVERIFY(w->windowTitle().startsWith("* Kiss Anna,  radix;   (Untitled)"));
+        QVERIFY(w->windowTitle().startsWith("* Kiss Anna, radix; (Untitled)"));
 
         QProcess cli;
         cli.start(qEnvironmentVariable("ZDK_PROGRAM_DIR") + "/zodikeon-cli",
