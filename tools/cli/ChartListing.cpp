@@ -23,10 +23,12 @@ std::string text(const StringTable& strings, int id) {
     return cp1250ToUtf8(strings[id]);
 }
 
-// "15°23'45\" Leo": degrees within the sign, rounded to the arc second.
+// "15°23'45\" Leo": degrees within the sign, cut to the arc second after a thousandth of one is
+// added, as the chart window shows them, so the two never differ by a second.
 std::string zodiacText(double radians) {
     const int sign = signOf(radians);
-    long seconds = std::lround(normalizeDegrees(radians * RadToDeg) * 3600.0) - sign * 30L * 3600L;
+    const double degrees = normalizeDegrees(radians * RadToDeg) + 1.0 / 3600000.0;
+    long seconds = static_cast<long>(std::floor(degrees * 3600.0)) - sign * 30L * 3600L;
     seconds = std::max(0L, std::min(seconds, 30L * 3600L - 1));
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%2ld°%02ld'%02ld\" %s", seconds / 3600, seconds / 60 % 60, seconds % 60,
