@@ -17,32 +17,12 @@
 #include "ApplyTown.h"
 #include "TownList.h"
 #include "CodePage.h"
+#include "ScopedTimeZone.h"
 #include "TownFixtures.h"
 
 using namespace fixtures;
 
 namespace {
-
-// Sets TZ for the life of the object and puts the old value back afterwards.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const std::string& zone) {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        ::setenv("TZ", (":" + zone).c_str(), 1);
-        ::tzset();
-    }
-    ~ScopedTimeZone() {
-        if (m_old)
-            ::setenv("TZ", m_old->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-
-private:
-    std::optional<std::string> m_old;
-};
 
 // Seconds since 1970 of a local clock reading in an IANA zone, by the C library.
 std::time_t ianaUniversal(const std::string& zone, int y, int mo, int d, int h, int mi) {

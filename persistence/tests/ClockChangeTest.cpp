@@ -10,31 +10,12 @@
 #include <string>
 
 #include "ClockChange.h"
+#include "ScopedTimeZone.h"
 #include "TownFixtures.h"
 
 using namespace fixtures;
 
 namespace {
-
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const std::string& zone) {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        ::setenv("TZ", (":" + zone).c_str(), 1);
-        ::tzset();
-    }
-    ~ScopedTimeZone() {
-        if (m_old)
-            ::setenv("TZ", m_old->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-
-private:
-    std::optional<std::string> m_old;
-};
 
 // How many instants the IANA zone shows as this local reading: 0 skipped, 2 repeated.
 int ianaOccurrences(const std::string& zone, int y, int mo, int d, int h, int mi) {
