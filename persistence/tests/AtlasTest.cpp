@@ -206,7 +206,9 @@ TEST_F(AtlasTest, everyNameFitsTheChartAndFindsItsOwnTown) {
             continue;
         const std::string name(townName(t));
         EXPECT_LE(name.size(), 30u) << cp1250ToUtf8(name);
-        EXPECT_TRUE(places.insert({name, t.longitude, t.latitude}).second) << cp1250ToUtf8(name);
+        // Copied out first: the record is packed, its fields are not aligned for a reference.
+        const int longitude = t.longitude, latitude = t.latitude;
+        EXPECT_TRUE(places.insert({name, longitude, latitude}).second) << cp1250ToUtf8(name);
         firstIndex.emplace(name, i);
     }
     // The names that begin with a name follow it in byte order; none may come first in the file.
