@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QUrl>
 #include <algorithm>
@@ -332,8 +333,13 @@ void AppCommands::toggleInnerOuter() {
 
 void AppCommands::openManual() {
     const AppState& s = m_ctx.state;
-    const std::string path = JoinPath(s.ProgramFolder, nativeSeparators(s.Strings[StrId::ManualPath]));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fromCp1250(path)));
+    const QString path = fromCp1250(JoinPath(s.ProgramFolder, nativeSeparators(s.Strings[StrId::ManualPath])));
+    // Without the file the viewer would show nothing or a message of its own, if anything.
+    if (!QFileInfo(path).isFile()) {
+        m_ctx.errors.error(&m_frame, m_ctx.text(StrId::ManualMissing).replace(QStringLiteral("%s"), path));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void AppCommands::openWebsite() { QDesktopServices::openUrl(QUrl(m_ctx.text(StrId::WebsiteUrl))); }
