@@ -1,0 +1,293 @@
+// zdk-manual: turns the manual's Markdown chapters into a printable PDF with a title page, a
+// table of contents with page numbers and a numbered footer on every page.
+//
+//   zdk-manual SOURCE_DIR OUT.pdf VERSION IMAGE_DIR...
+//
+// SOURCE_DIR holds the chapters (NN-name.md, in file-name order) and title.txt (the title, the
+// subtitle and the heading of the contents, one a line). Pictures are looked up in the image
+// folders in turn, so committed screenshots and pictures drawn during the build mix freely.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QAbstractTextDocumentLayout>
+#include <cstdio>
+
+namespace {
+
+constexpr int Dpi = 300;
+const QColor HeadingColor(0x1f, 0x3a, 0x5f);
+const QColor RuleColor(0x9a, 0xa8, 0xb8);
+
+struct Heading {
+    int level;
+    QString text;
+    int page;  // 0-based page of the body
+};
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "zdk-manual: %s\n", qPrintable(message));
+    return 1;
+}
+
+QFont font(const char* family, double points, bool bold = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// The page-sized slices of a document: `pageHeight` device pixels each.
+int pageCount(QTextDocument& doc, double pageHeight) {
+    return std::max(1, int(std::ceil(doc.documentLayout()->documentSize().height() / pageHeight - 1e-6)));
+}
+
+// Fonts, heading style, chapter breaks, tables across the page, pictures no wider than the text.
+// Returns the missing pictures.
+QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double textWidth, double textHeight) {
+    QStringList missing;
+    QTextCursor cursor(&doc);
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QTextBlockFormat bf = b.blockFormat();
+        const int level = bf.headingLevel();
+        cursor.setPosition(b.position());
+        cursor.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+        if (level > 0) {
+            static const double sizes[] = {0, 22, 15, 12.5, 11};
+            QTextCharFormat cf;
+            cf.setFont(font("Liberation Sans", sizes[std::min(level, 4)], true));
+            cf.setForeground(HeadingColor);
+            cursor.mergeCharFormat(cf);
+            bf.setTopMargin(level == 1 ? 0 : Dpi * 0.16);
+            bf.setBottomMargin(Dpi * (level == 1 ? 0.14 : 0.06));
+            bf.setPageBreakPolicy(level == 1 ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+            cursor.setBlockFormat(bf);
+            continue;
+        }
+        if (bf.nonBreakableLines() || b.charFormat().fontFixedPitch()) {  // code blocks
+            bf.setBackground(QColor(0xf2, 0xf4, 0xf7));
+            bf.setLeftMargin(Dpi * 0.08);
+            cursor.setBlockFormat(bf);
+        }
+        bf.setBottomMargin(std::max(bf.bottomMargin(), Dpi * 0.05));
+        cursor.setBlockFormat(bf);
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat cf = fragment.charFormat();
+            QTextCursor fc(&doc);
+            fc.setPosition(fragment.position());
+            fc.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            if (cf.isImageFormat()) {
+                QTextImageFormat image = cf.toImageFormat();
+                const QString name = image.name();
+                QImage picture;
+                for (const QString& dir : imageDirs)
+                    if (picture.load(QDir(dir).filePath(name)))
+                        break;
+                if (picture.isNull()) {
+                    missing << name;
+                    continue;
+                }
+                doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+                // Screenshots are shown at about 150 pixels an inch, never beyond the text area.
+                double w = picture.width() * Dpi / 150.0;
+                double h = picture.height() * Dpi / 150.0;
+                const double scale = std::min({1.0, textWidth / w, textHeight * 0.8 / h});
+                image.setWidth(w * scale);
+                image.setHeight(h * scale);
+                fc.setCharFormat(image);
+            } else if (cf.fontFixedPitch()) {
+                cf.setFont(font("Liberation Mono", 9));
+                cf.setFontFixedPitch(true);
+                fc.setCharFormat(cf);
+            }
+        }
+    }
+    // Tables span the text width and keep their cells apart.
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            QTextTableFormat tf = table->format();
+            tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+            tf.setBorder(1);
+            tf.setBorderBrush(RuleColor);
+            tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            tf.setBorderCollapse(true);
+            tf.setCellPadding(Dpi * 0.03);
+            tf.setCellSpacing(0);
+            tf.setHeaderRowCount(1);
+            table->setFormat(tf);
+        }
+    }
+    return missing;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 5)
+        return fail("usage: zdk-manual SOURCE_DIR OUT.pdf VERSION IMAGE_DIR...");
+    const QDir source(args[1]);
+    const QString out = args[2];
+    const QString version = args[3];
+    const QStringList imageDirs = args.mid(4);
+
+    QFile titleFile(source.filePath("title.txt"));
+    if (!titleFile.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail("cannot read " + titleFile.fileName());
+    const QStringList titles = QString::fromUtf8(titleFile.readAll()).split('\n');
+    if (titles.size() < 3)
+        return fail(titleFile.fileName() + " needs the title, the subtitle and the contents heading");
+
+    QString markdown;
+    const QStringList chapters = source.entryList({"[0-9][0-9]-*.md"}, QDir::Files, QDir::Name);
+    if (chapters.isEmpty())
+        return fail("no chapters in " + source.path());
+    for (const QString& name : chapters) {
+        QFile f(source.filePath(name));
+        if (!f.open(QIODevice::ReadOnly))
+            return fail("cannot read " + f.fileName());
+        markdown += QString::fromUtf8(f.readAll()) + "\n\n";
+    }
+
+    QPdfWriter writer(out);
+    writer.setResolution(Dpi);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(22, 20, 22, 18), QPageLayout::Millimeter);
+    writer.setTitle(titles[0] + " - " + titles[1]);
+    writer.setCreator("Zodikeon " + version);
+    const QRectF area(QPointF(0, 0), QSizeF(writer.pageLayout().paintRectPixels(Dpi).size()));
+    const double footer = Dpi * 0.35;
+    const QSizeF textSize(area.width(), area.height() - footer);
+
+    QTextDocument body;
+    body.documentLayout()->setPaintDevice(&writer);
+    body.setDefaultFont(font("Liberation Serif", 10.5));
+    body.setDocumentMargin(0);
+    body.setMarkdown(markdown);
+    const QStringList missing = styleBody(body, imageDirs, textSize.width(), textSize.height());
+    if (!missing.isEmpty())
+        return fail("missing pictures: " + missing.join(", "));
+    body.setPageSize(textSize);
+
+    // Chapters and sections with the page they start on.
+    QList<Heading> headings;
+    for (QTextBlock b = body.begin(); b.isValid(); b = b.next()) {
+        const int level = b.blockFormat().headingLevel();
+        if (level == 1 || level == 2) {
+            const double top = body.documentLayout()->blockBoundingRect(b).top();
+            headings.push_back({level, b.text(), int(top / textSize.height())});
+        }
+    }
+
+    // The contents: its length does not depend on the numbers in it, so it is laid out first.
+    QTextDocument toc;
+    toc.documentLayout()->setPaintDevice(&writer);
+    toc.setDocumentMargin(0);
+    toc.setPageSize(textSize);
+    const auto layoutToc = [&](int firstBodyPage) {
+        toc.clear();
+        QTextCursor c(&toc);
+        QTextBlockFormat hf;
+        hf.setBottomMargin(Dpi * 0.2);
+        QTextCharFormat hc;
+        hc.setFont(font("Liberation Sans", 22, true));
+        hc.setForeground(HeadingColor);
+        c.setBlockFormat(hf);
+        c.insertText(titles[2], hc);
+        for (const Heading& h : headings) {
+            QTextBlockFormat bf;
+            bf.setTabPositions({QTextOption::Tab(textSize.width(), QTextOption::RightTab, QChar('.'))});
+            bf.setLeftMargin(h.level == 1 ? 0 : Dpi * 0.25);
+            bf.setTopMargin(h.level == 1 ? Dpi * 0.08 : 0);
+            QTextCharFormat cf;
+            cf.setFont(h.level == 1 ? font("Liberation Sans", 11, true) : font("Liberation Serif", 10.5));
+            c.insertBlock(bf, cf);
+            c.insertText(h.text + "\t" + QString::number(firstBodyPage + h.page), cf);
+        }
+    };
+    layoutToc(0);
+    const int tocPages = pageCount(toc, textSize.height());
+    const int firstBodyPage = 2 + tocPages;  // 1 is the title page
+    layoutToc(firstBodyPage);
+
+    QPainter painter(&writer);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // Title page.
+    painter.setPen(HeadingColor);
+    painter.setFont(font("Liberation Sans", 40, true));
+    painter.drawText(QRectF(0, area.height() * 0.25, area.width(), Dpi * 1.0), Qt::AlignHCenter | Qt::AlignBottom, titles[0]);
+    painter.setFont(font("Liberation Serif", 20));
+    painter.drawText(QRectF(0, area.height() * 0.25 + Dpi * 1.1, area.width(), Dpi * 0.5), Qt::AlignHCenter | Qt::AlignTop, titles[1]);
+    painter.setPen(QPen(RuleColor, Dpi * 0.01));
+    painter.drawLine(QPointF(area.width() * 0.25, area.height() * 0.25 + Dpi * 1.75),
+                     QPointF(area.width() * 0.75, area.height() * 0.25 + Dpi * 1.75));
+    for (const QString& dir : imageDirs) {
+        const QImage wheel(QDir(dir).filePath("wheel.png"));
+        if (wheel.isNull())
+            continue;
+        const double side = area.width() * 0.6;
+        const QRectF target((area.width() - side) / 2, area.height() * 0.25 + Dpi * 2.0, side,
+                            side * wheel.height() / wheel.width());
+        painter.drawImage(target, wheel);
+        break;
+    }
+    painter.setPen(Qt::darkGray);
+    painter.setFont(font("Liberation Serif", 12));
+    painter.drawText(QRectF(0, area.height() - Dpi, area.width(), Dpi), Qt::AlignHCenter | Qt::AlignBottom,
+                     "Zodikeon " + version);
+
+    int pageNumber = 1;
+    QString chapter;
+    const auto drawFooter = [&](const QString& left) {
+        painter.setPen(QPen(RuleColor, Dpi * 0.005));
+        const double y = area.height() - footer * 0.7;
+        painter.drawLine(QPointF(0, y), QPointF(area.width(), y));
+        painter.setPen(Qt::darkGray);
+        painter.setFont(font("Liberation Sans", 9));
+        const QRectF line(0, y + Dpi * 0.03, area.width(), footer * 0.6);
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, left);
+        painter.drawText(line, Qt::AlignRight | Qt::AlignTop, QString::number(pageNumber));
+    };
+    const auto drawSlice = [&](QTextDocument& doc, int slice) {
+        painter.save();
+        painter.translate(0, -slice * textSize.height());
+        const QRectF clip(0, slice * textSize.height(), textSize.width(), textSize.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = clip;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        painter.setClipRect(clip);
+        doc.documentLayout()->draw(&painter, context);
+        painter.restore();
+    };
+
+    for (int i = 0; i < tocPages; ++i) {
+        writer.newPage();
+        ++pageNumber;
+        drawSlice(toc, i);
+        drawFooter(titles[2]);
+    }
+    const int bodyPages = pageCount(body, textSize.height());
+    for (int i = 0; i < bodyPages; ++i) {
+        writer.newPage();
+        ++pageNumber;
+        for (const Heading& h : headings)
+            if (h.level == 1 && h.page <= i)
+                chapter = h.text;
+        drawSlice(body, i);
+        drawFooter(chapter);
+    }
+    painter.end();
+    std::printf("%s: %d pages, %lld chapters\n", qPrintable(out), pageNumber, qlonglong(chapters.size()));
+    return 0;
+}
