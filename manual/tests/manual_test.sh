@@ -27,15 +27,18 @@ pdf)
     for chapter in "$src/$lang"/[0-9][0-9]-*.md; do
       title=$(sed -n 's/^# //p' "$chapter" | head -n 1)
       [ -n "$title" ] || { fail "$chapter has no chapter heading"; continue; }
-      # The contents line: the title, a dotted leader, the page number at the end.
-      line=$(grep -F -- "$title" <<<"$toc" | head -n 1)
+      # The chapter's contents line: the title at the left edge (sections are indented), the
+      # page number at the right.
+      line=$(awk -v t="$title" 'index($0, t) == 1 && $NF ~ /^[0-9]+$/ {print; exit}' <<<"$toc")
       page=$(grep -oE '[0-9]+ *$' <<<"$line" | tr -d ' ')
       if [ -z "$page" ]; then
         fail "$pdf: '$title' is not in the contents"
         continue
       fi
       body=$(pdftotext -f "$page" -l "$page" "$file" -)
-      grep -qF -- "$title" <<<"$body" || fail "$pdf: '$title' is not on page $page as the contents say"
+      # The chapter opens its page (the footer names the chapter on every page of it).
+      first=$(grep -m 1 -v '^[[:space:]]*$' <<<"$body")
+      [ "$first" = "$title" ] || fail "$pdf: '$title' does not open page $page as the contents say (found '$first')"
       # The footer carries the page's own number.
       grep -qx "$page" <<<"$body" || fail "$pdf: page $page has no page number"
     done

@@ -17,13 +17,18 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QAbstractTextDocumentLayout>
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
 constexpr int Dpi = 300;
+// Picture sizes and tab stops in a document laid out for the PDF are given in screen pixels of
+// 1/96 inch; the layout scales them to the writer's resolution.
+constexpr double ScreenDpi = 96;
 const QColor HeadingColor(0x1f, 0x3a, 0x5f);
 const QColor RuleColor(0x9a, 0xa8, 0xb8);
 
@@ -55,6 +60,7 @@ int pageCount(QTextDocument& doc, double pageHeight) {
 QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double textWidth, double textHeight) {
     QStringList missing;
     QTextCursor cursor(&doc);
+    bool firstChapter = true;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         QTextBlockFormat bf = b.blockFormat();
         const int level = bf.headingLevel();
@@ -68,7 +74,11 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
             cursor.mergeCharFormat(cf);
             bf.setTopMargin(level == 1 ? 0 : Dpi * 0.16);
             bf.setBottomMargin(Dpi * (level == 1 ? 0.14 : 0.06));
-            bf.setPageBreakPolicy(level == 1 ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+            // Every chapter begins on a new page; the first one is on the first page already.
+            const bool breakBefore = level == 1 && !firstChapter;
+            if (level == 1)
+                firstChapter = false;
+            bf.setPageBreakPolicy(breakBefore ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
             cursor.setBlockFormat(bf);
             continue;
         }
@@ -96,11 +106,15 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
                     missing << name;
                     continue;
                 }
+                // Without an alpha channel the PDF may store the picture compressed as a photo,
+                // which keeps the file a few megabytes smaller.
+                picture = picture.convertToFormat(QImage::Format_RGB32);
                 doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
-                // Screenshots are shown at about 150 pixels an inch, never beyond the text area.
-                double w = picture.width() * Dpi / 150.0;
-                double h = picture.height() * Dpi / 150.0;
-                const double scale = std::min({1.0, textWidth / w, textHeight * 0.8 / h});
+                // Screenshots are shown at about 120 pixels an inch, never beyond the text area.
+                const double w = picture.width() * ScreenDpi / 120.0;
+                const double h = picture.height() * ScreenDpi / 120.0;
+                const double maxWidth = textWidth * ScreenDpi / Dpi, maxHeight = textHeight * 0.8 * ScreenDpi / Dpi;
+                const double scale = std::min({1.0, maxWidth / w, maxHeight / h});
                 image.setWidth(w * scale);
                 image.setHeight(h * scale);
                 fc.setCharFormat(image);
@@ -179,6 +193,37 @@ int main(int argc, char** argv) {
         return fail("missing pictures: " + missing.join(", "));
     body.setPageSize(textSize);
 
+    // A heading never stays alone at the foot of a page: one that starts in the last fifth of
+    // a page, or whose next block went to the next page, goes there with it. The document is laid out afresh after each
+    // move (a change leaves the later blocks for a lazy layout that drawing does not finish),
+    // and the next heading is judged on that layout.
+    for (bool moved = true; moved;) {
+        moved = false;
+        body.markContentsDirty(0, body.characterCount());
+        body.documentLayout()->documentSize();
+        for (QTextBlock b = body.begin(); b.isValid() && !moved; b = b.next()) {
+            QTextBlockFormat bf = b.blockFormat();
+            if (bf.headingLevel() < 2 || bf.pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore)
+                continue;
+            // Moved when it starts low on its page, or when what follows it did not fit there.
+            const double top = body.documentLayout()->blockBoundingRect(b).top();
+            // A block pushed to the next page keeps its top; its first line tells where it went.
+            const QTextBlock next = b.next();
+            bool nextOnLaterPage = false;
+            if (next.isValid() && next.layout() && next.layout()->lineCount() > 0) {
+                const double nextTop = body.documentLayout()->blockBoundingRect(next).top() + next.layout()->lineAt(0).y();
+                nextOnLaterPage = int(nextTop / textSize.height()) > int(top / textSize.height());
+            }
+            if (std::fmod(top, textSize.height()) > textSize.height() * 0.8 || nextOnLaterPage) {
+                bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                QTextCursor(b).setBlockFormat(bf);
+                moved = true;
+            }
+        }
+    }
+    body.markContentsDirty(0, body.characterCount());
+    body.documentLayout()->documentSize();
+
     // Chapters and sections with the page they start on.
     QList<Heading> headings;
     for (QTextBlock b = body.begin(); b.isValid(); b = b.next()) {
@@ -206,8 +251,10 @@ int main(int argc, char** argv) {
         c.insertText(titles[2], hc);
         for (const Heading& h : headings) {
             QTextBlockFormat bf;
-            bf.setTabPositions({QTextOption::Tab(textSize.width(), QTextOption::RightTab, QChar('.'))});
-            bf.setLeftMargin(h.level == 1 ? 0 : Dpi * 0.25);
+            // The tab stop counts from the block's indented edge.
+            const double indent = h.level == 1 ? 0 : Dpi * 0.25;
+            bf.setLeftMargin(indent);
+            bf.setTabPositions({QTextOption::Tab((textSize.width() - indent) * ScreenDpi / Dpi - 2, QTextOption::RightTab)});
             bf.setTopMargin(h.level == 1 ? Dpi * 0.08 : 0);
             QTextCharFormat cf;
             cf.setFont(h.level == 1 ? font("Liberation Sans", 11, true) : font("Liberation Serif", 10.5));
@@ -291,3 +338,4 @@ int main(int argc, char** argv) {
     std::printf("%s: %d pages, %lld chapters\n", qPrintable(out), pageNumber, qlonglong(chapters.size()));
     return 0;
 }
+
