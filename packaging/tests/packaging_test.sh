@@ -48,7 +48,7 @@ install)
            share/zodikeon/data/zdkdigns.csv share/applications/zodikeon.desktop share/mime/packages/zodikeon.xml \
            share/metainfo/hu.zodikeon.Zodikeon.metainfo.xml share/icons/hicolor/scalable/apps/zodikeon.svg \
            share/icons/hicolor/48x48/apps/zodikeon.png share/man/man1/zodikeon.1.gz share/man/man1/zodikeon-cli.1.gz \
-           share/zodikeon/screenshots/wheel.png; do
+           share/zodikeon/screenshots/wheel.png share/zodikeon/doc/ZODIKEON.PDF share/zodikeon/doc/ZODIKEON_HU.PDF; do
     [ -s "$prefix/$f" ] || fail "not installed: $f"
   done
   chmod -R a-w "$prefix"  # nothing may be written there at run time
@@ -62,6 +62,7 @@ install)
   grep -q 'warning' <<<"$out" && fail "ephemeris warning: $out"
   [ -f "$own1/options/ZODIKEON.ZDO" ] && [ ! -L "$own1/options/ZODIKEON.ZDO" ] || fail "options not seeded"
   [ -L "$own1/data/ZDKTOWNS.TWD" ] && [ -d "$own1/horo" ] || fail "data not seeded"
+  [ -s "$own1/doc/ZODIKEON.PDF" ] && [ -s "$own1/doc/ZODIKEON_HU.PDF" ] || fail "the manual is not reached from the user's folder"
   [ "$(stat -c %a "$own1")" = 700 ] || fail "the user's folder is readable by others"
   HOME=$home1 "$prefix/bin/zodikeon-cli" save --out "$own1/horo" --name Anna "${chart[@]}" >/dev/null
   [ -s "$own1/horo/Anna.hor" ] || fail "chart not saved in the user's folder"
