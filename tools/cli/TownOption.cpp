@@ -25,6 +25,12 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
     if (args.has("lon") || args.has("lat"))
         return cliError(CliUsage, "--town gives the position: leave out --lon and --lat");
+    return applyTownByName(state, *name, args.has("zone"), radix, zoneNote);
+}
+
+int applyTownByName(const AppState& state, const std::string& townText, bool zoneGiven, RadixData& radix,
+                    ClockChange* zoneNote) {
+    const std::string* name = &townText;
     TownDatabase db;
     LoadTownDatabase(db, townFilePaths(state.ProgramFolder, state.Strings), state.Strings);
     const TownRecord* town = FindTown(db, utf8ToCp1250(*name));
@@ -35,7 +41,7 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
     // With Greenwich time chosen only the town and its position change, as in the dialog.
     const int mode = moment.timeKind == TimeGMT ? ApplyNoZone : ApplyZoneAlways;
     ApplyTown(db, *town, moment, mode);
-    if (mode != ApplyNoZone && !isValidZone(db, town->zone) && moment.timeKind == TimeZone && !args.has("zone"))
+    if (mode != ApplyNoZone && !isValidZone(db, town->zone) && moment.timeKind == TimeZone && !zoneGiven)
         return cliError(CliFailure, "'" + cp1250ToUtf8(townName(*town)) + "' has no time zone: give --zone");
     if (const ZoneDescriptor* zone = zoneByNumber(db, town->zone); zone && mode != ApplyNoZone) {
         const ClockChange change = clockChangeAt(*zone, moment.localDate, moment.localTime.hour,
