@@ -4,7 +4,6 @@
 
 #include "Angles.h"
 #include "AppState.h"
-#include "ApplyTown.h"
 #include "Aspects.h"
 #include "BirthOptions.h"
 #include "ChartDirectionOptions.h"
@@ -20,18 +19,19 @@
 #include "StringTable.h"
 #include "TownDatabase.h"
 #include "TownOption.h"
+#include "TransitMoment.h"
 
 namespace {
 
 const char* const TransitForm = "--transit takes a date and a time, Y-M-D H:M[:S], or 'now'";
 
 // The date and time after --transit: "DATE TIME" as two arguments or one, or "now".
-struct TransitWhen {
+struct TransitText {
     bool now = false;
     std::string date, time;
 };
 
-bool transitWhen(const CliArgs& args, TransitWhen& when) {
+bool transitText(const CliArgs& args, TransitText& when) {
     const std::string value = *args.value("transit");
     if (value == "now") {
         when.now = true;
@@ -52,54 +52,43 @@ bool transitWhen(const CliArgs& args, TransitWhen& when) {
 
 int transitChart(const AppState& state, const CliArgs& args, const RadixData& radix, RadixData& second,
                  ClockChange& zoneNote) {
-    TransitWhen when;
-    if (!transitWhen(args, when))
+    TransitText text;
+    if (!transitText(args, text))
         return cliError(CliUsage, TransitForm);
     const StringTable& s = state.Strings;
-    setFixedText(second.name, s[StrId::CollationTransitsName]);
-    setFixedText(second.horType, s[StrId::TypeTransits]);
-    second.moment = radix.moment;
-    second.moment.sex = SexNotSet;
-    const auto town = args.value("town");
-    if (town) {
-        // A town's clock: its zone (and summer time) in force at the moment.
-        second.moment.timeKind = TimeZone;
+    TransitWhen when;
+    when.now = text.now;
+    when.utc = std::time(nullptr);
+    if (!text.now) {
+        long year = 0, month = 0, day = 0, hour = 0, minute = 0, secondOfMinute = 0;
+        if (!parseDate(text.date, year, month, day) || !parseTime(text.time, hour, minute, secondOfMinute))
+            return cliError(CliUsage, std::string(TransitForm) + ", not '" + text.date + " " + text.time + "'");
+        bool clamped = false;
+        when.date = CalDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), true, &clamped);
+        if (clamped || year < MinYear || year > MaxYear)
+            return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + text.date);
+        if (hour > 23 || minute > 59 || secondOfMinute > 59)
+            return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidTime]) + ": " + text.time);
+        when.time.hour = static_cast<std::uint8_t>(hour);
+        when.time.minute = static_cast<std::uint8_t>(minute);
+        when.time.second = static_cast<double>(secondOfMinute);
     }
 
-    const std::time_t now = std::time(nullptr);
-    if (when.now) {
-        second.moment = transitMomentAtUT(second.moment, now);
-    } else {
-        long year = 0, month = 0, day = 0, hour = 0, minute = 0, secondOfMinute = 0;
-        if (!parseDate(when.date, year, month, day) || !parseTime(when.time, hour, minute, secondOfMinute))
-            return cliError(CliUsage, std::string(TransitForm) + ", not '" + when.date + " " + when.time + "'");
-        bool clamped = false;
-        const CalDate date(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), true, &clamped);
-        if (clamped || year < MinYear || year > MaxYear)
-            return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + when.date);
-        if (hour > 23 || minute > 59 || secondOfMinute > 59)
-            return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidTime]) + ": " + when.time);
-        ClockTime time;
-        time.hour = static_cast<std::uint8_t>(hour);
-        time.minute = static_cast<std::uint8_t>(minute);
-        time.second = static_cast<double>(secondOfMinute);
-        second.moment = transitMomentAtLocal(second.moment, date, time);
+    TownDatabase db;
+    LoadTownDatabase(db, townFilePaths(state.ProgramFolder, s), s);
+    const TownRecord* town = nullptr;
+    if (const auto name = args.value("town")) {
+        town = FindTown(db, utf8ToCp1250(*name));
+        if (!town)
+            return cliError(CliFailure, "no town begins with '" + *name + "' (see 'zodikeon-cli towns')");
+        if (!isValidZone(db, town->zone))
+            return cliError(CliFailure, "'" + cp1250ToUtf8(townName(*town)) + "' has no time zone");
     }
-    if (town) {
-        if (const int code = applyTownByName(state, *town, false, second, &zoneNote))
-            return code;
-    } else {
-        // The chart's own town tells the clock there at the transits' date (summer time or not).
-        TownDatabase db;
-        LoadTownDatabase(db, townFilePaths(state.ProgramFolder, state.Strings), state.Strings);
-        if (ApplyHomeClock(db, second.moment))
-            second.moment.localToUniversal();
-    }
-    if (when.now) {
-        // The zone was taken at a provisional local time; the moment is now.
-        const BirthMoment place = second.moment;
-        second.moment = transitMomentAtUT(place, now);
-    }
+    setFixedText(second.name, s[StrId::CollationTransitsName]);
+    setFixedText(second.horType, s[StrId::TypeTransits]);
+    second.moment = transitMoment(db, radix.moment, town, when, &zoneNote);
+    if (town)
+        tellClockChange(cp1250ToUtf8(townName(*town)), zoneNote);
     return CliOk;
 }
 

@@ -17,6 +17,19 @@ std::string offsetWithName(const ClockOffset& offset) {
 
 }  // namespace
 
+void tellClockChange(const std::string& place, const ClockChange& change) {
+    if (change.reading == ClockReading::Skipped)
+        std::cerr << "zodikeon-cli: note: this local time did not exist in " << place
+                  << ": the clock went from " << offsetWithName(change.before) << " to "
+                  << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
+                  << " is applied\n";
+    else if (change.reading == ClockReading::Repeated)
+        std::cerr << "zodikeon-cli: note: this local time occurred twice in " << place
+                  << ": before and after the clock went from " << offsetWithName(change.before)
+                  << " to " << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
+                  << " is applied\n";
+}
+
 int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix, ClockChange* zoneNote) {
     const auto name = args.value("town");
     if (!name)
@@ -46,19 +59,7 @@ int applyTownByName(const AppState& state, const std::string& townText, bool zon
     if (const ZoneDescriptor* zone = zoneByNumber(db, town->zone); zone && mode != ApplyNoZone) {
         const ClockChange change = clockChangeAt(*zone, moment.localDate, moment.localTime.hour,
                                                  moment.localTime.minute, town->longitude);
-        if (change.reading != ClockReading::Normal) {
-            const std::string place = cp1250ToUtf8(townName(*town));
-            if (change.reading == ClockReading::Skipped)
-                std::cerr << "zodikeon-cli: note: this local time did not exist in " << place
-                          << ": the clock went from " << offsetWithName(change.before) << " to "
-                          << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
-                          << " is applied\n";
-            else
-                std::cerr << "zodikeon-cli: note: this local time occurred twice in " << place
-                          << ": before and after the clock went from " << offsetWithName(change.before)
-                          << " to " << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
-                          << " is applied\n";
-        }
+        tellClockChange(cp1250ToUtf8(townName(*town)), change);
         if (zoneNote)
             *zoneNote = change;
     }

@@ -21,3 +21,7 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
 // town without a zone keeps it.
 int applyTownByName(const AppState& state, const std::string& name, bool zoneGiven, RadixData& radix,
                     ClockChange* zoneNote = nullptr);
+
+// Tells on standard error that the local time was skipped or repeated at `place`; nothing for
+// a normal reading.
+void tellClockChange(const std::string& place, const ClockChange& change);
