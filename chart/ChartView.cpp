@@ -121,6 +121,8 @@ ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const Radix
             drawCombinedTable(dc, chart, scale, o, strings);
             break;
         case ChartView::Wheel:
+        case ChartView::Collation:
+        case ChartView::CollationGrid:
             break;
         }
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChartViewKind.h"
+#include "Collation.h"
 #include "DrawContext.h"
 #include "Options.h"
 #include "PositionRows.h"
@@ -26,6 +27,8 @@ struct ViewRequest {
     const std::vector<PositionRow>* rows = nullptr;
     // Texts of the tables' headings in the interface language; English when null.
     const StringTable* strings = nullptr;
+    // The second chart and the cross aspects; the collation views draw nothing without it.
+    const Collation* collation = nullptr;
 };
 
 // A request for a view at its initial pan and zoom.

@@ -10,7 +10,7 @@ int smoothingFactorOf(int antialias) {
 
 int viewSmoothingFactor(ChartView view, const TOptions& o) {
     const int f = smoothingFactorOf(o.display.antialias);
-    if (view != ChartView::Wheel)
+    if (!isWheelView(view))
         return f > 0 ? 1 : 0;
     return f;
 }

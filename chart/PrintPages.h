@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Collation.h"
 #include "DrawContext.h"
 #include "Options.h"
 #include "PrintLayout.h"
@@ -21,6 +22,9 @@ struct PrintContent {
     const TOptions& options;
     const StringTable& strings;
     QDateTime printedAt;
+    // A collation window's second chart: the chart page shows the bi-wheel and the combined
+    // table entry the collation aspects.
+    const Collation* collation = nullptr;
 };
 
 // The transform from page units (0.1 mm, y up, the page's top-left corner 6 mm x s inside the
