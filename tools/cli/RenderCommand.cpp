@@ -37,10 +37,10 @@ const char* const RenderUsage =
     "              [--with PATH.hor | --transit Y-M-D H:M[:S] | --transit now [--town NAME]]\n\n"
     "VIEW is wheel, positions, signs, aspects, details or combined; with a second chart (--with or\n"
     "--transit, as for 'zodikeon-cli chart') also collation (the bi-wheel) or collationgrid (the\n"
-    "collation aspects). The format follows the extension\n"
-    "of FILE: .png, .svg (vector, text kept as text) or .pdf (vector). The size defaults to 1200 by 900\n"
-    "pixels, the smoothing to the option 'antialias' (PNG only; tables are never smoothed), the zoom\n"
-    "to 1 (0.2 to 10, as the chart window's mouse wheel zooms).\n"
+    "collation aspects). The format follows the extension of FILE: .png, .svg (vector, text kept as\n"
+    "text) or .pdf (vector). The size defaults to 1200 by 900 pixels, the smoothing to the option\n"
+    "'antialias' (PNG only; tables are never smoothed), the zoom to 1 (0.2 to 10, as the chart\n"
+    "window's mouse wheel zooms).\n"
     "The chart options (birth data, --file, --options, --house, --node) are those of\n"
     "'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
 
