@@ -82,12 +82,24 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
             cursor.setBlockFormat(bf);
             continue;
         }
-        if (bf.nonBreakableLines() || b.charFormat().fontFixedPitch()) {  // code blocks
+        if (bf.hasProperty(QTextFormat::BlockCodeFence) || bf.nonBreakableLines()) {
+            // Code lines: a shaded band without gaps between its lines, wrapped rather than cut
+            // at the right edge when a command is long.
             bf.setBackground(QColor(0xf2, 0xf4, 0xf7));
             bf.setLeftMargin(Dpi * 0.08);
-            cursor.setBlockFormat(bf);
+            bf.setNonBreakableLines(false);
+            bf.setTopMargin(0);
+            bf.setBottomMargin(0);
+            const bool lastLine = !b.next().isValid() || !b.next().blockFormat().hasProperty(QTextFormat::BlockCodeFence);
+            if (lastLine)
+                bf.setBottomMargin(Dpi * 0.08);
+            QTextCharFormat code;
+            code.setFont(font("Liberation Mono", 8.5));
+            code.setFontFixedPitch(true);
+            cursor.mergeCharFormat(code);
+        } else {
+            bf.setBottomMargin(std::max(bf.bottomMargin(), Dpi * 0.05));
         }
-        bf.setBottomMargin(std::max(bf.bottomMargin(), Dpi * 0.05));
         cursor.setBlockFormat(bf);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -119,7 +131,7 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
                 image.setHeight(h * scale);
                 fc.setCharFormat(image);
             } else if (cf.fontFixedPitch()) {
-                cf.setFont(font("Liberation Mono", 9));
+                cf.setFont(font("Liberation Mono", 8.5));
                 cf.setFontFixedPitch(true);
                 fc.setCharFormat(cf);
             }
