@@ -42,6 +42,15 @@ pdf)
       # The footer carries the page's own number.
       grep -qx "$page" <<<"$body" || fail "$pdf: page $page has no page number"
     done
+    # Nothing of the chapters is lost on the way: every section heading is in the body text
+    # (not only in the contents), and every picture is in the file.
+    text=$(pdftotext -f 4 "$file" - | tr -s ' \n' ' ')
+    while read -r section; do
+      grep -qF -- "$section" <<<"$text" || fail "$pdf: the section '$section' is missing from the text"
+    done < <(sed -n 's/^## //p' "$src/$lang"/[0-9][0-9]-*.md)
+    wanted=$(grep -ohE '!\[[^]]*\]\([^)]+\)' "$src/$lang"/[0-9][0-9]-*.md | sort -u | wc -l)
+    found=$(pdfimages -list "$file" | tail -n +3 | wc -l)
+    [ "$found" -ge "$wanted" ] || fail "$pdf: $found pictures for $wanted in the chapters"
   done
   ;;
 pictures)

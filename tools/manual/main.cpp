@@ -31,6 +31,8 @@ constexpr int Dpi = 300;
 constexpr double ScreenDpi = 96;
 const QColor HeadingColor(0x1f, 0x3a, 0x5f);
 const QColor RuleColor(0x9a, 0xa8, 0xb8);
+// Marks the caption paragraph under a picture.
+constexpr int CaptionProperty = QTextFormat::UserProperty + 1;
 
 struct Heading {
     int level;
@@ -61,6 +63,7 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
     QStringList missing;
     QTextCursor cursor(&doc);
     bool firstChapter = true;
+    QList<QPair<int, QString>> captions;  // end of a picture's paragraph, the picture's text
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         QTextBlockFormat bf = b.blockFormat();
         const int level = bf.headingLevel();
@@ -130,6 +133,12 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
                 image.setWidth(w * scale);
                 image.setHeight(h * scale);
                 fc.setCharFormat(image);
+                const QString alt = image.stringProperty(QTextFormat::ImageAltText);
+                if (!alt.isEmpty())
+                    captions.append({b.position() + b.length() - 1, alt});
+                QTextBlockFormat centred = b.blockFormat();
+                centred.setAlignment(Qt::AlignHCenter);
+                QTextCursor(b).setBlockFormat(centred);
             } else if (cf.fontFixedPitch()) {
                 cf.setFont(font("Liberation Mono", 8.5));
                 cf.setFontFixedPitch(true);
@@ -137,6 +146,23 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
             }
         }
     }
+    // A picture's text is its caption, below it; inserted from the end so that the recorded
+    // positions stay valid.
+    for (auto it = captions.crbegin(); it != captions.crend(); ++it) {
+        QTextCursor c(&doc);
+        c.setPosition(it->first);
+        QTextBlockFormat bf;
+        bf.setAlignment(Qt::AlignHCenter);
+        bf.setBottomMargin(Dpi * 0.1);
+        bf.setProperty(CaptionProperty, true);
+        QTextCharFormat cf;
+        cf.setFont(font("Liberation Sans", 8.5));
+        cf.setFontItalic(true);
+        cf.setForeground(QColor(0x44, 0x4c, 0x56));
+        c.insertBlock(bf, cf);
+        c.insertText(it->second, cf);
+    }
+
     // Tables span the text width and keep their cells apart.
     for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
         if (auto* table = qobject_cast<QTextTable*>(frame)) {
@@ -213,19 +239,32 @@ int main(int argc, char** argv) {
         moved = false;
         body.markContentsDirty(0, body.characterCount());
         body.documentLayout()->documentSize();
+        const auto firstLineTop = [&](const QTextBlock& block) {
+            const double top = body.documentLayout()->blockBoundingRect(block).top();
+            return block.layout() && block.layout()->lineCount() > 0 ? top + block.layout()->lineAt(0).y() : top;
+        };
         for (QTextBlock b = body.begin(); b.isValid() && !moved; b = b.next()) {
             QTextBlockFormat bf = b.blockFormat();
+            // A caption that went to the next page takes its picture along.
+            if (bf.boolProperty(CaptionProperty)) {
+                const QTextBlock picture = b.previous();
+                QTextBlockFormat pf = picture.blockFormat();
+                if (pf.pageBreakPolicy() != QTextFormat::PageBreak_AlwaysBefore &&
+                    int(firstLineTop(b) / textSize.height()) > int(firstLineTop(picture) / textSize.height())) {
+                    pf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                    QTextCursor(picture).setBlockFormat(pf);
+                    moved = true;
+                }
+                continue;
+            }
             if (bf.headingLevel() < 2 || bf.pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore)
                 continue;
             // Moved when it starts low on its page, or when what follows it did not fit there.
             const double top = body.documentLayout()->blockBoundingRect(b).top();
             // A block pushed to the next page keeps its top; its first line tells where it went.
             const QTextBlock next = b.next();
-            bool nextOnLaterPage = false;
-            if (next.isValid() && next.layout() && next.layout()->lineCount() > 0) {
-                const double nextTop = body.documentLayout()->blockBoundingRect(next).top() + next.layout()->lineAt(0).y();
-                nextOnLaterPage = int(nextTop / textSize.height()) > int(top / textSize.height());
-            }
+            const bool nextOnLaterPage =
+                next.isValid() && int(firstLineTop(next) / textSize.height()) > int(top / textSize.height());
             if (std::fmod(top, textSize.height()) > textSize.height() * 0.8 || nextOnLaterPage) {
                 bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
                 QTextCursor(b).setBlockFormat(bf);
