@@ -42,7 +42,9 @@ bool crossPointShown(const RadixData& points, const TOptions& o, int k, int code
 // The outer ring's own degree scale, ticks standing outward on the zodiac's outer edge so
 // that the leaders of the outer bodies point at a degree.
 void drawOuterScale(WheelPass& w, const BiWheelLayout& B) {
-    const ColorRef colour = w.pick(w.o.colors.c2_meter, w.o.colors.frame);
+    // In the filled style the ticks stand on the outer ring's fill, so they take the colour of
+    // the labels written on it.
+    const ColorRef colour = w.pick(w.o.colors.c2_planet_pos, w.o.colors.frame);
     strokeCircle(w.p, w.cx, w.cy, B.innerRadius, w.L.penScaleCircle, colour);
     std::vector<QLine> thin, thick;
     thin.reserve(324);
