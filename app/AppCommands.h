@@ -9,6 +9,7 @@
 
 #include "CommandTable.h"
 #include "Options.h"
+#include "TCollationDialog.h"
 
 class AppContext;
 class TAstroFrame;
@@ -50,6 +51,7 @@ private:
     void save();
     void saveAs();
     void print();
+    void collate();
     void exit();
     // Options menu
     void setHouseSystem(int system);
@@ -91,4 +93,5 @@ private:
         int dignityKind = 0;  // domicile
     };
     OptionDialogChoices m_choices;
+    CollationChoice m_collationChoice;  // the Collation dialog's last choice, for the run
 };

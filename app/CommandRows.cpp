@@ -24,12 +24,19 @@ constexpr int FileTools = 1, ViewTools = 2, ShifterTools = 3;
 std::vector<CommandRow> AppCommands::rows() {
     const auto chart = [this] { return hasChart(); };
     const auto natal = [this] { return hasNatalChart(); };
-    const auto viewIs = [this](ChartView v) { return [this, v] { return activeWindow() && activeWindow()->viewKind() == v; }; };
+    // A collation window shows its bi-wheel for the wheel and its grid for the aspects.
+    const auto viewIs = [this](ChartView v) {
+        return [this, v] {
+            const TRadixWindow* c = activeChart();
+            return activeWindow() && activeWindow()->viewKind() == (c ? c->shownView(v) : v);
+        };
+    };
+    const auto singleChart = [this] { return hasNatalChart() && !activeChart()->isCollation(); };
     const auto show = [this](ChartView v) { return [this, v] { activeWindow()->setViewKind(v); }; };
 
     std::vector<CommandRow> r = {
         {CM_PERSONALDATA, QT_TRANSLATE_NOOP("Menu", "Personal &data..."), {Qt::Key_F4, Qt::CTRL | Qt::Key_E},
-         toolPicturePerson, FileTools, [this] { personalData(); }, natal, {}},
+         toolPicturePerson, FileTools, [this] { personalData(); }, singleChart, {}},
         {CM_NEW, QT_TRANSLATE_NOOP("Menu", "&New..."), {Qt::SHIFT | Qt::Key_F3, Qt::CTRL | Qt::Key_N}, toolPictureNew,
          FileTools, [this] { newChart(); }, {}, {}},
         {CM_OPEN, QT_TRANSLATE_NOOP("Menu", "&Open..."), {Qt::Key_F3, Qt::CTRL | Qt::Key_O}, toolPictureOpen, FileTools,
@@ -37,9 +44,11 @@ std::vector<CommandRow> AppCommands::rows() {
         {CM_SAVE, QT_TRANSLATE_NOOP("Menu", "&Save"), {Qt::Key_F2, Qt::CTRL | Qt::Key_S}, toolPictureSave, FileTools,
          [this] { save(); }, [this] { return activeChart() && activeChart()->isModified(); }, {}},
         {CM_SAVEAS, QT_TRANSLATE_NOOP("Menu", "Save &as..."), {Qt::SHIFT | Qt::Key_F2, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-         nullptr, 0, [this] { saveAs(); }, [this] { return activeChart() && !activeChart()->isUntitled(); }, {}},
+         nullptr, 0, [this] { saveAs(); }, [this] { return activeChart() && !activeChart()->isUntitled() && !activeChart()->isCollation(); }, {}},
         {CM_PRINT, QT_TRANSLATE_NOOP("Menu", "&Print..."), {Qt::CTRL | Qt::Key_F2, Qt::CTRL | Qt::Key_P},
          toolPicturePrint, FileTools, [this] { print(); }, natal, {}},
+        {CM_COLLATION, QT_TRANSLATE_NOOP("Menu", "Co&llation..."), {Qt::Key_F8, Qt::CTRL | Qt::Key_L},
+         toolPictureCollation, ShifterTools, [this] { collate(); }, natal, {}},
         {CM_IMPORTTOWNS, QT_TRANSLATE_NOOP("Menu", "Import &towns..."), {}, nullptr, 0, [this] { importTowns(); }, {},
          {}},
         {CM_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {Qt::ALT | Qt::Key_F4}, nullptr, 0, [this] { exit(); }, {}, {}},
@@ -47,15 +56,15 @@ std::vector<CommandRow> AppCommands::rows() {
         {CM_VIEWWHEEL, QT_TRANSLATE_NOOP("Menu", "&Wheel"), {Qt::Key_F5}, toolPictureWheel, ViewTools,
          show(ChartView::Wheel), chart, viewIs(ChartView::Wheel)},
         {CM_VIEWPOSITIONS, QT_TRANSLATE_NOOP("Menu", "&Planet and house cusp positions"), {Qt::Key_F6},
-         toolPicturePositions, ViewTools, show(ChartView::Positions), natal, viewIs(ChartView::Positions)},
+         toolPicturePositions, ViewTools, show(ChartView::Positions), singleChart, viewIs(ChartView::Positions)},
         {CM_VIEWSIGNS, QT_TRANSLATE_NOOP("Menu", "Planets in &signs and houses"), {Qt::Key_F7}, toolPictureSigns,
-         ViewTools, show(ChartView::SignsHouses), chart, viewIs(ChartView::SignsHouses)},
+         ViewTools, show(ChartView::SignsHouses), singleChart, viewIs(ChartView::SignsHouses)},
         {CM_VIEWASPECTS, QT_TRANSLATE_NOOP("Menu", "&Aspects"), {Qt::Key_F9}, toolPictureAspects, ViewTools,
          show(ChartView::Aspects), chart, viewIs(ChartView::Aspects)},
         {CM_VIEWDETAILS, QT_TRANSLATE_NOOP("Menu", "Deta&iled aspect data"), {Qt::SHIFT | Qt::Key_F9}, nullptr, 0,
-         show(ChartView::AspectDetails), chart, viewIs(ChartView::AspectDetails)},
+         show(ChartView::AspectDetails), singleChart, viewIs(ChartView::AspectDetails)},
         {CM_VIEWCOMBINED, QT_TRANSLATE_NOOP("Menu", "&Combined planet and aspect table"), {Qt::SHIFT | Qt::Key_F5},
-         toolPictureCombined, ViewTools, show(ChartView::Combined), chart, viewIs(ChartView::Combined)},
+         toolPictureCombined, ViewTools, show(ChartView::Combined), singleChart, viewIs(ChartView::Combined)},
 
         {CM_DISPLAY1, QT_TRANSLATE_NOOP("Menu", "&Display I..."), {}, nullptr, 0, [this] { editDisplay1(); }, {}, {}},
         {CM_DISPLAY2, QT_TRANSLATE_NOOP("Menu", "D&isplay II..."), {}, nullptr, 0, [this] { editDisplay2(); }, {}, {}},

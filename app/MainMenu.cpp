@@ -25,6 +25,8 @@ std::vector<MenuNode> mainMenu() {
                   sep(),
                   cmd(CM_PRINT),
                   sep(),
+                  cmd(CM_COLLATION),
+                  sep(),
                   cmd(CM_IMPORTTOWNS),
                   sep(),
                   cmd(CM_EXIT),

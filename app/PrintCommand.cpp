@@ -42,7 +42,7 @@ void PrintCommand::run() const {
         TOptions shown = options;
         shown.print_black = c.black;
         shown.print_pages = c.pages;
-        TPrintPreviewDialog dialog(dialogPointer, chart, shown, strings);
+        TPrintPreviewDialog dialog(dialogPointer, chart, shown, strings, window.collation());
         runModal(dialog);
     };
     auto setup = [&](int index) {
@@ -109,5 +109,5 @@ void PrintCommand::run() const {
     } else {
         target.printer = name;
     }
-    PrintJob{chart, options, strings, window.caption(false), name, ctx.errors}.run(parent, target);
+    PrintJob{chart, options, strings, window.caption(false), name, ctx.errors, window.collation()}.run(parent, target);
 }

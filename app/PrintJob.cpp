@@ -103,7 +103,7 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
             pump();
             return !cancel;
         },
-        [&] { printer->abort(); });
+        [&] { printer->abort(); }, collation);
     dialog.hide();
 
     const bool failed = outcome.failed || printer->printerState() == QPrinter::Error;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "Collation.h"
 #include "Options.h"
 #include "RadixData.h"
 #include "StringTable.h"
@@ -28,6 +29,7 @@ struct PrintJob {
     QString caption;          // the chart window's caption (a leading change marker is dropped)
     QString printerName;      // as the printer list shows it
     const ErrorReporter& errors;
+    const Collation* collation = nullptr;  // a collation window's second chart
 
     // Runs the job; failures are reported in a box over `parent`. A cancelled or failed job
     // leaves no PDF file behind (an existing file of that name is kept as it was).

@@ -141,7 +141,8 @@ void TAstroFrame::retranslate() {
 
 void TAstroFrame::refreshStatus() {
     TRadixWindow* chart = m_client->activeChart();
-    m_statusBar->refresh(chart ? &chart->chart() : nullptr, m_ctx.strings());
+    const Collation* collation = chart ? chart->collation() : nullptr;
+    m_statusBar->refresh(chart ? &chart->chart() : nullptr, m_ctx.strings(), collation ? &collation->second : nullptr);
 }
 
 void TAstroFrame::optionsLookChanged() {

@@ -104,6 +104,32 @@ TRadixWindow* TRadixWindow::fromData(AppContext& ctx, const RadixData& personal,
     return w;
 }
 
+TRadixWindow* TRadixWindow::collationOf(AppContext& ctx, const TRadixWindow& natal,
+                                        std::unique_ptr<Collation> collation) {
+    auto* w = new TRadixWindow(ctx);
+    *w->m_chart = *natal.m_chart;
+    w->m_blocks = natal.m_blocks;
+    w->m_collation = std::move(collation);
+    w->THoroWindow::setViewKind(ChartView::Collation);
+    w->recompute();
+    return w;
+}
+
+BirthMoment& TRadixWindow::shiftedMoment() {
+    return m_collation ? m_collation->second.moment : m_chart->moment;
+}
+
+void TRadixWindow::momentShifted() {
+    if (m_collation) {
+        m_collation->second.moment.universalToLocal();
+        computeCollation(*m_chart, *m_collation, m_ctx.state.Options);
+        update();
+        emit changed();
+    } else {
+        chartChanged();
+    }
+}
+
 std::string TRadixWindow::lastFileEntry() const {
     // The name and type are Windows-1250 like every text; the path keeps the file system's bytes.
     const QString head = QStringLiteral("%1,  %2;   ").arg(fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()));
@@ -111,6 +137,12 @@ std::string TRadixWindow::lastFileEntry() const {
 }
 
 QString TRadixWindow::caption(bool withMarker) const {
+    if (m_collation) {
+        const RadixData& second = m_collation->second;
+        return m_ctx.text(StrId::CollationCaption)
+            .arg(fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()),
+                 fromCp1250(second.name.data()), fromCp1250(second.horType.data()));
+    }
     const QString marker = withMarker && m_modified ? QStringLiteral("* ") : QString();
     return QStringLiteral("%1%2,  %3;   %4")
         .arg(marker, fromCp1250(m_chart->name.data()), fromCp1250(m_chart->horType.data()),
@@ -127,6 +159,10 @@ void TRadixWindow::updateCaption() {
 void TRadixWindow::recompute() {
     m_chart->moment.universalToLocal();
     computeRadix(*m_chart, m_ctx.state.Options);
+    if (m_collation) {
+        m_collation->second.moment.universalToLocal();
+        computeCollation(*m_chart, *m_collation, m_ctx.state.Options);
+    }
     m_rows.clear();  // the positions table is rebuilt from the new chart when it is shown
     reportGaps();
     updateCaption();
@@ -160,12 +196,20 @@ void TRadixWindow::chartChanged() {
 }
 
 void TRadixWindow::keypadStep(int step) {
-    stepMinutes(m_chart->moment, step == 5 || step == -5 ? 2 * step : step);
-    chartChanged();
+    stepMinutes(shiftedMoment(), step == 5 || step == -5 ? 2 * step : step);
+    momentShifted();
+}
+
+ChartView TRadixWindow::shownView(ChartView kind) const {
+    if (!m_collation)
+        return kind == ChartView::Collation || kind == ChartView::CollationGrid ? ChartView::Wheel : kind;
+    // A collation shows the two charts together: as a bi-wheel, or as the grid of their aspects.
+    return kind == ChartView::Aspects || kind == ChartView::CollationGrid ? ChartView::CollationGrid
+                                                                          : ChartView::Collation;
 }
 
 void TRadixWindow::setViewKind(ChartView kind) {
-    THoroWindow::setViewKind(kind);
+    THoroWindow::setViewKind(shownView(kind));
     emit changed();
 }
 
@@ -190,6 +234,8 @@ bool TRadixWindow::writeTo(const QString& path) {
 }
 
 bool TRadixWindow::save() {
+    if (m_collation)
+        return false;  // a collation is a view of two charts, kept in their own files
     QString path = m_path;
     if (path.isEmpty()) {
         const AppState& s = m_ctx.state;
@@ -205,6 +251,8 @@ bool TRadixWindow::save() {
 }
 
 bool TRadixWindow::saveAs() {
+    if (m_collation)
+        return false;
     const QString path = chooseSavePath ? chooseSavePath(this, m_ctx.text(StrId::SaveHoroscopeAs), m_path)
                                         : dialogSavePath(this, horoscopeFilter(), m_ctx.text(StrId::SaveHoroscopeAs), m_path);
     if (path.isEmpty())
@@ -265,7 +313,7 @@ void TRadixWindow::focusInEvent(QFocusEvent* event) {
 
 ContentBounds TRadixWindow::contentBounds() const {
     const int w = width(), h = height();
-    if (viewKind() == ChartView::Wheel) {
+    if (isWheelView(viewKind())) {
         // As the painter sizes it: 96% of the half of the smaller side, times the zoom.
         const int r = static_cast<int>(std::min(w, h) / 2.0 * 0.96 * offset().zoom);
         return {w / 2 - r, h / 2 - r, w / 2 + r, h / 2 + r};
@@ -276,6 +324,7 @@ ContentBounds TRadixWindow::contentBounds() const {
     request.offsetX = request.offsetY = 0;
     request.zoom = offset().zoom;
     request.strings = &s.Strings;
+    request.collation = m_collation.get();
     if (viewKind() == ChartView::Positions && !m_rows.empty())
         request.rows = &m_rows;
     QPicture picture;
@@ -300,6 +349,7 @@ void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing)
     request.zoom = offset().zoom;
     request.dpi = 96 * ratio;
     request.strings = &s.Strings;
+    request.collation = m_collation.get();
     if (viewKind() == ChartView::Positions) {
         if (m_rows.empty())
             buildPositionRows(*m_chart, s.Options, m_rows);

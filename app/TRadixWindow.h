@@ -7,6 +7,7 @@
 
 #include "ChartBlocks.h"
 #include "ChartView.h"
+#include "Collation.h"
 #include "PositionRows.h"
 #include "THoroWindow.h"
 
@@ -23,6 +24,9 @@ public:
     static TRadixWindow* fromFile(AppContext& ctx, const QString& path, QString* error = nullptr);
     // A window for entered data: untitled and marked as changed until it is saved.
     static TRadixWindow* fromData(AppContext& ctx, const RadixData& personal, const ChartBlocks& blocks);
+    // A collation window: the natal chart of `natal` (a copy) with a second chart, shown as a
+    // bi-wheel or as the grid of their aspects. It has no file and nothing to save.
+    static TRadixWindow* collationOf(AppContext& ctx, const TRadixWindow& natal, std::unique_ptr<Collation> collation);
 
     ~TRadixWindow() override;
 
@@ -31,6 +35,13 @@ public:
     const RadixData& chart() const { return *m_chart; }
     ChartBlocks& blocks() { return m_blocks; }
     bool isModified() const { return m_modified; }
+    bool isCollation() const { return m_collation != nullptr; }
+    const Collation* collation() const { return m_collation.get(); }
+    // What the radix shifter and the keypad step move: the second chart of a collation (the
+    // transits move over the natal chart), else the chart itself.
+    BirthMoment& shiftedMoment();
+    // After shiftedMoment() was stepped: recompute and repaint (a natal chart is then changed).
+    void momentShifted();
     bool isUntitled() const { return m_path.isEmpty(); }
     QString path() const { return m_path; }
 
@@ -46,6 +57,9 @@ public:
     void chartChanged();
     void keypadStep(int step) override;
     void setViewKind(ChartView kind) override;
+    // The view a request for `kind` shows in this window: a collation shows its bi-wheel for
+    // the wheel and its grid for the aspects; a natal chart never shows the collation views.
+    ChartView shownView(ChartView kind) const;
     ContentBounds contentBounds() const override;
 
     // Save and Save as; false when cancelled or the file could not be written.
@@ -84,6 +98,7 @@ private:
 
     AppContext& m_ctx;
     std::unique_ptr<RadixData> m_chart;
+    std::unique_ptr<Collation> m_collation;
     ChartBlocks m_blocks;
     QString m_path;  // empty: "(Untitled)"
     // The file's bytes as this window last read or wrote them: a save compares them with the

@@ -28,7 +28,7 @@ QString chartName(const RadixData& chart) {
 QString secondChartName(const Collation& collation, const StringTable& strings) {
     const QString name = chartName(collation.second);
     if (name.trimmed().isEmpty() && collation.kind == CollationKind::Transit)
-        return fromCp1250(strings[StrId::CollationTransits]);
+        return fromCp1250(strings[StrId::CollationTransitsName]);
     return name;
 }
 

@@ -10,7 +10,7 @@ double deviceScale(const QPaintDevice& device) {
 }
 
 void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const RadixData& chart, const TOptions& options,
-                      const StringTable& strings, const QDateTime& printedAt) {
+                      const StringTable& strings, const QDateTime& printedAt, const Collation* collation) {
     p.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
     if (dotsPerInch <= 0 || pixels.isEmpty())
         return;
@@ -20,13 +20,14 @@ void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const Radix
     const double s = pixels.height() / (dotsPerInch / 254.0) / VirtualPageHeight;
     p.save();
     p.setTransform(pageTransform(dotsPerInch, s));
-    paintPrintPage(dc, PrintPage::Chart, s, PrintContent{chart, paper, strings, printedAt});
+    paintPrintPage(dc, PrintPage::Chart, s, PrintContent{chart, paper, strings, printedAt, collation});
     p.restore();
 }
 
 PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, const TOptions& options,
                            const StringTable& strings, const QDateTime& printedAt,
-                           const std::function<bool(int, int)>& beforePage, const std::function<void()>& abort) {
+                           const std::function<bool(int, int)>& beforePage, const std::function<void()>& abort,
+                           const Collation* collation) {
     PrintOutcome outcome;
     TOptions paper = options;
     const std::vector<PrintPage> pages = printedPages(options.print_pages);
@@ -45,7 +46,7 @@ PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, co
     DrawContext dc(p);
     const PrintColourMode colours(paper, dc);
     const double s = deviceScale(device);
-    const PrintContent content{chart, paper, strings, printedAt};
+    const PrintContent content{chart, paper, strings, printedAt, collation};
     for (int i = 0; i < count; ++i) {
         if (i > 0) {
             if (beforePage && !beforePage(i, count)) {

@@ -15,16 +15,17 @@ struct PrintOutcome {
 
 // `beforePage(index, count)` runs before every page and returns false to stop there (cancel);
 // `abort` then runs while the device is still being painted on (a printer discards its job),
-// and the caller discards whatever the device wrote.
+// and the caller discards whatever the device wrote. With `collation`, the pages are those of a
+// collation window.
 PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, const TOptions& options,
                            const StringTable& strings, const QDateTime& printedAt,
                            const std::function<bool(int, int)>& beforePage = {},
-                           const std::function<void()>& abort = {});
+                           const std::function<void()>& abort = {}, const Collation* collation = nullptr);
 
 // The print preview: the chart page in its print colours on a white area of `pixels` at
 // `dotsPerInch`, scaled so that the page's height fills the area's height.
 void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const RadixData& chart, const TOptions& options,
-                      const StringTable& strings, const QDateTime& printedAt);
+                      const StringTable& strings, const QDateTime& printedAt, const Collation* collation = nullptr);
 
 // The scale of the virtual page on `device` (its painted area, at its resolution).
 double deviceScale(const QPaintDevice& device);

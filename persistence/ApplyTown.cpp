@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "FixedText.h"
@@ -73,4 +74,22 @@ void ApplyTown(const TownDatabase& db, const TownRecord& town, BirthMoment& mome
 
     moment.longitude = arcMinutesToAngle(town.longitude, BirthMoment::MaxLongitude);
     moment.latitude = arcMinutesToAngle(town.latitude, BirthMoment::MaxLatitude);
+}
+
+bool ApplyHomeClock(const TownDatabase& db, BirthMoment& moment) {
+    if (moment.timeKind != TimeZone)
+        return false;
+    const std::string_view stored(moment.town.data(), strnlen(moment.town.data(), moment.town.size()));
+    if (stored.empty())
+        return false;
+    const TownRecord* town = stored.starts_with("+ ") ? FindTown(db, stored) : FindExistingTown(db, stored);
+    if (!town || !isValidZone(db, town->zone))
+        return false;
+    const GeoAngle longitude = moment.longitude, latitude = moment.latitude;
+    const auto name = moment.town;
+    ApplyTown(db, *town, moment, ApplyZoneAlways);
+    moment.longitude = longitude;
+    moment.latitude = latitude;
+    moment.town = name;
+    return true;
 }

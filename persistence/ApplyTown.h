@@ -29,3 +29,9 @@ const ZoneEntry* ruleInForce(const ZoneDescriptor& zone, const CalDate& date, in
 // Minutes from a fixed origin of a local date and time; Julian and Gregorian dates count as
 // the days they are, so readings of both calendars compare and subtract correctly.
 std::int64_t minuteNumber(const CalDate& date, int hour, int minute);
+
+// The clock of a chart's own town for another moment at its place (transits): when the moment
+// is in zone time and its town is in the database under that name, the town's zone rule in
+// force at the moment's local date and time; the stored position is kept. Returns whether the
+// town's clock was applied (the UT pair is left to the caller).
+bool ApplyHomeClock(const TownDatabase& db, BirthMoment& moment);

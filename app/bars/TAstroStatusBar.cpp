@@ -78,15 +78,19 @@ QString TAstroStatusBar::fieldText(int field) const {
     return field >= 0 && field < 4 ? m_fields[field]->text() : QString();
 }
 
-void TAstroStatusBar::refresh(const RadixData* chart, const StringTable& strings) {
+void TAstroStatusBar::refresh(const RadixData* chart, const StringTable& strings, const RadixData* second) {
     if (!chart) {
         for (QLabel* f : m_fields)
             f->clear();
     } else {
-        m_fields[0]->setText(fromCp1250(chart->name.data()));
-        m_fields[1]->setText(fromCp1250(chart->horType.data()));
-        m_fields[2]->setText(fromCp1250(momentText(chart->moment, strings)));
-        m_fields[3]->setText(fromCp1250(statusPlaceText(chart->moment)));
+        const auto both = [second](const RadixData& c, auto text) {
+            return second ? text(c) + QStringLiteral("  \u2022  ") + text(*second) : text(c);
+        };
+        m_fields[0]->setText(both(*chart, [](const RadixData& c) { return fromCp1250(c.name.data()); }));
+        m_fields[1]->setText(both(*chart, [](const RadixData& c) { return fromCp1250(c.horType.data()); }));
+        m_fields[2]->setText(
+            both(*chart, [&strings](const RadixData& c) { return fromCp1250(momentText(c.moment, strings)); }));
+        m_fields[3]->setText(both(*chart, [](const RadixData& c) { return fromCp1250(statusPlaceText(c.moment)); }));
     }
     repaint();
 }

@@ -19,7 +19,8 @@ public:
     void setMessage(const QString& text);
     QString message() const;
     // Refills the four chart fields from `chart` (empty without one) and repaints at once.
-    void refresh(const RadixData* chart, const StringTable& strings);
+    // A collation shows both charts: each field holds the natal chart's text, then the second's.
+    void refresh(const RadixData* chart, const StringTable& strings, const RadixData* second = nullptr);
     // Builds the chart fields again, wider when the Wine workaround is on.
     void rebuild(bool wineWorkaround);
     bool builtWithWineWorkaround() const { return m_wine; }

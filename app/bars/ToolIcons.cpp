@@ -23,6 +23,22 @@ void drawWheel(QPainter& p) {
     p.drawLine(QPointF(10, 20), QPointF(22, 12));
 }
 
+// Two rings, the second chart's around the natal one, joined by an aspect line.
+void drawBiWheel(QPainter& p) {
+    p.setPen(QPen(QColor(30, 50, 120), 1.6));
+    p.setBrush(QColor(205, 225, 250));
+    p.drawEllipse(QPointF(16, 16), 14, 14);
+    p.setBrush(QColor(250, 236, 190));
+    p.drawEllipse(QPointF(16, 16), 9, 9);
+    p.setBrush(QColor(40, 110, 60));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(16 + 11.5 * qCos(0.6), 16 - 11.5 * qSin(0.6)), 2, 2);
+    p.setBrush(QColor(190, 40, 40));
+    p.drawEllipse(QPointF(16 - 6 * qCos(0.9), 16 + 6 * qSin(0.9)), 1.8, 1.8);
+    p.setPen(QPen(QColor(190, 40, 40), 1.3));
+    p.drawLine(QPointF(16 + 8 * qCos(0.6), 16 - 8 * qSin(0.6)), QPointF(16 - 6 * qCos(0.9), 16 + 6 * qSin(0.9)));
+}
+
 void drawTable(QPainter& p, int columns, const QColor& head) {
     const QRectF r(4, 5, 24, 22);
     p.setPen(QPen(QColor(60, 60, 60), 1));
@@ -132,3 +148,4 @@ void toolPictureOpen(QPainter& p) { drawOpen(p); }
 void toolPictureSave(QPainter& p) { drawSave(p); }
 void toolPicturePrint(QPainter& p) { drawPrint(p); }
 void toolPictureShifter(QPainter& p) { drawShifter(p); }
+void toolPictureCollation(QPainter& p) { drawBiWheel(p); }

@@ -14,3 +14,4 @@ void toolPictureOpen(QPainter& p);
 void toolPictureSave(QPainter& p);
 void toolPicturePrint(QPainter& p);
 void toolPictureShifter(QPainter& p);
+void toolPictureCollation(QPainter& p);

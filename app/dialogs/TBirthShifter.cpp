@@ -119,11 +119,11 @@ void TBirthShifter::step(int id) {
     TRadixWindow* window = m_activeChart ? m_activeChart() : nullptr;
     if (!b || !window)
         return;
-    BirthMoment& moment = window->chart().moment;
+    BirthMoment& moment = window->shiftedMoment();
     // Each single step tests the date on its own; a refused one is skipped alone.
     for (int i = 0; i < std::abs(b->count); ++i)
         stepOnce(moment, b->unit, b->count > 0);
-    window->chartChanged();
+    window->momentShifted();
     // A held button clicks again as soon as it may: each step is painted before the next.
     window->repaint();
 }

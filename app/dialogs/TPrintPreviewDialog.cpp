@@ -10,9 +10,9 @@
 #include "PrintDocument.h"
 
 TPrintPreviewDialog::TPrintPreviewDialog(QWidget* parent, const RadixData& chart, const TOptions& options,
-                                         const StringTable& strings)
+                                         const StringTable& strings, const Collation* collation)
     : TMyDialog(parent), m_chart(chart), m_options(options), m_strings(strings),
-      m_printedAt(QDateTime::currentDateTime()) {
+      m_printedAt(QDateTime::currentDateTime()), m_collation(collation) {
     setWindowTitle(tr("Print Preview"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -47,5 +47,5 @@ void TPrintPreviewDialog::paintEvent(QPaintEvent*) {
     p.setViewport(paper);
     p.setWindow(QRect(QPoint(0, 0), paper.size()));
     p.setClipRect(QRect(QPoint(0, 0), paper.size()));
-    paintPreviewPage(p, paper.size(), logicalDpiY(), m_chart, m_options, m_strings, m_printedAt);
+    paintPreviewPage(p, paper.size(), logicalDpiY(), m_chart, m_options, m_strings, m_printedAt, m_collation);
 }

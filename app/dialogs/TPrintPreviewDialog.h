@@ -3,6 +3,7 @@
 // fills the height of the desktop, with OK and Cancel at its right.
 #include <QDateTime>
 
+#include "Collation.h"
 #include "Options.h"
 #include "RadixData.h"
 #include "StringTable.h"
@@ -12,7 +13,8 @@ class TPrintPreviewDialog : public TMyDialog {
     Q_OBJECT
 public:
     // `options` carry the print colouring and pages to show (a copy is kept).
-    TPrintPreviewDialog(QWidget* parent, const RadixData& chart, const TOptions& options, const StringTable& strings);
+    TPrintPreviewDialog(QWidget* parent, const RadixData& chart, const TOptions& options, const StringTable& strings,
+                        const Collation* collation = nullptr);
 
     // The white paper area, left of the buttons.
     QRect paperRect() const;
@@ -27,4 +29,5 @@ private:
     TOptions m_options;
     const StringTable& m_strings;
     QDateTime m_printedAt;
+    const Collation* m_collation;
 };

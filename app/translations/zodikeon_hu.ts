@@ -172,6 +172,10 @@
             <translation>&amp;Nyomtatás...</translation>
         </message>
         <message>
+            <source>Co&amp;llation...</source>
+            <translation>Ö&amp;sszevetés...</translation>
+        </message>
+        <message>
             <source>Import &amp;towns...</source>
             <translation>&amp;Települések importálása...</translation>
         </message>
@@ -1829,6 +1833,45 @@ korrekciós eseménynél:</translation>
         <message>
             <source>Orbs: %1</source>
             <translation>Orbiszok: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>TCollationDialog</name>
+        <message>
+            <source>Collation</source>
+            <translation>Összevetés</translation>
+        </message>
+        <message>
+            <source> Compare the chart with </source>
+            <translation> A képlet összevetése </translation>
+        </message>
+        <message>
+            <source>&amp;another chart (a horoscope file, chosen next)</source>
+            <translation>&amp;egy másik képlettel (horoszkópfájl, ezután választható)</translation>
+        </message>
+        <message>
+            <source>the transits of &amp;now</source>
+            <translation>a &amp;mostani tranzitokkal</translation>
+        </message>
+        <message>
+            <source>the transits &amp;at</source>
+            <translation>a tranzitokkal &amp;ekkor:</translation>
+        </message>
+        <message>
+            <source> Place of the transits </source>
+            <translation> A tranzitok helye </translation>
+        </message>
+        <message>
+            <source>the chart&apos;s &amp;place</source>
+            <translation>a képlet &amp;helye</translation>
+        </message>
+        <message>
+            <source>a t&amp;own:</source>
+            <translation>&amp;település:</translation>
+        </message>
+        <message>
+            <source>T&amp;own...</source>
+            <translation>Tele&amp;pülés...</translation>
         </message>
     </context>
     <context>

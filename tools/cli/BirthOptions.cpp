@@ -37,6 +37,8 @@ bool take(std::string_view& s, char c) {
     return true;
 }
 
+}  // namespace
+
 // "Y-M-D" with an optional sign on the year.
 bool parseDate(std::string_view s, long& year, long& month, long& day) {
     const bool negative = take(s, '-');
@@ -75,6 +77,8 @@ bool parseTime(std::string_view s, long& hour, long& minute, long& second) {
     second = *sec;
     return true;
 }
+
+namespace {
 
 // "+H:MM" (East) or "-H:MM" (West); the minutes may be left out.
 bool parseZone(std::string_view s, bool& west, long& hours, long& minutes) {

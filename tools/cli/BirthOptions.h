@@ -8,6 +8,7 @@
 //   the chart by applyTownOption (TownOption.h) after radixFromOptions.
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "CliArgs.h"
 #include "RadixData.h"
@@ -25,3 +26,8 @@ bool hasBirthData(const CliArgs& args);
 // returns CliUsage (malformed or missing option) or CliFailure (a failing entry check,
 // reported with the message of the personal data dialog).
 int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData& radix);
+
+// The forms of --date ("Y-M-D", astronomical year with an optional sign) and --time ("H:M" or
+// "H:M:S"); false when the text has another form. The values are not range-checked.
+bool parseDate(std::string_view s, long& year, long& month, long& day);
+bool parseTime(std::string_view s, long& hour, long& minute, long& second);

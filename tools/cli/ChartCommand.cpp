@@ -12,6 +12,7 @@
 #include "CliCommands.h"
 #include "ChartDirectionOptions.h"
 #include "CodePage.h"
+#include "CollationOption.h"
 #include "ComputeRadix.h"
 #include "ComputedJson.h"
 #include "FixedText.h"
@@ -30,7 +31,8 @@ const char* const ChartUsage =
     "       zodikeon-cli chart [--json|--text] --date Y-M-D --time H:M[:S] --town NAME   (see 'towns --help')\n"
     "              [--zone +H:MM|-H:MM] [--clock gmt|lmt|zone] [--calendar gregorian|julian]\n"
     "              [--name TEXT] [--type TEXT] [--sex male|female]\n"
-    "       with, for either form: [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n\n"
+    "       with, for either form: [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n"
+    "              [--with PATH.hor | --transit Y-M-D H:M[:S] | --transit now] (with --json)\n\n"
     "The birth data are the local clock time as entered: --clock zone (the default) needs --zone\n"
     "(+ East, - West of Greenwich), lmt is the local mean time of --lon. The year is astronomical\n"
     "(0 is 1 BC, -99 is 100 BC); --lon and --lat are signed decimal degrees, East and North positive.\n"
@@ -41,7 +43,12 @@ const char* const ChartUsage =
     "--house (0 Zodikeon, 1 Regiomontanus, 2 Campanus, 3 Page-Polich, 4 Koch, 5 Alcabitius,\n"
     "6 Porphyrius, 7 Indian, 8 Equal, 9 Vehlow, by number or name) and --node override its house\n"
     "system and node type. Bodies the ephemeris cannot compute for the date are reported on\n"
-    "standard error and are null in the JSON (their indices in \"unavailable\").\n";
+    "standard error and are null in the JSON (their indices in \"unavailable\").\n"
+    "--with (another person's chart) or --transit (the sky of a moment, read on the clock of the\n"
+    "chart's place, or of --town, which then names the transits' place) adds \"collation\": its\n"
+    "\"kind\" (synastry or transit), \"collfactor\", the second \"chart\" with the fields above, and the\n"
+    "cross aspects \"radixToSecond\" (the chart's bodies against the second chart's 40 points) and\n"
+    "\"secondToRadix\", each with aspectCode, separation, exactAspect and parallelCode.\n";
 
 const char* const HouseSystemNames[HouseSystemCount] = {
     "zodikeon", "regiomontanus", "campanus", "page-polich", "koch",
@@ -171,6 +178,7 @@ void printText(const AppState& state, const RadixData& radix) {
 int runChart(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
     valued.insert({"file", "lang", "options", "house", "node"});
+    valued.insert(collationOptions().begin(), collationOptions().end());
     CliArgs args(valued, {"json", "text", "help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
@@ -178,8 +186,10 @@ int runChart(AppState& state, int argc, char** argv, int first) {
         std::cout << ChartUsage;
         return CliOk;
     }
-    if (!args.positional().empty())
-        return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
+    if (const int code = checkCollationPositionals(args))
+        return code;
+    if (hasCollation(args) && !args.has("json"))
+        return cliError(CliUsage, "--with and --transit need --json");
     if (args.has("json") && args.has("text"))
         return cliError(CliUsage, "--json and --text cannot be combined");
     if (const int code = applyLanguageOption(state, args))
@@ -192,7 +202,7 @@ int runChart(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     ClockChange zoneNote;
-    if (const int code = loadChart(state, args, *options, radix, blocks, zoneNote))
+    if (const int code = loadChart(state, radixArgs(args), *options, radix, blocks, zoneNote))
         return code;
 
     if (!args.has("json") && !args.has("text")) {
@@ -206,6 +216,16 @@ int runChart(AppState& state, int argc, char** argv, int first) {
             addZoneNote(json, zoneNote);
         json.set("options", optionsJson(*options));
         addComputedJson(json, radix);
+        if (hasCollation(args)) {
+            const auto collation = std::make_unique<Collation>();
+            ClockChange transitNote;
+            if (const int code = loadCollation(state, args, *options, radix, *collation, transitNote))
+                return code;
+            Json second = collationJson(radix, *collation, options->collfactor, state.Strings);
+            if (transitNote.reading != ClockReading::Normal)
+                addZoneNote(second, transitNote);
+            json.set("collation", std::move(second));
+        }
         std::cout << json.dump() << "\n";
     } else {
         printText(state, radix);

@@ -17,6 +17,13 @@ public:
     bool has(const std::string& name) const { return m_values.count(name) || m_set.count(name); }
     std::optional<std::string> value(const std::string& name) const;
     const std::vector<std::string>& positional() const { return m_positional; }
+    // A copy in which `name` was not given.
+    CliArgs without(const std::string& name) const {
+        CliArgs copy = *this;
+        copy.m_values.erase(name);
+        copy.m_set.erase(name);
+        return copy;
+    }
     const std::string& error() const { return m_error; }
 
 private:

@@ -15,6 +15,7 @@
 #include "ChartView.h"
 #include "CliCommands.h"
 #include "CodePage.h"
+#include "CollationOption.h"
 #include "DrawingSession.h"
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
@@ -32,8 +33,11 @@ constexpr long long MaxDrawingPixels = 1LL << 28;
 const char* const RenderUsage =
     "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
     "              [--zoom FACTOR] [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n"
-    "              (--file PATH.hor | BIRTH DATA)\n\n"
-    "VIEW is wheel, positions, signs, aspects, details or combined. The format follows the extension\n"
+    "              (--file PATH.hor | BIRTH DATA)\n"
+    "              [--with PATH.hor | --transit Y-M-D H:M[:S] | --transit now [--town NAME]]\n\n"
+    "VIEW is wheel, positions, signs, aspects, details or combined; with a second chart (--with or\n"
+    "--transit, as for 'zodikeon-cli chart') also collation (the bi-wheel) or collationgrid (the\n"
+    "collation aspects). The format follows the extension\n"
     "of FILE: .png, .svg (vector, text kept as text) or .pdf (vector). The size defaults to 1200 by 900\n"
     "pixels, the smoothing to the option 'antialias' (PNG only; tables are never smoothed), the zoom\n"
     "to 1 (0.2 to 10, as the chart window's mouse wheel zooms).\n"
@@ -45,7 +49,8 @@ enum class Format { Png, Svg, Pdf };
 bool parseView(const std::string& s, ChartView& view) {
     static const std::pair<const char*, ChartView> views[] = {
         {"wheel", ChartView::Wheel},     {"positions", ChartView::Positions},    {"signs", ChartView::SignsHouses},
-        {"aspects", ChartView::Aspects}, {"details", ChartView::AspectDetails}, {"combined", ChartView::Combined}};
+        {"aspects", ChartView::Aspects}, {"details", ChartView::AspectDetails}, {"combined", ChartView::Combined},
+        {"collation", ChartView::Collation}, {"collationgrid", ChartView::CollationGrid}};
     for (const auto& [name, v] : views)
         if (s == name) {
             view = v;
@@ -121,6 +126,7 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 int runRender(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
     valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options", "zoom", "house", "node"});
+    valued.insert(collationOptions().begin(), collationOptions().end());
     CliArgs args(valued, {"help"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
@@ -128,17 +134,17 @@ int runRender(AppState& state, int argc, char** argv, int first) {
         std::cout << RenderUsage;
         return CliOk;
     }
-    if (!args.positional().empty())
-        return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
+    if (const int code = checkCollationPositionals(args))
+        return code;
     if (const int code = applyLanguageOption(state, args))
         return code;
 
     ViewRequest request;
     const auto viewName = args.value("view");
     if (!viewName)
-        return cliError(CliFailure, "--view is required: wheel, positions, signs, aspects, details or combined");
+        return cliError(CliFailure, "--view is required: wheel, positions, signs, aspects, details, combined, collation or collationgrid");
     if (!parseView(*viewName, request.view))
-        return cliError(CliFailure, "unknown view '" + *viewName + "': use wheel, positions, signs, aspects, details or combined");
+        return cliError(CliFailure, "unknown view '" + *viewName + "': use wheel, positions, signs, aspects, details, combined, collation or collationgrid");
     const auto out = args.value("out");
     if (!out || out->empty())
         return cliError(CliFailure, "--out FILE is required");
@@ -169,18 +175,28 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     ClockChange zoneNote;  // told on standard error; a picture has no place for it
-    if (const int code = loadChart(state, args, options, radix, blocks, zoneNote))
+    if (const int code = loadChart(state, radixArgs(args), options, radix, blocks, zoneNote))
         return code;
+    const bool collationView = request.view == ChartView::Collation || request.view == ChartView::CollationGrid;
+    if (collationView != hasCollation(args))
+        return cliError(CliUsage, collationView ? "the " + *viewName + " view needs a second chart: --with or --transit"
+                                                : "--with and --transit go with --view collation or collationgrid");
 
     // Drawing needs a Qt application; the tool runs without a display.
     const DrawingSession session;
 
     startEphemeris(state.EphemerisPath);
     computeRadix(radix, options);
+    const auto collation = std::make_unique<Collation>();
+    if (collationView) {
+        ClockChange transitNote;
+        if (const int code = loadCollation(state, args, options, radix, *collation, transitNote))
+            return code;
+    }
 
     if (smoothing < 0)
         smoothing = viewSmoothingFactor(request.view, options);
-    else if (request.view != ChartView::Wheel)
+    else if (!isWheelView(request.view))
         smoothing = smoothing > 0 ? 1 : 0;
     if (format != Format::Png)
         smoothing = 1;
@@ -193,6 +209,8 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     }
     request.zoom = zoom;
     request.strings = &state.Strings;
+    if (collationView)
+        request.collation = collation.get();
 
     const QByteArray bytes = renderBytes(format, QSize(width, height), smoothing, radix, options, request);
     if (bytes.isEmpty())

@@ -17,6 +17,19 @@ std::string offsetWithName(const ClockOffset& offset) {
 
 }  // namespace
 
+void tellClockChange(const std::string& place, const ClockChange& change) {
+    if (change.reading == ClockReading::Skipped)
+        std::cerr << "zodikeon-cli: note: this local time did not exist in " << place
+                  << ": the clock went from " << offsetWithName(change.before) << " to "
+                  << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
+                  << " is applied\n";
+    else if (change.reading == ClockReading::Repeated)
+        std::cerr << "zodikeon-cli: note: this local time occurred twice in " << place
+                  << ": before and after the clock went from " << offsetWithName(change.before)
+                  << " to " << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
+                  << " is applied\n";
+}
+
 int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix, ClockChange* zoneNote) {
     const auto name = args.value("town");
     if (!name)
@@ -25,6 +38,12 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
         return cliError(CliUsage, "--file cannot be combined with birth-data options");
     if (args.has("lon") || args.has("lat"))
         return cliError(CliUsage, "--town gives the position: leave out --lon and --lat");
+    return applyTownByName(state, *name, args.has("zone"), radix, zoneNote);
+}
+
+int applyTownByName(const AppState& state, const std::string& townText, bool zoneGiven, RadixData& radix,
+                    ClockChange* zoneNote) {
+    const std::string* name = &townText;
     TownDatabase db;
     LoadTownDatabase(db, townFilePaths(state.ProgramFolder, state.Strings), state.Strings);
     const TownRecord* town = FindTown(db, utf8ToCp1250(*name));
@@ -35,24 +54,12 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
     // With Greenwich time chosen only the town and its position change, as in the dialog.
     const int mode = moment.timeKind == TimeGMT ? ApplyNoZone : ApplyZoneAlways;
     ApplyTown(db, *town, moment, mode);
-    if (mode != ApplyNoZone && !isValidZone(db, town->zone) && moment.timeKind == TimeZone && !args.has("zone"))
+    if (mode != ApplyNoZone && !isValidZone(db, town->zone) && moment.timeKind == TimeZone && !zoneGiven)
         return cliError(CliFailure, "'" + cp1250ToUtf8(townName(*town)) + "' has no time zone: give --zone");
     if (const ZoneDescriptor* zone = zoneByNumber(db, town->zone); zone && mode != ApplyNoZone) {
         const ClockChange change = clockChangeAt(*zone, moment.localDate, moment.localTime.hour,
                                                  moment.localTime.minute, town->longitude);
-        if (change.reading != ClockReading::Normal) {
-            const std::string place = cp1250ToUtf8(townName(*town));
-            if (change.reading == ClockReading::Skipped)
-                std::cerr << "zodikeon-cli: note: this local time did not exist in " << place
-                          << ": the clock went from " << offsetWithName(change.before) << " to "
-                          << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
-                          << " is applied\n";
-            else
-                std::cerr << "zodikeon-cli: note: this local time occurred twice in " << place
-                          << ": before and after the clock went from " << offsetWithName(change.before)
-                          << " to " << offsetWithName(change.after) << "; " << offsetWithName(change.applied())
-                          << " is applied\n";
-        }
+        tellClockChange(cp1250ToUtf8(townName(*town)), change);
         if (zoneNote)
             *zoneNote = change;
     }

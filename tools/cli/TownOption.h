@@ -1,6 +1,8 @@
 #pragma once
 // The --town option of the chart commands: a town of the program's town database applied to
 // the entered birth data as the personal data dialog applies a chosen town.
+#include <string>
+
 #include "CliArgs.h"
 #include "ClockChange.h"
 #include "RadixData.h"
@@ -14,3 +16,12 @@ struct AppState;
 // town, or zone time without a zone to use). When the entered local time was skipped or
 // repeated by a clock change there, says so on standard error and in `zoneNote`.
 int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix, ClockChange* zoneNote = nullptr);
+
+// The same with the town's name given: `zoneGiven` tells that the moment's zone was entered, so a
+// town without a zone keeps it.
+int applyTownByName(const AppState& state, const std::string& name, bool zoneGiven, RadixData& radix,
+                    ClockChange* zoneNote = nullptr);
+
+// Tells on standard error that the local time was skipped or repeated at `place`; nothing for
+// a normal reading.
+void tellClockChange(const std::string& place, const ClockChange& change);
