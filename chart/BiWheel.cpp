@@ -1,9 +1,11 @@
 #include "BiWheel.h"
 
 #include <QPainterPath>
+#include <algorithm>
 
 #include "Aspects.h"
 #include "ChartColours.h"
+#include "ChartFonts.h"
 #include "GlyphCodes.h"
 #include "RadixWheel.h"
 #include "WheelSteps.h"
@@ -74,14 +76,26 @@ void drawOuterRing(WheelPass& w, const BiWheelLayout& B) {
 }
 
 // The outer chart's Ascendant and MC: axis-coloured lines across the outer ring that stop
-// short of its glyphs and labels.
+// short of its glyphs and labels, each named at the ring's edge where that is clear.
 void drawOuterAxes(WheelPass& w, const BiWheelLayout& B) {
     const ColorRef colour = w.pick(w.o.colors.c2_axis_bar, w.o.colors.axises);
-    w.p.setPen(plainPen(colour, w.L.penAxis / 2));
+    const int nameHeight = frac(B.radius, 0.036);
+    const QFont nameFont = chartFont(FontTemplate::Small, nameHeight);
     for (int k = 0; k < 2; ++k) {
         const int a = w.rot + w.axisQ[static_cast<std::size_t>(k)];
+        w.p.setPen(plainPen(colour, w.L.penAxis / 2));
         for (const auto& [from, to] : segmentsOutside(w.at(a, B.tick10), w.at(a, B.radius), w.obstacles))
             w.p.drawLine(from.x, from.y, to.x, to.y);
+        // Beside the line, a little further along the zodiac.
+        const WheelPoint at = w.at(a + 12, frac(B.radius, 0.97));
+        WheelBox box = glyphBox(at, nameHeight);
+        box.left -= nameHeight / 2;
+        box.right += nameHeight / 2;
+        if (std::any_of(w.obstacles.begin(), w.obstacles.end(), [&](const WheelBox& o) { return o.intersects(box); }))
+            continue;
+        w.p.setPen(toQColor(colour));
+        w.p.setFont(nameFont);
+        w.text(at.x, at.y, QString::fromLatin1(axisName(k)));
     }
 }
 
