@@ -115,6 +115,17 @@ void drawCrossAspects(WheelPass& inner, const WheelPass& outer, const std::vecto
         inner.p.drawLine(p1.x, p1.y, p2.x, p2.y);
         drawn.push_back({p1, p2, line.code & 31});
     }
+    // Where the outer bodies meet the circle: a short tick inward in the body's colour, as the
+    // inner bodies have their leaders outward.
+    if (!inner.o.display.planets)
+        return;
+    for (int b : outer.placedBodies) {
+        if (!inner.o.display.planasps[static_cast<std::size_t>(b)] || (b == BodySouthNode && !inner.o.display.colloppasps))
+            continue;
+        const int a = inner.rot + outer.lonQ[static_cast<std::size_t>(b)];
+        inner.p.setPen(plainPen(outer.bodyColour(b), inner.L.penLeader));
+        radialLine(inner.dc, inner.cx, inner.cy, a, r, r - (inner.L.innerLeaderStart - inner.L.innerLeaderEnd));
+    }
     if (inner.o.display.aspsymbols)
         drawAspectSymbols(inner, drawn);
 }
