@@ -27,8 +27,16 @@ constexpr int OrbClasses[AspectPointCount] = {
 };
 
 
-// Angular distance 0..180° of two longitudes given in radians. Chart longitudes lie in
-// [0, 2π), so one fold does; anything else takes the full reduction.
+void copyPair(RadixData& r, int k, int to, int from) {
+    r.aspectCode[k][to] = r.aspectCode[k][from];
+    r.separation[k][to] = r.separation[k][from];
+    r.exactAspect[k][to] = r.exactAspect[k][from];
+    r.parallelCode[k][to] = r.parallelCode[k][from];
+}
+
+}  // namespace
+
+// Chart longitudes lie in [0, 2π), so one fold does; anything else takes the full reduction.
 double separationDegrees(double a, double b) {
     double d = std::fabs(a - b);
     if (d >= TwoPi)
@@ -38,14 +46,32 @@ double separationDegrees(double a, double b) {
     return d * RadToDeg;
 }
 
-void copyPair(RadixData& r, int k, int to, int from) {
-    r.aspectCode[k][to] = r.aspectCode[k][from];
-    r.separation[k][to] = r.separation[k][from];
-    r.exactAspect[k][to] = r.exactAspect[k][from];
-    r.parallelCode[k][to] = r.parallelCode[k][from];
+int copiedAspectPoint(int houseSystem, int i) {
+    const bool ascCopied = houseSystem != HouseIndian && houseSystem != HouseVehlow;
+    const bool mcCopied = ascCopied && houseSystem != HouseEqual;
+    if (ascCopied && (i == 13 || i == 34))
+        return i == 13 ? 0 : 31;
+    if (mcCopied && (i == 16 || i == 37))
+        return i == 16 ? 1 : 32;
+    return -1;
 }
 
-}  // namespace
+std::uint8_t aspectWithStrength(int j, double w, double orb) {
+    auto code = static_cast<std::uint8_t>(j);
+    if (std::fabs(w) < orb * 0.25)
+        code |= AspectWithinQuarter;
+    else if (std::fabs(w) < orb * 0.75)
+        code |= AspectWithinThreeQuarters;
+    return code;
+}
+
+std::uint8_t parallelOf(const TOptions& options, int classK, int classI, double declK, double declI) {
+    const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
+    const int row = AspectParallel + kind;
+    const double orb = options.orbises[row][classK] + options.orbises[row][classI];
+    return orb > std::fabs(std::fabs(declK) - std::fabs(declI)) * RadToDeg ? static_cast<std::uint8_t>(kind)
+                                                                            : std::uint8_t(NoParallel);
+}
 
 bool aspectPointAvailable(const RadixData& r, int point) {
     if (point >= 26 && point <= 30)
@@ -117,10 +143,6 @@ double aspectPointDeclination(const RadixData& r, int point) {
 }
 
 void findAspects(RadixData& r, const TOptions& options, double factor) {
-    const int system = r.houseSystemUsed;
-    const bool ascCopied = system != HouseIndian && system != HouseVehlow;
-    const bool mcCopied = ascCopied && system != HouseEqual;
-
     // The orbs by orb class and aspect ([class][aspect]), so that one pair reads two rows.
     std::array<std::array<double, AspectSearchCount>, OrbClassCount> orbs;
     for (int c = 0; c < OrbClassCount; ++c)
@@ -169,12 +191,8 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                 continue;  // not searched: see aspectPairSearched
 
             // Cusps 1, 7 (and 10, 4) coincide with the axes in most systems.
-            if (ascCopied && (i == 13 || i == 34)) {
-                copyPair(r, k, i, i == 13 ? 0 : 31);
-                continue;
-            }
-            if (mcCopied && (i == 16 || i == 37)) {
-                copyPair(r, k, i, i == 16 ? 1 : 32);
+            if (const int axis = copiedAspectPoint(r.houseSystemUsed, i); axis >= 0) {
+                copyPair(r, k, i, axis);
                 continue;
             }
 
@@ -231,11 +249,7 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
                 if (j >= 0) {
                     const double w = sep - Angles[j];
                     const double orb = (orbK[j] + orbI[j]) * factor;
-                    code = static_cast<std::uint8_t>(j);
-                    if (std::fabs(w) < orb * 0.25)
-                        code |= AspectWithinQuarter;
-                    else if (std::fabs(w) < orb * 0.75)
-                        code |= AspectWithinThreeQuarters;
+                    code = aspectWithStrength(j, w, orb);
                     // The nodes stay exactly opposite: their deviations are rounding noise.
                     const double wLater = separationDegrees(laterK, pointLater[i]) - Angles[j];
                     const bool nodePair = k == BodySouthNode && bodyI == BodyNorthNode;
@@ -246,12 +260,7 @@ void findAspects(RadixData& r, const TOptions& options, double factor) {
             }
 
             // Parallels; the collation factor does not widen them.
-            const double declI = pointDecl[i];
-            const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
-            const int row = AspectParallel + kind;
-            const double orb = options.orbises[row][classK] + options.orbises[row][pointClass[i]];
-            if (orb > std::fabs(std::fabs(declK) - std::fabs(declI)) * RadToDeg)
-                r.parallelCode[k][i] = static_cast<std::uint8_t>(kind);
+            r.parallelCode[k][i] = parallelOf(options, classK, pointClass[i], declK, pointDecl[i]);
         }
     }
 }

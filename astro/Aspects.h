@@ -62,6 +62,17 @@ bool aspectPointAvailable(const RadixData& r, int point);
 double aspectPointLongitude(const RadixData& r, int point);
 double aspectPointDeclination(const RadixData& r, int point);
 
+// The aspect point whose entries point `i` takes over in house system `houseSystem`: cusps 1 and
+// 7 those of the Ascendant and Descendant except in Indian and Vehlow houses, cusps 10 and 4 those
+// of the MC and IC except in Equal houses too; -1 when the point is searched itself.
+int copiedAspectPoint(int houseSystem, int i);
+// Aspect `j` found at deviation `w` inside `orb`, with the strength bit of the deviation.
+std::uint8_t aspectWithStrength(int j, double w, double orb);
+// Angular distance 0..180° of two longitudes given in radians.
+double separationDegrees(double a, double b);
+// The parallel code of two declinations (radians) for points of orb classes `classK`, `classI`.
+std::uint8_t parallelOf(const TOptions& options, int classK, int classI, double declK, double declI);
+
 // Fills `aspectCode`, `separation`, `exactAspect` and `parallelCode` for every pair of body k
 // and chart point i except those where i is body k itself or a body of a higher index; `factor`
 // multiplies the aspect orbs (1.0 for a single chart). Pairs with a body or point that the

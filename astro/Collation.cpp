@@ -1,23 +1,13 @@
 #include "Collation.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "Angles.h"
 #include "Aspects.h"
 #include "ComputeRadix.h"
-#include "Houses.h"
 #include "Options.h"
 
 namespace {
-
-// Angular distance 0..180° of two longitudes in radians.
-double separationDegrees(double a, double b) {
-    double d = std::fabs(normalizeRadians(a - b));
-    if (d > std::numbers::pi)
-        d = TwoPi - d;
-    return d * RadToDeg;
-}
 
 void copyPair(CrossAspectTables& t, int k, int to, int from) {
     t.aspectCode[k][to] = t.aspectCode[k][from];
@@ -34,19 +24,11 @@ bool hasComplement(int aspect) {
 
 void findCrossAspects(const RadixData& bodies, const RadixData& points, const TOptions& options, double factor,
                       bool pointsFixed, CrossAspectTables& out) {
-    const int system = points.houseSystemUsed;
-    const bool ascCopied = system != HouseIndian && system != HouseVehlow;
-    const bool mcCopied = ascCopied && system != HouseEqual;
-
     for (int k = 0; k < BodyCount; ++k) {
         const int classK = orbClass(aspectPointOfBody(k));
         for (int i = 0; i < AspectPointCount; ++i) {
-            if (ascCopied && (i == 13 || i == 34)) {
-                copyPair(out, k, i, i == 13 ? 0 : 31);
-                continue;
-            }
-            if (mcCopied && (i == 16 || i == 37)) {
-                copyPair(out, k, i, i == 16 ? 1 : 32);
+            if (const int axis = copiedAspectPoint(points.houseSystemUsed, i); axis >= 0) {
+                copyPair(out, k, i, axis);
                 continue;
             }
 
@@ -90,11 +72,7 @@ void findCrossAspects(const RadixData& bodies, const RadixData& points, const TO
                     const double orb = (options.orbises[j][classK] + options.orbises[j][classI]) * factor;
                     if (!(std::fabs(w) < orb))
                         continue;
-                    code = static_cast<std::uint8_t>(j);
-                    if (std::fabs(w) < orb * 0.25)
-                        code |= AspectWithinQuarter;
-                    else if (std::fabs(w) < orb * 0.75)
-                        code |= AspectWithinThreeQuarters;
+                    code = aspectWithStrength(j, w, orb);
                     const int bodyI = bodyOfAspectPoint(i);
                     const double laterI = !pointsFixed && bodyI >= 0 ? points.lonLater[bodyI] : pointLon;
                     const double wLater = separationDegrees(bodies.lonLater[k], laterI) - aspectAngle(j);
@@ -105,13 +83,8 @@ void findCrossAspects(const RadixData& bodies, const RadixData& points, const TO
                 }
             }
 
-            const double declK = bodies.decl[k];
-            const double declI = aspectPointDeclination(points, i);
-            const int kind = (declK < 0) != (declI < 0) ? ContraParallel : Parallel;
-            const int row = AspectParallel + kind;
-            const double orb = options.orbises[row][classK] + options.orbises[row][orbClass(i)];
-            if (orb > std::fabs(std::fabs(declK) - std::fabs(declI)) * RadToDeg)
-                out.parallelCode[k][i] = static_cast<std::uint8_t>(kind);
+            out.parallelCode[k][i] =
+                parallelOf(options, classK, orbClass(i), bodies.decl[k], aspectPointDeclination(points, i));
         }
     }
 }

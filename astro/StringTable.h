@@ -11,7 +11,7 @@ enum LanguageId : std::uint16_t {
 
 class StringTable {
 public:
-    static constexpr int Size = 1040;
+    static constexpr int Size = 2000;
 
     // The text of `id`; the shared empty text for a missing or out-of-range id.
     const char* operator[](int id) const;

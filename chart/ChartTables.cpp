@@ -12,6 +12,7 @@
 #include "GlyphCodes.h"
 #include "QtText.h"
 #include "StringIds.h"
+#include "TableCells.h"
 #include "TableRenderer.h"
 
 namespace {
@@ -20,17 +21,6 @@ QString text(const StringTable& strings, int id) { return fromCp1250(strings[id]
 
 // Cells keep the colours as chosen; the renderer adapts them to the ground it draws on.
 ColorRef tableText(const TOptions& o) { return o.colors.deftext; }
-
-TableCell bodyCell(int column, int body, int motion, const RadixData& chart, const TOptions& o) {
-    TableCell c;
-    c.column = column;
-    c.kind = CellKind::Body;
-    c.body = body;
-    c.motion = motion;
-    c.colour = chosenDignityColour(body, chart.dignityState.data(), o);
-    c.fill = CellFill::Light;
-    return c;
-}
 
 TableCell longitudeCell(int column, double radians, const TOptions& o) {
     TableCell c;
@@ -306,23 +296,6 @@ TextRun parallelRun(int kind, int height, ColorRef colour) {
     if (symbolFontHas(glyph))
         return {FontTemplate::Symbol, height, QString(QLatin1Char(glyph)), colour};
     return {FontTemplate::Small, height * 7 / 10, QString::fromLatin1(kind == 0 ? "par" : "apa"), colour};
-}
-
-bool aspectShown(int code, const TOptions& o) {
-    return code != 255 && (code & 31) < AspectTypeCount && o.display.asps[static_cast<std::size_t>(code & 31)];
-}
-
-// The aspect of one grid cell, as the aspect grid shows it.
-void fillAspectCell(TableCell& c, int code, const TOptions& o) {
-    const int t = code & 31;
-    const ColorRef colour = o.colors.aspects[static_cast<std::size_t>(t)];
-    if (t <= 10)
-        c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight, QString(QLatin1Char(aspectGlyph(t))), colour});
-    else
-        c.runs.push_back({FontTemplate::Small, TableTextHeight, QString::fromLatin1(aspectAbbreviation(t)), colour});
-    c.frame = (code & 128) ? CellFrame::Double : CellFrame::Single;
-    c.fill = (code & 128) ? CellFill::Light : CellFill::Medium;
-    c.applying = code & 32;
 }
 
 std::vector<int> shownBodyRows(const RadixData& chart, const TOptions& o, int last = BodyCount - 1) {

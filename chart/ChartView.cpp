@@ -6,8 +6,10 @@
 #include <emmintrin.h>
 #include <immintrin.h>
 
+#include "BiWheel.h"
 #include "ChartColours.h"
 #include "ChartTables.h"
+#include "CollationGrid.h"
 #include "DrawPrimitives.h"
 #include "RadixWheel.h"
 
@@ -65,7 +67,8 @@ ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const Radix
     if (size.isEmpty())
         return g;
     const int f = std::max(1, factor);
-    const bool wheel = request.view == ChartView::Wheel;
+    const bool wheel = isWheelView(request.view);
+    const bool biWheel = request.view == ChartView::Collation;
     QPainter& p = dc.painter;
     p.save();
     p.resetTransform();
@@ -80,11 +83,17 @@ ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const Radix
         g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * request.zoom) * 0.99);
         // The filled style covers the wheel's middle with an opaque disc: no background there.
         double hole = 0;
-        if (o.display.chart_style == 2 && !dc.printing && g.wheelRadius > 0)
-            hole = static_cast<int>(g.wheelRadius * (o.display.projasps ? 0.91 : 0.87)) * k - 3;
+        if (o.display.chart_style == 2 && !dc.printing && g.wheelRadius > 0 && (!biWheel || request.collation)) {
+            const int opaque = biWheel ? biWheelOpaqueRadius(g.wheelRadius)
+                                       : static_cast<int>(g.wheelRadius * (o.display.projasps ? 0.91 : 0.87));
+            hole = opaque * k - 3;
+        }
         paintBackground(p, size, true, o, QPointF(g.wheelX * k, -g.wheelY * k), hole);
         p.setTransform(QTransform(k, 0, 0, -k, 0, 0));
-        drawRadixWheel(dc, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
+        if (!biWheel)
+            drawRadixWheel(dc, g.wheelX, g.wheelY, g.wheelRadius, chart, o);
+        else if (request.collation)
+            drawBiWheel(dc, g.wheelX, g.wheelY, g.wheelRadius, chart, *request.collation, o);
     } else {
         paintBackground(p, size, false, o, {}, 0);
         // 0.1 mm, y up from the panned origin.
@@ -120,9 +129,12 @@ ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const Radix
         case ChartView::Combined:
             drawCombinedTable(dc, chart, scale, o, strings);
             break;
+        case ChartView::CollationGrid:
+            if (request.collation)
+                drawCollationGrid(dc, chart, *request.collation, scale, o, strings);
+            break;
         case ChartView::Wheel:
         case ChartView::Collation:
-        case ChartView::CollationGrid:
             break;
         }
     }

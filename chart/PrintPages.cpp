@@ -8,7 +8,9 @@
 #include "BirthText.h"
 #include "ChartColours.h"
 #include "ChartFonts.h"
+#include "BiWheel.h"
 #include "ChartTables.h"
+#include "CollationGrid.h"
 #include "DrawPrimitives.h"
 #include "PositionRows.h"
 #include "QtText.h"
@@ -44,7 +46,8 @@ int tableScaleWidth(const std::vector<TableModel>& tables) {
 void paintHeader(DrawContext& dc, double s, const PrintContent& c) {
     QPainter& p = dc.painter;
     const HeaderLayout l = headerLayout(s);
-    const std::vector<std::string> lines = pageHeaderLines(c.chart, c.strings);
+    const std::vector<std::string> lines = c.collation ? collationHeaderLines(c.chart, *c.collation, c.strings)
+                                                       : pageHeaderLines(c.chart, c.strings);
     p.setFont(chartFont(FontTemplate::TableRoman, static_cast<int>(l.lineHeight * 0.9)));
     p.setPen(toQColor(tableInk(c.options)));
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -84,9 +87,18 @@ void paintChartPage(DrawContext& dc, double s, const PrintContent& c) {
     QPainter& p = dc.painter;
     const ChartPageLayout l = chartPageLayout(c.options.print_pages, s);
     const double t = 0.5 * s;
-    if (l.wheel)
+    if (l.wheel && c.collation)
+        drawBiWheel(dc, l.wheelCentre.x, l.wheelCentre.y, l.wheelRadius, c.chart, *c.collation, c.options);
+    else if (l.wheel)
         drawRadixWheel(dc, l.wheelCentre.x, l.wheelCentre.y, l.wheelRadius, c.chart, c.options);
-    if (l.combined) {
+    if (l.combined && c.collation) {
+        p.save();
+        p.translate(l.combinedAt.x, l.combinedAt.y);
+        const TableModel grid = collationGridTable(c.chart, *c.collation, c.options, c.strings);
+        const int room = l.signsHouses1 ? l.table1At.x - l.combinedAt.x : static_cast<int>(1950 * s);
+        drawTable(dc, grid, fittingTableScale(grid.width(), t, room), c.options);
+        p.restore();
+    } else if (l.combined) {
         p.save();
         p.translate(l.combinedAt.x, l.combinedAt.y);
         // Beside the first distribution tables the combined table keeps to the left half.
@@ -199,6 +211,16 @@ std::vector<std::string> pageHeaderLines(const RadixData& chart, const StringTab
     return {std::string(chart.name.data(), strnlen(chart.name.data(), chart.name.size())),
             std::string(chart.horType.data(), strnlen(chart.horType.data(), chart.horType.size())),
             momentText(chart.moment, strings), place};
+}
+
+std::vector<std::string> collationHeaderLines(const RadixData& radix, const Collation& collation,
+                                              const StringTable& strings) {
+    std::vector<std::string> lines = pageHeaderLines(radix, strings);
+    const std::string second = toCp1250(secondChartName(collation, strings));
+    lines[0] += "  \x96  " + second;
+    const std::string moment = momentText(collation.second.moment, strings);
+    lines[1] = lines[1].empty() ? second + ": " + moment : lines[1] + "  \x96  " + second + ": " + moment;
+    return lines;
 }
 
 FooterTexts pageFooterTexts(const StringTable& strings, const QDateTime& when) {

@@ -34,6 +34,10 @@ QTransform pageTransform(double dotsPerInch, double s);
 // The personal lines of the page header: name, horoscope type, moment, place (a town name
 // that starts with "+" is shown from its third character), in Windows-1250.
 std::vector<std::string> pageHeaderLines(const RadixData& chart, const StringTable& strings);
+// The header lines of a collation: the first names both charts, the second adds the second
+// chart's name and moment to the horoscope type.
+std::vector<std::string> collationHeaderLines(const RadixData& radix, const Collation& collation,
+                                              const StringTable& strings);
 // The footer: the left lines (program and contact) and the right one ("Printed on ...").
 struct FooterTexts {
     QString program, contact, printed;

@@ -65,6 +65,7 @@ TCollationDialog::TCollationDialog(QWidget* parent, AppContext& ctx, CollationCh
     m_places->addButton(own, OwnPlace);
     m_places->addButton(town, AtTown);
     m_townLabel->setMinimumWidth(200);
+    m_townButton->setAutoDefault(false);  // Enter confirms the dialog
     placeLayout->addWidget(own, 0, 0, 1, 3);
     placeLayout->addWidget(town, 1, 0);
     placeLayout->addWidget(m_townLabel, 1, 1);

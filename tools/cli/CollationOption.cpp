@@ -108,26 +108,11 @@ int partnerChart(const AppState& state, const std::string& path, const TOptions&
 }
 
 Json crossJson(const CrossAspectTables& t, const RadixData& bodies, const RadixData& points) {
-    Json codes = Json::array(), separations = Json::array(), exact = Json::array(), parallels = Json::array();
-    for (int k = 0; k < BodyCount; ++k) {
-        Json c = Json::array(), s = Json::array(), e = Json::array(), p = Json::array();
-        for (int i = 0; i < AspectPointCount; ++i) {
-            const bool computed = bodies.available(k) && aspectPointAvailable(points, i);
-            c.push(int(t.aspectCode[k][i]));
-            s.push(computed ? Json(t.separation[k][i] * RadToDeg) : Json());
-            e.push(int(t.exactAspect[k][i]));
-            p.push(int(t.parallelCode[k][i]));
-        }
-        codes.push(std::move(c));
-        separations.push(std::move(s));
-        exact.push(std::move(e));
-        parallels.push(std::move(p));
-    }
-    return Json::object()
-        .set("aspectCode", std::move(codes))
-        .set("separation", std::move(separations))
-        .set("exactAspect", std::move(exact))
-        .set("parallelCode", std::move(parallels));
+    Json o = Json::object();
+    addAspectTablesJson(o, t.aspectCode, t.separation, t.exactAspect, t.parallelCode, [&](int k, int i) {
+        return bodies.available(k) && aspectPointAvailable(points, i);
+    });
+    return o;
 }
 
 }  // namespace

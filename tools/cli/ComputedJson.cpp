@@ -91,26 +91,10 @@ void addComputedJson(Json& o, const RadixData& r) {
         .set("motion", bodyInts(r.motion))
         .set("dignityState", bodyInts(r.dignityState));
 
-    Json codes = Json::array(), separations = Json::array(), exact = Json::array(), parallels = Json::array();
-    for (int k = 0; k < BodyCount; ++k) {
-        Json c = Json::array(), s = Json::array(), e = Json::array(), p = Json::array();
-        for (int i = 0; i < AspectPointCount; ++i) {
-            const bool computed = aspectPairSearched(k, i) && r.available(k) && aspectPointAvailable(r, i);
-            c.push(int(r.aspectCode[k][i]));
-            s.push(computed ? degrees(r.separation[k][i]) : Json());
-            e.push(int(r.exactAspect[k][i]));
-            p.push(int(r.parallelCode[k][i]));
-        }
-        codes.push(std::move(c));
-        separations.push(std::move(s));
-        exact.push(std::move(e));
-        parallels.push(std::move(p));
-    }
-    o.set("aspectCode", std::move(codes))
-        .set("separation", std::move(separations))
-        .set("exactAspect", std::move(exact))
-        .set("parallelCode", std::move(parallels))
-        .set("computed", r.computed != 0)
+    addAspectTablesJson(o, r.aspectCode, r.separation, r.exactAspect, r.parallelCode, [&r](int k, int i) {
+        return aspectPairSearched(k, i) && r.available(k) && aspectPointAvailable(r, i);
+    });
+    o.set("computed", r.computed != 0)
         .set("houseSystemUsed", int(r.houseSystemUsed))
         .set("ephemerisStatus", arrayOf(r.bodyStatus, [](EphemerisStatus s, int) { return Json(statusName(s)); }));
     Json unavailable = Json::array();

@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kIdCount = 1040;
+constexpr int kIdCount = 2000;
 
 constexpr std::size_t kNameWords = 4;
 

@@ -1,0 +1,296 @@
+// The collation views: which chart the bi-wheel puts inside (found on rendered pixels), which
+// cross aspects it draws, the collation aspects grid against the cross-aspect table, and the
+// printed chart page of a collation.
+#include <QtTest>
+
+#include <numbers>
+#include <set>
+#include <tuple>
+
+#include "Aspects.h"
+#include "BiWheel.h"
+#include "ChartFonts.h"
+#include "ChartView.h"
+#include "CollationGrid.h"
+#include "GlyphCodes.h"
+#include "PrintColourMode.h"
+#include "PrintPages.h"
+#include "RadixWheel.h"
+#include "ShippedData.h"
+
+namespace {
+
+constexpr int Side = 1000, Centre = 500, Radius = 480;
+constexpr double Deg = std::numbers::pi / 180.0;
+
+// A chart with every body at `sunDegrees` + 15 degrees apart, the Ascendant at 0 Aries and
+// no aspects.
+RadixData chartWithSunAt(double sunDegrees, const char* name) {
+    RadixData r{};
+    for (auto& row : r.aspectCode)
+        row.fill(0xFF);
+    r.motion.fill(1);
+    for (int i = 0; i < 12; ++i)
+        r.cusp[static_cast<std::size_t>(i)] = r.houseStart[static_cast<std::size_t>(i)] = 30.0 * i * Deg;
+    r.axis[1] = 270.0 * Deg;
+    for (int i = 0; i < ChartPointCount; ++i)
+        r.lon[static_cast<std::size_t>(i)] = std::fmod(sunDegrees + 15.0 * i, 360.0) * Deg;
+    std::snprintf(r.name.data(), r.name.size(), "%s", name);
+    return r;
+}
+
+Collation emptyCollation(const RadixData& second, CollationKind kind = CollationKind::Synastry) {
+    Collation c;
+    c.kind = kind;
+    c.second = second;
+    for (CrossAspectTables* t : {&c.aspects.radixToSecond, &c.aspects.secondToRadix})
+        for (auto& row : t->aspectCode)
+            row.fill(0xFF);
+    return c;
+}
+
+const StringTable& english() {
+    static const StringTable t = [] {
+        StringTable s;
+        s.load(LanguageEnglish);
+        return s;
+    }();
+    return t;
+}
+
+// Dark pixels in a square of side 2 * half around the centre of a glyph at `degrees` and
+// radius `r` (the painter maps one logical unit to a pixel, y up).
+int darkAround(const QImage& image, int rotation, double degrees, int r, int half = 10) {
+    const WheelPoint at = wheelPoint(Centre, Centre, rotation + toQuarterDegrees(degrees * Deg), r, 1);
+    int dark = 0;
+    for (int y = Side - at.y - half; y <= Side - at.y + half; ++y)
+        for (int x = at.x - half; x <= at.x + half; ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+}  // namespace
+
+class TestBiWheel : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(loadChartFonts()); }
+
+    // Only the Suns are drawn, black on white: the radix's at 100 degrees, the second chart's
+    // opposite it, so each glyph's ring tells which chart stands where.
+    void outerradix_placesTheRadixSun_data() {
+        QTest::addColumn<bool>("outerradix");
+        QTest::addColumn<int>("radixSunRadius");
+        QTest::addColumn<int>("secondSunRadius");
+        const BiWheelLayout B = biWheelLayout(Radius);
+        const int inner = wheelLayout(B.innerRadius, false).bodyGlyphRadius;
+        QTest::newRow("radix inside") << false << inner << B.glyphRadius;
+        QTest::newRow("radix outside") << true << B.glyphRadius << inner;
+    }
+    void outerradix_placesTheRadixSun() {
+        QFETCH(bool, outerradix);
+        QFETCH(int, radixSunRadius);
+        QFETCH(int, secondSunRadius);
+        TOptions o{};
+        o.colors.background = 0xFFFFFF;
+        o.display.chart_style = 1;
+        o.display.planets = true;
+        o.display.plansonchart[0] = true;
+        o.display.startsign = 1;  // Aries at the left whichever chart is inside
+        o.display.outerradix = outerradix;
+        const RadixData radix = chartWithSunAt(100, "A");
+        const Collation collation = emptyCollation(chartWithSunAt(280, "B"));
+        QImage image(Side, Side, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setTransform(QTransform(1, 0, 0, -1, 0, Side));
+            DrawContext dc(p);
+            drawBiWheel(dc, Centre, Centre, Radius, radix, collation, o);
+        }
+        const int rot = wheelRotation(o.display.startsign, 0);
+        QVERIFY(darkAround(image, rot, 100, radixSunRadius) > 20);
+        QVERIFY(darkAround(image, rot, 280, secondSunRadius) > 20);
+        QCOMPARE(darkAround(image, rot, 100, secondSunRadius), 0);
+        QCOMPARE(darkAround(image, rot, 280, radixSunRadius), 0);
+    }
+
+    void collationViews_drawNothingWithoutACollation_data() {
+        QTest::addColumn<int>("view");
+        QTest::newRow("bi-wheel") << int(ChartView::Collation);
+        QTest::newRow("grid") << int(ChartView::CollationGrid);
+    }
+    void collationViews_drawNothingWithoutACollation() {
+        QFETCH(int, view);
+        TOptions o{};
+        SetShippedOptions(o);
+        o.display.chart_style = o.display.table_style = 1;
+        o.colors.background = 0xFFFFFF;
+        QImage image(400, 300, QImage::Format_RGB32);
+        ChartViewRenderer renderer;
+        renderer.render(image, 2, chartWithSunAt(100, "A"), o, viewRequestFor(static_cast<ChartView>(view)));
+        QImage blank(400, 300, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QCOMPARE(image, blank);
+    }
+
+    void aspectLines_followTheDisplayOptions_data() {
+        QTest::addColumn<bool>("colloppasps");
+        QTest::addColumn<bool>("axes");
+        QTest::newRow("plain") << false << false;
+        QTest::newRow("opposite points") << true << false;
+        QTest::newRow("axes") << false << true;
+    }
+    void aspectLines_followTheDisplayOptions() {
+        QFETCH(bool, colloppasps);
+        QFETCH(bool, axes);
+        TOptions o{};
+        o.display.plansonchart.fill(true);
+        o.display.planasps.fill(true);
+        o.display.aspsonchart.fill(true);
+        o.display.aspsonchart[5] = false;
+        o.display.colloppasps = colloppasps;
+        o.display.axises = axes;
+        o.display.houses = true;
+        const RadixData radix = chartWithSunAt(0, "A");
+        Collation c = emptyCollation(chartWithSunAt(7, "B"));
+        auto& toSecond = c.aspects.radixToSecond.aspectCode;
+        auto& toRadix = c.aspects.secondToRadix.aspectCode;
+        toSecond[0][aspectPointOfBody(1)] = 0x80;            // radix Sun - second Moon: drawn
+        toSecond[0][aspectPointOfBody(2)] = 5;               // a type switched off on the wheel
+        toSecond[2][33] = 10;                                // radix Mercury - second South node
+        toSecond[BodySouthNode][aspectPointOfBody(3)] = 0;  // radix South node - second Venus
+        toSecond[3][13] = 0;                                 // radix Venus - second cusp: never
+        toSecond[4][0] = 2;                                  // radix Mars - second Ascendant
+        toRadix[1][aspectPointOfBody(0)] = 0x80;             // the same pair seen from the other side
+        toRadix[5][1] = 3;                                   // second Jupiter - radix MC
+        toRadix[6][31] = 1;                                  // second Saturn - radix Descendant
+        std::set<std::tuple<bool, int, int>> expected{{true, 0, aspectPointOfBody(1)}};
+        if (colloppasps) {
+            expected.insert({true, 2, 33});
+            expected.insert({true, BodySouthNode, aspectPointOfBody(3)});
+        }
+        if (axes) {
+            expected.insert({true, 4, 0});
+            expected.insert({false, 5, 1});
+        }
+        if (axes && colloppasps)
+            expected.insert({false, 6, 31});
+        std::set<std::tuple<bool, int, int>> drawn;
+        for (const CrossAspectLine& line : biWheelAspectLines(radix, c, o)) {
+            const auto& table = line.radixBody ? toSecond : toRadix;
+            QCOMPARE(line.code, int(table[static_cast<std::size_t>(line.body)][static_cast<std::size_t>(line.point)]));
+            QVERIFY2(drawn.insert({line.radixBody, line.body, line.point}).second, "a line drawn twice");
+        }
+        QCOMPARE(drawn, expected);
+    }
+
+    // Rows are the radix's bodies, columns the second chart's; each cell shows the aspect of
+    // its pair from the radix's table with the strength frame and the applying mark.
+    void grid_cellsFollowTheCrossAspectTable_data() {
+        QTest::addColumn<bool>("colloppasps");
+        QTest::newRow("without the South node") << false;
+        QTest::newRow("with the South node") << true;
+    }
+    void grid_cellsFollowTheCrossAspectTable() {
+        QFETCH(bool, colloppasps);
+        TOptions o{};
+        o.display.plans.fill(true);
+        o.display.asps.fill(true);
+        o.display.asps[4] = false;
+        o.display.colloppasps = colloppasps;
+        RadixData radix = chartWithSunAt(0, "Kov\xE1""cs \xC9va");
+        radix.bodyStatus[BodyChiron] = EphemerisStatus::NoFile;  // Chiron not computed: no row
+        Collation c = emptyCollation(chartWithSunAt(7, ""), CollationKind::Transit);
+        auto& table = c.aspects.radixToSecond.aspectCode;
+        table[0][aspectPointOfBody(1)] = 0x80 | 0x20 | 6;  // strong, applying
+        table[1][aspectPointOfBody(0)] = 0x40 | 0;
+        table[2][aspectPointOfBody(3)] = 4;               // a type the grid leaves out
+        table[BodySouthNode][aspectPointOfBody(BodySouthNode)] = 10;
+        table[9][aspectPointOfBody(9)] = 12;
+        c.aspects.secondToRadix.aspectCode[0][aspectPointOfBody(1)] = 3;  // not the grid's table
+        const TableModel t = collationGridTable(radix, c, o, english());
+        QVERIFY(t.rows[0].cells[0].text().contains(QStringLiteral("Kov\u00E1cs \u00C9va")));
+        QVERIFY(t.rows[0].cells[0].text().contains(QStringLiteral("Transits")));
+        std::vector<int> columns, rows;
+        for (const TableCell& cell : t.rows[1].cells)
+            columns.push_back(cell.body);
+        for (std::size_t r = 2; r < t.rows.size(); ++r)
+            rows.push_back(t.rows[r].cells[0].body);
+        std::vector<int> secondBodies, radixBodies;
+        for (int b = 0; b < BodyCount; ++b) {
+            if (b == BodySouthNode && !colloppasps)
+                continue;
+            if (c.second.available(b))
+                secondBodies.push_back(b);
+            if (radix.available(b))
+                radixBodies.push_back(b);
+        }
+        QCOMPARE(columns, secondBodies);
+        QCOMPARE(rows, radixBodies);
+        int cells = 0;
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t k = 0; k < columns.size(); ++k) {
+                const int code = table[static_cast<std::size_t>(rows[r])][static_cast<std::size_t>(aspectPointOfBody(columns[k]))];
+                const TableCell* cell = t.cell(r + 2, static_cast<int>(k) + 1);
+                const bool shown = code != 0xFF && o.display.asps[static_cast<std::size_t>(code & 31)];
+                QCOMPARE(cell != nullptr, shown);
+                if (!cell)
+                    continue;
+                ++cells;
+                const int type = code & 31;
+                QCOMPARE(cell->text(), type <= 10 ? QString(QLatin1Char(aspectGlyph(type))) : QString::fromLatin1(aspectAbbreviation(type)));
+                QCOMPARE(cell->frame == CellFrame::Double, (code & 0x80) != 0);
+                QCOMPARE(cell->applying, (code & 0x20) != 0);
+            }
+        QCOMPARE(cells, colloppasps ? 4 : 3);
+    }
+
+    // The bi-wheel closes its outer ring with a circle at the full radius, where the single
+    // wheel has only the twelve sign lines.
+    void printedChartPage_drawsTheBiWheelForACollation_data() {
+        QTest::addColumn<bool>("collated");
+        QTest::newRow("single chart") << false;
+        QTest::newRow("collation") << true;
+    }
+    void printedChartPage_drawsTheBiWheelForACollation() {
+        QFETCH(bool, collated);
+        TOptions o{};
+        SetShippedOptions(o);
+        o.print_pages.fill(false);
+        o.print_pages[PrintWheel] = true;
+        const RadixData radix = chartWithSunAt(0, "A");
+        const Collation c = emptyCollation(chartWithSunAt(7, "B"));
+        constexpr double Dpi = 100;
+        QImage page(830, 1180, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter p(&page);
+            p.setTransform(pageTransform(Dpi, 1.0));
+            DrawContext dc(p);
+            PrintColourMode mode(o, dc);
+            const PrintContent content{radix, o, english(), QDateTime(QDate(2026, 1, 2), QTime(3, 4)), collated ? &c : nullptr};
+            paintPrintPage(dc, PrintPage::Chart, 1.0, content);
+        }
+        const ChartPageLayout l = chartPageLayout(o.print_pages, 1.0);
+        const QTransform toDevice = pageTransform(Dpi, 1.0);
+        int onCircle = 0;
+        for (int k = 0; k < 36; ++k) {
+            const double a = (10.0 * k + 4.0) * Deg;
+            const QPointF at = toDevice.map(QPointF(l.wheelCentre.x + l.wheelRadius * std::cos(a),
+                                                    l.wheelCentre.y + l.wheelRadius * std::sin(a)));
+            bool dark = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    dark = dark || qGray(page.pixel(qRound(at.x()) + dx, qRound(at.y()) + dy)) < 160;
+            onCircle += dark;
+        }
+        if (collated)
+            QVERIFY2(onCircle >= 34, qPrintable(QString::number(onCircle)));
+        else
+            QVERIFY2(onCircle <= 6, qPrintable(QString::number(onCircle)));
+    }
+};
+
+QTEST_MAIN(TestBiWheel)
+#include "tst_biwheel.moc"
