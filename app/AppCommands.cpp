@@ -325,10 +325,11 @@ void AppCommands::navigate(int id) {
 }
 
 void AppCommands::toggleInnerOuter() {
-    // Which chart lies outside when two are collated; no view draws two yet, the switch is kept.
+    // Which chart lies outside when two are collated: every bi-wheel turns inside out at once.
     TOptions& o = m_ctx.options();
     o.display.outerradix = !o.display.outerradix;
     m_frame.update();
+    client().repaintAll();
 }
 
 void AppCommands::openManual() {

@@ -92,11 +92,18 @@ void paintChartPage(DrawContext& dc, double s, const PrintContent& c) {
     else if (l.wheel)
         drawRadixWheel(dc, l.wheelCentre.x, l.wheelCentre.y, l.wheelRadius, c.chart, c.options);
     if (l.combined && c.collation) {
+        // The bi-wheel fills its square to the edge, so the grid goes below it, above the footer.
+        const int top = l.wheel ? std::min(l.combinedAt.y, l.wheelCentre.y - l.wheelRadius - static_cast<int>(40 * s))
+                                : l.combinedAt.y;
+        const int bottom = footerLayout(s).topLeft.y + static_cast<int>(20 * s);
         p.save();
-        p.translate(l.combinedAt.x, l.combinedAt.y);
+        p.translate(l.combinedAt.x, top);
         const TableModel grid = collationGridTable(c.chart, *c.collation, c.options, c.strings);
         const int room = l.signsHouses1 ? l.table1At.x - l.combinedAt.x : static_cast<int>(1950 * s);
-        drawTable(dc, grid, fittingTableScale(grid.width(), t, room), c.options);
+        double scale = fittingTableScale(grid.width(), t, room);
+        if (grid.height() > 0 && grid.height() * scale > top - bottom)
+            scale = double(top - bottom) / grid.height();
+        drawTable(dc, grid, scale, c.options);
         p.restore();
     } else if (l.combined) {
         p.save();

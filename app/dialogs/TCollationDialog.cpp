@@ -73,6 +73,7 @@ TCollationDialog::TCollationDialog(QWidget* parent, AppContext& ctx, CollationCh
     layout->addWidget(place);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &TCollationDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -84,6 +85,7 @@ TCollationDialog::TCollationDialog(QWidget* parent, AppContext& ctx, CollationCh
     m_time->setTime(shown.time());
     showTown();
     updateEnabled();
+    m_kinds->checkedButton()->setFocus();
     connect(m_kinds, &QButtonGroup::idClicked, this, [this] { updateEnabled(); });
     connect(m_places, &QButtonGroup::idClicked, this, [this](int id) {
         if (id == AtTown && m_town.empty())

@@ -1,4 +1,5 @@
 // zodikeon-cli print: the pages of the Print command as a PDF file, for batch printing.
+#include <memory>
 #include <QBuffer>
 #include <QDateTime>
 #include <QPdfWriter>
@@ -12,6 +13,7 @@
 #include "ComputeRadix.h"
 #include "DrawingSession.h"
 #include "Ephemeris.h"
+#include "CollationOption.h"
 #include "HoroscopeFile.h"
 #include "PrintDocument.h"
 #include "ProfileFile.h"
@@ -20,13 +22,16 @@ namespace {
 
 const char* const PrintUsage =
     "Usage: zodikeon-cli print --out FILE.pdf [--pages LIST] [--black|--colored] [--paper a4|letter]\n"
-    "              [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true] (--file PATH.hor | BIRTH DATA)\n\n"
+    "              [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true] (--file PATH.hor | BIRTH DATA)\n"
+    "              [--with PATH.hor | --transit Y-M-D H:M[:S] | --transit now [--town NAME]]\n\n"
     "Prints the chart as the Print command does, one PDF page per printed page. LIST is a comma-separated\n"
     "choice of notes, wheel, combined, signs1, signs2, positions, aspects and details (default\n"
     "wheel,combined,signs1); wheel, combined, signs1 and signs2 share the chart page. The colouring\n"
     "defaults to the options file's print setting. The pages keep the A4 layout on letter paper.\n"
     "The chart options (birth data, --file, --options, --house, --node) are those of\n"
-    "'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
+    "'zodikeon-cli chart' (see zodikeon-cli chart --help). With a second chart (--with or --transit, as\n"
+    "for 'chart') the pages are those of a collation window: the chart page shows the bi-wheel, and\n"
+    "combined prints the collation aspects.\n";
 
 bool parsePages(const std::string& list, PrintSelection& pages) {
     static const std::pair<const char*, int> names[] = {
@@ -56,6 +61,7 @@ bool parsePages(const std::string& list, PrintSelection& pages) {
 int runPrint(AppState& state, int argc, char** argv, int first) {
     std::set<std::string> valued = birthDataOptions();
     valued.insert({"file", "lang", "out", "pages", "paper", "options", "house", "node"});
+    valued.insert(collationOptions().begin(), collationOptions().end());
     CliArgs args(valued, {"help", "black", "colored"});
     if (!args.parse(argc, argv, first))
         return cliError(CliUsage, args.error());
@@ -63,8 +69,8 @@ int runPrint(AppState& state, int argc, char** argv, int first) {
         std::cout << PrintUsage;
         return CliOk;
     }
-    if (!args.positional().empty())
-        return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
+    if (const int code = checkCollationPositionals(args))
+        return code;
     if (const int code = applyLanguageOption(state, args))
         return code;
     const auto out = args.value("out");
@@ -94,12 +100,18 @@ int runPrint(AppState& state, int argc, char** argv, int first) {
     RadixData radix{};
     ChartBlocks blocks{};
     ClockChange zoneNote;
-    if (const int code = loadChart(state, args, options, radix, blocks, zoneNote))
+    if (const int code = loadChart(state, radixArgs(args), options, radix, blocks, zoneNote))
         return code;
 
     const DrawingSession session;
     startEphemeris(state.EphemerisPath);
     computeRadix(radix, options);
+    const auto collation = std::make_unique<Collation>();
+    if (hasCollation(args)) {
+        ClockChange transitNote;
+        if (const int code = loadCollation(state, args, options, radix, *collation, transitNote))
+            return code;
+    }
 
     QByteArray bytes;
     {
@@ -111,7 +123,8 @@ int runPrint(AppState& state, int argc, char** argv, int first) {
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setCreator(QStringLiteral("Zodikeon"));
         pdf.setTitle(QString::fromStdString(DefaultHoroscopeFileName(radix.name.data())));
-        const PrintOutcome outcome = printDocument(pdf, radix, options, state.Strings, QDateTime::currentDateTime());
+        const PrintOutcome outcome = printDocument(pdf, radix, options, state.Strings, QDateTime::currentDateTime(), {},
+                                                   {}, hasCollation(args) ? collation.get() : nullptr);
         if (outcome.failed || outcome.pages == 0)
             return cliError(CliFailure, "could not print the chart");
     }

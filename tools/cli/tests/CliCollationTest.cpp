@@ -146,7 +146,7 @@ TEST_F(CollationCli, SecondChartErrors) {
     }
 }
 
-TEST_F(CollationCli, RendersTheCollationViews) {
+TEST_F(CollationCli, RendersAndPrintsTheCollation) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     for (const char* view : {"collation", "collationgrid"}) {
         SCOPED_TRACE(view);
@@ -156,4 +156,10 @@ TEST_F(CollationCli, RendersTheCollationViews) {
         ASSERT_EQ(r.exitCode, 0) << r.err;
         EXPECT_GT(std::filesystem::file_size(out), 1000u);
     }
+    // The chart page of a collation: the bi-wheel, the grid and the tables on one page.
+    const std::string pdf = dir.file("collation.pdf");
+    const CliRun printed = runCli({"print", "--out", pdf, "--pages", "wheel,combined,signs1", "--file", natal, "--with",
+                                   partner});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
