@@ -13,19 +13,11 @@
 #include "HoroscopeListing.h"
 #include "HoroscopeSearch.h"
 #include "StringTable.h"
+#include "EnglishStrings.h"
 
 namespace {
 
 constexpr int ChartCount = 10000;
-
-const StringTable& english() {
-    static const StringTable t = [] {
-        StringTable s;
-        s.load(LanguageEnglish);
-        return s;
-    }();
-    return t;
-}
 
 // A temporary folder of 10,000 horoscope files with Hungarian names (many of them equal once
 // folded), made once for all benchmarks and removed at exit.

@@ -16,6 +16,7 @@
 #include "PrintColourMode.h"
 #include "PrintPages.h"
 #include "RadixWheel.h"
+#include "EnglishStrings.h"
 #include "ShippedData.h"
 
 namespace {
@@ -47,15 +48,6 @@ Collation emptyCollation(const RadixData& second, CollationKind kind = Collation
         for (auto& row : t->aspectCode)
             row.fill(0xFF);
     return c;
-}
-
-const StringTable& english() {
-    static const StringTable t = [] {
-        StringTable s;
-        s.load(LanguageEnglish);
-        return s;
-    }();
-    return t;
 }
 
 // Dark pixels in a square of side 2 * half around the centre of a glyph at `degrees` and

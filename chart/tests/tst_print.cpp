@@ -10,6 +10,7 @@
 #include "ChartTables.h"
 #include "PrintColourMode.h"
 #include "PrintDocument.h"
+#include "EnglishStrings.h"
 #include "ShippedData.h"
 
 namespace {
@@ -44,15 +45,6 @@ PrintSelection only(std::initializer_list<int> entries) {
     for (int e : entries)
         p[static_cast<std::size_t>(e)] = true;
     return p;
-}
-
-const StringTable& english() {
-    static const StringTable t = [] {
-        StringTable s;
-        s.load(LanguageEnglish);
-        return s;
-    }();
-    return t;
 }
 
 }  // namespace

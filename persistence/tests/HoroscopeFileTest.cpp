@@ -12,19 +12,11 @@
 #include "StringTable.h"
 #include "TempDir.h"
 #include "RecordFixtures.h"
+#include "EnglishStrings.h"
 
 // Multi-byte fields of the packed records are compared as `+field`, a copy: the comparison
 // macros bind references, and a reference to an unaligned field is undefined behaviour.
 namespace {
-
-const StringTable& english() {
-    static const StringTable t = [] {
-        StringTable s;
-        s.load(LanguageEnglish);
-        return s;
-    }();
-    return t;
-}
 
 const std::string Header("ZODIKEON v4.0 Horoscope File\r\n", 31);  // with its zero byte
 

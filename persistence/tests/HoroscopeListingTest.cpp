@@ -15,17 +15,9 @@
 #include "FoldTable.h"
 #include "StringTable.h"
 #include "TempDir.h"
+#include "EnglishStrings.h"
 
 namespace {
-
-const StringTable& english() {
-    static const StringTable t = [] {
-        StringTable s;
-        s.load(LanguageEnglish);
-        return s;
-    }();
-    return t;
-}
 
 const std::string Header("ZODIKEON v4.0 Horoscope File\r\n", 31);
 
