@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "AppContext.h"
+#include "BirthData.h"
 #include "ApplyTown.h"
 #include "DialogRun.h"
 #include "FixedText.h"
@@ -48,6 +49,8 @@ TCollationDialog::TCollationDialog(QWidget* parent, AppContext& ctx, CollationCh
     m_kinds->addButton(at, CollationChoice::TransitsAt);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setCalendarPopup(true);
+    // The ephemeris and the chart record go no further than the year 5000.
+    m_date->setDateRange(QDate(1, 1, 1), QDate(MaxYear, 12, 31));
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     secondLayout->addWidget(partner, 0, 0, 1, 3);
     secondLayout->addWidget(now, 1, 0, 1, 3);
