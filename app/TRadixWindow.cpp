@@ -123,6 +123,7 @@ void TRadixWindow::momentShifted() {
     if (m_collation) {
         m_collation->second.moment.universalToLocal();
         computeCollation(*m_chart, *m_collation, m_ctx.state.Options);
+        reportGaps();
         update();
         emit changed();
     } else {
@@ -174,8 +175,14 @@ void TRadixWindow::reportGaps() {
     // Said once for each new situation, in the status bar: bodies the ephemeris could not
     // compute for this date, and a house system the latitude does not allow.
     QStringList missing;
-    for (const int i : unavailableBodies(*m_chart))
-        missing << m_ctx.text(chartPointNameId(i));
+    const auto collect = [&](const RadixData& chart) {
+        for (const int i : unavailableBodies(chart))
+            if (const QString name = m_ctx.text(chartPointNameId(i)); !missing.contains(name))
+                missing << name;
+    };
+    collect(*m_chart);
+    if (m_collation)
+        collect(m_collation->second);  // a transit date may lie outside the ephemeris files
     const bool houseFallback = m_chart->houseSystemUsed != m_ctx.state.Options.housecalc;
     const QString key = missing.join(',') + (houseFallback ? QStringLiteral("|h") : QString());
     if (key == m_reportedGaps)
