@@ -1,6 +1,8 @@
 #include "ErrorReporter.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "QtText.h"
 #include "StringIds.h"
@@ -13,8 +15,12 @@ void ErrorReporter::error(QWidget* parent, const QString& text, const QString& c
         return;
     }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    // A short text makes a box so narrow that the window manager cuts its caption ("Er…e").
-    box.setStyleSheet(QStringLiteral("QLabel { min-width: 18em; }"));
+    // A short text makes a box so narrow that the window manager cuts its caption ("Er…e"):
+    // a blank row across the whole box keeps it wide enough, and the text keeps its place.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(box.fontMetrics().averageCharWidth() * 40, 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 

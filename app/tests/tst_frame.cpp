@@ -1,5 +1,7 @@
 #include <QtTest>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMessageBox>
 
 #include "LanguageSetting.h"
 #include "TAstroClient.h"
@@ -47,6 +49,31 @@ private slots:
         QVERIFY(!ctx.saveSettings(nullptr, true));
         QCOMPARE(told.size(), 1);
         QVERIFY(told.first().contains(folder.path()));
+    }
+    // An error box is wide enough for its caption, and its text stands beside the icon.
+    void errorBoxKeepsItsTextBesideTheIcon() {
+        AppContext ctx;
+        QRect icon, text, box;
+        int pixmapWidth = 0;
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!shown)
+                return;
+            if (auto* i = shown->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+                icon = i->geometry();
+                pixmapWidth = i->pixmap().width();
+            }
+            if (auto* t = shown->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                text = t->geometry();
+            box = shown->geometry();
+            shown->accept();
+        });
+        ctx.errors.error(nullptr, QStringLiteral("Short."));
+        QVERIFY(box.isValid() && icon.isValid() && text.isValid());
+        QVERIFY2(box.width() >= QFontMetrics(QApplication::font()).averageCharWidth() * 40, qPrintable(QString::number(box.width())));
+        // The picture is drawn at the icon label's left: a wide icon label leaves a gap after it.
+        QVERIFY2(text.left() - (icon.left() + pixmapWidth) < 40,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(icon.left()).arg(pixmapWidth).arg(text.left())));
     }
     void storedLanguageWins() {
         QTemporaryDir dir;
