@@ -146,11 +146,12 @@ Json optionsJson(const TOptions& o) {
         .set("nodetype", static_cast<int>(o.nodetype));
 }
 
-// Computes the chart, telling on standard error what could not be done as asked.
-void computeChart(const AppState& state, const TOptions& options, RadixData& radix) {
-    computeRadix(radix, options);
+}  // namespace
+
+void tellChartGaps(const AppState& state, const TOptions& options, const RadixData& radix, const std::string& which) {
+    const std::string warning = "warning: " + (which.empty() ? std::string() : which + ": ");
     if (radix.houseSystemUsed != options.housecalc && options.housecalc < HouseSystemCount)
-        cliError(CliOk, "warning: " + cp1250ToUtf8(state.Strings[houseSystemNameId(options.housecalc)]) +
+        cliError(CliOk, warning + cp1250ToUtf8(state.Strings[houseSystemNameId(options.housecalc)]) +
                             " houses cannot be computed at this latitude; " +
                             cp1250ToUtf8(state.Strings[houseSystemNameId(radix.houseSystemUsed)]) + " houses are used");
     std::string missing;
@@ -159,7 +160,15 @@ void computeChart(const AppState& state, const TOptions& options, RadixData& rad
         missing += (missing.empty() ? "" : "; ") + name + " (" + describeEphemerisStatus(radix.bodyStatus[i]) + ")";
     }
     if (!missing.empty())
-        cliError(CliOk, "warning: not computed for this date: " + missing);
+        cliError(CliOk, warning + "not computed for this date: " + missing);
+}
+
+namespace {
+
+// Computes the chart, telling on standard error what could not be done as asked.
+void computeChart(const AppState& state, const TOptions& options, RadixData& radix) {
+    computeRadix(radix, options);
+    tellChartGaps(state, options, radix);
 }
 
 void printText(const AppState& state, const RadixData& radix) {

@@ -8,6 +8,7 @@
 #include "BirthOptions.h"
 #include "ChartDirectionOptions.h"
 #include "ChartJson.h"
+#include "ChartLoading.h"
 #include "CliCommands.h"
 #include "CodePage.h"
 #include "ComputeRadix.h"
@@ -78,6 +79,8 @@ int transitChart(const AppState& state, const CliArgs& args, const RadixData& ra
     LoadTownDatabase(db, townFilePaths(state.ProgramFolder, s), s);
     const TownRecord* town = nullptr;
     if (const auto name = args.value("town")) {
+        if (name->find_first_not_of(' ') == std::string::npos)
+            return cliError(CliUsage, "--town needs the beginning of a town's name");
         town = FindTown(db, utf8ToCp1250(*name));
         if (!town)
             return cliError(CliFailure, "no town begins with '" + *name + "' (see 'zodikeon-cli towns')");
@@ -153,6 +156,7 @@ int loadCollation(const AppState& state, const CliArgs& args, const TOptions& op
             return code;
     }
     computeCollation(radix, collation, options);
+    tellChartGaps(state, options, collation.second, "second chart");
     return CliOk;
 }
 

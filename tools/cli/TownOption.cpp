@@ -43,6 +43,8 @@ int applyTownOption(const AppState& state, const CliArgs& args, RadixData& radix
 
 int applyTownByName(const AppState& state, const std::string& townText, bool zoneGiven, RadixData& radix,
                     ClockChange* zoneNote) {
+    if (townText.find_first_not_of(' ') == std::string::npos)
+        return cliError(CliUsage, "--town needs the beginning of a town's name");
     const std::string* name = &townText;
     TownDatabase db;
     LoadTownDatabase(db, townFilePaths(state.ProgramFolder, state.Strings), state.Strings);

@@ -129,6 +129,7 @@ TEST_F(CollationCli, SecondChartErrors) {
         {"transit date malformed", {"chart", "--json", "--file", natal, "--transit", "10.12.2026", "12:00"}, 2},
         {"transit date out of range", {"chart", "--json", "--file", natal, "--transit", "2026-13-10", "12:00"}, 1},
         {"transit at an unknown town", {"chart", "--json", "--file", natal, "--transit", "now", "--town", "Qqqxq"}, 1},
+        {"transit at an empty town name", {"chart", "--json", "--file", natal, "--transit", "now", "--town", " "}, 2},
         {"partner file missing", {"chart", "--json", "--file", natal, "--with", "/nonexistent/x.hor"}, 1},
         {"partner file not a chart", {"chart", "--json", "--file", natal, "--with", junk}, 1},
         {"a second chart without --json", {"chart", "--file", natal, "--with", partner}, 2},

@@ -76,6 +76,8 @@ TEST(CliChartTown, takesPositionAndTheZoneInForce) {
         EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), row.expected);
     }
     EXPECT_EQ(runCli({"chart", "--town", "Qqqxqqq", "--date", "1980-07-01", "--time", "12:00"}).exitCode, 1);
+    // An empty name would begin every town's name: it is refused, not taken as the atlas's first town.
+    EXPECT_EQ(runCli({"chart", "--town", "", "--date", "1980-07-01", "--time", "12:00"}).exitCode, 2);
     EXPECT_EQ(runCli({"chart", "--town", "Budapest", "--lon", "19", "--date", "1980-07-01", "--time", "12:00"}).exitCode, 2);
     EXPECT_EQ(runCli({"chart", "--town", "Budapest", "--file", "x.hor"}).exitCode, 2);
 }
