@@ -280,3 +280,48 @@ TEST_F(AtlasTest, keysAreFoldedWithTheProgramsTable) {
         EXPECT_TRUE(folded.insert(foldText(alias.name)).second) << cp1250ToUtf8(alias.name);
     }
 }
+
+TEST_F(AtlasTest, localNamesPutTheMainTownFirst) {
+    // The name a town has at home finds it before the towns whose names merely begin the same
+    // way (Wiendorf, Wiener Neudorf) and before smaller namesakes (Roma, Australia); the
+    // command line takes the same first town, whatever the case and accents typed.
+    struct Row {
+        const char* typed;  // UTF-8
+        const char* town;
+    };
+    const Row rows[] = {
+        {"Wien", "Vienna, Austria"},
+        {"M\xC3\xBCnchen", "Munich, Germany"},
+        {"Praha", "Prague, Czechia"},
+        {"Roma", "Rome, Italy"},
+        {"Warszawa", "Warsaw, Poland"},
+        {"K\xC3\xB6ln", "K\xC3\xB6ln, Germany"},
+        {"Asuncion", "Asunci\xC3\xB3n, Paraguay"},
+        {"asuncion", "Asunci\xC3\xB3n, Paraguay"},
+        {"WIEN", "Vienna, Austria"},
+        {"Zurich", "Z\xC3\xBCrich, Switzerland"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const TownList list = FillTownList(*s_db, utf8ToCp1250(row.typed), nullptr);
+        ASSERT_FALSE(list.items.empty());
+        EXPECT_EQ(cp1250ToUtf8(townName(*list.items.front().town)), row.town);
+        EXPECT_EQ(list.selected, 0);
+        EXPECT_EQ(BestTownMatch(*s_db, utf8ToCp1250(row.typed)), list.items.front().town);
+    }
+}
+
+TEST_F(AtlasTest, districtsFollowTheirNumbers) {
+    const TownList list = FillTownList(*s_db, utf8ToCp1250("Z\xC3\xBCrich (Kreis"), nullptr);
+    std::vector<int> districts;
+    for (const TownListItem& item : list.items) {
+        const std::string name(townName(*item.town));
+        const std::size_t open = name.find("(Kreis ");
+        if (open != std::string::npos)
+            districts.push_back(std::atoi(name.c_str() + open + 7));
+    }
+    ASSERT_GE(districts.size(), 12u);
+    EXPECT_TRUE(std::is_sorted(districts.begin(), districts.end()));
+    EXPECT_EQ(districts.front(), 1);
+    EXPECT_EQ(districts.back(), 12);
+}
