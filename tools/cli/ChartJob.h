@@ -20,7 +20,7 @@
 struct AppState;
 
 struct ChartJobCommand {
-    const char* usage = "";            // printed for --help
+    std::string usage;                 // printed for --help
     std::set<std::string> valued;      // the command's own options that take a value
     std::set<std::string> flags;       // and its own flags
     bool draws = false;                // the command paints: a Qt session is opened before computing

@@ -22,8 +22,15 @@ constexpr int MaxSide = 10000;
 // The largest drawing a render may allocate (pixels of the smoothed image): 1 GiB of RGB32.
 constexpr long long MaxDrawingPixels = 1LL << 28;
 
-const char* const RenderUsage =
-    "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
+// A zoom limit as the usage states it: 0.2, 10.
+std::string zoomText(double zoom) {
+    std::ostringstream s;
+    s << zoom;
+    return s.str();
+}
+
+std::string renderUsage() {
+    return "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
     "              [--zoom FACTOR] [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n"
     "              (--file PATH.hor | BIRTH DATA)\n"
     "              [--with PATH.hor | --transit Y-M-D H:M[:S] | --transit now [--town NAME]]\n\n"
@@ -31,10 +38,12 @@ const char* const RenderUsage =
     "--transit, as for 'zodikeon-cli chart') also collation (the bi-wheel) or collationgrid (the\n"
     "collation aspects). The format follows the extension of FILE: .png, .svg (vector, text kept as\n"
     "text) or .pdf (vector). The size defaults to 1200 by 900 pixels, the smoothing to the option\n"
-    "'antialias' (PNG only; tables are never smoothed), the zoom to 1 (0.2 to 10, as the chart\n"
+    "'antialias' (PNG only; tables are never smoothed), the zoom to 1 (" + zoomText(MinZoom) + " to " +
+           zoomText(MaxZoom) + ", as the chart\n"
     "window's mouse wheel zooms).\n"
     "The chart options (birth data, --file, --options, --house, --node) are those of\n"
     "'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
+}
 
 enum class Format { Png, Svg, Pdf };
 
@@ -65,13 +74,6 @@ bool parseFormat(const std::string& path, Format& format) {
     else
         return false;
     return true;
-}
-
-// A zoom limit as the usage states it: 0.2, 10.
-std::string zoomText(double zoom) {
-    std::ostringstream s;
-    s << zoom;
-    return s.str();
 }
 
 bool parseInt(const std::optional<std::string>& text, int& value) {
@@ -131,7 +133,7 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     bool collationView = false;
 
     ChartJobCommand command;
-    command.usage = RenderUsage;
+    command.usage = renderUsage();
     command.valued = {"view", "out", "width", "height", "smoothing", "zoom"};
     command.draws = true;
     command.checkOptions = [&](const CliArgs& args) {
