@@ -176,6 +176,12 @@ void IndexMainTownNames(TownDatabase& db) {
     db.mainListPosition.resize(db.mainTowns.size());
     for (std::uint32_t p = 0; p < db.mainListOrder.size(); ++p)
         db.mainListPosition[db.mainListOrder[p]] = p;
+
+    db.countryNames.clear();
+    for (const TownRecord& town : db.mainTowns)
+        if (town.isRegion())
+            db.countryNames.emplace_back(townName(town));
+    std::sort(db.countryNames.begin(), db.countryNames.end());
 }
 
 std::string_view townPart(std::string_view name) {
