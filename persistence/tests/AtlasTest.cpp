@@ -17,6 +17,7 @@
 #include "ApplyTown.h"
 #include "TownList.h"
 #include "CodePage.h"
+#include "FoldTable.h"
 #include "ScopedTimeZone.h"
 #include "TownFixtures.h"
 
@@ -254,6 +255,30 @@ TEST_F(AtlasTest, otherNamesFindTheMainTown) {
     ASSERT_FALSE(vienna.items.empty());
     for (const TownListItem& item : vienna.items)
         EXPECT_TRUE(item.alias.empty() || townName(*item.town) != "Vienna, Austria");
+}
+
+TEST_F(AtlasTest, keysAreFoldedWithTheProgramsTable) {
+    // The generator orders the regions and drops other names by the folded forms; folded with
+    // another table than the one the program searches with, a region would be out of place or
+    // a town listed twice under names the user cannot tell apart.
+    std::string previousRegion;
+    for (const TownRecord& t : s_db->mainTowns) {
+        if (!t.isRegion())
+            continue;
+        const std::string name(townName(t));
+        EXPECT_LE(compareFolded(previousRegion, name), 0) << cp1250ToUtf8(previousRegion) << " before " << cp1250ToUtf8(name);
+        previousRegion = name;
+    }
+    std::map<std::uint32_t, std::set<std::string>> foldedOf;  // town -> folded names it is listed by
+    for (const TownDatabase::Alias& alias : s_db->aliases) {
+        ASSERT_LT(alias.town, s_db->mainTowns.size());
+        std::set<std::string>& folded = foldedOf[alias.town];
+        if (folded.empty()) {
+            const std::string own(townName(s_db->mainTowns[alias.town]));
+            folded.insert(foldText(own.substr(0, own.find(", "))));
+        }
+        EXPECT_TRUE(folded.insert(foldText(alias.name)).second) << cp1250ToUtf8(alias.name);
+    }
 }
 
 TEST_F(AtlasTest, localNamesPutTheMainTownFirst) {
