@@ -80,6 +80,8 @@ double aspectAngle(int aspect);
 int aspectComplement(int aspect);
 // String id of the three-letter code of aspect 0..19 ("con" .. "apa").
 constexpr int aspectCodeNameId(int aspect) { return StrId::AspectCon + aspect; }
+static_assert(aspectCodeNameId(10) == StrId::AspectOpp && aspectCodeNameId(19) == StrId::AspectApa,
+              "the aspect codes must stay one after the other in the string table");
 
 // The orb class of chart point 0..39.
 int orbClass(int point);

@@ -345,13 +345,17 @@ void buildDataPaths(TOptions& o, const std::string& programFolder) {
 }  // namespace
 
 bool ReadOptions(TOptions& o, const std::string& programFolder, const StringTable& strings, const std::string& path,
-                 std::string* dignityMessage) {
+                 std::string* dignityMessage, std::string* refusal) {
     if (dignityMessage)
         dignityMessage->clear();
+    if (refusal)
+        refusal->clear();
     // A path that does not fit would later make WriteOptions write to another file.
     if (path.size() >= PathSize || path.find('\0') != std::string::npos)
         return false;
     const ProfileFile file(path.empty() ? std::string(fixedText(o.options_file)) : path);
+    if (refusal)
+        *refusal = wholeFileMessage(strings, file.readStatus(), file.path(), ProfileFileLimit);
     if (file.getString("main", "description", "", ListBufferSize) != OptionsFileDescription)
         return false;
 
