@@ -176,6 +176,12 @@ void IndexMainTownNames(TownDatabase& db) {
     db.mainListPosition.resize(db.mainTowns.size());
     for (std::uint32_t p = 0; p < db.mainListOrder.size(); ++p)
         db.mainListPosition[db.mainListOrder[p]] = p;
+
+    db.countryNames.clear();
+    for (const TownRecord& town : db.mainTowns)
+        if (town.isRegion())
+            db.countryNames.emplace_back(townName(town));
+    std::sort(db.countryNames.begin(), db.countryNames.end());
 }
 
 std::string_view townPart(std::string_view name) {
@@ -274,6 +280,11 @@ TownFilePaths townFilePaths(const std::string& programFolder, const StringTable&
     const std::string data = JoinPath(programFolder, "data");
     return {JoinPath(data, TimesFileName), JoinPath(data, UserTimesFileName), JoinPath(data, TownsFileName),
             JoinPath(data, UserTownsFileName), JoinPath(data, ExclusionsFileName), JoinPath(data, TownAliasesFileName)};
+}
+
+std::string townAliasesBeside(const std::string& townsFile) {
+    const std::size_t slash = townsFile.find_last_of('/');
+    return JoinPath(slash == std::string::npos ? std::string() : townsFile.substr(0, slash), FileFormat::TownAliasesFileName);
 }
 
 void LoadTownAliases(TownDatabase& db, const std::string& path) {

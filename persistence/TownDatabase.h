@@ -58,6 +58,10 @@ struct TownFilePaths {
 // table (the same names the options record carries).
 TownFilePaths townFilePaths(const std::string& programFolder, const StringTable& strings);
 
+// The other-names file that goes with a main town file: ZDKTOWNS.ALT in the same folder, as
+// the atlas ships them.
+std::string townAliasesBeside(const std::string& townsFile);
+
 struct TownDatabase {
     TownDatabase() = default;
     // Descriptors point into the units; a copy would point into the original.
@@ -99,6 +103,8 @@ struct TownDatabase {
     // populous town of a name first. mainListPosition is the inverse.
     std::vector<std::uint32_t> mainListOrder;
     std::vector<std::uint32_t> mainListPosition;
+    // The names of the region entries (the countries), sorted by bytes.
+    std::vector<std::string> countryNames;
 };
 
 // Compares two texts as people sort names: byte by byte, but a run of digits against a run of
@@ -113,7 +119,8 @@ std::string_view townPart(std::string_view name);
 void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const StringTable& strings);
 
 // Reads the other names of the main towns: lines of a name, a tab and the index of the main
-// town. Lines that name no town are skipped; a missing file gives none.
+// town, the towns in order of population, most populous first (which gives db.mainSizeRank).
+// Lines that name no town are skipped; a missing file gives none.
 void LoadTownAliases(TownDatabase& db, const std::string& path);
 
 // Folds the main town names into db.mainFolded once, so searches need not fold them, and

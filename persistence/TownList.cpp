@@ -124,8 +124,8 @@ TownList FillTownList(const TownDatabase& db, std::string_view searchText, const
                               static_cast<std::uint32_t>(p)});
     }
     if (!words.empty() && !db.aliases.empty()) {
-        // A town found by its own name and by other names is listed once, by the best match;
-        // on an equal match its own name wins.
+        // A town found by its own name and by other names is listed once, under its own name
+        // ranked by the best of its matches ("New York" ranks New York City as a whole name).
         std::vector<std::uint32_t> listedAt(db.mainTowns.size(), UINT32_MAX);
         for (std::size_t r = firstMain; r < ranked.size(); ++r)
             listedAt[static_cast<std::size_t>(ranked[r].item.town - db.mainTowns.data())] = static_cast<std::uint32_t>(r);
@@ -135,10 +135,7 @@ TownList FillTownList(const TownDatabase& db, std::string_view searchText, const
                 continue;
             const std::uint32_t at = listedAt[alias.town];
             if (at != UINT32_MAX) {
-                if (m < ranked[at].match) {
-                    ranked[at].match = m;
-                    ranked[at].item.alias = alias.name;
-                }
+                ranked[at].match = std::min(ranked[at].match, m);
                 continue;
             }
             listedAt[alias.town] = static_cast<std::uint32_t>(ranked.size());
@@ -179,6 +176,25 @@ const TownRecord* BestTownMatch(const TownDatabase& db, std::string_view typed) 
     }
     const TownList list = FillTownList(db, typed, nullptr);
     return list.items.empty() ? nullptr : list.items.front().town;
+}
+
+std::string listedTownName(const TownDatabase& db, const TownRecord& town) {
+    const std::string_view name = townName(town);
+    const std::size_t comma = name.rfind(", ");
+    if (comma == std::string_view::npos)
+        return std::string(name);
+    const std::string_view last = name.substr(comma + 2);
+    // Only an initialism is a short form: a user's own "Magyarország" stays as written.
+    constexpr std::size_t ShortestInitialism = 2, LongestInitialism = 4;
+    const bool initialism = last.size() >= ShortestInitialism && last.size() <= LongestInitialism &&
+                            std::all_of(last.begin(), last.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    const ZoneDescriptor* zone = initialism ? zoneByNumber(db, town.zone) : nullptr;
+    if (!zone || std::binary_search(db.countryNames.begin(), db.countryNames.end(), last))
+        return std::string(name);
+    const std::string_view country = townPart(zone->name);
+    if (!std::binary_search(db.countryNames.begin(), db.countryNames.end(), country))
+        return std::string(name);
+    return std::string(name.substr(0, comma + 2)) + std::string(country);
 }
 
 int FillZoneList(std::vector<ZoneListItem>& items, const std::vector<ZoneDescriptor>& zones, bool user,

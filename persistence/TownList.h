@@ -31,7 +31,8 @@ struct TownList {
 // part is the typed text, then one where the typed text ends a word ("Zürich (Kreis 1)" for
 // Zürich), then the names that merely begin with it ("Wiendorf" for Wien). Among equal matches
 // the user's towns come first, then the more populous towns, then list order (numbers within
-// names by their value). A main town is listed once, by its best-matching name. `select` is
+// names by their value). A main town is listed once, ranked by its best-matching name, and
+// under another name only when its own does not match. `select` is
 // listed whatever the search and becomes the selection; without it the first item is selected.
 TownList FillTownList(const TownDatabase& db, std::string_view searchText, const TownRecord* select);
 
@@ -39,6 +40,13 @@ TownList FillTownList(const TownDatabase& db, std::string_view searchText, const
 // the town the town lists put first. Text beginning with "+" looks among the user towns only.
 // Nothing when no town matches.
 const TownRecord* BestTownMatch(const TownDatabase& db, std::string_view typed);
+
+// The name a town list shows for `town`. A chart keeps 30 bytes of a name, so the atlas names
+// a country by its short form (USA, UK) where the full name does not fit; a list names each
+// country one way: such a short form becomes the country's name as its region entry writes it,
+// taken from the town's zone ("United States, New York"), so "New York Mills, NY, USA" is
+// listed as "New York Mills, NY, United States" beside "New York City, United States".
+std::string listedTownName(const TownDatabase& db, const TownRecord& town);
 
 struct ZoneListItem {
     std::string text;  // the name; a user zone as "+ " and its name

@@ -516,7 +516,8 @@ def main():
                          for n, lon, lat, zone in records)
 
     # Other names of the bigger towns (Wien, Bécs and Vienne for Vienna), one a line with the
-    # position of the main town's record: "Wien<TAB>12345". Only names the code page holds,
+    # position of the main town's record: "Wien<TAB>12345". The towns come most populous first:
+    # the program ranks equal matches of the town lists by this order. Only names the code page holds,
     # written with capitals (no codes such as LON, no lower-case transliterations), that fold
     # to something else than the town's own name.
     index_of = {}
