@@ -128,10 +128,13 @@ std::vector<CommandRow> AppCommands::rows() {
         {CM_NAV_PAGEDOWN, {Qt::Key_PageDown, Qt::CTRL | Qt::Key_Down}},
         {CM_NAV_PAGELEFT, {Qt::CTRL | Qt::Key_Left}},
         {CM_NAV_PAGERIGHT, {Qt::CTRL | Qt::Key_Right}},
-        {CM_NAV_STEPFORWARD, {Qt::KeypadModifier | Qt::Key_Plus}},
-        {CM_NAV_STEPBACK, {Qt::KeypadModifier | Qt::Key_Minus}},
-        {CM_NAV_STEPFORWARD10, {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus}},
-        {CM_NAV_STEPBACK10, {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus}},
+        // Keyboards without a keypad step the time with the ordinary + and - keys; "=" is the
+        // unshifted + of many laptop layouts.
+        {CM_NAV_STEPFORWARD, {Qt::KeypadModifier | Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Equal}},
+        {CM_NAV_STEPBACK, {Qt::KeypadModifier | Qt::Key_Minus, Qt::Key_Minus}},
+        {CM_NAV_STEPFORWARD10,
+         {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus, Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}},
+        {CM_NAV_STEPBACK10, {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus, Qt::CTRL | Qt::Key_Minus}},
         {CM_NAV_KEYPADSTAR, {Qt::KeypadModifier | Qt::Key_Asterisk}},
         {CM_NAV_KEYPADSLASH, {Qt::KeypadModifier | Qt::Key_Slash}},
         {CM_NAV_ZOOMIN, {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Asterisk}},

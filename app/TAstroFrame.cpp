@@ -18,6 +18,7 @@
 #include "TAstroClient.h"
 #include "TAstroControlBar.h"
 #include "TAstroStatusBar.h"
+#include "TBirthShifter.h"
 #include "TRadixWindow.h"
 #include "WindowPlacementQt.h"
 
@@ -70,6 +71,8 @@ TAstroFrame::TAstroFrame(AppContext& ctx, std::function<void(std::uint16_t)> swi
     connect(m_client, &TAstroClient::chartsChanged, this, [this] {
         refreshStatus();
         m_commands->updateActions();
+        if (m_shifter)
+            m_shifter->showMoment();
     });
     connect(&m_ctx, &AppContext::statusMessage, m_statusBar, &TAstroStatusBar::setMessage);
     connect(&m_ctx, &AppContext::lastFilesChanged, this, &TAstroFrame::rebuildLastFiles);

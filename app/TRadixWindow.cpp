@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QPicture>
 
+#include "BirthText.h"
 #include "ChartDirectionOptions.h"
 #include "ChartIndex.h"
 #include "ChartView.h"
@@ -129,6 +130,10 @@ void TRadixWindow::momentShifted() {
     } else {
         chartChanged();
     }
+}
+
+QString TRadixWindow::shiftedMomentText() {
+    return fromCp1250(momentText(shiftedMoment(), m_ctx.strings()));
 }
 
 std::string TRadixWindow::lastFileEntry() const {

@@ -42,6 +42,8 @@ public:
     BirthMoment& shiftedMoment();
     // After shiftedMoment() was stepped: recompute and repaint (a natal chart is then changed).
     void momentShifted();
+    // The moment the shifters move, on its own clock, as the status bar writes it.
+    QString shiftedMomentText();
     bool isUntitled() const { return m_path.isEmpty(); }
     QString path() const { return m_path; }
 

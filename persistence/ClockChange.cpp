@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 
 #include "ApplyTown.h"
 #include "FixedText.h"
@@ -26,7 +27,34 @@ ClockOffset offsetOf(const ZoneEntry& rule, int longitudeArcMinutes) {
     return offset;
 }
 
+// The rule in force at a minute number: the last that starts no later, or the first.
+const ZoneEntry& ruleAt(std::span<const ZoneEntry> rules, std::int64_t at) {
+    const ZoneEntry* inForce = &rules.front();
+    for (const ZoneEntry& rule : rules.subspan(1))
+        if (minuteNumber(rule.start, rule.hour, rule.minute) <= at)
+            inForce = &rule;
+    return *inForce;
+}
+
+constexpr std::int64_t HalfYearMinutes = 182 * 24 * 60;
+
 }  // namespace
+
+std::optional<ClockOffset> summerTimeAt(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute,
+                                        int longitudeArcMinutes) {
+    if (zone.empty())
+        return std::nullopt;
+    const auto rules = zone.rules();
+    const std::int64_t at = minuteNumber(date, hour, minute);
+    const ClockOffset now = offsetOf(ruleAt(rules, at), longitudeArcMinutes);
+    if (now.timeKind != TimeZone)
+        return std::nullopt;
+    const int before = offsetOf(ruleAt(rules, at - HalfYearMinutes), longitudeArcMinutes).minutes;
+    const int after = offsetOf(ruleAt(rules, at + HalfYearMinutes), longitudeArcMinutes).minutes;
+    if (now.minutes > before && now.minutes > after)
+        return now;
+    return std::nullopt;
+}
 
 ClockChange clockChangeAt(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute,
                           int longitudeArcMinutes) {

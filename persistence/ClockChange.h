@@ -3,6 +3,7 @@
 // larger standard offset) the clock skips an hour, at the change back it repeats one. A
 // town's zone history tells which readings are affected and which offsets apply to them.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "TownDatabase.h"
@@ -41,6 +42,12 @@ struct ClockChange {
 // that stretch's change; every other reading, and an empty zone, is Normal.
 ClockChange clockChangeAt(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute,
                           int longitudeArcMinutes);
+
+// Whether summer time is in force in `zone` at the local reading: the rule in force then
+// gives more than the rules in force half a year before and half a year after, so a lasting
+// change of the standard offset is not taken for summer time. The offset in force when it is.
+std::optional<ClockOffset> summerTimeAt(const ZoneDescriptor& zone, const CalDate& date, int hour, int minute,
+                                        int longitudeArcMinutes);
 
 // "+01:00" for 60 minutes, "-03:30" for -210.
 std::string offsetText(int minutes);

@@ -150,8 +150,19 @@ void TBirthDialog::showZoneNote() {
         change = clockChangeAt(*zone, m_moment.localDate, m_moment.localTime.hour, m_moment.localTime.minute,
                                m_town->longitude);
     if (change.reading == ClockReading::Normal) {
-        m_zoneNote->hide();
         m_otherOffset->hide();
+        // Summer time is said, so that a birth time read from a summer-time clock is not
+        // corrected for it a second time.
+        const auto summer = zone && m_moment.timeKind == TimeZone
+                                ? summerTimeAt(*zone, m_moment.localDate, m_moment.localTime.hour,
+                                               m_moment.localTime.minute, m_town->longitude)
+                                : std::nullopt;
+        if (!summer) {
+            m_zoneNote->hide();
+            return;
+        }
+        m_zoneNote->setText(tr("Summer time is in force here at this moment: %1.").arg(offsetName(*summer)));
+        fitZoneNote();
         return;
     }
     // The offset the fields hold: the town's rule, the other one the user took, or one typed.
@@ -167,20 +178,24 @@ void TBirthDialog::showZoneNote() {
     const bool tookOther = holds(change.other());
     const ClockOffset& held = tookOther ? change.other() : holds(change.applied()) ? change.applied() : typed;
     const ClockOffset& offered = tookOther ? change.applied() : change.other();
-    if (change.reading == ClockReading::Skipped) {
+    if (change.reading == ClockReading::Skipped)
         m_zoneNote->setText(tr("This local time did not exist here: the clock was put forward from %1 to %2. "
                                "%3 is applied.")
                                 .arg(offsetName(change.before), offsetName(change.after), offsetName(held)));
-        m_otherOffset->hide();
-    } else {
+    else
         m_zoneNote->setText(tr("This local time occurred twice here: the clock was put back from %1 to %2. "
                                "%3 is applied.")
                                 .arg(offsetName(change.before), offsetName(change.after), offsetName(held)));
-        m_otherOffset->setText(tr("&Use %1").arg(offsetName(offered)));
-        m_otherOffset->setProperty("offerMinutes", offered.minutes);
-        m_otherOffset->setProperty("offerKind", int(offered.timeKind));
-        m_otherOffset->show();
-    }
+    // Either offset may be what the person's clock showed (a clock not yet put forward reads
+    // the skipped hour), so both kinds of change offer the other one.
+    m_otherOffset->setText(tr("&Use %1").arg(offsetName(offered)));
+    m_otherOffset->setProperty("offerMinutes", offered.minutes);
+    m_otherOffset->setProperty("offerKind", int(offered.timeKind));
+    m_otherOffset->show();
+    fitZoneNote();
+}
+
+void TBirthDialog::fitZoneNote() {
     // A wrapped label in a grid gets no more height than one line unless it asks for it; the
     // width is the column span's once the dialog has been laid out.
     const int width = m_zoneNote->width() > 100 ? m_zoneNote->width() : m_timeKind->width() * 2;

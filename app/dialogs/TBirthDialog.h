@@ -47,8 +47,9 @@ private:
     void enableZone();
     // Says beside the zone fields when the entered local time was skipped or repeated by a
     // clock change at the current town, which offset the zone fields hold, and offers the
-    // other offset of a repeated time.
+    // other offset; otherwise says when summer time is in force.
     void showZoneNote();
+    void fitZoneNote();
     void takeOtherOffset();
     BirthEntry readEntry() const;
     // Reads and checks the whole entry into `moment` (town and sex kept); with `messages` the

@@ -106,8 +106,14 @@ TBirthShifter::TBirthShifter(QWidget* parent, QWidget* frame, const QList<QActio
         grid->addWidget(button, b.row, static_cast<int>(b.unit), Qt::AlignHCenter);
         connect(button, &QPushButton::clicked, this, [this, id = b.id] { step(id); });
     }
+    // The moment the buttons have set, so the user need not look for it in the status bar.
+    m_moment = new QLabel(this);
+    m_moment->setObjectName(QStringLiteral("shiftedMoment"));
+    m_moment->setAlignment(Qt::AlignCenter);
+    grid->addWidget(m_moment, 5, 0, 1, UnitCount);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     retranslate();
+    showMoment();
 }
 
 QPushButton* TBirthShifter::button(int id) const {
@@ -124,9 +130,17 @@ void TBirthShifter::step(int id) {
     for (int i = 0; i < std::abs(b->count); ++i)
         stepOnce(moment, b->unit, b->count > 0);
     window->momentShifted();
+    showMoment();
     // A held button clicks again as soon as it may: each step is painted before the next.
     window->repaint();
 }
+
+void TBirthShifter::showMoment() {
+    TRadixWindow* window = m_activeChart ? m_activeChart() : nullptr;
+    m_moment->setText(window ? window->shiftedMomentText() : QString());
+}
+
+QString TBirthShifter::shownMoment() const { return m_moment->text(); }
 
 void TBirthShifter::retranslate() {
     setWindowTitle(tr("Radix Shifter"));

@@ -23,6 +23,9 @@ public:
     // Moves the active chart's Universal Time as the button `id` does, then recomputes it, also
     // when the step was refused at the calendar's ends.
     void step(int id);
+    // Shows the moment of the chart active now (empty without one).
+    void showMoment();
+    QString shownMoment() const;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -32,4 +35,5 @@ private:
 
     std::function<TRadixWindow*()> m_activeChart;
     QList<QLabel*> m_headings;
+    QLabel* m_moment = nullptr;
 };

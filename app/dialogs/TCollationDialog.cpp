@@ -137,8 +137,10 @@ void TCollationDialog::showTown() {
 
 void TCollationDialog::accept() {
     m_choice.kind = m_kinds->checkedId();
-    m_choice.date = m_date->date();
-    m_choice.time = m_time->time();
+    // Only a chosen moment is remembered: "now" opens the next time at the then current time.
+    const bool at = m_choice.kind == CollationChoice::TransitsAt;
+    m_choice.date = at ? m_date->date() : QDate();
+    m_choice.time = at ? m_time->time() : QTime();
     m_choice.town = m_places->checkedId() == AtTown ? m_town : std::string();
     QDialog::accept();
 }

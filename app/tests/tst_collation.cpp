@@ -3,6 +3,7 @@
 // a collation window, and its printing.
 #include <QtTest>
 #include <QDateEdit>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -123,6 +124,30 @@ private slots:
         QCOMPARE(utText(w->chart().moment), natalMoment);
         QVERIFY(!w->isModified());
         QVERIFY(bar->fieldText(2).contains("December 11, 2026"));
+    }
+
+    void nowIsTakenAfreshAtEachOpening() {
+        TRadixWindow* natal = openNatal();
+        QVERIFY(natal);
+        QDateTime shownLast;
+        DialogScript script;
+        script.steps = {transitsAt(QDate(2026, 12, 10), QTime(12, 0)),
+                        [](QDialog& d) {
+                            field<QRadioButton>(d, "now")->click();
+                            return press(d);
+                        },
+                        [&shownLast](QDialog& d) {
+                            shownLast = QDateTime(field<QDateEdit>(d, "date")->date(), field<QTimeEdit>(d, "time")->time());
+                            return int(QDialog::Rejected);
+                        }};
+        script.install();
+        for (int i = 0; i < 3; ++i) {
+            client()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(natal->parentWidget()));
+            commands()->dispatch(CM_COLLATION);
+        }
+        QVERIFY(script.allRun());
+        // After "now" the dialog shows the time of its opening, not the moment chosen before.
+        QVERIFY2(std::abs(shownLast.secsTo(QDateTime::currentDateTime())) < 120, qPrintable(shownLast.toString()));
     }
 
     void partnerChartFromTheBrowser() {

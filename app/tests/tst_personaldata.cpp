@@ -318,6 +318,8 @@ private slots:
         QTest::newRow("spring forward: 02:30 never happened") << "2018-3-25" << "2:30" << "did not exist" << 2;
         QTest::newRow("fall back: 02:30 happened twice") << "2018-10-28" << "2:30" << "occurred twice" << 2;
         QTest::newRow("an hour after the change") << "2018-10-28" << "3:30" << "" << 1;
+        QTest::newRow("a summer afternoon") << "2018-7-1" << "15:00" << "Summer time is in force" << 2;
+        QTest::newRow("a summer without summer time") << "1975-7-1" << "15:00" << "" << 1;
     }
     void clockChangeIsToldBesideTheZone() {
         QFETCH(QString, date);
@@ -339,11 +341,17 @@ private slots:
         QLabel* label = field<QLabel>(dialog, "zoneNote");
         QCOMPARE(field<QLineEdit>(dialog, "zoneHours")->text(), QString::number(zoneHours));
         QCOMPARE(!label->isHidden(), !note.isEmpty());
-        if (!note.isEmpty()) {
-            QVERIFY2(label->text().contains(note), qPrintable(label->text()));
+        QVERIFY2(label->text().contains(note), qPrintable(label->text()));
+        const bool change = note == "did not exist" || note == "occurred twice";
+        if (change)
             QVERIFY2(label->text().contains("+02:00 CEST is applied"), qPrintable(label->text()));
-        }
-        QCOMPARE(!field<QPushButton>(dialog, "otherOffset")->isHidden(), note == "occurred twice");
+        else if (!note.isEmpty())
+            QVERIFY2(label->text().contains("+02:00 CEST"), qPrintable(label->text()));
+        // Either change offers the other offset: a clock not yet put forward read the skipped hour.
+        QPushButton* other = field<QPushButton>(dialog, "otherOffset");
+        QCOMPARE(!other->isHidden(), change);
+        if (change)
+            QVERIFY2(other->text().contains("+01:00 CET"), qPrintable(other->text()));
     }
 
     void repeatedHourTakesTheOtherOffset() {

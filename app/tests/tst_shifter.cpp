@@ -156,6 +156,33 @@ private slots:
         QTest::mouseClick(shifter->button(120), Qt::LeftButton);
         QCOMPARE(utOf(first), (Moment{1991, 1, 1, 12, 0, 0}));
         QCOMPARE(utOf(second), (Moment{1990, 1, 2, 12, 0, 0}));
+        // The shifter tells the moment it set, and follows the active chart.
+        QCOMPARE(shifter->shownMoment(), second->shiftedMomentText());
+        QVERIFY(shifter->shownMoment().contains(QStringLiteral("1990")));
+        client()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+        QVERIFY(shifter->shownMoment().contains(QStringLiteral("1991")));
+    }
+
+    void ordinaryPlusAndMinusStepTheTime_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<Moment>("expected");
+        QTest::newRow("+") << int(Qt::Key_Plus) << int(Qt::NoModifier) << Moment{1990, 1, 1, 12, 1, 0};
+        QTest::newRow("= (unshifted +)") << int(Qt::Key_Equal) << int(Qt::NoModifier) << Moment{1990, 1, 1, 12, 1, 0};
+        QTest::newRow("-") << int(Qt::Key_Minus) << int(Qt::NoModifier) << Moment{1990, 1, 1, 11, 59, 0};
+        QTest::newRow("Ctrl +") << int(Qt::Key_Plus) << int(Qt::ControlModifier) << Moment{1990, 1, 1, 12, 10, 0};
+        QTest::newRow("Ctrl -") << int(Qt::Key_Minus) << int(Qt::ControlModifier) << Moment{1990, 1, 1, 11, 50, 0};
+    }
+    void ordinaryPlusAndMinusStepTheTime() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(Moment, expected);
+        TRadixWindow* w = openChart("Laptop", {1990, 1, 1, 12, 0, 0});
+        QVERIFY(w);
+        testFrame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&testFrame()));
+        QTest::keyClick(w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(utOf(w), expected);
     }
 
     void holdingAButtonRepeatsItsStep() {

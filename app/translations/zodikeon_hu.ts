@@ -466,6 +466,10 @@ Várost név szerint nem lehet választani; a földrajzi helyzet és a zóna ké
             <translation>%1 &amp;használata</translation>
         </message>
         <message>
+            <source>Summer time is in force here at this moment: %1.</source>
+            <translation>Ekkor itt nyári időszámítás van érvényben: %1.</translation>
+        </message>
+        <message>
             <source>Personal Data</source>
             <translation>Személyes adatok</translation>
         </message>

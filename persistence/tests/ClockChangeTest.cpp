@@ -114,6 +114,47 @@ TEST_F(ClockChangeTest, skippedAndRepeatedReadingsMatchTheIanaDatabase) {
     }
 }
 
+TEST_F(ClockChangeTest, summerTimeMatchesTheIanaDatabase) {
+    struct Row {
+        const char* town;
+        const char* zone;
+        int y, mo, d;
+    };
+    // Both hemispheres, a year without summer time, and Moscow's lasting +04 of 2011-2014,
+    // which is not summer time although it was higher than the years around it.
+    const Row rows[] = {
+        {"Budapest, Hungary", "Europe/Budapest", 2018, 7, 1},
+        {"Budapest, Hungary", "Europe/Budapest", 2018, 1, 15},
+        {"Budapest, Hungary", "Europe/Budapest", 1975, 7, 1},
+        {"Sydney, Australia", "Australia/Sydney", 2021, 1, 10},
+        {"Sydney, Australia", "Australia/Sydney", 2021, 7, 10},
+        {"New York City, United States", "America/New_York", 2021, 8, 1},
+        {"Moscow, Russia", "Europe/Moscow", 2010, 7, 1},
+        {"Moscow, Russia", "Europe/Moscow", 2012, 7, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.town) + " " + std::to_string(row.y) + "-" + std::to_string(row.mo));
+        const TownRecord* town = FindTown(*s_db, row.town);
+        ASSERT_NE(town, nullptr);
+        const ZoneDescriptor* zone = zoneByNumber(*s_db, town->zone);
+        ASSERT_NE(zone, nullptr);
+        ScopedTimeZone tz(row.zone);
+        std::tm local{};
+        local.tm_year = row.y - 1900;
+        local.tm_mon = row.mo - 1;
+        local.tm_mday = row.d;
+        local.tm_hour = 12;
+        local.tm_isdst = -1;
+        ::mktime(&local);
+        const auto summer = summerTimeAt(*zone, CalDate(row.y, row.mo, row.d, true), 12, 0, town->longitude);
+        EXPECT_EQ(summer.has_value(), local.tm_isdst > 0);
+        if (summer) {
+            EXPECT_EQ(summer->minutes * 60, local.tm_gmtoff);
+        }
+    }
+    EXPECT_FALSE(summerTimeAt(ZoneDescriptor{}, CalDate(2018, 7, 1, true), 12, 0, 0));
+}
+
 TEST(ClockChange, offsetsReadAsSignedHoursAndMinutes) {
     EXPECT_EQ(offsetText(60), "+01:00");
     EXPECT_EQ(offsetText(-210), "-03:30");
