@@ -87,10 +87,10 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
     bool cancel = false;
     TWaitDialog dialog(parent, fromCp1250(strings[NowPrintingId]), withoutChangeMarker(caption),
                        fromCp1250(strings[OnPrinterId]).replace(QLatin1String("%s"), printerName),
-                       fromCp1250(strings[CancelPrintingId]), &cancel);
+                       fromCp1250(strings[CancelPrintingId]), prompts, &cancel);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
-    auto pump = [] {
+    auto pump = [this] {
         if (betweenPages)
             betweenPages();
         else

@@ -96,10 +96,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&testFrame()));
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
         testFrame().showShifter(false, true);
         storedPlacement() = WindowPlacement{};
         if (state().LanguageId != LanguageEnglish)
