@@ -226,8 +226,9 @@ void AppCommands::editOrbs() {
     m_choices.aspect = dialog.aspect();
     if (result != QDialog::Accepted)
         return;
+    const TOptions before = m_ctx.options();
     dialog.orbs().applyTo(m_ctx.options());
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     recomputeWaiting();
 }
 
@@ -239,9 +240,10 @@ void AppCommands::editDignities() {
     m_choices.dignityKind = dialog.kind();
     if (result != QDialog::Accepted)
         return;
+    const TOptions before = m_ctx.options();
     dialog.dignities().applyTo(m_ctx.options());
     RebuildDignityDegreeTable(m_ctx.options());
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     // The dignity states are part of each computed chart.
     recomputeWaiting();
 }
@@ -250,15 +252,17 @@ void AppCommands::editScores() {
     TScoresDialog dialog(&m_frame, m_ctx.errors, m_ctx.options().scores);
     if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
+    const TOptions before = m_ctx.options();
     m_ctx.options().scores = dialog.scores();
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     // The distribution tables add the scores up as they are drawn.
     client().repaintAll();
 }
 
 void AppCommands::takeDisplayOptions(const TOptions& edited) {
+    const TOptions before = m_ctx.options();
     m_ctx.options() = edited;
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     m_frame.optionsLookChanged();
 }
 

@@ -1,6 +1,7 @@
 #include "AppContext.h"
 
 #include <QDesktopServices>
+#include <cstring>
 
 #include "OptionsFile.h"
 #include "QtText.h"
@@ -53,6 +54,13 @@ bool AppContext::autosaveOptions(QWidget* parent) {
         return writeOptions(parent);
     setOptionsUnsaved(true);
     return true;
+}
+
+bool AppContext::autosaveOptions(QWidget* parent, const TOptions& before) {
+    // An OK that changed nothing leaves nothing to save.
+    if (std::memcmp(&before, &state.Options, sizeof before) == 0)
+        return true;
+    return autosaveOptions(parent);
 }
 
 bool AppContext::mayDiscardOptions(QWidget* parent, const QString& caption) {

@@ -44,6 +44,8 @@ public:
     // After an option changed: writes the options file when automatic saving is on (a failure
     // is told), else the options count as unsaved until they are written.
     bool autosaveOptions(QWidget* parent);
+    // The same after an option dialog's OK, only when the options differ from `before`.
+    bool autosaveOptions(QWidget* parent, const TOptions& before);
     // Writes the options to their file; a failure is told and they stay unsaved.
     bool writeOptions(QWidget* parent);
     // Whether the options changed since they were last read or written.

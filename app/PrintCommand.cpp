@@ -80,11 +80,12 @@ void PrintCommand::run() const {
         return;
 
     const PrintChoice c = dialog.current();
+    const TOptions before = options;
     options.print_black = c.black;
     for (int i = 0; i < OfferedPrintEntries; ++i)
         options.print_pages[static_cast<std::size_t>(i)] = c.pages[static_cast<std::size_t>(i)];
     session.printer = c.printer;
-    ctx.autosaveOptions(parent);
+    ctx.autosaveOptions(parent, before);
 
     PrintTarget target;
     const QString name = printers.names.value(c.printer);

@@ -16,6 +16,10 @@ namespace {
 const char kFieldStyle[] = "QLabel { color: black; background: rgb(240,240,240); border: none;"
                            " border-left: 1px solid rgb(160,160,160); padding: 0 4px; }";
 
+// The unsaved-options field draws the eye in dark red.
+const char kWarningFieldStyle[] = "QLabel { color: rgb(160,0,0); background: rgb(240,240,240); border: none;"
+                                  " border-left: 1px solid rgb(160,160,160); padding: 0 4px; }";
+
 }  // namespace
 
 std::string statusPlaceText(const BirthMoment& m) {
@@ -39,7 +43,7 @@ TAstroStatusBar::TAstroStatusBar(QWidget* parent)
     m_message->setStyleSheet("QLabel { color: black; padding: 0 4px; }");
     addWidget(m_message, 1);
     // Before the chart fields, which rebuild() replaces.
-    m_unsaved->setStyleSheet(kFieldStyle);
+    m_unsaved->setStyleSheet(kWarningFieldStyle);
     m_unsaved->setObjectName(QStringLiteral("optionsUnsaved"));
     addPermanentWidget(m_unsaved);
     m_unsaved->hide();

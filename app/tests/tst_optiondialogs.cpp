@@ -531,15 +531,22 @@ private slots:
         QVERIFY(script.errors.isEmpty());
     }
 
-    // With Auto save on, an option change is written at once and nothing is asked later.
-    void autoSaveWritesAtOnceAndAsksNothing() {
+    // OK without a change leaves nothing unsaved; with Auto save on, a change is written at
+    // once and nothing is asked later.
+    void unchangedOrAutoSavedOptionsAskNothing() {
         const QString own = m_folder.filePath("options/own.zdo");
         QFile::remove(own);
-        options().autosave = true;
+        options().autosave = false;
         setFixedText(options().options_file, own.toStdString());
         FakePrompts script;
-        script.steps << [](QDialog& d) { return press(d); };
+        script.steps << [](QDialog& d) { return press(d); } << [](QDialog& d) {
+            edit(d, "first0")->setText("43");
+            return press(d);
+        };
         script.install();
+        commands()->dispatch(CM_SCORES);
+        QCOMPARE(testFrame().astroStatusBar()->optionsUnsavedText(), QString());
+        options().autosave = true;
         commands()->dispatch(CM_SCORES);
         QVERIFY(QFile::exists(own));
         QCOMPARE(testFrame().astroStatusBar()->optionsUnsavedText(), QString());
