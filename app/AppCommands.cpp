@@ -199,8 +199,12 @@ void AppCommands::retrieveOptionsFrom(const QString& path) {
     if (!m_ctx.mayDiscardOptions(&m_frame, m_ctx.text(StrId::RetrieveOptions)))
         return;
     std::string dignityMessage;
-    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage)) {
-        m_ctx.errors.errorId(&m_frame, StrId::NotAnOptionsFile);
+    std::string refusal;  // a file too large or no regular file, refused unread
+    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage, &refusal)) {
+        if (refusal.empty())
+            m_ctx.errors.errorId(&m_frame, StrId::NotAnOptionsFile);
+        else
+            m_ctx.errors.error(&m_frame, fromCp1250(refusal));
         return;
     }
     m_ctx.setOptionsUnsaved(false);

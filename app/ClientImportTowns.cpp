@@ -48,7 +48,8 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 void importTowns(QWidget* parent, Prompts& prompts, TownDatabase& db, const AppState& state) {
     const StringTable& strings = state.Strings;
     const QString caption = fromCp1250(strings[ImportCaptionId]);
-    const QString path = chooseFile(prompts, parent, caption, qtFileFilter(state.FileFilters[FilterTowns]));
+    const QString path = chooseFile(prompts, parent, fromCp1250(strings[StrId::ImportChooseTownFile]),
+                                    qtFileFilter(state.FileFilters[FilterTowns]));
     if (path.isEmpty())
         return;
     ImportQuestions questions;
@@ -77,7 +78,9 @@ void importTowns(QWidget* parent, Prompts& prompts, TownDatabase& db, const AppS
     case ImportOutcome::Cancelled:
         return;
     case ImportOutcome::Failed:
-        prompts.message(parent, Prompts::Severity::Warning, caption, fromCp1250(strings[ImportFailedId]));
+        prompts.message(parent, Prompts::Severity::Warning, caption,
+                        fromCp1250(result.problem.empty() ? std::string(strings[ImportFailedId])
+                                                          : std::string(strings[ImportFailedId]) + "\n\n" + result.problem));
         return;
     case ImportOutcome::SaveFailed:
         prompts.message(parent, Prompts::Severity::Warning, caption, fromCp1250(strings[ImportSaveFailedId]));

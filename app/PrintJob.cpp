@@ -16,11 +16,10 @@
 #include "HoroscopeFile.h"
 #include "PrintDocument.h"
 #include "QtText.h"
+#include "StringIds.h"
 #include "TWaitDialog.h"
 
 namespace {
-
-constexpr int NowPrintingId = 59, OnPrinterId = 60, CancelPrintingId = 266, GraphId = 661;
 
 class WaitCursor {
 public:
@@ -38,7 +37,7 @@ QString withoutChangeMarker(QString caption) {
 
 QString printDocumentName(const RadixData* chart, const StringTable& strings) {
     if (!chart)
-        return fromCp1250(strings[GraphId]);
+        return fromCp1250(strings[StrId::Graph]);
     return QString::fromStdString(DefaultHoroscopeFileName(chart->name.data()));
 }
 
@@ -85,9 +84,9 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
     printer->setCreator(QStringLiteral("Zodikeon"));
 
     bool cancel = false;
-    TWaitDialog dialog(parent, fromCp1250(strings[NowPrintingId]), withoutChangeMarker(caption),
-                       fromCp1250(strings[OnPrinterId]).replace(QLatin1String("%s"), printerName),
-                       fromCp1250(strings[CancelPrintingId]), prompts, &cancel);
+    TWaitDialog dialog(parent, fromCp1250(strings[StrId::NowPrinting]), withoutChangeMarker(caption),
+                       fromCp1250(strings[StrId::NowPrintingOn]).replace(QLatin1String("%s"), printerName),
+                       fromCp1250(strings[StrId::CancelPrinting]), prompts, &cancel);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     auto pump = [this] {

@@ -8,6 +8,9 @@
 #include "StringIds.h"
 #include "StringTable.h"
 
+static_assert(StrId::January + 11 == StrId::December && StrId::GMT + 1 == StrId::LMT,
+              "month and clock names are read by offset");
+
 namespace {
 
 

@@ -44,3 +44,6 @@ constexpr int chartPointNameId(int index) {
         return StrId::Fortune;
     return StrId::Vertex + (index - PointVertex);
 }
+// Names read by offset must stay one after the other in the string table.
+static_assert(chartPointNameId(BodyVesta) == StrId::Vesta && chartPointNameId(PointEastPoint) == StrId::EastPoint &&
+              chartPointNameId(PointCoAscendant) == StrId::CoAscendant);

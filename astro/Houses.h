@@ -14,6 +14,8 @@ constexpr int HouseSystemCount = 10;
 char houseSystemCode(int index);
 // String id of the name of house system `index` ("Zodikeon" .. "Vehlow").
 constexpr int houseSystemNameId(int index) { return StrId::HouseSystemZodikeon + index; }
+// The names are read by offset: the string table must keep them one after the other.
+static_assert(houseSystemNameId(HouseSystemCount - 1) == StrId::HouseSystemVehlow);
 // Menu command that selects house system `index`.
 constexpr int houseSystemCommandId(int index) { return 40261 + index; }
 

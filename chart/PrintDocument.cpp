@@ -9,8 +9,9 @@ double deviceScale(const QPaintDevice& device) {
     return printScale(device.width() / perUnitX, device.height() / perUnitY);
 }
 
-void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const RadixData& chart, const TOptions& options,
-                      const StringTable& strings, const QDateTime& printedAt, const Collation* collation) {
+void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, PrintPage page, const RadixData& chart,
+                      const TOptions& options, const StringTable& strings, const QDateTime& printedAt,
+                      const Collation* collation) {
     p.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
     if (dotsPerInch <= 0 || pixels.isEmpty())
         return;
@@ -20,7 +21,7 @@ void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const Radix
     const double s = pixels.height() / (dotsPerInch / 254.0) / VirtualPageHeight;
     p.save();
     p.setTransform(pageTransform(dotsPerInch, s));
-    paintPrintPage(dc, PrintPage::Chart, s, PrintContent{chart, paper, strings, printedAt, collation});
+    paintPrintPage(dc, page, s, PrintContent{chart, paper, strings, printedAt, collation});
     p.restore();
 }
 

@@ -22,10 +22,11 @@ PrintOutcome printDocument(QPagedPaintDevice& device, const RadixData& chart, co
                            const std::function<bool(int, int)>& beforePage = {},
                            const std::function<void()>& abort = {}, const Collation* collation = nullptr);
 
-// The print preview: the chart page in its print colours on a white area of `pixels` at
-// `dotsPerInch`, scaled so that the page's height fills the area's height.
-void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, const RadixData& chart, const TOptions& options,
-                      const StringTable& strings, const QDateTime& printedAt, const Collation* collation = nullptr);
+// The print preview: `page` in its print colours on a white area of `pixels` at
+// `dotsPerInch`, scaled so that the virtual page fills the area's height.
+void paintPreviewPage(QPainter& p, QSize pixels, double dotsPerInch, PrintPage page, const RadixData& chart,
+                      const TOptions& options, const StringTable& strings, const QDateTime& printedAt,
+                      const Collation* collation = nullptr);
 
 // The scale of the virtual page on `device` (its painted area, at its resolution).
 double deviceScale(const QPaintDevice& device);

@@ -1,6 +1,7 @@
 #include "PrintLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,31 +31,88 @@ double printScale(double printableWidth, double printableHeight) {
     return std::min(printableWidth / VirtualPageWidth, printableHeight / VirtualPageHeight);
 }
 
-ChartPageLayout chartPageLayout(const PrintSelection& pages, double s) {
-    ChartPageLayout l;
-    l.wheel = pages[PrintWheel];
-    if (l.wheel) {
-        const bool small = pages[PrintSignsHouses2];
-        l.wheelCentre = small ? point(850, -870, s) : point(980, -1080, s);
-        l.wheelRadius = at(small ? 650 : 850, s);
-    }
-    l.combined = pages[PrintCombined];
-    if (l.combined)
-        l.combinedAt = point(10, -1650, s);
-    l.signsHouses1 = pages[PrintSignsHouses1];
-    if (l.signsHouses1) {
-        l.table1At = point(1005, -2000, s);
-        l.table3At = point(1005, -2350, s);
-    }
-    l.signsHouses2 = pages[PrintSignsHouses2];
-    if (l.signsHouses2) {
-        l.table2At = point(460, -1600, s);
-        l.table4At = point(1235, -1500, s);
-    }
-    return l;
+PageBox printableBox(double printableWidth, double printableHeight, double s) {
+    const int margin = at(PageMargin, s);
+    return {-margin, margin, static_cast<int>(printableWidth) - margin, margin - static_cast<int>(printableHeight)};
 }
 
-HeaderLayout headerLayout(double s) { return {point(10, -10, s), at(60, s), point(1460, -210, s)}; }
+namespace {
+
+// One try at packing with a given wheel radius and table scale; false when something does
+// not fit into the area. Each table goes as high as it can (then as far left): below every
+// box already placed across its width, so it never overlaps one.
+bool tryPack(int radius, const std::vector<TableSize>& tables, double t, const PageBox& area, int gap,
+             ChartPagePacking& out) {
+    out = ChartPagePacking{};
+    out.wheelRadius = radius;
+    out.tableScale = t;
+    out.tableAt.assign(tables.size(), PagePoint{});
+    std::vector<PageBox> placed;
+    int half = 0;
+    if (radius > 0) {
+        half = static_cast<int>(radius * WheelExtent) + 1;
+        if (2 * half > area.width() || 2 * half > area.height())
+            return false;
+        placed.push_back({area.left, area.top, area.left + 2 * half, area.top - 2 * half});
+    }
+    bool beside = false;
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        const int w = static_cast<int>(std::ceil(tables[i].width * t)), h = static_cast<int>(std::ceil(tables[i].height * t));
+        std::vector<int> candidates{area.left};
+        for (const PageBox& b : placed)
+            candidates.push_back(b.right + gap);
+        bool found = false;
+        PagePoint best;
+        for (int x : candidates) {
+            if (x + w > area.right)
+                continue;
+            int y = area.top;
+            for (const PageBox& b : placed)
+                if (x < b.right + gap && b.left < x + w + gap)
+                    y = std::min(y, b.bottom - gap);
+            if (y - h < area.bottom)
+                continue;
+            if (!found || y > best.y || (y == best.y && x < best.x)) {
+                best = {x, y};
+                found = true;
+            }
+        }
+        if (!found)
+            return false;
+        out.tableAt[i] = best;
+        placed.push_back({best.x, best.y, best.x + w, best.y - h});
+        beside = beside || (radius > 0 && best.y > area.top - 2 * half);
+    }
+    if (radius > 0) {
+        // With nothing beside it, the wheel stands in the middle of the page's width.
+        const int cx = beside ? area.left + half : (area.left + area.right) / 2;
+        out.wheelCentre = {cx, area.top - half};
+    }
+    return true;
+}
+
+}  // namespace
+
+ChartPagePacking packChartPage(int radius, const std::vector<TableSize>& tables, double tableScale, const PageBox& area,
+                               int gap) {
+    ChartPagePacking packing;
+    constexpr double Step = 0.96, LeastRadius = 0.5, LeastScale = 0.15;
+    for (double t = tableScale; t >= tableScale * LeastScale; t *= Step) {
+        if (radius <= 0) {
+            if (tryPack(0, tables, t, area, gap, packing))
+                return packing;
+            continue;
+        }
+        for (double r = radius; r >= radius * LeastRadius; r *= Step)
+            if (tryPack(static_cast<int>(r), tables, t, area, gap, packing))
+                return packing;
+    }
+    // Nothing fits even small: the least sizes, on the page as far as they go.
+    tryPack(static_cast<int>(radius * LeastRadius), tables, tableScale * LeastScale, area, gap, packing);
+    return packing;
+}
+
+HeaderLayout headerLayout(double s) { return {point(10, -10, s), at(60, s), at(1420, s), point(1460, -210, s)}; }
 
 FooterLayout footerLayout(double s) { return {point(10, -2680, s), point(1960, -3000, s), at(30, s)}; }
 

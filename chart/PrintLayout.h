@@ -42,31 +42,59 @@ struct PagePoint {
     bool operator==(const PagePoint&) const = default;
 };
 
-// The chart page: the wheel, the combined table and the distribution tables, each present when
-// its entry is on. The wheel shrinks to make room when the second distribution tables print.
-struct ChartPageLayout {
-    bool wheel = false;
+// A box on the page in page units, y up (top above bottom).
+struct PageBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return top - bottom; }
+    // Boxes that only touch along an edge do not intersect.
+    bool intersects(const PageBox& o) const {
+        return left < o.right && o.left < right && bottom < o.top && o.bottom < top;
+    }
+    bool contains(const PageBox& o) const {
+        return o.left >= left && o.right <= right && o.top <= top && o.bottom >= bottom;
+    }
+    bool operator==(const PageBox&) const = default;
+};
+
+// The part of the page that the printer can reach, in page units: the page's origin lies
+// PageMargin x s inside the top-left corner of a printable area of the given size (0.1 mm).
+PageBox printableBox(double printableWidth, double printableHeight, double s);
+
+// The wheel's sign glyphs and the bi-wheel's outer labels stand a little outside the radius.
+constexpr double WheelExtent = 1.03;
+// The chart page's wheel radius when nothing else needs the room; with tables it shrinks.
+constexpr int ChartWheelRadius = 850;
+// The least gap between two things on a page, before scaling.
+constexpr int PageGap = 30;
+
+// The chart page's content packed into `area`: the wheel (when `radius` > 0) at the top, the
+// tables (width and height in table units, in order) beside it where they fit, the rest in
+// rows below it. The wheel shrinks, and then the tables, until everything fits.
+struct ChartPagePacking {
     PagePoint wheelCentre;
     int wheelRadius = 0;
-    bool combined = false;
-    PagePoint combinedAt;
-    bool signsHouses1 = false;
-    PagePoint table1At, table3At;
-    bool signsHouses2 = false;
-    PagePoint table2At, table4At;
+    double tableScale = 0;
+    std::vector<PagePoint> tableAt;  // top-left corners
 };
-ChartPageLayout chartPageLayout(const PrintSelection& pages, double s);
+struct TableSize {
+    int width = 0, height = 0;
+};
+ChartPagePacking packChartPage(int radius, const std::vector<TableSize>& tables, double tableScale, const PageBox& area,
+                               int gap);
 
 // Where the page header puts its parts: the personal lines and the two-row box of house
-// system and sidereal time.
+// system and sidereal time; the lines stop short of the box.
 struct HeaderLayout {
     PagePoint linesAt;
     int lineHeight = 0;
+    int linesWidth = 0;
     PagePoint boxAt;
 };
 HeaderLayout headerLayout(double s);
 
-// The footer's box, from its top-left to its bottom-right corner, and its font height.
+// The footer's box, from its top-left to its bottom-right corner, and its font height; the
+// page's content ends above its top.
 struct FooterLayout {
     PagePoint topLeft, bottomRight;
     int fontHeight = 0;

@@ -35,7 +35,7 @@ QTransform pageTransform(double dotsPerInch, double s);
 // that starts with "+" is shown from its third character), in Windows-1250.
 std::vector<std::string> pageHeaderLines(const RadixData& chart, const StringTable& strings);
 // The header lines of a collation: the first names both charts, the second adds the second
-// chart's name and moment to the horoscope type.
+// chart's name and moment to the horoscope type, and a last line gives the second chart's place.
 std::vector<std::string> collationHeaderLines(const RadixData& radix, const Collation& collation,
                                               const StringTable& strings);
 // The footer: the left lines (program and contact) and the right one ("Printed on ...").
@@ -43,6 +43,28 @@ struct FooterTexts {
     QString program, contact, printed;
 };
 FooterTexts pageFooterTexts(const StringTable& strings, const QDateTime& when);
+
+// One thing a page draws and the box it covers (page units, y up). Tables are drawn from their
+// box's top-left corner at `scale`; wheels around `centre` with `radius`.
+enum class PageItemKind { HeaderLines, HeaderBox, Footer, NotesFrame, Wheel, BiWheel, Table };
+struct PageItem {
+    PageItemKind kind = PageItemKind::Table;
+    QString name;  // what it is, for messages
+    PageBox box;
+    TableModel table;
+    double scale = 0;
+    PagePoint centre;
+    int radius = 0;
+    std::vector<QString> lines;  // header and footer texts, already shortened to fit
+};
+
+// Everything one page draws, laid out so that no two items overlap and all stay inside the
+// virtual page above the footer: the page painter draws exactly these.
+std::vector<PageItem> layoutPrintPage(PrintPage page, double s, const PrintContent& content);
+
+// Whether a page of a collation window shows both charts (and so is headed with both): the
+// chart page with the bi-wheel or the collation aspects.
+bool pageShowsCollation(PrintPage page, const PrintContent& content);
 
 // Draws one page with its header and footer (`dc` marked as printing by the caller's
 // PrintColourMode); the painter's transform must be pageTransform

@@ -29,6 +29,7 @@
 namespace {
 
 constexpr int TypeCount = 24;
+static_assert(StrId::TypeRadix + TypeCount - 1 == StrId::TypeMidtime, "the type names are read by offset");
 
 bool sameZone(const BirthMoment& a, const BirthMoment& b) {
     return a.zoneHours == b.zoneHours && a.zoneMinutes == b.zoneMinutes && a.zoneWest == b.zoneWest;

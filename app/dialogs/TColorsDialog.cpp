@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int QualityItems = 4;
+static_assert(StrId::SmoothingLegacy + QualityItems - 1 == StrId::Smoothing16xAntialias);
 
 QComboBox* styleBox(QWidget* parent, const StringTable& strings, const char* name, std::uint8_t stored) {
     auto* box = new QComboBox(parent);

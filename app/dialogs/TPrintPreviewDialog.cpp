@@ -47,5 +47,5 @@ void TPrintPreviewDialog::paintEvent(QPaintEvent*) {
     p.setViewport(paper);
     p.setWindow(QRect(QPoint(0, 0), paper.size()));
     p.setClipRect(QRect(QPoint(0, 0), paper.size()));
-    paintPreviewPage(p, paper.size(), logicalDpiY(), m_chart, m_options, m_strings, m_printedAt, m_collation);
+    paintPreviewPage(p, paper.size(), logicalDpiY(), PrintPage::Chart, m_chart, m_options, m_strings, m_printedAt, m_collation);
 }

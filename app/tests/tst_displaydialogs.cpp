@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <numbers>
 

@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QInputDialog>
 #include <QRadioButton>
 

@@ -2,7 +2,6 @@
 // and hides it, acting on whichever chart window is active.
 #include <QtTest>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "CommandIds.h"

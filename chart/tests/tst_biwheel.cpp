@@ -261,16 +261,22 @@ private slots:
             p.setTransform(pageTransform(Dpi, 1.0));
             DrawContext dc(p);
             PrintColourMode mode(o, dc);
-            const PrintContent content{radix, o, english(), QDateTime(QDate(2026, 1, 2), QTime(3, 4)), collated ? &c : nullptr};
-            paintPrintPage(dc, PrintPage::Chart, 1.0, content);
+            const PrintContent printed{radix, o, english(), QDateTime(QDate(2026, 1, 2), QTime(3, 4)), collated ? &c : nullptr};
+            paintPrintPage(dc, PrintPage::Chart, 1.0, printed);
         }
-        const ChartPageLayout l = chartPageLayout(o.print_pages, 1.0);
+        const PrintContent content{radix, o, english(), QDateTime(QDate(2026, 1, 2), QTime(3, 4)), collated ? &c : nullptr};
+        PageItem wheel;
+        for (const PageItem& item : layoutPrintPage(PrintPage::Chart, 1.0, content))
+            if (item.kind == PageItemKind::Wheel || item.kind == PageItemKind::BiWheel)
+                wheel = item;
+        QCOMPARE(wheel.kind, collated ? PageItemKind::BiWheel : PageItemKind::Wheel);
+        QCOMPARE(wheel.radius, ChartWheelRadius);
         const QTransform toDevice = pageTransform(Dpi, 1.0);
         int onCircle = 0;
         for (int k = 0; k < 36; ++k) {
             const double a = (10.0 * k + 4.0) * Deg;
-            const QPointF at = toDevice.map(QPointF(l.wheelCentre.x + l.wheelRadius * std::cos(a),
-                                                    l.wheelCentre.y + l.wheelRadius * std::sin(a)));
+            const QPointF at = toDevice.map(QPointF(wheel.centre.x + wheel.radius * std::cos(a),
+                                                    wheel.centre.y + wheel.radius * std::sin(a)));
             bool dark = false;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)

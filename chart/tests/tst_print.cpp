@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "ChartFonts.h"
@@ -40,6 +42,42 @@ TOptions shipped() {
     return o;
 }
 
+// A chart with every body, spread round the zodiac, and aspects between many of them.
+RadixData fullChart(double shift, const char* name) {
+    RadixData r = sampleChart();
+    for (std::size_t i = 0; i < r.lon.size(); ++i)
+        r.lon[i] = std::fmod(shift + 47.0 * static_cast<double>(i), 360.0) * 0.017453292519943295;
+    for (std::size_t i = 0; i < r.cusp.size(); ++i)
+        r.cusp[i] = r.houseStart[i] = std::fmod(shift + 30.0 * static_cast<double>(i), 360.0) * 0.017453292519943295;
+    r.axis[0] = r.cusp[0];
+    r.axis[1] = r.cusp[9];
+    for (std::size_t b = 0; b < r.aspectCode.size(); ++b)
+        for (std::size_t k = 0; k < r.aspectCode[b].size(); ++k)
+            r.aspectCode[b][k] = (b + k) % 3 == 0 ? std::uint8_t((b + k) % 11) : std::uint8_t(0xFF);
+    r.motion[5] = -1;
+    std::snprintf(r.name.data(), r.name.size(), "%s", name);
+    return r;
+}
+
+Collation fullCollation(const RadixData& second) {
+    Collation c;
+    c.second = second;
+    for (CrossAspectTables* t : {&c.aspects.radixToSecond, &c.aspects.secondToRadix})
+        for (std::size_t b = 0; b < t->aspectCode.size(); ++b)
+            for (std::size_t k = 0; k < t->aspectCode[b].size(); ++k)
+                t->aspectCode[b][k] = (b + k) % 4 == 0 ? std::uint8_t((b + 2 * k) % 11) : std::uint8_t(0xFF);
+    return c;
+}
+
+const StringTable& hungarianStrings() {
+    static const StringTable t = [] {
+        StringTable s;
+        s.load(LanguageHungarian);
+        return s;
+    }();
+    return t;
+}
+
 PrintSelection only(std::initializer_list<int> entries) {
     PrintSelection p{};
     for (int e : entries)
@@ -54,44 +92,168 @@ class TestPrint : public QObject {
 private slots:
     void initTestCase() { QVERIFY(loadChartFonts()); }
 
-    void chartPage_data() {
-        QTest::addColumn<PrintSelection>("pages");
-        QTest::addColumn<double>("s");
-        QTest::addColumn<int>("cx");
-        QTest::addColumn<int>("cy");
-        QTest::addColumn<int>("radius");
-        QTest::newRow("wheel alone") << only({PrintWheel}) << 1.0 << 980 << -1080 << 850;
-        QTest::newRow("second distribution tables shrink it") << only({PrintWheel, PrintSignsHouses2}) << 1.0 << 850 << -870
-                                                               << 650;
-        QTest::newRow("first ones do not") << only({PrintWheel, PrintSignsHouses1, PrintCombined}) << 1.0 << 980 << -1080
-                                           << 850;
-        QTest::newRow("scaled, truncated") << only({PrintWheel}) << 0.5 << 490 << -540 << 425;
-        QTest::newRow("scaled small wheel") << only({PrintWheel, PrintSignsHouses2}) << 0.333 << 283 << -289 << 216;
-        QTest::newRow("no wheel") << only({PrintCombined}) << 1.0 << 0 << 0 << 0;
+    // The packing on its own: the wheel alone keeps its full size in the middle; tables that
+    // need the room shrink it; nothing ever overlaps or leaves the area.
+    void chartPagePacking_data() {
+        QTest::addColumn<int>("tables");  // how many tables of 1000 x 800 table units
+        QTest::addColumn<bool>("fullWheel");
+        QTest::newRow("wheel alone") << 0 << true;
+        QTest::newRow("one table fits below") << 1 << true;
+        QTest::newRow("five tables shrink it") << 5 << false;
     }
-    void chartPage() {
-        QFETCH(PrintSelection, pages);
-        QFETCH(double, s);
-        QFETCH(int, cx);
-        QFETCH(int, cy);
-        QFETCH(int, radius);
-        const ChartPageLayout l = chartPageLayout(pages, s);
-        QCOMPARE(l.wheel, radius > 0);
-        QCOMPARE(l.wheelCentre, (PagePoint{cx, cy}));
-        QCOMPARE(l.wheelRadius, radius);
+    void chartPagePacking() {
+        QFETCH(int, tables);
+        QFETCH(bool, fullWheel);
+        const PageBox area{10, -330, 1960, -2650};
+        const ChartPagePacking p = packChartPage(ChartWheelRadius, std::vector<TableSize>(std::size_t(tables), {1000, 800}),
+                                                 0.5, area, PageGap);
+        QCOMPARE(p.wheelRadius == ChartWheelRadius, fullWheel);
+        if (fullWheel)
+            QCOMPARE(p.wheelCentre.x, (area.left + area.right) / 2);
+        const int half = static_cast<int>(p.wheelRadius * WheelExtent) + 1;
+        std::vector<PageBox> boxes{{p.wheelCentre.x - half, p.wheelCentre.y + half, p.wheelCentre.x + half, p.wheelCentre.y - half}};
+        for (const PagePoint& at : p.tableAt)
+            boxes.push_back({at.x, at.y, at.x + static_cast<int>(std::ceil(1000 * p.tableScale)),
+                             at.y - static_cast<int>(std::ceil(800 * p.tableScale))});
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            QVERIFY(area.contains(boxes[i]));
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                QVERIFY(!boxes[i].intersects(boxes[j]));
+        }
     }
 
-    void chartPage_tablePositions() {
-        const ChartPageLayout l = chartPageLayout(only({PrintCombined, PrintSignsHouses1, PrintSignsHouses2}), 2.0);
-        QVERIFY(l.combined && l.signsHouses1 && l.signsHouses2 && !l.wheel);
-        QCOMPARE(l.combinedAt, (PagePoint{20, -3300}));
-        QCOMPARE(l.table1At, (PagePoint{2010, -4000}));
-        QCOMPARE(l.table3At, (PagePoint{2010, -4700}));
-        QCOMPARE(l.table2At, (PagePoint{920, -3200}));
-        QCOMPARE(l.table4At, (PagePoint{2470, -3000}));
-        QCOMPARE(headerLayout(1.0).boxAt, (PagePoint{1460, -210}));
-        QCOMPARE(footerLayout(1.0).topLeft, (PagePoint{10, -2680}));
-        QCOMPARE(footerLayout(1.0).fontHeight, 30);
+    // Every page kind on both papers, in both languages and colourings: no two things the page
+    // draws overlap, all lie on the printable paper, and no ink falls outside them.
+    void pageItems_keepClearOfEachOther_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<PrintSelection>("pages");
+        QTest::addColumn<bool>("collated");
+        QTest::addColumn<bool>("oppasps");
+        QTest::addColumn<bool>("letter");
+        QTest::addColumn<bool>("hungarian");
+        QTest::addColumn<bool>("black");
+        struct Kind {
+            const char* name;
+            PrintPage page;
+            PrintSelection pages;
+            bool collated, oppasps;
+        };
+        const Kind kinds[] = {
+            {"notes", PrintPage::Notes, only({PrintNotes}), false, false},
+            {"wheel", PrintPage::Chart, only({PrintWheel}), false, false},
+            {"default chart page", PrintPage::Chart, only({PrintWheel, PrintCombined, PrintSignsHouses1}), false, false},
+            {"whole chart page", PrintPage::Chart,
+             only({PrintWheel, PrintCombined, PrintSignsHouses1, PrintSignsHouses2}), false, false},
+            {"wheel and second tables", PrintPage::Chart, only({PrintWheel, PrintSignsHouses2}), false, false},
+            {"tables without wheel", PrintPage::Chart, only({PrintCombined, PrintSignsHouses1, PrintSignsHouses2}), false,
+             false},
+            {"positions", PrintPage::Positions, only({PrintPositions}), false, false},
+            {"aspects", PrintPage::Aspects, only({PrintAspects}), false, false},
+            {"details in two", PrintPage::Details, only({PrintDetails}), false, true},
+            {"details whole", PrintPage::Details, only({PrintDetails}), false, false},
+            {"collation chart page", PrintPage::Chart,
+             only({PrintWheel, PrintCombined, PrintSignsHouses1, PrintSignsHouses2}), true, false},
+            {"collation wheel and grid", PrintPage::Chart, only({PrintWheel, PrintCombined}), true, false},
+            {"collation positions", PrintPage::Positions, only({PrintPositions}), true, false},
+        };
+        for (const Kind& k : kinds)
+            for (bool letter : {false, true})
+                for (bool hungarian : {false, true})
+                    for (bool black : {false, true})
+                        QTest::addRow("%s, %s, %s, %s", k.name, letter ? "Letter" : "A4", hungarian ? "hu" : "en",
+                                      black ? "black" : "coloured")
+                            << int(k.page) << k.pages << k.collated << k.oppasps << letter << hungarian << black;
+    }
+    void pageItems_keepClearOfEachOther() {
+        QFETCH(int, page);
+        QFETCH(PrintSelection, pages);
+        QFETCH(bool, collated);
+        QFETCH(bool, oppasps);
+        QFETCH(bool, letter);
+        QFETCH(bool, hungarian);
+        QFETCH(bool, black);
+        TOptions o = shipped();
+        o.print_pages = pages;
+        o.print_black = black;
+        o.display.oppasps = oppasps;
+        o.display.plans.fill(true);
+        o.display.plansonchart.fill(true);
+        const RadixData chart = fullChart(0, "Kov\xE1""cs \xC9va Katalin Erzs\xE9""bet");
+        Collation collation = fullCollation(fullChart(97, "Nagy-Szab\xF3 B\xE9la Ferenc"));
+        const StringTable& strings = hungarian ? hungarianStrings() : english();
+        // The printable area: the whole sheet, as the command line prints it.
+        const double width = letter ? 2159 : 2100, height = letter ? 2794 : 2970;
+        const double s = printScale(width, height);
+        const PageBox paper = printableBox(width, height, s);
+        TOptions paperOptions = o;
+        const QDateTime when(QDate(2026, 12, 31), QTime(23, 59));
+        constexpr double Dpi = 60;
+        QImage image(static_cast<int>(width / 254 * Dpi), static_cast<int>(height / 254 * Dpi), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        std::vector<PageItem> items;
+        {
+            QPainter p(&image);
+            DrawContext dc(p);
+            const PrintColourMode colours(paperOptions, dc);
+            const PrintContent content{chart, paperOptions, strings, when, collated ? &collation : nullptr};
+            items = layoutPrintPage(PrintPage(page), s, content);
+            p.setTransform(pageTransform(Dpi, s));
+            paintPrintPage(dc, PrintPage(page), s, content);
+        }
+        auto describe = [](const PageItem& i) {
+            return QStringLiteral("%1 (%2, %3)-(%4, %5)").arg(i.name).arg(i.box.left).arg(i.box.top).arg(i.box.right).arg(i.box.bottom);
+        };
+        QVERIFY(items.size() >= 4);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            QVERIFY2(items[i].box.width() > 0 && items[i].box.height() > 0, qPrintable(describe(items[i])));
+            QVERIFY2(paper.contains(items[i].box), qPrintable(describe(items[i])));
+            for (std::size_t j = i + 1; j < items.size(); ++j)
+                QVERIFY2(!items[i].box.intersects(items[j].box),
+                         qPrintable(describe(items[i]) + QStringLiteral(" overlaps ") + describe(items[j])));
+        }
+        // Every inked pixel lies in (or a pixel beside) the box of something the page drew.
+        const QTransform toPage = pageTransform(Dpi, s).inverted();
+        const double pixel = 254 / Dpi;
+        int stray = 0;
+        QString where;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) > 200)
+                    continue;
+                const QPointF at = toPage.map(QPointF(x + 0.5, y + 0.5));
+                const bool inside = std::any_of(items.begin(), items.end(), [&](const PageItem& i) {
+                    return at.x() >= i.box.left - 1.5 * pixel && at.x() <= i.box.right + 1.5 * pixel &&
+                           at.y() <= i.box.top + 1.5 * pixel && at.y() >= i.box.bottom - 1.5 * pixel;
+                });
+                if (!inside && stray++ == 0)
+                    where = QStringLiteral("(%1, %2)").arg(at.x()).arg(at.y());
+            }
+        QVERIFY2(stray == 0, qPrintable(QStringLiteral("%1 pixels outside every item, first at %2").arg(stray).arg(where)));
+    }
+
+    // A collation prints both charts in the header of the page that shows both, and only the
+    // radix on the pages of its own tables.
+    void collationHeader_namesBothChartsOnlyWhereBothShow() {
+        TOptions o = shipped();
+        o.print_pages = only({PrintWheel, PrintPositions});
+        RadixData second = fullChart(97, "Nagy B\xE9la");
+        std::snprintf(second.moment.town.data(), second.moment.town.size(), "Szeged");
+        const Collation collation = fullCollation(second);
+        const RadixData radix = fullChart(0, "Kov\xE1""cs \xC9va");
+        const PrintContent content{radix, o, english(), QDateTime(), &collation};
+        auto headerOf = [&](PrintPage page) {
+            for (const PageItem& i : layoutPrintPage(page, 1.0, content))
+                if (i.kind == PageItemKind::HeaderLines)
+                    return i.lines;
+            return std::vector<QString>{};
+        };
+        const std::vector<QString> chartPage = headerOf(PrintPage::Chart);
+        QCOMPARE(int(chartPage.size()), 5);
+        QVERIFY(chartPage[0].contains("Nagy B") && chartPage[0].contains("Kov"));
+        QVERIFY2(chartPage[4].startsWith(QString::fromUtf8("Nagy Béla: Szeged  Long ")), qPrintable(chartPage[4]));
+        const std::vector<QString> positions = headerOf(PrintPage::Positions);
+        QCOMPARE(int(positions.size()), 4);
+        QVERIFY(!positions[0].contains("Nagy"));
     }
 
     void pageScale_data() {
