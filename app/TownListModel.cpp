@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 #include "QtText.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The aspect search: which aspect each body makes with each of the 40 chart points, how far
-// apart they are, whether it is nearly exact, and parallels of declination.
+// Aspects, their table codes and the 40 aspect points: which aspect each body makes with each
+// point, how far apart they are, whether it is nearly exact, and parallels of declination. The
+// search itself is AspectKernel.h; findAspects runs it on one chart.
 #include <cstdint>
 
 #include "StringIds.h"

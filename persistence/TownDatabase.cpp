@@ -282,6 +282,11 @@ TownFilePaths townFilePaths(const std::string& programFolder, const StringTable&
             JoinPath(data, UserTownsFileName), JoinPath(data, ExclusionsFileName), JoinPath(data, TownAliasesFileName)};
 }
 
+std::string townAliasesBeside(const std::string& townsFile) {
+    const std::size_t slash = townsFile.find_last_of('/');
+    return JoinPath(slash == std::string::npos ? std::string() : townsFile.substr(0, slash), FileFormat::TownAliasesFileName);
+}
+
 void LoadTownAliases(TownDatabase& db, const std::string& path) {
     db.aliases.clear();
     db.mainSizeRank.clear();

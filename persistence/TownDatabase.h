@@ -58,6 +58,10 @@ struct TownFilePaths {
 // table (the same names the options record carries).
 TownFilePaths townFilePaths(const std::string& programFolder, const StringTable& strings);
 
+// The other-names file that goes with a main town file: ZDKTOWNS.ALT in the same folder, as
+// the atlas ships them.
+std::string townAliasesBeside(const std::string& townsFile);
+
 struct TownDatabase {
     TownDatabase() = default;
     // Descriptors point into the units; a copy would point into the original.

@@ -187,13 +187,17 @@ private slots:
             pdfs = out.entryList({"*.pdf"}, QDir::Files);
         }
         QVERIFY2(!pdfs.isEmpty(), "the queue produced no PDF within a minute");
-        // The file is complete once its size stops changing.
+        // The file is complete once the server counts the job as done: cups-pdf has then
+        // written it and ended (a pause in the writing on a busy machine is no end).
         const QString pdf = out.filePath(pdfs.first());
-        qint64 size = -1;
-        while (!deadline.hasExpired() && QFileInfo(pdf).size() != size) {
-            size = QFileInfo(pdf).size();
-            QThread::msleep(500);
-        }
+        const auto jobPending = [&] {
+            QProcess lpstat;
+            lpstat.start("lpstat", {"-o", m_queue});
+            return !lpstat.waitForFinished(10000) || lpstat.exitCode() != 0 || !lpstat.readAllStandardOutput().trimmed().isEmpty();
+        };
+        while (!deadline.hasExpired() && jobPending())
+            QThread::msleep(250);
+        QVERIFY2(!jobPending(), "the queue did not finish the job within a minute");
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY2(info.waitForFinished(20000) && info.exitCode() == 0, "pdfinfo (poppler-utils) cannot read the PDF");
