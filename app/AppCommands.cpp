@@ -1,9 +1,8 @@
 #include "AppCommands.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QUrl>
@@ -15,7 +14,7 @@
 #include "ApplyTown.h"
 #include "ChartDirectionOptions.h"
 #include "CommandIds.h"
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "FileFilterQt.h"
 #include "FixedText.h"
 #include "JoinPath.h"
@@ -81,7 +80,7 @@ void AppCommands::newChart() {
     ChartBlocks blocks;
     blocks.directions = chartDirectionSettings(m_ctx.options());
     TBirthDialog dialog(&m_frame, m_ctx, *record, blocks.lifeEvents);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TRadixWindow* window = TRadixWindow::fromData(m_ctx, *record, blocks);
@@ -93,7 +92,7 @@ void AppCommands::personalData() {
     TRadixWindow* chart = activeChart();
     const LifeEventList events = chart->blocks().lifeEvents;
     TBirthDialog dialog(&m_frame, m_ctx, chart->chart(), chart->blocks().lifeEvents);
-    const bool accepted = runModal(dialog) == QDialog::Accepted;
+    const bool accepted = m_ctx.prompts().runModal(dialog) == QDialog::Accepted;
     // The life events are changed by their own OK; a chart whose events changed must ask to be
     // saved even when the personal data were cancelled.
     const bool eventsChanged = std::memcmp(&events, &chart->blocks().lifeEvents, sizeof events) != 0;
@@ -106,7 +105,7 @@ void AppCommands::personalData() {
 void AppCommands::open() {
     std::string path;
     TDatabaseDialog dialog(&m_frame, m_ctx, path);
-    if (dialog.exec() != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     // A file that is open already is shown, not opened a second time: two windows on one
@@ -151,19 +150,19 @@ void AppCommands::toggleAutoSave() {
     TOptions& o = m_ctx.options();
     o.autosave = !o.autosave;
     m_ctx.saveSettings(&m_frame);
-    m_ctx.autosaveOptions(&m_frame);
+    // Turned on, it writes what was changed meanwhile; turned off, nothing has changed yet.
+    if (o.autosave)
+        m_ctx.writeOptions(&m_frame);
 }
 
 void AppCommands::saveOptions() {
     TOptions& o = m_ctx.options();
     // Proposed and completed with .zdo, as Save does with .hor.
-    QFileDialog dialog(&m_frame, m_ctx.text(StrId::SaveOptions), QString(), qtFileFilter(m_ctx.state.FileFilters[FilterOptions]));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("zdo"));
-    dialog.selectFile(QString::fromStdString(o.options_file.data()));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        m_ctx.prompts().saveFile(&m_frame, m_ctx.text(StrId::SaveOptions), QString::fromStdString(o.options_file.data()),
+                                 qtFileFilter(m_ctx.state.FileFilters[FilterOptions]), QStringLiteral("zdo"));
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().first();
     TOptions saved = o;
     // Paths stay in the file system's own encoding; names and texts are Windows-1250.
     const std::string native = path.toStdString();
@@ -180,20 +179,25 @@ void AppCommands::saveOptions() {
         return;
     }
     o.options_file = saved.options_file;
+    m_ctx.setOptionsUnsaved(false);
     m_ctx.saveSettings(&m_frame);
     m_ctx.showStatus(m_ctx.text(StrId::OptionsSavedTo).replace(QStringLiteral("%s"), path));
 }
 
 void AppCommands::retrieveOptions() {
     AppState& s = m_ctx.state;
-    const QString path = QFileDialog::getOpenFileName(&m_frame, m_ctx.text(StrId::RetrieveOptions), QString::fromStdString(s.Options.options_file.data()),
-                                                      qtFileFilter(s.FileFilters[FilterOptions]));
+    const QString path = m_ctx.prompts().openFile(&m_frame, m_ctx.text(StrId::RetrieveOptions),
+                                                  QString::fromStdString(s.Options.options_file.data()),
+                                                  qtFileFilter(s.FileFilters[FilterOptions]));
     if (!path.isEmpty())
         retrieveOptionsFrom(path);
 }
 
 void AppCommands::retrieveOptionsFrom(const QString& path) {
     AppState& s = m_ctx.state;
+    // The options read replace the current ones: changes not yet written are asked about.
+    if (!m_ctx.mayDiscardOptions(&m_frame, m_ctx.text(StrId::RetrieveOptions)))
+        return;
     std::string dignityMessage;
     std::string refusal;  // a file too large or no regular file, refused unread
     if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage, &refusal)) {
@@ -203,6 +207,7 @@ void AppCommands::retrieveOptionsFrom(const QString& path) {
             m_ctx.errors.error(&m_frame, fromCp1250(refusal));
         return;
     }
+    m_ctx.setOptionsUnsaved(false);
     m_ctx.saveSettings(&m_frame);
     m_frame.optionsLookChanged();
     client().recomputeAll();
@@ -221,67 +226,71 @@ void AppCommands::recomputeWaiting() {
 
 void AppCommands::editOrbs() {
     TOrbisesDialog dialog(&m_frame, m_ctx.errors, TOrbisesDialog::Orbs::of(m_ctx.options()), m_choices.aspect);
-    const int result = runModal(dialog);
+    const int result = m_ctx.prompts().runModal(dialog);
     m_choices.aspect = dialog.aspect();
     if (result != QDialog::Accepted)
         return;
+    const TOptions before = m_ctx.options();
     dialog.orbs().applyTo(m_ctx.options());
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     recomputeWaiting();
 }
 
 void AppCommands::editDignities() {
     TDignsDialog dialog(&m_frame, TDignsDialog::Dignities::of(m_ctx.options()), m_choices.dignityBody,
                         m_choices.dignityKind);
-    const int result = runModal(dialog);
+    const int result = m_ctx.prompts().runModal(dialog);
     m_choices.dignityBody = dialog.body();
     m_choices.dignityKind = dialog.kind();
     if (result != QDialog::Accepted)
         return;
+    const TOptions before = m_ctx.options();
     dialog.dignities().applyTo(m_ctx.options());
     RebuildDignityDegreeTable(m_ctx.options());
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     // The dignity states are part of each computed chart.
     recomputeWaiting();
 }
 
 void AppCommands::editScores() {
     TScoresDialog dialog(&m_frame, m_ctx.errors, m_ctx.options().scores);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
+    const TOptions before = m_ctx.options();
     m_ctx.options().scores = dialog.scores();
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     // The distribution tables add the scores up as they are drawn.
     client().repaintAll();
 }
 
 void AppCommands::takeDisplayOptions(const TOptions& edited) {
+    const TOptions before = m_ctx.options();
     m_ctx.options() = edited;
-    m_ctx.autosaveOptions(&m_frame);
+    m_ctx.autosaveOptions(&m_frame, before);
     m_frame.optionsLookChanged();
 }
 
 void AppCommands::editDisplay1() {
     TDisplayDialog1 dialog(&m_frame, m_ctx.options(), m_ctx.errors);
-    if (runModal(dialog) == QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) == QDialog::Accepted)
         takeDisplayOptions(dialog.options());
 }
 
 void AppCommands::editDisplay2() {
     TDisplayDialog2 dialog(&m_frame, m_ctx.options());
-    if (runModal(dialog) == QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) == QDialog::Accepted)
         takeDisplayOptions(dialog.options());
 }
 
 void AppCommands::editSymbols() {
     TSymbolsDialog dialog(&m_frame, m_ctx.options());
-    if (runModal(dialog) == QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) == QDialog::Accepted)
         takeDisplayOptions(dialog.options());
 }
 
 void AppCommands::editColors() {
     TColorsDialog dialog(&m_frame, m_ctx.options(), m_ctx.strings());
-    if (runModal(dialog) == QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) == QDialog::Accepted)
         takeDisplayOptions(dialog.options());
 }
 
@@ -344,12 +353,21 @@ void AppCommands::openManual() {
         m_ctx.errors.error(&m_frame, m_ctx.text(StrId::ManualMissing).replace(QStringLiteral("%s"), path));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (m_ctx.openUrl(QUrl::fromLocalFile(path)))
+        return;
+    // No program took the file: the user is told what is needed and may open the folder, to
+    // read the manual with a viewer of their own choice.
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString question = tr("The manual %1 could not be opened: a PDF viewer is needed to read it.\n\n"
+                                "Show the folder of the manual?")
+                                 .arg(QDir::toNativeSeparators(path));
+    if (m_ctx.prompts().askYesNo(&m_frame, tr("Manual"), question) && !m_ctx.openUrl(QUrl::fromLocalFile(folder)))
+        m_ctx.errors.error(&m_frame, tr("The folder %1 could not be opened.").arg(QDir::toNativeSeparators(folder)));
 }
 
-void AppCommands::openWebsite() { QDesktopServices::openUrl(QUrl(m_ctx.text(StrId::WebsiteUrl))); }
+void AppCommands::openWebsite() { m_ctx.openUrl(QUrl(m_ctx.text(StrId::WebsiteUrl))); }
 
 void AppCommands::about() {
     TAboutDialog dialog(&m_frame, m_ctx);
-    dialog.exec();
+    m_ctx.prompts().runModal(dialog);
 }

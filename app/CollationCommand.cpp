@@ -8,7 +8,7 @@
 #include "AppContext.h"
 #include "ChartDirectionOptions.h"
 #include "Collation.h"
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "FixedText.h"
 #include "HoroscopeFile.h"
 #include "HoroscopeReadMessage.h"
@@ -25,7 +25,7 @@ void AppCommands::collate() {
     if (!natal)
         return;
     TCollationDialog dialog(&m_frame, m_ctx, m_collationChoice);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
     const CollationChoice& choice = m_collationChoice;
     auto collation = std::make_unique<Collation>();
@@ -34,7 +34,7 @@ void AppCommands::collate() {
     if (choice.kind == CollationChoice::PartnerFile) {
         std::string path;
         TDatabaseDialog browser(&m_frame, m_ctx, path);
-        if (runModal(browser) != QDialog::Accepted || path.empty())
+        if (m_ctx.prompts().runModal(browser) != QDialog::Accepted || path.empty())
             return;
         ChartBlocks blocks;
         HoroscopeProblem problem;

@@ -80,7 +80,7 @@ std::vector<CommandRow> AppCommands::rows() {
          {}, {}},
 
         {CM_CASCADE, QT_TRANSLATE_NOOP("Menu", "&Cascade"), {Qt::CTRL | Qt::Key_F5}, nullptr, 0,
-         [this] { client().cascadeSubWindows(); }, {}, {}},
+         [this] { client().cascade(); }, {}, {}},
         {CM_TILE, QT_TRANSLATE_NOOP("Menu", "&Tile"), {Qt::CTRL | Qt::Key_F7}, nullptr, 0,
          [this] { client().tileSubWindows(); }, {}, {}},
         {CM_ARRANGEICONS, QT_TRANSLATE_NOOP("Menu", "Arrange &icons"), {}, nullptr, 0, [this] { arrangeIcons(); }, {}, {}},

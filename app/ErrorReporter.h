@@ -1,18 +1,16 @@
 #pragma once
-// The one way the application tells the user that something failed: a message box with the
-// caption "Error" and the exclamation icon. Tests replace the box with a sink that records.
+// The one way the application tells the user that something failed: an error message with
+// the caption "Error", shown by the prompts of the run (tests record it there).
 #include <QSet>
 #include <QString>
-#include <functional>
 
+class Prompts;
 class QWidget;
 class StringTable;
 
 class ErrorReporter {
 public:
-    using Sink = std::function<void(const QString& caption, const QString& text)>;
-
-    explicit ErrorReporter(const StringTable& strings) : m_strings(strings) {}
+    ErrorReporter(const StringTable& strings, Prompts& prompts) : m_strings(strings), m_prompts(&prompts) {}
 
     // Shows `text` under the caption "Error", or under `caption` where a command names its
     // failure itself; the action that failed is abandoned by the caller.
@@ -23,11 +21,11 @@ public:
     // reported once, not at every attempt).
     void errorOnce(const QString& key, QWidget* parent, const QString& text);
 
-    // Replaces the message box (tests); an empty sink restores it.
-    void setSink(Sink sink) { m_sink = std::move(sink); }
+    // The prompts that show the messages from now on.
+    void setPrompts(Prompts& prompts) { m_prompts = &prompts; }
 
 private:
     const StringTable& m_strings;
-    Sink m_sink;
+    Prompts* m_prompts;
     QSet<QString> m_told;
 };

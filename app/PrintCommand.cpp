@@ -2,28 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include "AppContext.h"
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "PrintJob.h"
 #include "QtText.h"
 #include "TPrintDialog.h"
 #include "TPrintPreviewDialog.h"
 #include "TRadixWindow.h"
-
-namespace {
-
-QString dialogPdfPath(QWidget* parent, const QString& proposed) {
-    return QFileDialog::getSaveFileName(parent, QString(), proposed,
-                                        QCoreApplication::translate("PrintCommand", "PDF files (*.pdf)"));
-}
-
-}  // namespace
 
 void PrintCommand::run() const {
     TOptions& options = ctx.options();
@@ -43,7 +33,7 @@ void PrintCommand::run() const {
         shown.print_black = c.black;
         shown.print_pages = c.pages;
         TPrintPreviewDialog dialog(dialogPointer, chart, shown, strings, window.collation());
-        runModal(dialog);
+        ctx.prompts().runModal(dialog);
     };
     auto setup = [&](int index) {
         const QString name = printers.names.value(index);
@@ -55,7 +45,7 @@ void PrintCommand::run() const {
             printer.setPageLayout(*stored);
         if (printer.outputFormat() == QPrinter::NativeFormat) {
             QPageSetupDialog dialog(&printer, dialogPointer);
-            if (runModal(dialog) == QDialog::Accepted)
+            if (ctx.prompts().runModal(dialog) == QDialog::Accepted)
                 session.layouts.insert(name, printer.pageLayout());
             return;
         }
@@ -74,7 +64,7 @@ void PrintCommand::run() const {
         dialog.setComboBoxEditable(false);
         const int current = static_cast<int>(sizes.indexOf(printer.pageLayout().pageSize().id()));
         dialog.setTextValue(names.value(std::max(0, current)));
-        if (runModal(dialog) != QDialog::Accepted)
+        if (ctx.prompts().runModal(dialog) != QDialog::Accepted)
             return;
         const auto chosen = static_cast<int>(names.indexOf(dialog.textValue()));
         if (chosen < 0)
@@ -86,15 +76,16 @@ void PrintCommand::run() const {
     };
     TPrintDialog dialog(parent, start, printers.names, preview, setup);
     dialogPointer = &dialog;
-    if (runModal(dialog) != QDialog::Accepted)
+    if (ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
 
     const PrintChoice c = dialog.current();
+    const TOptions before = options;
     options.print_black = c.black;
     for (int i = 0; i < OfferedPrintEntries; ++i)
         options.print_pages[static_cast<std::size_t>(i)] = c.pages[static_cast<std::size_t>(i)];
     session.printer = c.printer;
-    ctx.autosaveOptions(parent);
+    ctx.autosaveOptions(parent, before);
 
     PrintTarget target;
     const QString name = printers.names.value(c.printer);
@@ -102,12 +93,14 @@ void PrintCommand::run() const {
     if (isPdf(c.printer)) {
         const QString folder = QString::fromLocal8Bit(options.last_directory.data());
         const QString proposed = (folder.isEmpty() ? QDir::homePath() : folder) + QLatin1Char('/') + defaultPdfName(chart);
-        const auto choose = choosePdfPath ? choosePdfPath : dialogPdfPath;
-        target.pdfPath = choose(parent, proposed);
+        target.pdfPath = ctx.prompts().saveFile(parent, QString(), proposed,
+                                                QCoreApplication::translate("PrintCommand", "PDF files (*.pdf)"),
+                                                QStringLiteral("pdf"));
         if (target.pdfPath.isEmpty())
             return;
     } else {
         target.printer = name;
     }
-    PrintJob{chart, options, strings, window.caption(false), name, ctx.errors, window.collation()}.run(parent, target);
+    PrintJob{chart, options, strings, window.caption(false), name, ctx.errors, ctx.prompts(), window.collation()}.run(
+        parent, target);
 }

@@ -22,7 +22,4 @@ struct PrintCommand {
     PrintSession& session;
 
     void run() const;
-
-    // The PDF printer's file question; replaceable so that tests can answer it.
-    static inline QString (*choosePdfPath)(QWidget* parent, const QString& proposed) = nullptr;
 };

@@ -86,10 +86,10 @@ PrintResult PrintJob::run(QWidget* parent, const PrintTarget& target) const {
     bool cancel = false;
     TWaitDialog dialog(parent, fromCp1250(strings[StrId::NowPrinting]), withoutChangeMarker(caption),
                        fromCp1250(strings[StrId::NowPrintingOn]).replace(QLatin1String("%s"), printerName),
-                       fromCp1250(strings[StrId::CancelPrinting]), &cancel);
+                       fromCp1250(strings[StrId::CancelPrinting]), prompts, &cancel);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
-    auto pump = [] {
+    auto pump = [this] {
         if (betweenPages)
             betweenPages();
         else

@@ -12,6 +12,7 @@
 #include "StringTable.h"
 
 class ErrorReporter;
+class Prompts;
 class QWidget;
 
 struct PrintTarget {
@@ -29,14 +30,15 @@ struct PrintJob {
     QString caption;          // the chart window's caption (a leading change marker is dropped)
     QString printerName;      // as the printer list shows it
     const ErrorReporter& errors;
+    Prompts& prompts;                      // the wait dialog's Cancel question
     const Collation* collation = nullptr;  // a collation window's second chart
+    // Runs between pages so that the wait dialog stays live; empty: the pending events are
+    // processed (tests press Cancel here).
+    std::function<void()> betweenPages = {};
 
     // Runs the job; failures are reported in a box over `parent`. A cancelled or failed job
     // leaves no PDF file behind (an existing file of that name is kept as it was).
     PrintResult run(QWidget* parent, const PrintTarget& target) const;
-
-    // Called between pages in place of the event processing (tests use it to press Cancel).
-    static inline std::function<void()> betweenPages;
 };
 
 // The spooler's name of the document: the file name that Save proposes, or string 661 "Graph".

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include "AppContext.h"
 #include "ChartDirectionOptions.h"
@@ -61,8 +62,7 @@ void TAstroClient::addChart(TRadixWindow* window) {
     RemoveLastFile(m_ctx.options(), window->lastFileEntry());
     m_ctx.notifyLastFiles();
     // A window restored or cascaded later keeps a size at which the chart can be read.
-    const QSize area = viewport()->size();
-    sub->resize(std::max(480, area.width() * 2 / 3), std::max(400, area.height() * 2 / 3));
+    sub->resize(usableWindowSize());
     if (first)
         sub->showMaximized();
     else
@@ -70,6 +70,38 @@ void TAstroClient::addChart(TRadixWindow* window) {
     setActiveSubWindow(sub);
     window->setFocus();
     emit chartsChanged();
+}
+
+QSize TAstroClient::usableWindowSize() const {
+    const QSize area = viewport()->size();
+    return {std::max(MinimumChartWidth, area.width() * 2 / 3), std::max(MinimumChartHeight, area.height() * 2 / 3)};
+}
+
+void TAstroClient::cascade() {
+    // QMdiArea's own cascade shrinks every window to a small fixed size.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : subWindowList(QMdiArea::StackingOrder))
+        if (!sub->isMinimized() && !sub->isHidden())
+            windows << sub;
+    if (windows.isEmpty())
+        return;
+    const QSize size = usableWindowSize();
+    const QSize area = viewport()->size();
+    const int step = std::max(1, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first()));
+    // Once a window would leave the area, the next one starts again at the top left.
+    const int fitting = std::max(1, std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step) + 1);
+    QMdiSubWindow* active = activeSubWindow();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* sub = windows[i];
+        if (sub->isMaximized())
+            sub->showNormal();
+        sub->resize(size);
+        const int place = i % fitting;
+        sub->move(place * step, place * step);
+        sub->raise();
+    }
+    if (active && windows.contains(active))
+        setActiveSubWindow(active);
 }
 
 bool TAstroClient::closeAllCharts() {

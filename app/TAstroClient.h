@@ -11,6 +11,10 @@ class THoroWindow;
 class TAstroClient : public QMdiArea {
     Q_OBJECT
 public:
+    // The least size of a restored or cascaded chart window.
+    static constexpr int MinimumChartWidth = 480;
+    static constexpr int MinimumChartHeight = 400;
+
     explicit TAstroClient(AppContext& ctx, QWidget* parent = nullptr);
     ~TAstroClient() override;
 
@@ -22,6 +26,12 @@ public:
     TRadixWindow* chartOfFile(const QString& path) const;
     // Shows a new chart window: maximised when it is the first one, else at a usable size.
     void addChart(TRadixWindow* window);
+    // The size a chart window is restored or cascaded to: two thirds of the area, never less
+    // than a size at which the chart can be read.
+    QSize usableWindowSize() const;
+    // Window > Cascade: the windows that are not minimised, restored to the usable size and
+    // laid over each other, each one title bar lower and to the right of the one before.
+    void cascade();
     // Asks every changed chart first; closes all of them only when none refused. False when
     // one refused: then every window is still open.
     bool closeAllCharts();

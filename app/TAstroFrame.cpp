@@ -76,6 +76,8 @@ TAstroFrame::TAstroFrame(AppContext& ctx, std::function<void(std::uint16_t)> swi
     });
     connect(&m_ctx, &AppContext::statusMessage, m_statusBar, &TAstroStatusBar::setMessage);
     connect(&m_ctx, &AppContext::lastFilesChanged, this, &TAstroFrame::rebuildLastFiles);
+    connect(&m_ctx, &AppContext::optionsUnsavedChanged, m_statusBar, &TAstroStatusBar::setOptionsUnsaved);
+    m_statusBar->setOptionsUnsaved(m_ctx.optionsUnsaved());
     // Keypad keys: some platforms never match a shortcut that names the keypad, so the frame
     // looks at the keys itself before they reach a window.
     qApp->installEventFilter(this);
@@ -231,8 +233,9 @@ void TAstroFrame::moveEvent(QMoveEvent* event) {
 }
 
 void TAstroFrame::closeEvent(QCloseEvent* event) {
-    // Every chart window is asked first; one that refuses keeps the program and every window open.
-    if (!m_client->closeAllCharts()) {
+    // Options changed and not written are asked about first, then every chart window; Cancel
+    // to either keeps the program and every window open.
+    if (!m_ctx.mayDiscardOptions(this, tr("Exit")) || !m_client->closeAllCharts()) {
         event->ignore();
         return;
     }

@@ -4,9 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QPicture>
@@ -25,31 +23,9 @@
 #include "RadixData.h"
 #include "SettingsFile.h"
 #include "AppContext.h"
+#include "Prompts.h"
 #include "StringIds.h"
 #include "TDatabaseDialog.h"
-
-namespace {
-
-QString dialogSavePath(QWidget* parent, const QString& filter, const QString& caption, const QString& proposed) {
-    QFileDialog dialog(parent, caption, proposed, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("hor"));
-    dialog.selectFile(proposed);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                   : QString();
-}
-
-int messageAskSave(QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, QString(), question,
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-}
-
-int messageAskOverwrite(QWidget* parent, const QString& question) {
-    // Keeping the other version is the safe answer.
-    return QMessageBox::question(parent, QString(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-}
-
-}  // namespace
 
 TRadixWindow::TRadixWindow(AppContext& ctx) : m_ctx(ctx), m_chart(std::make_unique<RadixData>()) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -92,8 +68,8 @@ bool TRadixWindow::mayReplace(const QString& path) {
         tr("%1 has been changed on disk since this chart was opened or last saved, perhaps in another window.\n\n"
            "Replace it with this chart?")
             .arg(QDir::toNativeSeparators(path));
-    const auto ask = askOverwrite ? askOverwrite : messageAskOverwrite;
-    return ask(this, question) == QMessageBox::Yes;
+    // Keeping the other version is the safe answer.
+    return m_ctx.prompts().askYesNo(this, QString(), question, Prompts::Answer::No);
 }
 
 TRadixWindow* TRadixWindow::fromData(AppContext& ctx, const RadixData& personal, const ChartBlocks& blocks) {
@@ -238,7 +214,7 @@ bool TRadixWindow::writeTo(const QString& path) {
     m_path = path;
     m_diskContent = diskContent(path);
     m_modified = false;
-    discardHoroscopeListing();
+    discardHoroscopeListing(m_ctx.memory.browser);
     updateCaption();
     m_ctx.showStatus(m_ctx.text(StrId::HoroscopeSavedTo).replace(QStringLiteral("%s"), path));
     emit changed();
@@ -253,9 +229,8 @@ bool TRadixWindow::save() {
         const AppState& s = m_ctx.state;
         const std::string proposed =
             JoinPath(s.Options.last_directory.data(), DefaultHoroscopeFileName(m_chart->name.data()));
-        const auto choose = chooseSavePath;
-        path = choose ? choose(this, m_ctx.text(StrId::SaveHoroscope), QString::fromStdString(proposed))
-                      : dialogSavePath(this, horoscopeFilter(), m_ctx.text(StrId::SaveHoroscope), QString::fromStdString(proposed));
+        path = m_ctx.prompts().saveFile(this, m_ctx.text(StrId::SaveHoroscope), QString::fromStdString(proposed),
+                                        horoscopeFilter(), HoroscopeSuffix);
         if (path.isEmpty())
             return false;
     }
@@ -265,8 +240,8 @@ bool TRadixWindow::save() {
 bool TRadixWindow::saveAs() {
     if (m_collation)
         return false;
-    const QString path = chooseSavePath ? chooseSavePath(this, m_ctx.text(StrId::SaveHoroscopeAs), m_path)
-                                        : dialogSavePath(this, horoscopeFilter(), m_ctx.text(StrId::SaveHoroscopeAs), m_path);
+    const QString path =
+        m_ctx.prompts().saveFile(this, m_ctx.text(StrId::SaveHoroscopeAs), m_path, horoscopeFilter(), HoroscopeSuffix);
     if (path.isEmpty())
         return false;
     return writeTo(path);
@@ -277,11 +252,10 @@ bool TRadixWindow::queryClose() {
     // Every changed chart is asked about, whatever its type: closing must never lose an edit.
     if (!s.StartupFailed && m_modified) {
         const QString question = fromCp1250(s.Strings[StrId::SaveChangedChartQuestion]).replace(QStringLiteral("%s"), caption(false));
-        const auto ask = askSave ? askSave : messageAskSave;
-        const int answer = ask(this, question);
-        if (answer == QMessageBox::Cancel)
+        const Prompts::Answer answer = m_ctx.prompts().askYesNoCancel(this, QString(), question);
+        if (answer == Prompts::Answer::Cancel)
             return false;
-        if (answer == QMessageBox::Yes && !save())
+        if (answer == Prompts::Answer::Yes && !save())
             return false;
     }
     return true;

@@ -74,11 +74,8 @@ public:
     // Whether this window shows the file at `path`.
     bool isSameFile(const QString& path) const;
 
-    // The file dialogs; replaceable so that tests can answer them.
-    static inline QString (*chooseSavePath)(QWidget* parent, const QString& caption, const QString& proposed) = nullptr;
-    static inline int (*askSave)(QWidget* parent, const QString& question) = nullptr;
-    // Asked before a save replaces a file that changed on disk; Yes or No.
-    static inline int (*askOverwrite)(QWidget* parent, const QString& question) = nullptr;
+    // What the save dialog completes a typed name with.
+    static constexpr const char* HoroscopeSuffix = "hor";
 
 signals:
     void changed();

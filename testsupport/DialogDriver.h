@@ -1,6 +1,6 @@
 #pragma once
-// Driving the program's dialogs from tests: a modal run is handed to a function that fills in
-// the fields by their object names and presses a button, and error boxes are collected.
+// Driving the program's dialogs from tests: a modal run is handed (by FakePrompts) to a
+// function that fills in the fields by their object names and presses a button.
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "DialogRun.h"
+#include "FakePrompts.h"
 #include "TestApp.h"
 
 template <typename T>
@@ -42,38 +42,6 @@ inline int press(QDialog& dialog, QDialogButtonBox::StandardButton which = QDial
         }
     qFatal("no such button in %s", dialog.metaObject()->className());
 }
-
-// Runs the next modal dialogs with these handlers, in order; each returns the dialog's result.
-// A dialog beyond the list fails the test and is cancelled.
-struct DialogScript {
-    QList<std::function<int(QDialog&)>> steps;
-    QStringList errors;
-    QStringList questions;
-    QList<bool> answers;  // for the Yes/No questions, in order; Yes when none are left
-    int run = 0;
-
-    void install() {
-        DialogRun::modal = [this](QDialog& d) {
-            if (run >= steps.size()) {
-                qWarning("unexpected dialog %s", d.metaObject()->className());
-                ++run;
-                return int(QDialog::Rejected);
-            }
-            return steps[run++](d);
-        };
-        testApp().context().errors.setSink([this](const QString&, const QString& text) { errors << text; });
-        DialogRun::question = [this](const QString&, const QString& text) {
-            questions << text;
-            return answers.isEmpty() ? true : answers.takeFirst();
-        };
-    }
-    ~DialogScript() {
-        DialogRun::modal = nullptr;
-        recordReportedErrors();
-        DialogRun::question = nullptr;
-    }
-    bool allRun() const { return run == steps.size(); }
-};
 
 // The shipped main town and zone files in a temporary program folder (linked: they are only
 // read); the user files are made there by the program.

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "FakePrompts.h"
 #include "TestApp.h"
 
 inline bool makeProgramFolder(QTemporaryDir& dir, bool withOptions = true) {
@@ -20,12 +21,12 @@ inline bool makeProgramFolder(QTemporaryDir& dir, bool withOptions = true) {
 }
 
 // Starts the test's application on a fresh program folder, in English, with the per-user
-// settings kept in `settings` and no message boxes.
+// settings kept in `settings` and the base prompts of the tests instead of message boxes.
 inline bool startTestApp(QTemporaryDir& folder, QTemporaryDir& settings, bool (*prepare)(QTemporaryDir&) = nullptr) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (!makeProgramFolder(folder) || (prepare && !prepare(folder)))
         return false;
-    recordReportedErrors();
+    installBasePrompts();
     if (!testApp().start(folder.path()))
         return false;
     testApp().applyLanguage(LanguageEnglish);

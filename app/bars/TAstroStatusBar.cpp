@@ -1,5 +1,6 @@
 #include "TAstroStatusBar.h"
 
+#include <QEvent>
 #include <QLabel>
 
 #include <cstdio>
@@ -14,6 +15,10 @@ namespace {
 // The fields keep the look of the bar: black on light grey, a thin line on their left.
 const char kFieldStyle[] = "QLabel { color: black; background: rgb(240,240,240); border: none;"
                            " border-left: 1px solid rgb(160,160,160); padding: 0 4px; }";
+
+// The unsaved-options field draws the eye in dark red.
+const char kWarningFieldStyle[] = "QLabel { color: rgb(160,0,0); background: rgb(240,240,240); border: none;"
+                                  " border-left: 1px solid rgb(160,160,160); padding: 0 4px; }";
 
 }  // namespace
 
@@ -31,12 +36,35 @@ std::string statusPlaceText(const BirthMoment& m) {
     return buf;
 }
 
-TAstroStatusBar::TAstroStatusBar(QWidget* parent) : QStatusBar(parent), m_message(new QLabel(this)) {
+TAstroStatusBar::TAstroStatusBar(QWidget* parent)
+    : QStatusBar(parent), m_message(new QLabel(this)), m_unsaved(new QLabel(this)) {
     setSizeGripEnabled(true);
     setStyleSheet("QStatusBar { background: rgb(240,240,240); } QStatusBar::item { border: none; }");
     m_message->setStyleSheet("QLabel { color: black; padding: 0 4px; }");
     addWidget(m_message, 1);
+    // Before the chart fields, which rebuild() replaces.
+    m_unsaved->setStyleSheet(kWarningFieldStyle);
+    m_unsaved->setObjectName(QStringLiteral("optionsUnsaved"));
+    addPermanentWidget(m_unsaved);
+    m_unsaved->hide();
+    retranslate();
     rebuild(false);
+}
+
+void TAstroStatusBar::setOptionsUnsaved(bool unsaved) { m_unsaved->setVisible(unsaved); }
+
+QString TAstroStatusBar::optionsUnsavedText() const { return !m_unsaved->isHidden() ? m_unsaved->text() : QString(); }
+
+void TAstroStatusBar::retranslate() {
+    m_unsaved->setText(tr("Options not saved"));
+    m_unsaved->setToolTip(tr("The options have changed since they were last saved. Use Options > Save, or turn on "
+                             "Options > Auto save."));
+}
+
+void TAstroStatusBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void TAstroStatusBar::rebuild(bool wineWorkaround) {

@@ -9,8 +9,9 @@ class QLabel;
 struct RadixData;
 class StringTable;
 
-// The status bar: a message field that other parts fill (cleared before every command) and
-// four bold fields with the active chart's name, type, moment and birthplace.
+// The status bar: a message field that other parts fill (cleared before every command), a
+// field that stays while the options have unsaved changes, and four bold fields with the
+// active chart's name, type, moment and birthplace.
 class TAstroStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -18,6 +19,10 @@ public:
 
     void setMessage(const QString& text);
     QString message() const;
+    // Shows or hides the "Options not saved" field.
+    void setOptionsUnsaved(bool unsaved);
+    // The field's text while shown, else empty.
+    QString optionsUnsavedText() const;
     // Refills the four chart fields from `chart` (empty without one) and repaints at once.
     // A collation shows both charts: each field holds the natal chart's text, then the second's.
     void refresh(const RadixData* chart, const StringTable& strings, const RadixData* second = nullptr);
@@ -26,8 +31,14 @@ public:
     bool builtWithWineWorkaround() const { return m_wine; }
     QString fieldText(int field) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QLabel* m_message;
+    QLabel* m_unsaved;
     std::array<QLabel*, 4> m_fields{};
     bool m_wine = false;
 };

@@ -13,7 +13,7 @@
 #include "BirthEntry.h"
 #include "ChartBlocks.h"
 #include "ClockChange.h"
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "FixedText.h"
 #include "NotesText.h"
 #include "QtText.h"
@@ -299,12 +299,12 @@ void TBirthDialog::chooseTown() {
         return;
     working.localToUniversal();
     m_moment = working;
-    TPrefixDialog prefix(this);
-    if (runModal(prefix) != QDialog::Accepted)
+    TPrefixDialog prefix(this, m_ctx.memory.townPrefix);
+    if (m_ctx.prompts().runModal(prefix) != QDialog::Accepted)
         return;
     const TownRecord* chosen = nullptr;
-    TTownsDialog list(this, m_ctx, TPrefixDialog::prefix(), chosen);
-    if (runModal(list) != QDialog::Accepted || !chosen) {
+    TTownsDialog list(this, m_ctx, m_ctx.memory.townPrefix, chosen);
+    if (m_ctx.prompts().runModal(list) != QDialog::Accepted || !chosen) {
         // The town shown stays; the towns list may have changed, so it is looked up again.
         const std::string_view shown = fixedText(m_moment.town);
         m_town = shown.empty() ? nullptr : FindTown(m_ctx.towns, shown);
@@ -338,7 +338,7 @@ void TBirthDialog::makeDefaultTown() {
 
 void TBirthDialog::editLifeEvents() {
     TEventsDialog dialog(this, m_ctx, m_events);
-    runModal(dialog);
+    m_ctx.prompts().runModal(dialog);
 }
 
 void TBirthDialog::accept() {

@@ -14,7 +14,7 @@
 #include "AppContext.h"
 #include "BirthData.h"
 #include "ApplyTown.h"
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "FixedText.h"
 #include "QtText.h"
 #include "TPrefixDialog.h"
@@ -110,15 +110,15 @@ void TCollationDialog::updateEnabled() {
 }
 
 void TCollationDialog::chooseTown() {
-    TPrefixDialog prefix(this);
-    if (runModal(prefix) != QDialog::Accepted) {
+    TPrefixDialog prefix(this, m_ctx.memory.townPrefix);
+    if (m_ctx.prompts().runModal(prefix) != QDialog::Accepted) {
         if (m_town.empty())
             m_places->button(OwnPlace)->setChecked(true);
         return;
     }
     const TownRecord* chosen = nullptr;
-    TTownsDialog list(this, m_ctx, TPrefixDialog::prefix(), chosen);
-    if (runModal(list) == QDialog::Accepted && chosen) {
+    TTownsDialog list(this, m_ctx, m_ctx.memory.townPrefix, chosen);
+    if (m_ctx.prompts().runModal(list) == QDialog::Accepted && chosen) {
         // Kept as a chart keeps its town ("+ " before a user town), so it is found again.
         BirthMoment named;
         ApplyTown(m_ctx.towns, *chosen, named, ApplyNoZone);

@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +22,7 @@
 #include "HoroscopeSearch.h"
 #include "QtText.h"
 #include "AppContext.h"
+#include "Prompts.h"
 #include "StringIds.h"
 #include "THoroComboBox.h"
 
@@ -68,12 +68,6 @@ QString fillTemplate(QString text, const QStringList& args) {
     return text;
 }
 
-QString pickFolder(QWidget* parent, const QString& title, const QString& start) {
-    return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
-}
-
-TDatabaseDialog* s_open = nullptr;
-
 }  // namespace
 
 TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& path)
@@ -95,7 +89,7 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
       m_notesCaption(new QLabel(this)),
       m_notes(new QPlainTextEdit(this)),
       m_details(new QGroupBox(this)) {
-    s_open = this;
+    m_ctx.memory.browser.open = this;
     auto* layout = new QVBoxLayout(this);
 
     auto* folderRow = new QHBoxLayout;
@@ -170,19 +164,13 @@ TDatabaseDialog::~TDatabaseDialog() {
     // The list points into the listing: it goes first, quietly.
     m_list->disconnect(this);
     m_list->setEntries({});
-    if (s_open == this)
-        s_open = nullptr;
+    if (m_ctx.memory.browser.open == this)
+        m_ctx.memory.browser.open = nullptr;
 }
 
-HoroscopeListing& TDatabaseDialog::listing() {
-    static HoroscopeListing l;
-    return l;
-}
+HoroscopeListing& TDatabaseDialog::listing() { return m_ctx.memory.browser.listing; }
 
-QString& TDatabaseDialog::searchText() {
-    static QString text;
-    return text;
-}
+QString& TDatabaseDialog::searchText() { return m_ctx.memory.browser.searchText; }
 
 void TDatabaseDialog::retranslate() {
     setWindowTitle(tr("Open Horoscope"));
@@ -307,10 +295,12 @@ void TDatabaseDialog::DeleteSelected() {
         return;
     const QString question =
         fillTemplate(m_ctx.text(StrId::DeleteHoroscopeQuestion), {fromCp1250(e->name), fromCp1250(e->horType), nativeText(e->fileName)});
-    if (horoscopeMessage(this, QMessageBox::Question, m_ctx.text(StrId::DeleteHoroscope), question) != QMessageBox::Yes)
+    // Deleting is not undone: the safe answer is the default.
+    if (!m_ctx.prompts().askYesNo(this, m_ctx.text(StrId::DeleteHoroscope), question, Prompts::Answer::No))
         return;
     if (!DeleteHoroscopeFile(listing().pathOf(*e))) {
-        horoscopeMessage(this, QMessageBox::Warning, m_ctx.text(StrId::DeleteHoroscope), m_ctx.text(StrId::FailedToDeleteHoroscope));
+        m_ctx.prompts().message(this, Prompts::Severity::Warning, m_ctx.text(StrId::DeleteHoroscope),
+                                m_ctx.text(StrId::FailedToDeleteHoroscope));
         return;
     }
     m_list->removeRow(row);
@@ -323,8 +313,7 @@ void TDatabaseDialog::DeleteSelected() {
 void TDatabaseDialog::changeFolder() {
     if (m_scanning)
         return;
-    const auto choose = chooseFolder ? chooseFolder : pickFolder;
-    const QString picked = choose(this, m_ctx.text(StrId::SelectHoroscopeFolder), nativeText(m_folder));
+    const QString picked = m_ctx.prompts().chooseFolder(this, m_ctx.text(StrId::SelectHoroscopeFolder), nativeText(m_folder));
     if (picked.isEmpty())
         return;
     m_folder = QFile::encodeName(QDir::cleanPath(picked)).toStdString();
@@ -367,22 +356,11 @@ QString TDatabaseDialog::momentText() const { return m_moment->text(); }
 QString TDatabaseDialog::placeText() const { return m_place->text(); }
 QString TDatabaseDialog::notesText() const { return m_notes->toPlainText(); }
 
-int horoscopeMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    if (TDatabaseDialog::messageBox)
-        return TDatabaseDialog::messageBox(parent, icon, caption, text);
-    const bool question = icon == QMessageBox::Question;
-    QMessageBox box(icon, caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    // Deleting is not undone: the safe answer is the default.
-    if (question)
-        box.setDefaultButton(QMessageBox::No);
-    return box.exec();
-}
-
-void discardHoroscopeListing() {
+void discardHoroscopeListing(HoroscopeBrowserMemory& browser) {
     // A running scan rebuilds the listing anyway, and an open list points into it.
-    if (s_open && s_open->isScanning())
+    if (browser.open && browser.open->isScanning())
         return;
-    if (s_open)
-        s_open->list()->setEntries({});
-    TDatabaseDialog::listing() = HoroscopeListing{};
+    if (browser.open)
+        browser.open->list()->setEntries({});
+    browser.listing = HoroscopeListing{};
 }

@@ -1,12 +1,12 @@
 #pragma once
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <string>
 
 #include "TMyDialog.h"
 
 class AppContext;
 
+struct HoroscopeBrowserMemory;
 struct HoroscopeListing;
 class QLabel;
 class QPlainTextEdit;
@@ -26,10 +26,11 @@ public:
     TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& path);
     ~TDatabaseDialog() override;
 
-    // The listing of the run: rebuilt at every opening and by Refresh or a folder change.
-    static HoroscopeListing& listing();
+    // The listing of the run (in the context): rebuilt at every opening and by Refresh or a
+    // folder change.
+    HoroscopeListing& listing();
     // The search text of the run, kept from one opening to the next.
-    static QString& searchText();
+    QString& searchText();
 
     // Rebuilds the listing of the current folder, the counters moving while it runs.
     void ScanFolder();
@@ -53,13 +54,6 @@ public:
     QString momentText() const;
     QString placeText() const;
     QString notesText() const;
-
-    // The message boxes of the browser and of Open; replaceable so that tests can answer them.
-    // Questions get Yes and No, everything else OK.
-    static inline int (*messageBox)(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                    const QString& text) = nullptr;
-    // The folder picker; replaceable for tests. An empty result means cancelled.
-    static inline QString (*chooseFolder)(QWidget* parent, const QString& title, const QString& start) = nullptr;
 
 public slots:
     void accept() override;
@@ -100,8 +94,5 @@ private:
     bool m_folderUnreadable = false;
 };
 
-// Shows a message box through TDatabaseDialog::messageBox when set.
-int horoscopeMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text);
-
 // Forgets the browser's listing: a chart was saved, so the next opening lists afresh.
-void discardHoroscopeListing();
+void discardHoroscopeListing(HoroscopeBrowserMemory& browser);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "LifeEventEdit.h"
 #include "QtText.h"
 #include "AppContext.h"
@@ -95,7 +95,7 @@ void TEventsDialog::newEvent() {
     }
     LifeEvent event = newLifeEvent();
     TLifeEventDialog dialog(this, m_ctx, event);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
     refill(insertLifeEvent(m_work, event));
 }
@@ -106,7 +106,7 @@ void TEventsDialog::editEvent() {
         return;
     // The list keeps its order after an edit, even when the date moves.
     TLifeEventDialog dialog(this, m_ctx, m_work.events[static_cast<std::size_t>(row)]);
-    if (runModal(dialog) == QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) == QDialog::Accepted)
         refill(row);
 }
 

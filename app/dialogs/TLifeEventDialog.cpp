@@ -9,7 +9,6 @@
 
 #include "BirthEntry.h"
 #include "ChartBlocks.h"
-#include "DialogRun.h"
 #include "FixedText.h"
 #include "QtText.h"
 #include "AppContext.h"

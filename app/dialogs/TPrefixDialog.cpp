@@ -6,12 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString& TPrefixDialog::prefix() {
-    static QString text;
-    return text;
-}
-
-TPrefixDialog::TPrefixDialog(QWidget* parent) : TMyDialog(parent), m_edit(new QLineEdit(this)) {
+TPrefixDialog::TPrefixDialog(QWidget* parent, QString& prefix)
+    : TMyDialog(parent), m_prefix(prefix), m_edit(new QLineEdit(this)) {
     setWindowTitle(tr("Town"));
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(tr(" Partial name:"), this);
@@ -24,7 +20,7 @@ TPrefixDialog::TPrefixDialog(QWidget* parent) : TMyDialog(parent), m_edit(new QL
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& t) { m_ok->setEnabled(!t.isEmpty()); });
-    m_edit->setText(prefix());
+    m_edit->setText(m_prefix);
     m_ok->setEnabled(!m_edit->text().isEmpty());
     m_edit->selectAll();
     m_edit->setFocus();
@@ -32,6 +28,6 @@ TPrefixDialog::TPrefixDialog(QWidget* parent) : TMyDialog(parent), m_edit(new QL
 }
 
 void TPrefixDialog::accept() {
-    prefix() = m_edit->text().left(MaxPrefix);
+    m_prefix = m_edit->text().left(MaxPrefix);
     QDialog::accept();
 }

@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 #include "BirthEntry.h"
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "EntryFields.h"
 #include "FixedText.h"
 #include "QtText.h"
@@ -171,7 +171,7 @@ void TTownDataDialog::viewZone() {
     if (!zone)
         return;
     TTimeCalcDialog dialog(this, m_ctx, *zone);
-    runModal(dialog);
+    m_ctx.prompts().runModal(dialog);
 }
 
 void TTownDataDialog::accept() {

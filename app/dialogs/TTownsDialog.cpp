@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "DialogRun.h"
+#include "Prompts.h"
 #include "QtText.h"
 #include "AppContext.h"
 #include "StringIds.h"
@@ -140,7 +140,7 @@ void TTownsDialog::saveUserTowns() {
 void TTownsDialog::newTown() {
     TownRecord record;
     TTownDataDialog dialog(this, m_ctx, record);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
     refill(InsertUserTowns(m_ctx.towns, {&record, 1}));
     saveUserTowns();
@@ -152,7 +152,7 @@ void TTownsDialog::editTown() {
         return;
     TownRecord copy = *selected;
     TTownDataDialog dialog(this, m_ctx, copy);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
         return;
     // A main town stays as it is: the edited copy becomes a user town.
     if (isUserTown(m_ctx.towns, selected))
@@ -167,7 +167,7 @@ void TTownsDialog::deleteTown() {
         return;
     const QString question =
         fromCp1250(m_ctx.state.Strings[StrId::DeleteTownQuestion]).replace(QStringLiteral("%s"), fromCp1250(townName(*selected)));
-    if (!askYesNo(this, fromCp1250(m_ctx.state.Strings[StrId::DeleteTown]), question))
+    if (!m_ctx.prompts().askYesNo(this, fromCp1250(m_ctx.state.Strings[StrId::DeleteTown]), question))
         return;
     RemoveUserTown(m_ctx.towns, selected);
     refill();

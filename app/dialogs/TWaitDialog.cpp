@@ -2,19 +2,14 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-bool askWithMessageBox(QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, QString(), question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-}  // namespace
+#include "Prompts.h"
 
 TWaitDialog::TWaitDialog(QWidget* parent, const QString& line1, const QString& line2, const QString& line3,
-                         const QString& cancelQuestion, bool* cancelFlag)
-    : TMyDialog(parent), m_question(cancelQuestion), m_cancel(cancelFlag) {
+                         const QString& cancelQuestion, Prompts& prompts, bool* cancelFlag)
+    : TMyDialog(parent), m_question(cancelQuestion), m_prompts(prompts), m_cancel(cancelFlag) {
     if (m_cancel)
         *m_cancel = false;
     setWindowTitle(tr("Please wait..."));
@@ -33,7 +28,6 @@ TWaitDialog::TWaitDialog(QWidget* parent, const QString& line1, const QString& l
 
 void TWaitDialog::reject() {
     // Cancel and Esc do not close the dialog: they ask, and the work stops at its next check.
-    const auto ask = askCancel ? askCancel : askWithMessageBox;
-    if (ask(this, m_question) && m_cancel)
+    if (m_prompts.askYesNo(this, QString(), m_question) && m_cancel)
         *m_cancel = true;
 }

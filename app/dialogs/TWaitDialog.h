@@ -3,6 +3,7 @@
 
 #include "TMyDialog.h"
 
+class Prompts;
 class QLabel;
 
 // Progress dialog of a long run (printing): four lines of text and a Cancel button that asks
@@ -11,10 +12,7 @@ class TWaitDialog : public TMyDialog {
     Q_OBJECT
 public:
     TWaitDialog(QWidget* parent, const QString& line1, const QString& line2, const QString& line3,
-                const QString& cancelQuestion, bool* cancelFlag);
-
-    // The Yes/No box of the cancel question; replaceable so that tests can answer it.
-    static inline bool (*askCancel)(QWidget* parent, const QString& question) = nullptr;
+                const QString& cancelQuestion, Prompts& prompts, bool* cancelFlag);
 
 public slots:
     void reject() override;
@@ -22,5 +20,6 @@ public slots:
 private:
     std::array<QLabel*, 4> m_lines{};
     QString m_question;
+    Prompts& m_prompts;
     bool* m_cancel;
 };

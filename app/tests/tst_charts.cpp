@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QFileDialog>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QSettings>
 
 #include "CommandIds.h"
@@ -50,11 +49,8 @@ private slots:
         QVERIFY(startTestApp(m_folder, m_settings));
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
-        TRadixWindow::chooseSavePath = nullptr;
     }
 
     void enablersFollowTheActiveChart() {
@@ -76,10 +72,12 @@ private slots:
     void saveOfAnUntitledChartAsksForAPath() {
         auto* w = TRadixWindow::fromData(testApp().context(), person("\xC1rv\xEDz T\xFBr\xF5", 12, 0), ChartBlocks{});
         client()->addChart(w);
-        TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
-            return p;  // accept the proposal
-        };
+        FakePrompts prompts;
+        prompts.chooseFile = [](const FakePrompts::FileRequest& r) { return r.start; };  // accept the proposal
+        prompts.install();
         commands()->dispatch(CM_SAVE);
+        QCOMPARE(prompts.fileRequests.size(), 1);
+        QCOMPARE(prompts.fileRequests[0].caption, QString("Save Horoscope"));
         QVERIFY(!w->isModified());
         QVERIFY(w->path().endsWith("/horo/Arviz_Turo.hor"));
         QVERIFY(QFile::exists(w->path()));
@@ -91,9 +89,9 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closed");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("yes saves and closes") << int(QMessageBox::Yes) << true << true;
-        QTest::newRow("no closes without saving") << int(QMessageBox::No) << true << false;
-        QTest::newRow("cancel keeps the window") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("yes saves and closes") << int(Prompts::Answer::Yes) << true << true;
+        QTest::newRow("no closes without saving") << int(Prompts::Answer::No) << true << false;
+        QTest::newRow("cancel keeps the window") << int(Prompts::Answer::Cancel) << false << false;
     }
     void closePromptAnswers() {
         QFETCH(int, answer);
@@ -103,23 +101,14 @@ private slots:
         QFile::remove(path);
         auto* w = TRadixWindow::fromData(testApp().context(), person("Prompt", 12, 0), ChartBlocks{});
         client()->addChart(w);
-        static int s_answer;
-        static int s_asked;
-        s_answer = answer;
-        s_asked = 0;
-        static QString s_question;
-        TRadixWindow::askSave = [](QWidget*, const QString& q) {
-            ++s_asked;
-            s_question = q;
-            return q.contains("has changed") ? s_answer : -1;
-        };
-        TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
-            return QFileInfo(p).dir().filePath("prompt.hor");
-        };
+        FakePrompts prompts;
+        prompts.answers = {Prompts::Answer(answer)};
+        prompts.chooseFile = [](const FakePrompts::FileRequest& r) { return QFileInfo(r.start).dir().filePath("prompt.hor"); };
+        prompts.install();
         QPointer<TRadixWindow> alive(w);
         const bool accepted = w->close();
-        QCOMPARE(s_asked, 1);
-        QCOMPARE(s_question, QString("Personal data for\nPrompt,  radix;   (Untitled)\nhas changed.\nSave it before closing?"));
+        QCOMPARE(prompts.questions.size(), 1);
+        QCOMPARE(prompts.questions[0], QString("Personal data for\nPrompt,  radix;   (Untitled)\nhas changed.\nSave it before closing?"));
         QCOMPARE(accepted, closed);
         QCOMPARE(QFile::exists(path), saved);
         if (!closed)
@@ -217,8 +206,11 @@ private slots:
         QVERIFY2(w->width() / 2 + w->offset().x - r < w->width(), "the wheel's left edge is inside the window");
     }
 
-    // Save options proposes and completes the options file's extension, as Save does for charts.
+    // Save options proposes and completes the options file's extension, as Save does for charts
+    // (the program's own file dialog, not the scripted one).
     void saveOptionsAddsTheExtension() {
+        QtPrompts real;
+        Prompts& previous = testApp().context().setPrompts(real);
         const QString folder = m_folder.path() + "/options";
         QTimer::singleShot(0, [folder] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -230,6 +222,7 @@ private slots:
         });
         const std::string before = state().Options.options_file.data();
         commands()->dispatch(CM_SAVEOPTIONS);
+        testApp().context().setPrompts(previous);
         QVERIFY(QFile::exists(folder + "/mine.zdo"));
         QCOMPARE(QString(state().Options.options_file.data()), folder + "/mine.zdo");
         setFixedText(state().Options.options_file, before);
@@ -280,14 +273,41 @@ private slots:
         QCOMPARE(commands()->action(CM_NEW)->text(), QStringLiteral("&New..."));
     }
 
+    // Cascade restores the windows to the size they are restored to anyway, each one offset
+    // from the one before; a minimised window stays an icon.
+    void cascadeKeepsTheWindowsReadable() {
+        for (const char* name : {"One", "Two", "Three", "Icon"})
+            client()->addChart(TRadixWindow::fromData(testApp().context(), person(name, 12, 0), ChartBlocks{}));
+        QMdiSubWindow* icon = client()->activeSubWindow();
+        icon->showMinimized();
+        QMdiSubWindow* active = client()->subWindowList().at(1);
+        client()->setActiveSubWindow(active);
+        commands()->dispatch(CM_CASCADE);
+        const QSize usable = client()->usableWindowSize();
+        QVERIFY(usable.width() >= TAstroClient::MinimumChartWidth && usable.height() >= TAstroClient::MinimumChartHeight);
+        QList<QPoint> places;
+        for (QMdiSubWindow* sub : client()->subWindowList()) {
+            if (sub == icon) {
+                QVERIFY(sub->isMinimized());
+                continue;
+            }
+            QVERIFY(!sub->isMaximized());
+            QCOMPARE(sub->size(), usable);
+            QVERIFY(!places.contains(sub->pos()));
+            places << sub->pos();
+        }
+        QCOMPARE(places.size(), 3);
+        QCOMPARE(client()->activeSubWindow(), active);
+    }
+
     // Cancel in any save question leaves the whole desktop as it was, the unchanged charts too;
     // otherwise every chart goes, each changed one asked once.
     void closeAllAsksEveryChangedChartBeforeClosingAny_data() {
         QTest::addColumn<int>("firstAnswer");
         QTest::addColumn<int>("asked");
         QTest::addColumn<int>("left");
-        QTest::newRow("cancel keeps all") << int(QMessageBox::Cancel) << 1 << 3;
-        QTest::newRow("no closes all") << int(QMessageBox::No) << 2 << 0;
+        QTest::newRow("cancel keeps all") << int(Prompts::Answer::Cancel) << 1 << 3;
+        QTest::newRow("no closes all") << int(Prompts::Answer::No) << 2 << 0;
     }
     void closeAllAsksEveryChangedChartBeforeClosingAny() {
         QFETCH(int, firstAnswer);
@@ -295,19 +315,17 @@ private slots:
         QFETCH(int, left);
         auto* saved = TRadixWindow::fromData(testApp().context(), person("Saved", 12, 0), ChartBlocks{});
         client()->addChart(saved);
-        TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) { return p; };
+        FakePrompts prompts;
+        prompts.chooseFile = [](const FakePrompts::FileRequest& r) { return r.start; };
+        prompts.install();
         QVERIFY(saved->save());
         client()->addChart(TRadixWindow::fromData(testApp().context(), person("One", 12, 0), ChartBlocks{}));
         client()->addChart(TRadixWindow::fromData(testApp().context(), person("Two", 12, 0), ChartBlocks{}));
-        static int s_asked, s_first;
-        s_asked = 0;
-        s_first = firstAnswer;
-        TRadixWindow::askSave = [](QWidget*, const QString&) {
-            return ++s_asked == 1 ? s_first : int(QMessageBox::No);
-        };
+        prompts.answers = {Prompts::Answer(firstAnswer)};
+        prompts.fallback = Prompts::Answer::No;
         commands()->dispatch(CM_CLOSEALL);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(s_asked, asked);
+        QCOMPARE(prompts.questions.size(), asked);
         QCOMPARE(client()->charts().size(), left);
     }
 
@@ -372,7 +390,6 @@ private slots:
         QVERIFY(sub->width() >= 480 && sub->height() >= 400);
 
         QVERIFY(commands()->action(CM_CLOSEWINDOW)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)));
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         commands()->dispatch(CM_CLOSEWINDOW);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(client()->charts(), QList<TRadixWindow*>{two});

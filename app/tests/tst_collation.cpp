@@ -4,7 +4,6 @@
 #include <QtTest>
 #include <QDateEdit>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -74,7 +73,7 @@ class TestCollation : public QObject {
         return w;
     }
     TRadixWindow* collateWithTransits() {
-        DialogScript script;
+        FakePrompts script;
         script.steps = {transitsAt(QDate(2026, 12, 10), QTime(12, 0))};
         script.install();
         commands()->dispatch(CM_COLLATION);
@@ -87,10 +86,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&testFrame()));
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
         testFrame().showShifter(false, true);
     }
 
@@ -130,7 +127,7 @@ private slots:
         TRadixWindow* natal = openNatal();
         QVERIFY(natal);
         QDateTime shownLast;
-        DialogScript script;
+        FakePrompts script;
         script.steps = {transitsAt(QDate(2026, 12, 10), QTime(12, 0)),
                         [](QDialog& d) {
                             field<QRadioButton>(d, "now")->click();
@@ -154,7 +151,7 @@ private slots:
         QVERIFY(!saveChart("Bela", 1978, 6).isEmpty());
         TRadixWindow* natal = openNatal();
         QVERIFY(natal);
-        DialogScript script;
+        FakePrompts script;
         script.steps = {
             [](QDialog& d) {
                 field<QRadioButton>(d, "partner")->click();
@@ -213,11 +210,9 @@ private slots:
         commands()->dispatch(CM_NAV_INNEROUTER);
 
         // Closing asks nothing: a collation keeps nothing of its own.
-        TRadixWindow::askSave = [](QWidget*, const QString&) -> int {
-            qFatal("a collation window asked to be saved");
-        };
+        basePrompts().clearRecords();
         client()->closeAllCharts();
-        TRadixWindow::askSave = nullptr;
+        QVERIFY(basePrompts().questions.isEmpty());
     }
 
     void printsTheCollation() {
@@ -231,7 +226,7 @@ private slots:
         options.print_pages.fill(false);
         options.print_pages[0] = options.print_pages[1] = options.print_pages[2] = true;
         const PrintResult result = PrintJob{w->chart(), options, state().Strings, w->caption(false), "PDF file",
-                                            testApp().context().errors, w->collation()}
+                                            testApp().context().errors, testApp().context().prompts(), w->collation()}
                                        .run(nullptr, target);
         QCOMPARE(int(result), int(PrintResult::Printed));
         QVERIFY(QFileInfo(target.pdfPath).size() > 1000);

@@ -3,7 +3,6 @@
 // cannot run (no cupsd, no cups-pdf, not root).
 #include <QtTest>
 #include <QCheckBox>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <cerrno>
@@ -152,10 +151,8 @@ private slots:
         QVERIFY(startTestApp(m_folder, m_settings));
     }
     void cleanupTestCase() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         if (testApp().frame())
             client()->closeAllCharts();
-        TRadixWindow::askSave = nullptr;
         if (m_cupsd.state() == QProcess::Running) {
             m_cupsd.terminate();
             if (!m_cupsd.waitForFinished(10000))
@@ -169,7 +166,7 @@ private slots:
         const int index = static_cast<int>(printers.names.indexOf(m_queue));
         QVERIFY2(index >= 0, qPrintable("the printer list lacks the queue: " + printers.names.join(", ")));
         client()->addChart(TRadixWindow::fromData(testApp().context(), person(), ChartBlocks{}));
-        DialogScript script;
+        FakePrompts script;
         script.steps << [&](QDialog& d) {
             for (int entry = 109; entry <= 116; ++entry)
                 field<QCheckBox>(d, QStringLiteral("page%1").arg(entry).toLatin1().constData())->setChecked(true);

@@ -2,7 +2,6 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 
@@ -29,18 +28,13 @@ TAstroClient* client() { return testFrame().client(); }
 CommandTable* commands() { return testFrame().commands(); }
 AppState& state() { return testApp().state(); }
 
-// What the message boxes were asked, and the answer every question gets.
-struct Boxes {
+// The prompts of every test here: questions answered Yes unless a test says otherwise.
+FakePrompts& prompts() { return basePrompts(); }
+QStringList toldCaptions() {
     QStringList captions;
-    QStringList texts;
-    int answer = QMessageBox::Yes;
-};
-Boxes g_boxes;
-
-int recordBox(QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    g_boxes.captions << caption;
-    g_boxes.texts << text;
-    return icon == QMessageBox::Question ? g_boxes.answer : int(QMessageBox::Ok);
+    for (const FakePrompts::Told& t : prompts().told)
+        captions << t.caption;
+    return captions;
 }
 
 QStringList rowNames(const TDatabaseDialog& d) {
@@ -132,26 +126,21 @@ class TestDatabase : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(startTestApp(m_folder, m_settings));
-        TDatabaseDialog::messageBox = recordBox;
-        testApp().context().errors.setSink([](const QString& caption, const QString& text) {
-            g_boxes.captions << caption;
-            g_boxes.texts << text;
-        });
     }
     void init() {
         m_horo = std::make_unique<QTemporaryDir>();
         setFixedText(state().Options.last_directory, m_horo->path().toStdString());
-        TDatabaseDialog::searchText().clear();
-        g_boxes = Boxes{};
+        testApp().context().memory.browser.searchText.clear();
+        prompts().clearRecords();
+        prompts().answers.clear();
+        prompts().fallback = Prompts::Answer::Yes;
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
+        prompts().answers.clear();
+        prompts().fallback = Prompts::Answer::No;
+        prompts().chooseFile = nullptr;
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
-        TRadixWindow::chooseSavePath = nullptr;
-        TRadixWindow::askOverwrite = nullptr;
-        TDatabaseDialog::chooseFolder = nullptr;
     }
 
     void equalFoldedNamesKeepTheFolderOrder() {
@@ -193,7 +182,7 @@ private slots:
         QCOMPARE(rowNames(b.dialog), names);
         QCOMPARE(b.ok()->isEnabled(), !names.isEmpty());
         QCOMPARE(b.dialog.countersText(), names.isEmpty() ? QString("--- / 0 / 6") : QString("1 / %1 / 6").arg(names.size()));
-        QCOMPARE(TDatabaseDialog::searchText(), search);
+        QCOMPARE(testApp().context().memory.browser.searchText, search);
     }
 
     void searchTextIsKeptForTheNextOpening() {
@@ -244,8 +233,8 @@ private slots:
         b.dialog.list()->setCurrentRow(row);
         const QString file = horo(names[row] + ".hor");
         b.dialog.DeleteSelected();
-        QCOMPARE(g_boxes.captions, QStringList{"Delete Horoscope"});
-        QCOMPARE(g_boxes.texts.first(), QString("Delete horoscope\n%1,  radix;   %1.hor?").arg(names[row]));
+        QCOMPARE(prompts().questionCaptions, QStringList{"Delete Horoscope"});
+        QCOMPARE(prompts().questions.first(), QString("Delete horoscope\n%1,  radix;   %1.hor?").arg(names[row]));
         QVERIFY(!QFile::exists(file));
         QCOMPARE(b.dialog.list()->count(), names.size() - 1);
         QCOMPARE(b.dialog.list()->currentRow(), selectedAfter);
@@ -265,17 +254,17 @@ private slots:
         writeChart("Bea");
         Browser b;
         QVERIFY(b.open());
-        g_boxes.answer = QMessageBox::No;
+        prompts().answers = {Prompts::Answer::No};
         b.dialog.DeleteSelected();
         QVERIFY(QFile::exists(horo("Anna.hor")));
         QCOMPARE(b.dialog.list()->count(), 2);
 
         // A folder where the file was cannot be deleted like a file.
-        g_boxes = Boxes{};
+        prompts().clearRecords();
         QVERIFY(QFile::remove(horo("Anna.hor")));
         QVERIFY(QDir(horo()).mkpath("Anna.hor/inside"));
         b.dialog.DeleteSelected();
-        QCOMPARE(g_boxes.texts.last(), QString("Failed to delete horoscope"));
+        QCOMPARE(prompts().messages.last(), QString("Failed to delete horoscope"));
         QCOMPARE(b.dialog.list()->count(), 2);
         QCOMPARE(b.dialog.list()->currentRow(), 0);
     }
@@ -287,8 +276,8 @@ private slots:
         QVERIFY(b.open());
         QVERIFY(QFile::remove(file));
         b.ok()->click();
-        QCOMPARE(g_boxes.captions, QStringList{"Error"});
-        QCOMPARE(g_boxes.texts, QStringList{"File is not found or corrupt"});
+        QCOMPARE(toldCaptions(), QStringList{"Error"});
+        QCOMPARE(prompts().errors, QStringList{"File is not found or corrupt"});
         QVERIFY(b.dialog.isVisible());
         QCOMPARE(b.dialog.result(), int(QDialog::Rejected));
         QCOMPARE(b.dialog.momentText(), QString("File is not found or corrupt"));
@@ -320,7 +309,7 @@ private slots:
         const QString first = horo();
         Browser b;
         QVERIFY(b.open());
-        TDatabaseDialog::chooseFolder = [](QWidget*, const QString&, const QString&) { return QString(); };
+        prompts().chooseFile = [](const FakePrompts::FileRequest&) { return QString(); };
         b.button("&Change...")->click();
         QCOMPARE(QString::fromStdString(b.dialog.folder()), first);  // cancelled: nothing changes
 
@@ -328,7 +317,9 @@ private slots:
         s_chosen = other.path() + "/";
         QFile::copy(horo("Anna.hor"), other.filePath("copy.hor"));
         QFile::copy(horo("Anna.hor"), other.filePath("copy2.hor"));
-        TDatabaseDialog::chooseFolder = [](QWidget*, const QString&, const QString&) { return s_chosen; };
+        prompts().chooseFile = [](const FakePrompts::FileRequest& r) {
+            return r.kind == FakePrompts::FileKind::Folder ? s_chosen : QString();
+        };
         b.button("&Change...")->click();
         QVERIFY(b.dialog.isListed());
         QCOMPARE(QString::fromStdString(b.dialog.folder()), other.path());
@@ -387,8 +378,8 @@ private slots:
         });
         commands()->dispatch(CM_OPEN);
         QVERIFY(client()->charts().isEmpty());
-        QCOMPARE(g_boxes.captions, QStringList{"Error"});
-        QCOMPARE(g_boxes.texts, QStringList{"The file " + file + " cannot be read."});
+        QCOMPARE(toldCaptions(), QStringList{"Error"});
+        QCOMPARE(prompts().errors, QStringList{"The file " + file + " cannot be read."});
     }
 
     // A file cut short or holding a date no one could enter is no chart: the browser says what
@@ -423,10 +414,10 @@ private slots:
             QVERIFY(b.dialog.isVisible());
         }
         const QString message = "The horoscope file " + file + " is damaged and was not opened: " + reason + ".";
-        QCOMPARE(g_boxes.texts, QStringList{message});
+        QCOMPARE(prompts().errors, QStringList{message});
 
         // Damaged after the browser let it go: the Open command refuses it with the same words.
-        g_boxes = Boxes{};
+        prompts().clearRecords();
         static QString s_file;
         static QByteArray s_good;
         s_file = file;
@@ -458,8 +449,8 @@ private slots:
         });
         commands()->dispatch(CM_OPEN);
         QVERIFY(client()->charts().isEmpty());
-        QCOMPARE(g_boxes.captions, QStringList{"Error"});
-        QCOMPARE(g_boxes.texts, QStringList{message});
+        QCOMPARE(toldCaptions(), QStringList{"Error"});
+        QCOMPARE(prompts().errors, QStringList{message});
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
@@ -490,7 +481,7 @@ private slots:
         openByName("anna");
         QCOMPARE(client()->charts().size(), 2);
         QCOMPARE(client()->activeChart(), anna);
-        QVERIFY(g_boxes.texts.isEmpty());
+        QVERIFY(prompts().told.isEmpty());
     }
 
     // What another window or program wrote to the file after this window read it is not
@@ -513,37 +504,33 @@ private slots:
         writeNewer();
         const QByteArray newerBytes = fileBytes(file);
 
-        static int s_asked;
-        static int s_answer;
-        s_asked = 0;
-        TRadixWindow::askOverwrite = [](QWidget*, const QString& q) {
-            ++s_asked;
-            return q.contains("changed on disk") ? s_answer : -1;
+        const auto askedOverwrite = [] {
+            return int(std::count_if(prompts().questions.begin(), prompts().questions.end(),
+                                     [](const QString& q) { return q.contains("changed on disk"); }));
         };
         older->chartChanged();
-        s_answer = QMessageBox::No;
+        prompts().answers = {Prompts::Answer::No};
         QVERIFY(!older->save());
-        QCOMPARE(s_asked, 1);
+        QCOMPARE(askedOverwrite(), 1);
         QCOMPARE(fileBytes(file), newerBytes);
         QVERIFY(older->isModified());
 
-        s_answer = QMessageBox::Yes;
+        prompts().answers = {Prompts::Answer::Yes};
         QVERIFY(older->save());
-        QCOMPARE(s_asked, 2);
+        QCOMPARE(askedOverwrite(), 2);
         QVERIFY(fileBytes(file) != newerBytes);
         QVERIFY(!older->isModified());
 
         older->chartChanged();
         QVERIFY(older->save());
-        QCOMPARE(s_asked, 2);  // its own last save: nothing to ask
+        QCOMPARE(askedOverwrite(), 2);  // its own last save: nothing to ask
 
         // Through the close prompt: Yes to saving, No to replacing keeps the window open.
         writeNewer();
         older->chartChanged();
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::Yes); };
-        s_answer = QMessageBox::No;
+        prompts().answers = {Prompts::Answer::Yes, Prompts::Answer::No};
         QVERIFY(!older->close());
-        QCOMPARE(s_asked, 3);
+        QCOMPARE(askedOverwrite(), 3);
         QCOMPARE(fileBytes(file), newerBytes);
         QCOMPARE(client()->charts().size(), 1);
     }
@@ -554,13 +541,13 @@ private slots:
             Browser b;
             QVERIFY(b.open());
         }
-        QCOMPARE(TDatabaseDialog::listing().found(), std::size_t(1));  // kept between openings
+        QCOMPARE(testApp().context().memory.browser.listing.found(), std::size_t(1));  // kept between openings
         auto* w = TRadixWindow::fromFile(testApp().context(), horo("Anna.hor"));
         QVERIFY(w);
         client()->addChart(w);
         QVERIFY(w->save());
-        QCOMPARE(TDatabaseDialog::listing().found(), std::size_t(0));
-        QVERIFY(TDatabaseDialog::listing().folder.empty());
+        QCOMPARE(testApp().context().memory.browser.listing.found(), std::size_t(0));
+        QVERIFY(testApp().context().memory.browser.listing.folder.empty());
     }
 };
 

@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <numbers>
 
@@ -90,10 +89,8 @@ class TestDisplayDialogs : public QObject {
 private slots:
     void initTestCase() { QVERIFY(startTestApp(m_folder, m_settings)); }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
     }
 
     void displayOne_okWithoutChangesKeepsAllButTheStarSwitches() {
@@ -218,7 +215,7 @@ private slots:
         TOptions o = state().Options;
         o.display.tablesize = 1.6;
         TDisplayDialog1 d(nullptr, o, testApp().context().errors);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         auto* edit = field<QLineEdit>(d, "tablesize");
         edit->setText(text);
@@ -510,7 +507,7 @@ private slots:
         const TOptions before = s.Options;
         const QString file = QString::fromStdString(s.Options.options_file.data());
         QFile::remove(file);
-        DialogScript cancel;
+        FakePrompts cancel;
         cancel.steps = {[](QDialog& d) {
             for (QAbstractButton* b : d.findChildren<QAbstractButton*>())
                 if (b->isCheckable() && b->isEnabled())
@@ -533,7 +530,7 @@ private slots:
             }
         } counter(&paints);
         chart->installEventFilter(&counter);
-        DialogScript ok;
+        FakePrompts ok;
         ok.steps = {[control](QDialog& d) {
             if (!control.isEmpty())
                 click(d, control);
@@ -560,7 +557,7 @@ private slots:
         const bool was = bar->builtWithWineWorkaround();
         QCOMPARE(was, bool(s.Options.display.wine_workaround));
         for (bool on : {!was, was}) {
-            DialogScript script;
+            FakePrompts script;
             script.steps = {[](QDialog& d) {
                 click(d, "wine");
                 return press(d);

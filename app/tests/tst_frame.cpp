@@ -9,6 +9,7 @@
 #include "TAstroFrame.h"
 #include "TestApp.h"
 #include "AppContext.h"
+#include "FakePrompts.h"
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -43,12 +44,12 @@ private slots:
         QVERIFY(QDir(folder.path()).mkpath("options/zodikeon.ini"));
         AppContext ctx;
         ctx.state.ProgramFolder = folder.path().toStdString();
-        QStringList told;
-        ctx.errors.setSink([&told](const QString&, const QString& text) { told << text; });
+        FakePrompts prompts;
+        prompts.install(ctx);
         QVERIFY(!ctx.saveSettings(nullptr));
         QVERIFY(!ctx.saveSettings(nullptr, true));
-        QCOMPARE(told.size(), 1);
-        QVERIFY(told.first().contains(folder.path()));
+        QCOMPARE(prompts.errors.size(), 1);
+        QVERIFY(prompts.errors.first().contains(folder.path()));
     }
     // An error box is wide enough for its caption, and its text stands beside the icon.
     void errorBoxKeepsItsTextBesideTheIcon() {

@@ -66,7 +66,7 @@ private slots:
         LifeEventList list = threeEvents();
         TEventsDialog dialog(nullptr, testApp().context(), list);
         QCOMPARE(dialog.currentRow(), 0);
-        DialogScript script;
+        FakePrompts script;
         script.steps = {typeEvent("Divorce", "2001"), typeEvent("Birth of Anna", "1999", "6", "12"),
                         [](QDialog& d) { return press(d); }};  // the defaults: 1 January 1900
         script.install();
@@ -90,7 +90,7 @@ private slots:
         for (int i = 0; i < LifeEventList::Capacity; ++i)
             insertLifeEvent(list, lifeEvent("e", 1900 + i, 1, 1));
         TEventsDialog dialog(nullptr, testApp().context(), list);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         click(dialog, "new");
         QCOMPARE(script.errors, QStringList{"No more life events can be stored"});
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(lines(dialog)[1], QString(" -> 06/12/1999   Wedding"));
         QCOMPARE(dialog.currentRow(), 1);
 
-        DialogScript script;
+        FakePrompts script;
         script.steps = {typeEvent("School ends", "2010", "6", "15")};
         script.install();
         select(dialog, 0);
@@ -132,7 +132,7 @@ private slots:
         LifeEventList list = threeEvents();
         const LifeEventList before = list;
         TEventsDialog dialog(nullptr, testApp().context(), list);
-        DialogScript script;
+        FakePrompts script;
         script.steps = {typeEvent("Changed", "1950")};
         script.install();
         select(dialog, 1);
@@ -163,7 +163,7 @@ private slots:
         e.date.gregorian = gregorian ? 1 : 0;
         const LifeEvent before = e;
         TLifeEventDialog dialog(nullptr, testApp().context(), e);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         const int result = typeEvent("New name", year, month, day)(dialog);
         if (message.isEmpty()) {

@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QRadioButton>
 
 #include "Aspects.h"
@@ -18,6 +17,7 @@
 #include "CommandTable.h"
 #include "AppCommands.h"
 #include "TAstroFrame.h"
+#include "TAstroStatusBar.h"
 #include "TDignsDialog.h"
 #include "TOrbisesDialog.h"
 #include "TRadixWindow.h"
@@ -82,12 +82,14 @@ private slots:
         QVERIFY(startTestApp(m_folder, m_settings));
         m_shipped = options();
     }
-    void init() { options() = m_shipped; }
+    void init() {
+        options() = m_shipped;
+        testApp().context().setOptionsUnsaved(false);
+        testFrame().show();  // after a test that exits
+    }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
     }
 
     // Orbs
@@ -106,7 +108,7 @@ private slots:
     }
 
     void orbisesDialogStoresTheRowWhenAnotherAspectIsChosen() {
-        DialogScript script;
+        FakePrompts script;
         script.install();
         TOrbisesDialog d(nullptr, testApp().context().errors, numberedOrbs(), 3);
         edit(d, "orb2")->setText("2.3");
@@ -124,7 +126,7 @@ private slots:
     }
 
     void orbisesDialogKeepsARowThatIsNotAllNumbers() {
-        DialogScript script;
+        FakePrompts script;
         script.install();
         TOrbisesDialog d(nullptr, testApp().context().errors, numberedOrbs(), 5);
         edit(d, "orb7")->setText("");
@@ -155,7 +157,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, accepted);
         QFETCH(double, stored);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         TOrbisesDialog d(nullptr, testApp().context().errors, numberedOrbs(), 0);
         QLineEdit* orb = edit(d, "orb4");
@@ -187,7 +189,7 @@ private slots:
         QFETCH(int, aspect);
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         TOrbisesDialog d(nullptr, testApp().context().errors, TOrbisesDialog::Orbs{}, aspect);
         d.show();
@@ -223,7 +225,7 @@ private slots:
     void textThatIsNotANumberIsRefused() {
         QFETCH(QString, field);
         QFETCH(QString, value);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         TOrbisesDialog d(nullptr, testApp().context().errors, numberedOrbs(), 0);
         edit(d, field)->setText(value);  // as a file's value can arrive, past the validator
@@ -283,7 +285,7 @@ private slots:
         const int sun = aspectPointOfBody(BodySun);
         QCOMPARE(chart->chart().aspectCode[Mars][sun] & 0x1F, Sextile);
 
-        DialogScript script;
+        FakePrompts script;
         script.steps << [](QDialog& d) {
             radio(d, "aspect3")->click();
             edit(d, "orb2")->setText("1");  // Sun 1° + Mars 3° no longer reach 65.4°
@@ -375,7 +377,7 @@ private slots:
         client()->addChart(chart);
         QCOMPARE(int(chart->chart().dignityState[BodyMoon]), int(DignityTriplicity));
 
-        DialogScript script;
+        FakePrompts script;
         script.steps << [](QDialog& d) {
             radio(d, "body1")->click();
             radio(d, "kind0")->click();
@@ -423,7 +425,7 @@ private slots:
     }
 
     void scoreOverAByteIsRefusedNotCut() {
-        DialogScript script;
+        FakePrompts script;
         script.install();
         TScoresDialog::Scores scores{};
         TScoresDialog d(nullptr, testApp().context().errors, scores);
@@ -437,7 +439,7 @@ private slots:
 
     void scoresCommandStoresAndSavesOnOkOnly() {
         options().autosave = true;
-        DialogScript script;
+        FakePrompts script;
         script.steps << [](QDialog& d) {
             edit(d, "first0")->setText("9");
             return press(d, QDialogButtonBox::Cancel);
@@ -476,7 +478,7 @@ private slots:
         QFile::remove(retrieved);
         QVERIFY(QFile::copy(m_folder.filePath("options/ZODIKEON.ZDO"), retrieved));
 
-        DialogScript script;
+        FakePrompts script;
         script.install();
         testFrame().handlers()->retrieveOptionsFrom(retrieved);
         QCOMPARE(script.errors,
@@ -491,11 +493,107 @@ private slots:
         file.write("[main]\ndescription=something else\n");
         file.close();
         const std::string before = options().options_file.data();
-        DialogScript script;
+        FakePrompts script;
         script.install();
         testFrame().handlers()->retrieveOptionsFrom(other);
         QCOMPARE(script.errors, QStringList{"Selected file is not a ZODIKEON v4.x options file"});
         QCOMPARE(std::string(options().options_file.data()), before);
+    }
+
+    // Unsaved option changes
+
+    // With Auto save off, an option changed in a dialog is in force but unsaved: the status
+    // bar says so, and Exit and Retrieve ask before it is given up. Yes writes the options
+    // file, No gives the change up, Cancel keeps the program and the options as they are.
+    void unsavedOptionsAreAskedAboutBeforeTheyGo_data() {
+        QTest::addColumn<bool>("exit");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("kept");  // the program runs on with the changed options
+        QTest::newRow("exit, yes") << true << int(Prompts::Answer::Yes) << true << false;
+        QTest::newRow("exit, no") << true << int(Prompts::Answer::No) << false << false;
+        QTest::newRow("exit, cancel") << true << int(Prompts::Answer::Cancel) << false << true;
+        QTest::newRow("retrieve, yes") << false << int(Prompts::Answer::Yes) << true << false;
+        QTest::newRow("retrieve, no") << false << int(Prompts::Answer::No) << false << false;
+        QTest::newRow("retrieve, cancel") << false << int(Prompts::Answer::Cancel) << false << true;
+    }
+    void unsavedOptionsAreAskedAboutBeforeTheyGo() {
+        QFETCH(bool, exit);
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        QFETCH(bool, kept);
+        const QString own = m_folder.filePath("options/own.zdo");
+        const QString other = m_folder.filePath("options/other.zdo");
+        QFile::remove(own);
+        QFile::remove(other);
+        QVERIFY(QFile::copy(m_folder.filePath("options/ZODIKEON.ZDO"), other));
+        options().autosave = false;
+        setFixedText(options().options_file, own.toStdString());
+        TAstroStatusBar* bar = testFrame().astroStatusBar();
+        QCOMPARE(bar->optionsUnsavedText(), QString());
+
+        FakePrompts script;
+        script.steps << [](QDialog& d) {
+            edit(d, "first0")->setText("42");
+            return press(d);
+        };
+        script.answers = {Prompts::Answer(answer)};
+        script.chooseFile = [other](const FakePrompts::FileRequest&) { return other; };
+        script.install();
+        commands()->dispatch(CM_SCORES);
+        QCOMPARE(int(options().scores[0][0]), 42);
+        QVERIFY(!QFile::exists(own));
+        QCOMPARE(bar->optionsUnsavedText(), QString("Options not saved"));
+
+        bool closed = false;
+        if (exit)
+            closed = testFrame().close();
+        else
+            commands()->dispatch(CM_RETRIEVEOPTIONS);
+        QCOMPARE(script.questions.size(), 1);
+        QCOMPARE(script.questionCaptions.first(), QString(exit ? "Exit" : "Retrieve Options"));
+        QVERIFY2(script.questions.first().contains(QDir::toNativeSeparators(own)), qPrintable(script.questions.first()));
+        QCOMPARE(QFile::exists(own), written);
+        if (written) {
+            TOptions read = m_shipped;
+            QVERIFY(ReadOptions(read, testApp().state().ProgramFolder, testApp().state().Strings, own.toStdString()));
+            QCOMPARE(int(read.scores[0][0]), 42);
+        }
+        if (exit) {
+            QCOMPARE(closed, !kept);
+            QCOMPARE(int(options().scores[0][0]), 42);
+        } else {
+            QCOMPARE(options().scores[0][0] == 42, kept);
+            QCOMPARE(QString(options().options_file.data()), kept ? own : other);
+        }
+        if (kept)
+            QCOMPARE(bar->optionsUnsavedText(), QString("Options not saved"));
+        else if (!exit)
+            QCOMPARE(bar->optionsUnsavedText(), QString());
+        QVERIFY(script.errors.isEmpty());
+    }
+
+    // OK without a change leaves nothing unsaved; with Auto save on, a change is written at
+    // once and nothing is asked later.
+    void unchangedOrAutoSavedOptionsAskNothing() {
+        const QString own = m_folder.filePath("options/own.zdo");
+        QFile::remove(own);
+        options().autosave = false;
+        setFixedText(options().options_file, own.toStdString());
+        FakePrompts script;
+        script.steps << [](QDialog& d) { return press(d); } << [](QDialog& d) {
+            edit(d, "first0")->setText("43");
+            return press(d);
+        };
+        script.install();
+        commands()->dispatch(CM_SCORES);
+        QCOMPARE(testFrame().astroStatusBar()->optionsUnsavedText(), QString());
+        options().autosave = true;
+        commands()->dispatch(CM_SCORES);
+        QVERIFY(QFile::exists(own));
+        QCOMPARE(testFrame().astroStatusBar()->optionsUnsavedText(), QString());
+        QVERIFY(testFrame().close());
+        QVERIFY(script.questions.isEmpty());
     }
 };
 

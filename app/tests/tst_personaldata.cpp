@@ -2,7 +2,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSettings>
@@ -87,14 +86,12 @@ private slots:
         QVERIFY(startTestApp(m_folder, m_settings, addTownFiles));
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
     }
 
     void newChartFromTypedDataEqualsTheCommandLineChart() {
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
             typeBirth(d);
             return press(d);
@@ -159,7 +156,7 @@ private slots:
         LifeEventList events;
         const RadixData before = r;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         typeBirth(dialog);
         for (const QString& e : edits) {
@@ -179,7 +176,7 @@ private slots:
         RadixData r = chartRecord("Ancient");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         typeBirth(dialog);
         choose(dialog, "era", 0);
@@ -204,7 +201,7 @@ private slots:
         RadixData r = chartRecord("Lmt");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.install();
         setText(dialog, "zoneHours", "99");
         choose(dialog, "timeKind", 1);  // the zone cannot be corrected now: it is not used
@@ -262,7 +259,7 @@ private slots:
         setText(dialog, "year", date.section('-', 0, 0));
         setText(dialog, "month", date.section('-', 1, 1));
         setText(dialog, "day", date.section('-', 2, 2));
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("budapest");
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
@@ -300,7 +297,7 @@ private slots:
         RadixData r = chartRecord("City");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown(typed);
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
@@ -329,7 +326,7 @@ private slots:
         RadixData r = chartRecord("Change");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("Budapest");
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
@@ -358,7 +355,7 @@ private slots:
         RadixData r = chartRecord("Repeated");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("Budapest");
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
@@ -393,7 +390,7 @@ private slots:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
         timer->stop();
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("Budapest");
         script.install();
         field<QPushButton>(dialog, "townButton")->click();  // 1 July 1990 keeps +2:00: no blink
@@ -420,7 +417,7 @@ private slots:
         RadixData r = chartRecord("Gmt");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("Budapest");
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
@@ -436,7 +433,7 @@ private slots:
         RadixData r = chartRecord("Keep");
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("Budapest");
         script.steps << [](QDialog& d) {
             setText(d, "", "Zzzzqx");
@@ -454,7 +451,7 @@ private slots:
         QVERIFY(script.allRun());
         QVERIFY(field<QLineEdit>(dialog, "town")->text().startsWith("Budapest"));
         QCOMPARE(dialog.currentTown(), chosen);
-        QCOMPARE(TPrefixDialog::prefix(), QString("Zzzzqx"));
+        QCOMPARE(testApp().context().memory.townPrefix, QString("Zzzzqx"));
     }
 
     void townButtonChecksTheEntryFirst() {
@@ -462,7 +459,7 @@ private slots:
         LifeEventList events;
         TBirthDialog dialog(nullptr, testApp().context(), r, events);
         setText(dialog, "year", "0");
-        DialogScript script;
+        FakePrompts script;
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
         QCOMPARE(script.errors, QStringList{"Invalid year\nYears go from 5000 B.C. to A.D. 5000 (astronomical -4999 to 5000)."});
@@ -476,7 +473,7 @@ private slots:
         setFixedText(state().Options.default_town, "Old Town");
         field<QPushButton>(dialog, "defaultTown")->click();  // no town shown: nothing changes
         QCOMPARE(QString(state().Options.default_town.data()), QString("Old Town"));
-        DialogScript script;
+        FakePrompts script;
         script.steps = pickTown("Szeged");
         script.install();
         field<QPushButton>(dialog, "townButton")->click();
@@ -489,7 +486,7 @@ private slots:
 
     void newChartStartsInTheDefaultTownAndCancelOpensNothing() {
         setFixedText(state().Options.default_town, "Budapest");
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
             auto& birth = static_cast<TBirthDialog&>(d);
             [&] {
@@ -513,7 +510,7 @@ private slots:
         client()->addChart(w);
         QVERIFY(commands()->action(CM_PERSONALDATA)->isEnabled());
         const double sunBefore = w->chart().lon[0];
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) { return press(d, QDialogButtonBox::Cancel); },
                         [](QDialog& d) {
                             setText(d, "name", "After");
@@ -539,7 +536,7 @@ private slots:
         QVERIFY(w);
         client()->addChart(w);
         QVERIFY(!w->isModified());
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
                             field<QPushButton>(d, "lifeEvents")->click();
                             return press(d, QDialogButtonBox::Cancel);
@@ -562,7 +559,7 @@ private slots:
     }
 
     void newChartTakesItsLifeEventsOnlyOnOk() {
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
                             typeBirth(d);
                             field<QPushButton>(d, "lifeEvents")->click();
@@ -594,7 +591,7 @@ private slots:
     }
 
     void newChartIsSavedAndOpensWithTheSameData() {
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
                             typeBirth(d);
                             field<QPlainTextEdit>(d, "notes")->setPlainText("first line\nsecond line");
@@ -621,11 +618,8 @@ private slots:
         QVERIFY(script.allRun());
         TRadixWindow* w = client()->charts().first();
         const QString path = m_folder.path() + "/horo/reopen.hor";
-        TRadixWindow::chooseSavePath = [](QWidget*, const QString&, const QString& p) {
-            return QFileInfo(p).dir().filePath("reopen.hor");
-        };
+        script.chooseFile = [](const FakePrompts::FileRequest& r) { return QFileInfo(r.start).dir().filePath("reopen.hor"); };
         QVERIFY(w->save());
-        TRadixWindow::chooseSavePath = nullptr;
         const RadixData saved = w->chart();
         const ChartBlocks blocks = w->blocks();
         w->close();

@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QInputDialog>
 #include <QRadioButton>
 
@@ -61,6 +60,9 @@ QCheckBox* page(QDialog& d, int entry) { return field<QCheckBox>(d, QStringLiter
 
 QString s_pdfPath;
 
+// The PDF printer's file question: the test's path, else the proposal.
+QString pdfAnswer(const FakePrompts::FileRequest& r) { return s_pdfPath.isNull() ? r.start : s_pdfPath; }
+
 }  // namespace
 
 class TestPrinting : public QObject {
@@ -72,9 +74,7 @@ class TestPrinting : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(startTestApp(m_folder, m_settings));
-        PrintCommand::choosePdfPath = [](QWidget*, const QString& proposed) {
-            return s_pdfPath.isNull() ? proposed : s_pdfPath;
-        };
+        basePrompts().chooseFile = pdfAnswer;
     }
     void init() {
         client()->addChart(TRadixWindow::fromData(testApp().context(), person("Kov\xE1""cs \xC9va"), ChartBlocks{}));
@@ -85,18 +85,13 @@ private slots:
         QFile::remove(s_pdfPath);
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
-        PrintJob::betweenPages = nullptr;
-        TWaitDialog::askCancel = nullptr;
     }
 
     void printIsGreyedWithoutAChart() {
         testFrame().commands()->updateActions();
         QVERIFY(testFrame().commands()->action(CM_PRINT)->isEnabled());
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         testFrame().commands()->updateActions();
@@ -126,7 +121,8 @@ private slots:
     void cancelLeavesTheOptions_andPreviewShowsTheChoiceOnly() {
         const TOptions before = state().Options;
         bool previewed = false;
-        DialogScript script;
+        FakePrompts script;
+        script.chooseFile = pdfAnswer;
         script.steps << [&](QDialog& d) {
             field<QRadioButton>(d, "black")->setChecked(true);
             page(d, PrintNotes)->setChecked(true);
@@ -173,7 +169,8 @@ private slots:
         state().Options.autosave = true;
         const QString optionsFile = QString::fromLocal8Bit(state().Options.options_file.data());
         const PrintSelection tail = state().Options.print_pages;
-        DialogScript script;
+        FakePrompts script;
+        script.chooseFile = pdfAnswer;
         script.steps << [&](QDialog& d) {
             field<QRadioButton>(d, "black")->setChecked(true);
             page(d, PrintNotes)->setChecked(true);
@@ -202,18 +199,17 @@ private slots:
     void pdfPrinterProposesTheChartsFileName() {
         s_pdfPath = QString();
         QString proposed;
-        PrintCommand::choosePdfPath = [](QWidget*, const QString& p) {
-            s_pdfPath = p;
+        FakePrompts script;
+        script.chooseFile = [](const FakePrompts::FileRequest& r) {
+            s_pdfPath = r.start;
             return QString();  // the user cancels the file question: nothing is printed
         };
-        DialogScript script;
         script.steps << [&](QDialog& d) {
             choose(d, "printer", testApp().context().printers.pdfIndex);
             return press(d);
         };
         script.install();
         testFrame().commands()->dispatch(CM_PRINT);
-        PrintCommand::choosePdfPath = [](QWidget*, const QString& p) { return s_pdfPath.isNull() ? p : s_pdfPath; };
         QVERIFY(s_pdfPath.endsWith("/Kovacs_Eva.pdf"));
         QVERIFY(!QFile::exists(s_pdfPath));
         QCOMPARE(printDocumentName(&client()->activeChart()->chart(), state().Strings), QString("Kovacs_Eva.hor"));
@@ -224,7 +220,8 @@ private slots:
         state().Options.print_pages = pagesOf({PrintWheel});
         PrintSession session;
         const PrinterList& printers = testApp().context().printers;
-        DialogScript script;
+        FakePrompts script;
+        script.chooseFile = pdfAnswer;
         script.steps << [&](QDialog& d) {
             choose(d, "printer", printers.pdfIndex);
             field<QPushButton>(d, "setup")->click();
@@ -262,8 +259,9 @@ private slots:
         options.print_pages = pagesOf({0, 1, 5, 6, 7});
         static int s_calls;
         s_calls = 0;
-        TWaitDialog::askCancel = [](QWidget*, const QString& q) { return q == "Cancel printing?"; };
-        PrintJob::betweenPages = [] {
+        FakePrompts prompts;
+        prompts.install();
+        const auto pressCancel = [] {
             if (++s_calls != 3)
                 return;
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -273,8 +271,10 @@ private slots:
         PrintTarget target;
         target.pdfPath = s_pdfPath;
         const TColorOptions colours = options.colors;
-        const PrintResult result = PrintJob{client()->activeChart()->chart(), options, state().Strings, "* Kov", "PDF file", testApp().context().errors}
+        const PrintResult result = PrintJob{client()->activeChart()->chart(), options, state().Strings, "* Kov", "PDF file",
+                                            testApp().context().errors, prompts, nullptr, pressCancel}
                                        .run(nullptr, target);
+        QCOMPARE(prompts.questions, QStringList{"Cancel printing?"});
         QCOMPARE(int(result), int(PrintResult::Cancelled));
         QCOMPARE(s_calls, 3);  // before the dialog's first paint, then before pages 1 and 2
         QFile old(s_pdfPath);
@@ -285,12 +285,14 @@ private slots:
     }
 
     void unwritablePdfPathIsReported() {
-        DialogScript script;
+        FakePrompts script;
+        script.chooseFile = pdfAnswer;
         script.install();
         PrintTarget target;
         target.pdfPath = m_out.filePath("missing/folder/chart.pdf");
         const PrintResult result =
-            PrintJob{client()->activeChart()->chart(), state().Options, state().Strings, "Kov", "PDF file", testApp().context().errors}.run(nullptr, target);
+            PrintJob{client()->activeChart()->chart(), state().Options, state().Strings, "Kov", "PDF file", testApp().context().errors, script}
+                .run(nullptr, target);
         QCOMPARE(int(result), int(PrintResult::Failed));
         QCOMPARE(script.errors.size(), 1);
         QVERIFY(script.errors[0].contains("cannot be written"));

@@ -2,7 +2,6 @@
 // and hides it, acting on whichever chart window is active.
 #include <QtTest>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "CommandIds.h"
@@ -96,10 +95,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&testFrame()));
     }
     void cleanup() {
-        TRadixWindow::askSave = [](QWidget*, const QString&) { return int(QMessageBox::No); };
         client()->closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        TRadixWindow::askSave = nullptr;
         testFrame().showShifter(false, true);
         storedPlacement() = WindowPlacement{};
         if (state().LanguageId != LanguageEnglish)

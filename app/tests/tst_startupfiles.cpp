@@ -1,6 +1,5 @@
 #include <QtTest>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QSettings>
 #include <thread>
 
@@ -11,6 +10,7 @@
 #include "RadixData.h"
 #include "SingleInstance.h"
 #include "StartupFiles.h"
+#include "FakePrompts.h"
 #include "TAstroApp.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
@@ -20,7 +20,6 @@
 
 namespace {
 
-QStringList g_messages;
 
 
 }  // namespace
@@ -32,6 +31,7 @@ public:
 
 private:
     TAstroApp& m_app;
+    FakePrompts m_prompts;
     QTemporaryDir m_folder;
     QTemporaryDir m_settings;
     QString m_chart;
@@ -44,7 +44,7 @@ private slots:
     void initTestCase() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         QVERIFY(makeProgramFolder(m_folder));
-        m_app.context().errors.setSink([](const QString&, const QString& text) { g_messages << text; });
+        m_prompts.install(m_app.context());
         QVERIFY(m_app.start(m_folder.path()));
         m_app.applyLanguage(LanguageEnglish);
 
@@ -59,7 +59,7 @@ private slots:
     void cleanup() {
         client().closeAllCharts();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        g_messages.clear();
+        m_prompts.errors.clear();
     }
 
     void argumentsBecomeAbsoluteFiles_data() {
@@ -102,7 +102,7 @@ private slots:
         openStartupFiles(*m_app.frame(), m_app.context(), {m_chart, missing, broken, cut, m_chart});
         QCOMPARE(client().charts().size(), 1);  // a file already open is not opened twice
         QCOMPARE(client().charts().first()->path(), m_chart);
-        QCOMPARE(g_messages, expected);
+        QCOMPARE(m_prompts.errors, expected);
         for (int i = 0; i < expected.size(); ++i) {
             QVERIFY2(expected[i].contains(QFileInfo(QStringList{missing, broken, cut}[i]).fileName()), qPrintable(expected[i]));
             QVERIFY(expected[i] != notFound(QStringList{missing, broken, cut}[i]));

@@ -6,7 +6,6 @@
 #include "../../persistence/tests/TownFixtures.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
-#include "ImportTownsPrompts.h"
 #include "QtText.h"
 #include "TAstroFrame.h"
 #include "TownImport.h"
@@ -46,30 +45,21 @@ const TownRecord* userTown(const TownDatabase& db, std::string_view name) {
 
 CommandTable* commands() { return testFrame().commands(); }
 
-// Files chosen, answers given and messages shown in the Import towns command.
-struct ImportScript {
-    QStringList files;  // the file dialogs' choices in turn; none left: cancelled
-    QList<QMessageBox::StandardButton> answers;
-    QStringList questions;
-    QStringList messages;
-    QStringList captions, filters;  // of the file dialogs, in turn
+// The Import towns command's prompts: the file dialogs' choices in turn (none left:
+// cancelled); a question without an answer left is cancelled. The file dialogs' captions
+// and filters are kept in turn.
+struct ImportScript : FakePrompts {
+    QStringList files;
+    QStringList captions, filters;
 
     ImportScript() {
-        ImportTownsPrompts::openFile = [this](const QString& caption, const QString& filter) {
-            captions << caption;
-            filters << filter;
+        fallback = Answer::Cancel;
+        chooseFile = [this](const FileRequest& r) {
+            captions << r.caption;
+            filters << r.filter;
             return files.isEmpty() ? QString() : files.takeFirst();
         };
-        ImportTownsPrompts::question = [this](const QString& text) {
-            questions << text;
-            return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
-        };
-        ImportTownsPrompts::message = [this](const QString& text) { messages << text; };
-    }
-    ~ImportScript() {
-        ImportTownsPrompts::openFile = nullptr;
-        ImportTownsPrompts::question = nullptr;
-        ImportTownsPrompts::message = nullptr;
+        install();
     }
 };
 
@@ -184,7 +174,7 @@ private slots:
         QCOMPARE(selectedText(dialog), QString("Szeged, Hungary"));
         QVERIFY(!field<QPushButton>(dialog, "delete")->isEnabled());
         const TownRecord main = *FindTown(towns(), "Szeged, Hungary");
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
             [&] {
                 QCOMPARE(field<QLineEdit>(d, "townName")->text(), QString("Szeged"));
@@ -213,7 +203,7 @@ private slots:
     void newTownIsSavedAndDeleteAsksFirst() {
         const TownRecord* chosen = nullptr;
         TTownsDialog dialog(nullptr, testApp().context(), "Kis", chosen);
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) {
             [&] {
                 // A new town starts in the default region, with its zone chosen from it.
@@ -230,7 +220,7 @@ private slots:
             setText(d, "lonDegrees", "20");
             return press(d);
         }};
-        script.answers = {false, true};
+        script.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
         script.install();
         field<QPushButton>(dialog, "new")->click();
         QVERIFY(script.allRun());
@@ -283,7 +273,7 @@ private slots:
         TTownDataDialog dialog(nullptr, testApp().context(), record);
         const ZoneDescriptor* zone = zoneByNumber(towns(), record.zone);
         QVERIFY(zone);
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[zone](QDialog& d) {
             [&] {
                 auto* rules = field<QListWidget>(d, "rules");
@@ -313,7 +303,7 @@ private slots:
                                        fixtures::oldTownFile({{"Zzimport One", 1140, 2850, 5}, {"Zzimport Two", 0, 0, 40}}));
         ImportScript script;
         script.files = {file};
-        script.answers = {QMessageBox::No, QMessageBox::No};  // only this file; without its user zones
+        script.answers = {Prompts::Answer::No, Prompts::Answer::No};  // only this file; without its user zones
         commands()->dispatch(CM_IMPORTTOWNS);
         QCOMPARE(script.questions.size(), 2);
         QCOMPARE(script.questions[0], fromCp1250(state().Strings[ImportWholeQuestionId]));
@@ -337,7 +327,7 @@ private slots:
         const std::size_t zonesBefore = towns().userZones.size();
         ImportScript script;
         script.files = {file};
-        script.answers = {QMessageBox::Yes};
+        script.answers = {Prompts::Answer::Yes};
         commands()->dispatch(CM_IMPORTTOWNS);
         QCOMPARE(script.questions.size(), 1);
         QCOMPARE(script.messages, QStringList{"Imported:\n1 town(s)\n2 time zone(s)"});
@@ -374,7 +364,7 @@ private slots:
         {
             ImportScript script;  // the whole-database question cancelled
             script.files = {writeFile("old3/ZDKTWN_C.TWD", fixtures::oldTownFile({{"Zzcancel", 0, 0, 5}}))};
-            script.answers = {QMessageBox::Cancel};
+            script.answers = {Prompts::Answer::Cancel};
             commands()->dispatch(CM_IMPORTTOWNS);
             QVERIFY(script.messages.isEmpty());
         }
@@ -387,7 +377,7 @@ private slots:
         towns().paths.userTowns = m_folder.path().toStdString() + "/no such folder/ZDKTOWNS_user.TWD";
         const TownRecord* chosen = nullptr;
         TTownsDialog dialog(nullptr, testApp().context(), "Pécs, Hungary", chosen);
-        DialogScript script;
+        FakePrompts script;
         script.steps = {[](QDialog& d) { return press(d); }};
         script.install();
         field<QPushButton>(dialog, "edit")->click();

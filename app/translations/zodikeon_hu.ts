@@ -4,12 +4,36 @@
     <context>
         <name>AppCommands</name>
         <message>
+            <source>The manual %1 could not be opened: a PDF viewer is needed to read it.
+
+Show the folder of the manual?</source>
+            <translation>A kézikönyv (%1) nem nyitható meg: az olvasásához PDF-olvasó kell.
+
+Megnyissam a kézikönyv mappáját?</translation>
+        </message>
+        <message>
+            <source>Manual</source>
+            <translation>Kézikönyv</translation>
+        </message>
+        <message>
+            <source>The folder %1 could not be opened.</source>
+            <translation>A mappa (%1) nem nyitható meg.</translation>
+        </message>
+        <message>
             <source>The options could not be saved to %1.</source>
             <translation>A beállításokat nem sikerült ide menteni: %1.</translation>
         </message>
     </context>
     <context>
         <name>AppContext</name>
+        <message>
+            <source>The options have been changed since they were last saved.
+
+Save them to %1?</source>
+            <translation>A beállítások megváltoztak a legutóbbi mentés óta.
+
+Mentsem őket ide: %1?</translation>
+        </message>
         <message>
             <source>The settings cannot be saved in %1: recent files, window places and the default town will not be kept for the next start.</source>
             <translation>A beállítások nem menthetők ide: %1. A legutóbbi fájlok, az ablakok helye és az alapértelmezett város nem marad meg a következő indításig.</translation>
@@ -2227,4 +2251,22 @@ Lecseréli erre a képletre?</translation>
         <translation>A beállítások nem menthetők ide: %1.</translation>
     </message>
 </context>
+    <context>
+        <name>TAstroFrame</name>
+        <message>
+            <source>Exit</source>
+            <translation>Kilépés</translation>
+        </message>
+    </context>
+    <context>
+        <name>TAstroStatusBar</name>
+        <message>
+            <source>Options not saved</source>
+            <translation>A beállítások nincsenek mentve</translation>
+        </message>
+        <message>
+            <source>The options have changed since they were last saved. Use Options &gt; Save, or turn on Options &gt; Auto save.</source>
+            <translation>A beállítások megváltoztak a legutóbbi mentés óta. Mentse őket a Beállítások &gt; Mentés paranccsal, vagy kapcsolja be a Beállítások &gt; Automatikus mentés pontot.</translation>
+        </message>
+    </context>
 </TS>
