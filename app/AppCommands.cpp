@@ -195,8 +195,12 @@ void AppCommands::retrieveOptions() {
 void AppCommands::retrieveOptionsFrom(const QString& path) {
     AppState& s = m_ctx.state;
     std::string dignityMessage;
-    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage)) {
-        m_ctx.errors.errorId(&m_frame, StrId::NotAnOptionsFile);
+    std::string refusal;  // a file too large or no regular file, refused unread
+    if (!ReadOptions(s.Options, s.ProgramFolder, s.Strings, path.toStdString(), &dignityMessage, &refusal)) {
+        if (refusal.empty())
+            m_ctx.errors.errorId(&m_frame, StrId::NotAnOptionsFile);
+        else
+            m_ctx.errors.error(&m_frame, fromCp1250(refusal));
         return;
     }
     m_ctx.saveSettings(&m_frame);

@@ -64,7 +64,8 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 void importTowns(QWidget* parent, TownDatabase& db, const AppState& state) {
     const StringTable& strings = state.Strings;
     const QString caption = fromCp1250(strings[ImportCaptionId]);
-    const QString path = chooseFile(parent, caption, qtFileFilter(state.FileFilters[FilterTowns]));
+    const QString path =
+        chooseFile(parent, fromCp1250(strings[StrId::ImportChooseTownFile]), qtFileFilter(state.FileFilters[FilterTowns]));
     if (path.isEmpty())
         return;
     ImportQuestions questions;
@@ -93,7 +94,9 @@ void importTowns(QWidget* parent, TownDatabase& db, const AppState& state) {
     case ImportOutcome::Cancelled:
         return;
     case ImportOutcome::Failed:
-        tell(parent, QMessageBox::Warning, caption, fromCp1250(strings[ImportFailedId]));
+        tell(parent, QMessageBox::Warning, caption,
+             fromCp1250(result.problem.empty() ? std::string(strings[ImportFailedId])
+                                               : std::string(strings[ImportFailedId]) + "\n\n" + result.problem));
         return;
     case ImportOutcome::SaveFailed:
         tell(parent, QMessageBox::Warning, caption, fromCp1250(strings[ImportSaveFailedId]));

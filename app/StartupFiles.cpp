@@ -48,11 +48,13 @@ void openStartupFiles(TAstroFrame& frame, AppContext& ctx, const QStringList& fi
             continue;
         }
         // The charts asked for take the place of the intro picture.
-        if (TRadixWindow* window = TRadixWindow::fromFile(ctx, file)) {
+        QString error;
+        if (TRadixWindow* window = TRadixWindow::fromFile(ctx, file, &error)) {
             client.addChart(window);
             continue;
         }
-        ctx.errors.error(&frame, ctx.text(StrId::FileNotFoundOrCorrupt) + QStringLiteral("\n") + file);
+        // What is wrong with which file, in the words the Open command uses.
+        ctx.errors.error(&frame, error);
     }
 }
 

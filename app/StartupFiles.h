@@ -12,7 +12,8 @@ class TAstroFrame;
 QStringList startupFileArguments(const QStringList& arguments, const QString& workingFolder);
 
 // Opens each file in a chart window (a file already open brings its window to the front); one
-// that cannot be read or is no horoscope file gets the same message as the Open command.
+// that cannot be read or is no horoscope file gets the message of the Open command, which
+// names the file and says what is wrong with it.
 void openStartupFiles(TAstroFrame& frame, AppContext& ctx, const QStringList& files);
 
 // Files handed over by a second start: the frame comes to the front and opens them; while a

@@ -70,7 +70,7 @@ bool TAstroApp::start(const QString& programFolder) {
     const auto path = [](const PathText& p) { return std::string(fixedText(p)); };
     LoadTownDatabase(m_ctx.towns,
                      {path(o.times_file), path(o.user_times_file), path(o.towns_file), path(o.user_towns_file),
-                      path(o.town_exclusions_file)},
+                      path(o.town_exclusions_file), townAliasesBeside(path(o.towns_file))},
                      s.Strings);
     const bool townsLoaded = !m_ctx.towns.mainTowns.empty() && !m_ctx.towns.mainZones.empty();
 

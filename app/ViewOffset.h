@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ChartViewKind.h"
+#include "ViewZoom.h"
 
 struct ViewOffset {
     std::int32_t x = 0;
@@ -11,8 +12,6 @@ struct ViewOffset {
     double zoom = 1.0;
 };
 
-constexpr double MinZoom = 0.2;
-constexpr double MaxZoom = 10.0;
 // The start and reset value of a view's pan and zoom.
 ViewOffset initialViewOffset(ChartView view);
 

@@ -1,6 +1,7 @@
 #pragma once
-// The aspect search: which aspect each body makes with each of the 40 chart points, how far
-// apart they are, whether it is nearly exact, and parallels of declination.
+// Aspects, their table codes and the 40 aspect points: which aspect each body makes with each
+// point, how far apart they are, whether it is nearly exact, and parallels of declination. The
+// search itself is AspectKernel.h; findAspects runs it on one chart.
 #include <cstdint>
 
 #include "StringIds.h"
@@ -9,17 +10,61 @@ struct RadixData;
 struct TOptions;
 
 constexpr int AspectSearchCount = 18;  // aspects 0..17; 18 parallel, 19 contra-parallel have orb rows only
+constexpr int AspectQuintile = 4;
+constexpr int AspectBiquintile = 8;
 constexpr int AspectParallel = 18;
 constexpr int AspectContraParallel = 19;
 
-// Bits of an `aspectCode` entry; 255 means no aspect.
+// Bits of an `aspectCode` entry; 255 means no aspect. Read them with the accessors below.
 enum AspectCodeBits : std::uint8_t {
     AspectNone = 255,
     AspectIndexMask = 0x1F,
     AspectApplying = 0x20,
     AspectWithinThreeQuarters = 0x40,  // not set together with AspectWithinQuarter
     AspectWithinQuarter = 0x80,
+    AspectStrengthMask = AspectWithinThreeQuarters | AspectWithinQuarter,
+    AspectMarkMask = AspectApplying | AspectStrengthMask,  // all but the aspect itself
 };
+
+// How close to exact an aspect was found, as parts of its orb.
+enum class AspectStrength : std::uint8_t { Loose, WithinThreeQuarters, WithinQuarter };
+
+// Whether an `aspectCode` entry holds an aspect at all.
+constexpr bool hasAspect(std::uint8_t code) { return code != AspectNone; }
+// The aspect 0..17 of an entry that holds one.
+constexpr int aspectType(std::uint8_t code) { return code & AspectIndexMask; }
+// Whether the pair was closing in on the exact aspect.
+constexpr bool aspectApplying(std::uint8_t code) { return (code & AspectApplying) != 0; }
+constexpr AspectStrength aspectStrength(std::uint8_t code) {
+    const int bits = code & AspectStrengthMask;
+    return bits == AspectWithinQuarter         ? AspectStrength::WithinQuarter
+           : bits == AspectWithinThreeQuarters ? AspectStrength::WithinThreeQuarters
+                                               : AspectStrength::Loose;
+}
+// The entry of aspect `type` that keeps the strength and applying marks of `code`.
+constexpr std::uint8_t withAspectType(std::uint8_t code, int type) {
+    return static_cast<std::uint8_t>(type | (code & AspectMarkMask));
+}
+
+// The aspect points (columns 0..39 of the aspect tables) that the program names. Points from
+// FirstOppositePoint on lie opposite another point and take their aspects from it.
+enum AspectPointIndex : int {
+    AspectPointAscendant = 0,
+    AspectPointMC = 1,
+    AspectPointSun = 2,         // bodies Sun .. North node at 2..12
+    AspectPointNorthNode = 12,
+    AspectPointCusp1 = 13,      // cusps 1..3 at 13..15
+    AspectPointCusp10 = 16,     // cusps 10..12 at 16..18
+    AspectPointLilith = 19,     // Lilith .. Vesta at 19..25
+    AspectPointVertex = 26,     // Vertex .. Fortune at 26..30
+    FirstOppositePoint = 31,
+    AspectPointDescendant = 31,
+    AspectPointIC = 32,
+    AspectPointSouthNode = 33,
+    AspectPointCusp7 = 34,      // cusps 7..9 at 34..36
+    AspectPointCusp4 = 37,      // cusps 4..6 at 37..39
+};
+constexpr int PointsPerCuspGroup = 3;
 
 // `parallelCode` values.
 enum ParallelCode : std::uint8_t { Parallel = 0, ContraParallel = 1, NoParallel = 255 };
@@ -55,7 +100,7 @@ int bodyOfAspectPoint(int point);
 // Whether the pair of body k and chart point i is searched: i is not body k itself nor a body
 // of a higher index (each pair of bodies once, from the body with the higher index).
 inline bool aspectPairSearched(int k, int i) { return bodyOfAspectPoint(i) < k; }
-// Points 31..39 lie opposite points 0, 1, 12, 13..18; -1 for the others.
+// The points from FirstOppositePoint on lie opposite points 0, 1, 12, 13..18; -1 for the others.
 int oppositeAspectPoint(int point);
 
 // Whether chart point 0..39 of a computed chart could be computed (bodies and Fortune may not).
@@ -68,12 +113,8 @@ double aspectPointDeclination(const RadixData& r, int point);
 // 7 those of the Ascendant and Descendant except in Indian and Vehlow houses, cusps 10 and 4 those
 // of the MC and IC except in Equal houses too; -1 when the point is searched itself.
 int copiedAspectPoint(int houseSystem, int i);
-// Aspect `j` found at deviation `w` inside `orb`, with the strength bit of the deviation.
-std::uint8_t aspectWithStrength(int j, double w, double orb);
 // Angular distance 0..180° of two longitudes given in radians.
 double separationDegrees(double a, double b);
-// The parallel code of two declinations (radians) for points of orb classes `classK`, `classI`.
-std::uint8_t parallelOf(const TOptions& options, int classK, int classI, double declK, double declI);
 
 // Fills `aspectCode`, `separation`, `exactAspect` and `parallelCode` for every pair of body k
 // and chart point i except those where i is body k itself or a body of a higher index; `factor`

@@ -6,22 +6,15 @@
 #include <cstdint>
 #include <ctime>
 
+#include "AspectKernel.h"
 #include "ChartIndex.h"
 #include "RadixData.h"
 
 struct TOptions;
 
-// The aspect tables of one direction, [body k of one chart][aspect point i of the other], coded
-// as a single chart's tables (Aspects.h). Unlike a single chart, every pair is searched.
-struct CrossAspectTables {
-    std::array<std::array<std::uint8_t, AspectPointCount>, BodyCount> aspectCode{};
-    std::array<std::array<double, AspectPointCount>, BodyCount> separation{};
-    std::array<std::array<std::uint8_t, AspectPointCount>, BodyCount> exactAspect{};
-    std::array<std::array<std::uint8_t, AspectPointCount>, BodyCount> parallelCode{};
-};
-
 // What the second chart is. Transits move over a natal chart that stands still; two natal
 // charts are both taken as moving when telling an applying aspect from a separating one.
+// The tables of one direction are a CrossAspectTables (AspectKernel.h): every pair searched.
 enum class CollationKind : std::uint8_t { Synastry = 0, Transit = 1 };
 
 struct CollationAspects {
@@ -29,17 +22,8 @@ struct CollationAspects {
     CrossAspectTables secondToRadix;  // the second chart's bodies against the radix's points
 };
 
-// Searches body k = 0..18 of `bodies` against point i = 0..39 of `points`, as the single
-// chart's search does for one pair: the first aspect within (orb of k + orb of i) x `factor`,
-// the strength bits, applying, exactness and parallels (which the factor does not widen).
-// Cusps 1, 4, 7 and 10 copy their axis where the points' house system makes them equal, the
-// South node and the opposite points 31..39 derive their aspect from the North node and the
-// point opposite. When `pointsFixed`, the points do not move while the applying test looks a
-// moment ahead.
-void findCrossAspects(const RadixData& bodies, const RadixData& points, const TOptions& options, double factor,
-                      bool pointsFixed, CrossAspectTables& out);
-
-// Both directions with `collfactor`; for transits the radix stands still.
+// Both directions with `collfactor`, every pair searched. For transits the radix stands still
+// in both: whether an aspect applies is the transiting body's motion alone.
 void findCollationAspects(const RadixData& radix, const RadixData& second, const TOptions& options, CollationKind kind,
                           CollationAspects& out);
 

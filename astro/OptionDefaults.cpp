@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "ChartIndex.h"
 #include "FixedText.h"
 
 const std::array<int, 26> DefaultChartConstellations = {
@@ -50,10 +51,10 @@ void SetDefaultOptions(TOptions& o) {
 
     TDisplayOptions& d = o.display;
     d.speed = d.distance = d.diameter = d.magnitude = true;
-    d.planasps[24] = true;
-    for (int i = 0; i < 12; ++i)
+    d.planasps[DisplayRowAxes] = true;
+    for (int i = 0; i < BodyLilith; ++i)  // Sun .. both nodes
         d.plans[i] = true;
-    d.plans[24] = d.plans[25] = true;
+    d.plans[DisplayRowAxes] = d.plans[DisplayRowCusps] = true;
     for (int i : DefaultChartConstellations)
         d.constsonchart[i] = true;
     d.chart_style = 2;

@@ -30,6 +30,11 @@ constexpr int LastFileSize = 520;
 constexpr int TownNameSize = 31;
 constexpr int View3DPathSize = 261;
 constexpr int FilterTextSize = 31;
+// Rows of the display switches `plansonchart`, `planasps` and `plans`: the chart points 0..23
+// (bodies, then Vertex .. Fortune), then one row for the axes and one for the house cusps.
+constexpr int DisplayRowAxes = 24;
+constexpr int DisplayRowCusps = 25;
+constexpr int DisplayRowCount = 26;
 
 enum DignityKind : int { DignityOwn = 0, DignityExalt = 1, DignityTrip = 2 };
 
@@ -71,8 +76,8 @@ struct TDisplayOptions {
     bool decimal = false;
     bool speed = false, distance = false, diameter = false, magnitude = false;
     std::array<bool, 24> plansonchart{};
-    std::array<bool, 26> planasps{};
-    std::array<bool, 26> plans{};
+    std::array<bool, DisplayRowCount> planasps{};
+    std::array<bool, DisplayRowCount> plans{};
     std::array<bool, AspectCount> aspsonchart{};
     std::array<bool, AspectCount> asps{};
     bool oppaspsonchart = false, oppasps = false, colloppasps = false;

@@ -11,6 +11,8 @@
 
 // Marks a quantity the row does not have.
 constexpr double NoValue = std::numeric_limits<double>::max();
+// The house of a row that has none (axes, cusps).
+constexpr std::uint8_t NoHouse = 255;
 
 enum PositionRowCode : std::uint8_t {
     RowAscendant = 70, RowMC = 71, RowVertex = 72, RowEastPoint = 73, RowCoAscendant = 74, RowPolarAscendant = 75,
@@ -25,7 +27,7 @@ struct PositionRow {
     double lat = NoValue;        // radians
     double ra = 0;
     double decl = 0;
-    std::uint8_t house = 255;   // 0..11
+    std::uint8_t house = NoHouse;  // 0..11
     double speed = NoValue;     // radians per day
     std::int8_t motion = 1;     // 1 direct, 0 stationary, -1 retrograde
     double distance = 0;        // astronomical units

@@ -8,6 +8,7 @@
 #include "ChartFonts.h"
 #include "GlyphCodes.h"
 #include "RadixWheel.h"
+#include "StartSign.h"
 #include "WheelSteps.h"
 
 namespace {
@@ -19,18 +20,18 @@ bool bodyRowShown(const RadixData& chart, const TOptions& o, int b) {
 }
 
 bool crossPointShown(const RadixData& points, const TOptions& o, int k, int code) {
-    if (code == 0xFF)
+    if (!hasAspect(static_cast<std::uint8_t>(code)))
         return false;
-    const int t = code & 31;
+    const int t = aspectType(static_cast<std::uint8_t>(code));
     const auto& d = o.display;
     if (t >= AspectTypeCount || !d.aspsonchart[static_cast<std::size_t>(t)])
         return false;
-    if (k >= 31 && !d.colloppasps)
+    if (k >= FirstOppositePoint && !d.colloppasps)
         return false;
     const AspectPoint pt = aspectPoint(k);
     switch (pt.kind) {
     case PointKind::Axis:
-        return d.axises && d.planasps[24];
+        return d.axises && d.planasps[DisplayRowAxes];
     case PointKind::Body: {
         const auto j = static_cast<std::size_t>(pt.index);
         return d.plansonchart[j] && d.planasps[j] && points.available(pt.index);
@@ -113,7 +114,7 @@ void drawCrossAspects(WheelPass& inner, const WheelPass& outer, const std::vecto
         const WheelPoint p2 = inner.at(inner.rot + points.pointQ(line.point), r);
         inner.p.setPen(aspectLinePen(inner, line.code, r));
         drawAspectLine(inner, p1, p2);
-        drawn.push_back({p1, p2, line.code & 31});
+        drawn.push_back({p1, p2, aspectType(static_cast<std::uint8_t>(line.code))});
     }
     // Where the outer bodies meet the circle: a short tick inward in the body's colour, as the
     // inner bodies have their leaders outward.
@@ -184,7 +185,7 @@ std::vector<CrossAspectLine> biWheelAspectLines(const RadixData& radix, const Co
 void drawBiWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& radix, const Collation& collation,
                  const TOptions& options) {
     QPainter& p = dc.painter;
-    dc.mirrorSign = (options.display.startsign & 0x80) ? -1 : 1;
+    dc.mirrorSign = decodeStartSign(options.display.startsign).mirrored ? -1 : 1;
     if (R <= 0)
         return;
     const bool radixInside = !options.display.outerradix;

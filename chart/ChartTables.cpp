@@ -117,7 +117,7 @@ std::vector<TableCell> bodyRowCells(const PositionRow& row, const std::vector<in
     cells.push_back(bodyCell(column[PcSymbol], body, row.motion, chart, o));
     if (column[PcLongitude] >= 0)
         cells.push_back(longitudeCell(column[PcLongitude], row.lon, o));
-    if (row.house != 255)
+    if (row.house != NoHouse)
         cells.push_back(labelCell(column[PcHouse], QString::fromLatin1(houseLabel(row.house)), o));
     if (row.lat != NoValue) {
         put(PcLatitude, formatSignedAngle(row.lat * RadToDeg, dec));
@@ -427,19 +427,21 @@ std::vector<int> aspectGridColumns(const TOptions& o) {
         if (on && (!opposite || d.oppasps))
             columns.insert(columns.end(), points);
     };
-    add({0, 1}, d.plans[24], false);
-    add({31, 32}, d.plans[24], true);
-    for (int b = 0; b < BodyCount; ++b) {
-        const int point = b <= 10 ? b + 2 : b == 11 ? 33 : b + 7;
-        add({point}, d.plans[static_cast<std::size_t>(b)], b == BodySouthNode);
-    }
+    add({AspectPointAscendant, AspectPointMC}, d.plans[DisplayRowAxes], false);
+    add({AspectPointDescendant, AspectPointIC}, d.plans[DisplayRowAxes], true);
+    for (int b = 0; b < BodyCount; ++b)
+        add({aspectPointOfBody(b)}, d.plans[static_cast<std::size_t>(b)], b == BodySouthNode);
     const std::size_t second = columns.size();
-    add({13, 14, 15}, d.plans[25], false);
-    add({37, 38, 39}, d.plans[25], true);
-    add({34, 35, 36}, d.plans[25], true);
-    add({16, 17, 18}, d.plans[25], false);
-    for (int i = 0; i < 5; ++i)
-        add({26 + i}, d.plans[static_cast<std::size_t>(19 + i)], false);
+    auto addCusps = [&](int first, bool opposite) {
+        static_assert(PointsPerCuspGroup == 3);
+        add({first, first + 1, first + 2}, d.plans[DisplayRowCusps], opposite);
+    };
+    addCusps(AspectPointCusp1, false);
+    addCusps(AspectPointCusp4, true);
+    addCusps(AspectPointCusp7, true);
+    addCusps(AspectPointCusp10, false);
+    for (int p = PointVertex; p <= PointFortune; ++p)
+        add({AspectPointVertex + p - PointVertex}, d.plans[static_cast<std::size_t>(p)], false);
     if (columns.size() > second)
         columns.insert(columns.begin() + static_cast<std::ptrdiff_t>(second), -1);
     return columns;
@@ -475,7 +477,7 @@ TableModel aspectGridTable(const RadixData& chart, const TOptions& o, AspectGrid
             TableCell c;
             c.column = static_cast<int>(i) + 1;
             if (kind == AspectGridKind::Parallels) {
-                if (parallel == 255)
+                if (parallel == NoParallel)
                     continue;
                 c.runs.push_back(parallelRun(parallel, TableGlyphHeight, ink));
             } else if (kind == AspectGridKind::Aspects) {
@@ -487,13 +489,13 @@ TableModel aspectGridTable(const RadixData& chart, const TOptions& o, AspectGrid
                 if (aspectShown(code, o)) {
                     fillAspectCell(c, code, o);
                     c.runs.back().height = TableGlyphHeight * 8 / 10;
-                    const double deviation = std::fabs(separation - aspectAngle(code & 31));
+                    const double deviation = std::fabs(separation - aspectAngle(aspectType(static_cast<std::uint8_t>(code))));
                     c.runs.push_back({FontTemplate::TableLight, TableTextHeight * 8 / 10, QString::asprintf("%3.1f", deviation), ink});
                 } else {
                     c.runs.push_back({FontTemplate::TableLight, TableTextHeight * 8 / 10, QString::asprintf("%5.1f", separation).trimmed(), ink});
                     c.fill = CellFill::Dark;
                 }
-                if (parallel != 255)
+                if (parallel != NoParallel)
                     c.runs.push_back(parallelRun(parallel, TableGlyphHeight * 6 / 10, ink));
             }
             cells.push_back(c);

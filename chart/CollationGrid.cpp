@@ -17,10 +17,6 @@ namespace {
 
 constexpr int GridCellWidth = 180;  // a glyph and its orb
 constexpr int PlansAxesEntry = 24;  // the display list's entry for the Ascendant and MC
-constexpr int AspectPointAscendant = 0, AspectPointMidheaven = 1;
-
-// The aspect type of a stored aspect code (its low five bits).
-int aspectTypeOfCode(int code) { return code & 31; }
 
 std::vector<int> gridBodies(const RadixData& chart, const TOptions& o) {
     std::vector<int> bodies;
@@ -51,7 +47,7 @@ TableModel collationGridTable(const RadixData& radix, const Collation& collation
     // The second chart's columns as aspect points: its Asc and MC first, as in the aspect grid.
     std::vector<int> points;
     if (o.display.plans[PlansAxesEntry])
-        points.insert(points.end(), {AspectPointAscendant, AspectPointMidheaven});
+        points.insert(points.end(), {AspectPointAscendant, AspectPointMC});
     for (int b : gridBodies(collation.second, o))
         points.push_back(aspectPointOfBody(b));
     t.columnWidths.push_back(150);
@@ -91,7 +87,7 @@ TableModel collationGridTable(const RadixData& radix, const Collation& collation
             fillAspectCell(c, code, o);
             // The orb beside the glyph, as the detailed aspect grid shows it.
             c.runs.back().height = TableGlyphHeight * 8 / 10;
-            const double orb = std::fabs(table.separation[bi][pi] * RadToDeg - aspectAngle(aspectTypeOfCode(code)));
+            const double orb = std::fabs(table.separation[bi][pi] * RadToDeg - aspectAngle(aspectType(static_cast<std::uint8_t>(code))));
             c.runs.push_back({FontTemplate::TableLight, TableTextHeight * 8 / 10, QString::asprintf("%3.1f", orb), ink});
             cells.push_back(c);
         }

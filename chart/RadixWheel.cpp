@@ -17,6 +17,7 @@
 #include "Houses.h"
 #include "QuarterDegrees.h"
 #include "SpreadAngles.h"
+#include "StartSign.h"
 
 #include "WheelSteps.h"
 
@@ -41,7 +42,7 @@ void drawAspects(WheelPass& w) {
             const WheelPoint p2 = w.at(w.rot + w.pointQ(k), r);
             w.p.setPen(aspectLinePen(w, code, r));
             drawAspectLine(w, p1, p2);
-            lines.push_back({p1, p2, code & 31});
+            lines.push_back({p1, p2, aspectType(static_cast<std::uint8_t>(code))});
         }
     }
     if (w.o.display.aspsymbols)
@@ -165,12 +166,13 @@ WheelLayout wheelLayout(int R, bool extended) {
 }
 
 int wheelRotation(std::uint8_t startsign, int ascendantQ) {
-    const int s = startsign & 0x3F;
-    if (s == 0)
+    constexpr int SignQ = FullCircle / SignCount;
+    const StartSign s = decodeStartSign(startsign);
+    if (s.origin == 0)
         return -ascendantQ;
-    int rotation = -(s - 1) * 120;
-    if (startsign & 0x40)
-        rotation -= 60;
+    int rotation = -(s.origin - 1) * SignQ;
+    if (s.centre)
+        rotation -= SignQ / 2;
     return rotation;
 }
 
@@ -201,7 +203,7 @@ std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEn
     for (const AspectLineEnds& line : lines) {
         if (line.type == 10 || line.type < 0 || line.type >= AspectTypeCount)
             continue;
-        const int percent = line.type == 4 || line.type == 8 ? 37
+        const int percent = line.type == AspectQuintile || line.type == AspectBiquintile ? 37
                             : line.type == 9                 ? 35
                             : line.type == 14                ? 32
                             : line.type == 17                ? 33
@@ -224,36 +226,29 @@ std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEn
 }
 
 bool wheelShowsAspect(const RadixData& chart, const TOptions& o, int b, int k) {
-    const int code = chart.aspectCode[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)];
-    if (code == 0xFF)
+    const std::uint8_t code = chart.aspectCode[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)];
+    if (!hasAspect(code))
         return false;
-    const int t = code & 31;
+    const int t = aspectType(code);
     if (t >= AspectTypeCount || !o.display.aspsonchart[static_cast<std::size_t>(t)])
         return false;
-    if (k >= 31 && !o.display.oppaspsonchart && aspectComplement(t) >= 0)
+    if (k >= FirstOppositePoint && !o.display.oppaspsonchart && aspectComplement(t) >= 0)
         return false;
     const AspectPoint pt = aspectPoint(k);
     const auto& d = o.display;
     switch (pt.kind) {
     case PointKind::Axis:
-        return d.axises && d.planasps[24];
+        return d.axises && d.planasps[DisplayRowAxes];
     case PointKind::Body: {
         const int j = pt.index;
-        return (j > 18 || j < b) && d.plansonchart[static_cast<std::size_t>(j)] && d.planasps[static_cast<std::size_t>(j)] &&
+        return (j > BodyVesta || j < b) && d.plansonchart[static_cast<std::size_t>(j)] && d.planasps[static_cast<std::size_t>(j)] &&
                chart.available(j);
     }
     case PointKind::Cusp: {
-        if (!d.houses || !d.planasps[25])
+        if (!d.houses || !d.planasps[DisplayRowCusps])
             return false;
-        if (d.planasps[24]) {
-            const int h = o.housecalc;
-            const bool ascSide = k == 13 || k == 34, mcSide = k == 16 || k == 37;
-            if (ascSide && h != HouseIndian && h != HouseVehlow)
-                return false;
-            if (mcSide && h != HouseIndian && h != HouseEqual && h != HouseVehlow)
-                return false;
-        }
-        return true;
+        // A cusp that is a copy of an axis would draw the axis's lines a second time.
+        return !d.planasps[DisplayRowAxes] || copiedAspectPoint(o.housecalc, k) < 0;
     }
     }
     return false;
@@ -261,7 +256,7 @@ bool wheelShowsAspect(const RadixData& chart, const TOptions& o, int b, int k) {
 
 void drawRadixWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& chart, const TOptions& options) {
     QPainter& p = dc.painter;
-    dc.mirrorSign = (options.display.startsign & 0x80) ? -1 : 1;
+    dc.mirrorSign = decodeStartSign(options.display.startsign).mirrored ? -1 : 1;
     if (R <= 0)
         return;
     const bool extended = options.display.projasps;

@@ -16,18 +16,21 @@ TableCell bodyCell(int column, int body, int motion, const RadixData& chart, con
 }
 
 bool aspectShown(int code, const TOptions& o) {
-    return code != 255 && (code & 31) < AspectTypeCount && o.display.asps[static_cast<std::size_t>(code & 31)];
+    const auto c = static_cast<std::uint8_t>(code);
+    return hasAspect(c) && aspectType(c) < AspectTypeCount && o.display.asps[static_cast<std::size_t>(aspectType(c))];
 }
 
 void fillAspectCell(TableCell& c, int code, const TOptions& o) {
-    const int t = code & 31;
+    const auto bits = static_cast<std::uint8_t>(code);
+    const int t = aspectType(bits);
     const ColorRef colour = o.colors.aspects[static_cast<std::size_t>(t)];
     if (t <= 10)
         c.runs.push_back({FontTemplate::Symbol, TableGlyphHeight, QString(QLatin1Char(aspectGlyph(t))), colour});
     else
         c.runs.push_back({FontTemplate::Small, TableTextHeight, QString::fromLatin1(aspectAbbreviation(t)), colour});
-    c.frame = (code & 128) ? CellFrame::Double : CellFrame::Single;
-    c.fill = (code & 128) ? CellFill::Light : CellFill::Medium;
-    c.applying = code & 32;
+    const bool close = aspectStrength(bits) == AspectStrength::WithinQuarter;
+    c.frame = close ? CellFrame::Double : CellFrame::Single;
+    c.fill = close ? CellFill::Light : CellFill::Medium;
+    c.applying = aspectApplying(bits);
 }
 

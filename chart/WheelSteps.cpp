@@ -363,12 +363,15 @@ QPen aspectLinePen(const WheelPass& w, int code, int r) {
     const int penWidth = w.L.penAspect;
     // Dash lengths are logical units; Qt counts them in pen widths.
     const double unit = std::max(1, penWidth);
-    const int t = code & 31;
+    const auto bits = static_cast<std::uint8_t>(code);
+    const int t = aspectType(bits);
     int kind;  // 0 solid, 1 long dashes, 2 short dashes
     if (w.o.display.aspect_closing)
-        kind = (code & 32) ? 0 : 2;
+        kind = aspectApplying(bits) ? 0 : 2;
     else
-        kind = ((code >> 6) & 3) == 2 ? 0 : ((code >> 6) & 3) == 1 ? 1 : 2;
+        kind = aspectStrength(bits) == AspectStrength::WithinQuarter         ? 0
+               : aspectStrength(bits) == AspectStrength::WithinThreeQuarters ? 1
+                                                                             : 2;
     const ColorRef c = adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(t)], w.o, w.dc.printing);
     ColorRef base = w.style2 ? w.o.colors.c2_fill_main : w.o.colors.background;
     if (w.dc.printing)

@@ -9,6 +9,7 @@
 #include "FixedText.h"
 #include "ProfileValues.h"
 #include "StringIds.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -64,12 +65,13 @@ public:
     Reader(TOptions& o, const StringTable& strings) : m_o(o), m_strings(strings) {}
 
     DignityFileResult read() {
-        std::ifstream in(std::string(fixedText(m_o.dignities_file)), std::ios::binary);
-        if (!in)
+        const std::string path(fixedText(m_o.dignities_file));
+        WholeFile file = readWholeFile(path, DignityFileLimit);
+        if (!file.ok()) {
+            m_result.message = wholeFileMessage(m_strings, file.status, path, DignityFileLimit);
             return m_result;
-        std::stringstream buffer;
-        buffer << in.rdbuf();
-        const std::string bytes = buffer.str();
+        }
+        const std::string bytes = std::move(file.bytes);
 
         unsigned number = 0;
         std::size_t pos = 0;

@@ -18,7 +18,8 @@ struct DignityFileResult {
 
 // Reads the file at `options.dignities_file` into `dignity_column_params` and
 // `dignity_degree_table`, stopping at the first error; what was stored before it stays.
-// A file that cannot be opened or lacks its first two lines fails without a message.
+// A file that cannot be opened or lacks its first two lines fails without a message; one
+// refused unread (no regular file, or larger than DignityFileLimit) fails with the reason.
 // Columns 0..4 are read like the others but are meant to be rebuilt afterwards
 // (RebuildDignityDegreeTable).
 DignityFileResult readDignityFile(TOptions& options, const StringTable& strings);

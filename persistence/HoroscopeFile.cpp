@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "FixedText.h"
+#include "HoroscopeListing.h"
 #include "ProfileFile.h"
 #include "FileFormat.h"
 #include "StringTable.h"
@@ -214,15 +215,9 @@ bool isHoroscopeHeader(std::string_view first, const StringTable& /*strings*/) {
 }
 
 bool IsHoroscopeFile(const std::string& path, const StringTable& strings) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string first(sizeof FileFormat::HoroscopeHeader, '\0');
-    in.read(first.data(), static_cast<std::streamsize>(first.size()));
-    if (in.bad())
-        return false;
-    first.resize(static_cast<std::size_t>(in.gcount()));
-    return isHoroscopeHeader(first, strings);
+    // Only regular files: opening a pipe would wait for a writer.
+    const std::optional<std::string> first = readFileStart(path, sizeof FileFormat::HoroscopeHeader);
+    return first && isHoroscopeHeader(*first, strings);
 }
 
 HoroscopeRead parseHoroscopeFile(std::string_view bytes, const StringTable& strings,
@@ -320,16 +315,12 @@ HoroscopeRead parseHoroscopeFile(std::string_view bytes, const StringTable& stri
 HoroscopeRead ReadHoroscopeFile(const std::string& path, const StringTable& strings,
                                 const ChartDirectionSettings& optionDirections, RadixData& radix,
                                 ChartBlocks& blocks, HoroscopeProblem* problem) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // No layout is longer than the current one; whatever follows it is not ours. A folder,
+    // device or pipe cannot be opened as a chart.
+    const std::optional<std::string> bytes = readFileStart(path, HoroscopeFileSize);
+    if (!bytes)
         return HoroscopeRead::CannotOpen;
-    // No layout is longer than the current one; whatever follows it is not ours.
-    std::string bytes(HoroscopeFileSize, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return HoroscopeRead::CannotOpen;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return parseHoroscopeFile(bytes, strings, optionDirections, radix, blocks, problem);
+    return parseHoroscopeFile(*bytes, strings, optionDirections, radix, blocks, problem);
 }
 
 std::string serializeHoroscopeFile(const StringTable& /*strings*/, const RadixData& radix, const ChartBlocks& blocks) {

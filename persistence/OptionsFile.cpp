@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "ChartIndex.h"
 #include "DignityDegreeTable.h"
 #include "DignityFile.h"
 #include "FileFormat.h"
@@ -252,14 +253,15 @@ public:
             readMarks(*v, flags);
         if (conversion == MarksConversion::Planasps && v && v->size() == 14) {
             // An older list of 14 entries kept the axes and the cusps in entries 13 and 14.
-            flags[24] = flags[12];
-            flags[25] = flags[13];
-            flags[12] = flags[13] = false;
-        } else if (conversion == MarksConversion::Plans && (!v || v->size() < 26)) {
+            constexpr std::size_t OldAxesRow = 12, OldCuspsRow = 13;
+            flags[DisplayRowAxes] = flags[OldAxesRow];
+            flags[DisplayRowCusps] = flags[OldCuspsRow];
+            flags[OldAxesRow] = flags[OldCuspsRow] = false;
+        } else if (conversion == MarksConversion::Plans && (!v || v->size() < DisplayRowCount)) {
             // Older, shorter lists did not have the later bodies: show the classic set.
-            for (int i = 0; i < 12; ++i)
+            for (int i = 0; i < BodyLilith; ++i)
                 flags[static_cast<std::size_t>(i)] = true;
-            flags[24] = flags[25] = true;
+            flags[DisplayRowAxes] = flags[DisplayRowCusps] = true;
         }
     }
     void reals(const char* section, const char* key, std::span<double> values, int, int) {
@@ -343,13 +345,17 @@ void buildDataPaths(TOptions& o, const std::string& programFolder) {
 }  // namespace
 
 bool ReadOptions(TOptions& o, const std::string& programFolder, const StringTable& strings, const std::string& path,
-                 std::string* dignityMessage) {
+                 std::string* dignityMessage, std::string* refusal) {
     if (dignityMessage)
         dignityMessage->clear();
+    if (refusal)
+        refusal->clear();
     // A path that does not fit would later make WriteOptions write to another file.
     if (path.size() >= PathSize || path.find('\0') != std::string::npos)
         return false;
     const ProfileFile file(path.empty() ? std::string(fixedText(o.options_file)) : path);
+    if (refusal)
+        *refusal = wholeFileMessage(strings, file.readStatus(), file.path(), ProfileFileLimit);
     if (file.getString("main", "description", "", ListBufferSize) != OptionsFileDescription)
         return false;
 

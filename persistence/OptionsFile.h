@@ -18,8 +18,11 @@ extern const char* const OptionsFileDescription;
 // message, string 820 filled in, goes to `dignityMessage` for the caller to show; a missing
 // or faulty dignity file does not make the load fail), the derived dignity columns are
 // rebuilt, print pages 2..4 are selected, and a given `path` becomes `options_file`.
+// A file refused unread (no regular file, or larger than an options file can be) fails with
+// the reason, naming the file, in `refusal`; it stays empty for the other failures.
 bool ReadOptions(TOptions& options, const std::string& programFolder, const StringTable& strings,
-                 const std::string& path = {}, std::string* dignityMessage = nullptr);
+                 const std::string& path = {}, std::string* dignityMessage = nullptr,
+                 std::string* refusal = nullptr);
 
 // Writes the options block to `options.options_file`. The new file is complete before it
 // replaces the old one (keys this program does not know are not kept); false when it

@@ -25,9 +25,10 @@ OptionsLoadResult loadChartOptions(const std::string& programFolder, const Strin
         result = LoadStartupOptions(options, programFolder, strings);
     } else {
         ReadSettings(options, programFolder);
-        result.ok = ReadOptions(options, programFolder, strings, optionsPath, &result.dignityMessage);
+        std::string refusal;
+        result.ok = ReadOptions(options, programFolder, strings, optionsPath, &result.dignityMessage, &refusal);
         if (!result.ok)
-            result.error = strings[StrId::NotAnOptionsFile];
+            result.error = refusal.empty() ? strings[StrId::NotAnOptionsFile] : refusal;
     }
     if (!result.ok)
         return result;

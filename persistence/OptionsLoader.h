@@ -18,8 +18,9 @@ struct OptionsLoadResult {
 OptionsLoadResult LoadStartupOptions(TOptions& options, const std::string& programFolder, const StringTable& strings);
 
 // Options for computing a chart outside the program: from `optionsPath` when given (a file
-// that is not an options file fails with string 88), else as at start-up. `houseOverride`
-// 0..9 and `nodeOverride` 0..1 replace `housecalc` and `nodetype` unless negative.
+// that is not an options file fails with string 88, one refused unread with the reason), else
+// as at start-up. `houseOverride` 0..9 and `nodeOverride` 0..1 replace `housecalc` and
+// `nodetype` unless negative.
 OptionsLoadResult loadChartOptions(const std::string& programFolder, const StringTable& strings,
                                    const std::string& optionsPath, int houseOverride, int nodeOverride,
                                    TOptions& options);

@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -43,13 +42,12 @@ std::string cut(std::string_view s, std::size_t bufferSize) {
 }  // namespace
 
 ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
-    std::ifstream in(m_path, std::ios::binary);
-    if (!in)
+    const WholeFile file = readWholeFile(m_path, ProfileFileLimit);
+    m_readStatus = file.status;
+    if (!file.ok())
         return;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
     m_existed = true;
-    parse(buffer.str());
+    parse(file.bytes);
 }
 
 void ProfileFile::parse(std::string_view bytes) {

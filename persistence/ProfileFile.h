@@ -9,14 +9,19 @@
 #include <string_view>
 #include <vector>
 
+#include "WholeFile.h"
+
 class ProfileFile {
 public:
     ProfileFile() = default;
-    // Loads `path` if it exists; a missing or unreadable file reads as empty.
+    // Loads `path` if it exists; a missing or unreadable file reads as empty, and so does one
+    // refused unread (no regular file, or larger than ProfileFileLimit): see readStatus().
     explicit ProfileFile(std::string path);
 
     const std::string& path() const { return m_path; }
     bool existed() const { return m_existed; }
+    // How reading the file went; Missing for a file made in memory.
+    WholeFileStatus readStatus() const { return m_readStatus; }
 
     // The value of `key` in `section`, without surrounding blanks and one pair of matching
     // quotes, cut at the first NUL and to `bufferSize - 1` characters; `def` (cut likewise)
@@ -61,6 +66,7 @@ private:
     std::string m_path;
     std::vector<Line> m_lines;
     bool m_existed = false;
+    WholeFileStatus m_readStatus = WholeFileStatus::Missing;
     bool m_dirty = false;
 };
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ChartIndex.h"
 #include "DignityDegreeTable.h"
 #include "OptionDefaults.h"
 #include "OptionsFile.h"
@@ -98,14 +99,14 @@ void SetShippedOptions(TOptions& o) {
     d.plansonchart = {};
     d.planasps = {};
     d.plans = {};
-    for (int b = 0; b <= 12; ++b) {  // Sun .. Pluto, both nodes, Lilith
+    for (int b = 0; b <= BodyLilith; ++b) {  // Sun .. Pluto, both nodes, Lilith
         d.plansonchart[b] = true;
         d.plans[b] = true;
     }
-    for (int b = 0; b <= 11; ++b)
+    for (int b = 0; b <= BodySouthNode; ++b)
         d.planasps[b] = true;
-    d.planasps[24] = true;  // aspects to the axes
-    d.plans[24] = d.plans[25] = true;
+    d.planasps[DisplayRowAxes] = true;  // aspects to the axes
+    d.plans[DisplayRowAxes] = d.plans[DisplayRowCusps] = true;
     for (int a = 0; a <= 10; ++a)  // the major aspects and the usual minor ones
         d.aspsonchart[a] = d.asps[a] = true;
     d.oppasps = true;

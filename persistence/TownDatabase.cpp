@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "FoldTable.h"
 #include "JoinPath.h"
 #include "FileFormat.h"
+#include "StringIds.h"
 #include "StringTable.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -34,22 +34,31 @@ constexpr std::int16_t OldZoneNumbers[39] = {626, 18, 19, 20, 21, 23, 25, 27, 28
 constexpr int FirstUnmappedOldZone = 39;
 constexpr int OldZoneShift = 9963;  // old zone 39 and up: user zone number (old - 36) + 10000
 
-// The whole content of a regular file. A folder is refused: opened as a file it would
-// report an end position far beyond any memory.
-std::optional<std::string> readFile(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+// The whole content of a regular file of at most `limit` bytes.
+std::optional<std::string> readFile(const std::string& path, std::uintmax_t limit) {
+    WholeFile file = readWholeFile(path, limit);
+    if (!file.ok())
         return std::nullopt;
-    const auto size = std::filesystem::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
-    if (ec || !in)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    return std::move(file.bytes);
+}
+
+// Why a data file gave nothing: the refusal or failure of reading it, or `notThisKind` (a
+// string with %1 for the file) when it was read but is no file of its kind.
+void tellProblem(std::string* problem, const StringTable& strings, const WholeFile& file, const std::string& path,
+                 std::uintmax_t limit, int notThisKind) {
+    if (!problem)
+        return;
+    if (file.status == WholeFileStatus::Missing) {
+        *problem = strings[StrId::FileMissing];
+    } else if (file.ok()) {
+        *problem = strings[notThisKind];
+    } else {
+        *problem = wholeFileMessage(strings, file.status, path, limit);
+        return;
+    }
+    const std::size_t at = problem->find("%1");
+    if (at != std::string::npos)
+        problem->replace(at, 2, path);
 }
 
 std::int16_t readInt16(const char* p) {
@@ -115,7 +124,7 @@ bool isWhite(char c) {
 
 std::vector<TownRecord> convertOldTownFile(TownDatabase& db, std::string_view body) {
     if (!db.exclusionText)
-        db.exclusionText = readFile(db.paths.exclusions).value_or(std::string());  // missing: empty
+        db.exclusionText = readFile(db.paths.exclusions, TownFileLimit).value_or(std::string());  // missing: empty
     std::vector<TownRecord> towns;
     const std::size_t records = body.size() / OldTownRecordSize;
     for (std::size_t r = 0; r < records; ++r) {
@@ -154,6 +163,64 @@ void IndexMainTownNames(TownDatabase& db) {
             db.mainFolded[i] = static_cast<char>(foldByte(db.mainFolded[i]));
     }
     db.mainFoldedStart.push_back(static_cast<std::uint32_t>(db.mainFolded.size()));
+
+    const std::string_view folded(db.mainFolded);
+    const auto key = [&](std::uint32_t i) {
+        return townPart(folded.substr(db.mainFoldedStart[i], db.mainFoldedStart[i + 1] - db.mainFoldedStart[i]));
+    };
+    db.mainListOrder.resize(db.mainTowns.size());
+    for (std::uint32_t i = 0; i < db.mainListOrder.size(); ++i)
+        db.mainListOrder[i] = i;
+    std::stable_sort(db.mainListOrder.begin(), db.mainListOrder.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return compareNatural(key(a), key(b)) < 0; });
+    db.mainListPosition.resize(db.mainTowns.size());
+    for (std::uint32_t p = 0; p < db.mainListOrder.size(); ++p)
+        db.mainListPosition[db.mainListOrder[p]] = p;
+
+    db.countryNames.clear();
+    for (const TownRecord& town : db.mainTowns)
+        if (town.isRegion())
+            db.countryNames.emplace_back(townName(town));
+    std::sort(db.countryNames.begin(), db.countryNames.end());
+}
+
+std::string_view townPart(std::string_view name) {
+    return name.substr(0, name.find(','));
+}
+
+int compareNatural(std::string_view a, std::string_view b) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            std::size_t ei = i, ej = j;
+            while (ei < a.size() && isDigit(a[ei]))
+                ++ei;
+            while (ej < b.size() && isDigit(b[ej]))
+                ++ej;
+            // Leading zeros say nothing of the number; then the longer run is the larger number.
+            std::string_view x = a.substr(i, ei - i), y = b.substr(j, ej - j);
+            while (x.size() > 1 && x.front() == '0')
+                x.remove_prefix(1);
+            while (y.size() > 1 && y.front() == '0')
+                y.remove_prefix(1);
+            if (x.size() != y.size())
+                return x.size() < y.size() ? -1 : 1;
+            if (const int c = x.compare(y); c != 0)
+                return c;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[j]);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size())
+        return 1;
+    return j < b.size() ? -1 : 0;
 }
 
 namespace {
@@ -215,12 +282,19 @@ TownFilePaths townFilePaths(const std::string& programFolder, const StringTable&
             JoinPath(data, UserTownsFileName), JoinPath(data, ExclusionsFileName), JoinPath(data, TownAliasesFileName)};
 }
 
+std::string townAliasesBeside(const std::string& townsFile) {
+    const std::size_t slash = townsFile.find_last_of('/');
+    return JoinPath(slash == std::string::npos ? std::string() : townsFile.substr(0, slash), FileFormat::TownAliasesFileName);
+}
+
 void LoadTownAliases(TownDatabase& db, const std::string& path) {
     db.aliases.clear();
-    const auto text = readFile(path);
+    db.mainSizeRank.clear();
+    const auto text = readFile(path, TownAliasFileLimit);
     if (!text)
         return;
     std::string_view rest(*text);
+    std::uint32_t nextRank = 0;
     while (!rest.empty()) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
         const std::string_view line = rest.substr(0, end);
@@ -235,6 +309,10 @@ void LoadTownAliases(TownDatabase& db, const std::string& path) {
             continue;
         const std::string name(line.substr(0, tab));
         db.aliases.push_back({name, foldText(name), index});
+        if (db.mainSizeRank.empty())
+            db.mainSizeRank.assign(db.mainTowns.size(), TownDatabase::UnknownSize);
+        if (db.mainSizeRank[index] == TownDatabase::UnknownSize)
+            db.mainSizeRank[index] = nextRank++;
     }
 }
 
@@ -254,12 +332,17 @@ void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const String
         db.userTowns = std::move(*towns);
 }
 
-std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, const StringTable& /*strings*/) {
-    const auto bytes = readFile(path);
-    if (!bytes || bytes->size() < CurrentHeaderSize)
+std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, const StringTable& strings,
+                                                   std::string* problem) {
+    const WholeFile file = readWholeFile(path, TimeFileLimit);
+    const auto fail = [&] {
+        tellProblem(problem, strings, file, path, TimeFileLimit, StrId::NotATimeFile);
         return std::nullopt;
-    const std::string_view head(bytes->data(), CurrentHeaderSize);
-    const std::string_view body = std::string_view(*bytes).substr(CurrentHeaderSize);
+    };
+    if (!file.ok() || file.bytes.size() < CurrentHeaderSize)
+        return fail();
+    const std::string_view head(file.bytes.data(), CurrentHeaderSize);
+    const std::string_view body = std::string_view(file.bytes).substr(CurrentHeaderSize);
     if (head == FileFormat::storedHeader(FileFormat::TimeFileHeader)) {
         std::vector<ZoneEntry> units(body.size() / sizeof(ZoneEntry));
         if (!units.empty())
@@ -269,15 +352,17 @@ std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, cons
     }
     if (head == FileFormat::storedHeader(FileFormat::OldTimeFileHeader))
         return convertOldTimeFile(body);
-    return std::nullopt;
+    return fail();
 }
 
 std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std::string& path,
-                                                    const StringTable& /*strings*/) {
-    const auto bytes = readFile(path);
-    if (!bytes)
+                                                    const StringTable& strings, std::string* problem) {
+    const WholeFile file = readWholeFile(path, TownFileLimit);
+    if (!file.ok()) {
+        tellProblem(problem, strings, file, path, TownFileLimit, StrId::NotATownFile);
         return std::nullopt;
-    const std::string_view all(*bytes);
+    }
+    const std::string_view all(file.bytes);
     if (all.size() >= CurrentHeaderSize &&
         all.substr(0, CurrentHeaderSize) == FileFormat::storedHeader(FileFormat::TownFileHeader)) {
         const std::string_view body = all.substr(CurrentHeaderSize);
@@ -292,6 +377,7 @@ std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std:
     const std::string_view oldPrefix = std::string_view(FileFormat::OldTownFileHeader).substr(0, OldTownPrefixLength);
     if (all.starts_with(oldPrefix))
         return convertOldTownFile(db, all.size() > OldTownHeaderSize ? all.substr(OldTownHeaderSize) : "");
+    tellProblem(problem, strings, file, path, TownFileLimit, StrId::NotATownFile);
     return std::nullopt;
 }
 

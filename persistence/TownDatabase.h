@@ -58,6 +58,10 @@ struct TownFilePaths {
 // table (the same names the options record carries).
 TownFilePaths townFilePaths(const std::string& programFolder, const StringTable& strings);
 
+// The other-names file that goes with a main town file: ZDKTOWNS.ALT in the same folder, as
+// the atlas ships them.
+std::string townAliasesBeside(const std::string& townsFile);
+
 struct TownDatabase {
     TownDatabase() = default;
     // Descriptors point into the units; a copy would point into the original.
@@ -83,34 +87,58 @@ struct TownDatabase {
         std::uint32_t town = 0;  // index into mainTowns
     };
     std::vector<Alias> aliases;
+    // How populous each main town is, as a rank (0 = the most populous): the other-names file
+    // lists its towns most populous first. Towns it does not list (the smaller ones) have
+    // UnknownSize. Empty when the file is missing.
+    static constexpr std::uint32_t UnknownSize = UINT32_MAX;
+    std::vector<std::uint32_t> mainSizeRank;
     std::vector<TownRecord> userTowns;  // sorted by folded name
 
     // Folded main town names, one after the other, for searching without folding each time:
     // name i is mainFolded[mainFoldedStart[i] .. mainFoldedStart[i + 1]).
     std::string mainFolded;
     std::vector<std::uint32_t> mainFoldedStart;
+    // The main towns in the order of the lists: by the town part of their folded names with
+    // numbers read as numbers (Kreis 2 before Kreis 10), then in file order, which puts the most
+    // populous town of a name first. mainListPosition is the inverse.
+    std::vector<std::uint32_t> mainListOrder;
+    std::vector<std::uint32_t> mainListPosition;
+    // The names of the region entries (the countries), sorted by bytes.
+    std::vector<std::string> countryNames;
 };
+
+// Compares two texts as people sort names: byte by byte, but a run of digits against a run of
+// digits by its number (Kreis 2 before Kreis 10). Negative, zero or positive.
+int compareNatural(std::string_view a, std::string_view b);
+
+// The town part of a name: up to its first comma ("Vienna" of "Vienna, Austria").
+std::string_view townPart(std::string_view name);
 
 // Empties `db` and loads the four files of `paths`. A missing or unrecognised file leaves its
 // part empty, silently.
 void LoadTownDatabase(TownDatabase& db, const TownFilePaths& paths, const StringTable& strings);
 
 // Reads the other names of the main towns: lines of a name, a tab and the index of the main
-// town. Lines that name no town are skipped; a missing file gives none.
+// town, the towns in order of population, most populous first (which gives db.mainSizeRank).
+// Lines that name no town are skipped; a missing file gives none.
 void LoadTownAliases(TownDatabase& db, const std::string& path);
 
-// Folds the main town names into db.mainFolded once, so searches need not fold them.
+// Folds the main town names into db.mainFolded once, so searches need not fold them, and
+// puts the main towns in list order (db.mainListOrder).
 void IndexMainTownNames(TownDatabase& db);
 
 // The unscrambled units of a time-zone file; an old (v4.0) file is converted into units.
-// Nothing when the file cannot be read or is no time-zone file.
-std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, const StringTable& strings);
+// Nothing when the file cannot be read, is refused unread (no regular file, or larger than
+// TimeFileLimit) or is no time-zone file; then `problem` gets the reason, naming the file.
+std::optional<std::vector<ZoneEntry>> LoadTimeFile(const std::string& path, const StringTable& strings,
+                                                   std::string* problem = nullptr);
 
 // The towns of a town file. An old (v4.0) file is converted: names trimmed, towns named in
 // the exclusion text or already in `db` skipped, zone numbers translated. Nothing when the
-// file cannot be read or is no town file.
+// file cannot be read, is refused unread (no regular file, or larger than TownFileLimit) or is
+// no town file; then `problem` gets the reason, naming the file.
 std::optional<std::vector<TownRecord>> LoadTownFile(TownDatabase& db, const std::string& path,
-                                                    const StringTable& strings);
+                                                    const StringTable& strings, std::string* problem = nullptr);
 
 // Appends one descriptor per zone header found in `units` to `zones`. Entries before the
 // first header belong to no zone and are ignored.

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "FileFormat.h"
 #include "FoldTable.h"
+#include "HoroscopeListing.h"
 #include "JoinPath.h"
 #include "StringTable.h"
 
@@ -45,12 +45,10 @@ void insertSorted(TownDatabase& db, std::vector<TownRecord>& towns) {
     InsertUserTowns(db, towns);
 }
 
+// Only the start of a regular file is read: a pipe would make the import wait for ever.
 bool hasOldTownHeader(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string head(OldTownPrefixLength, '\0');
-    if (!in.read(head.data(), static_cast<std::streamsize>(head.size())))
-        return false;
-    return std::string_view(FileFormat::OldTownFileHeader).substr(0, OldTownPrefixLength) == head;
+    const std::optional<std::string> head = readFileStart(path, OldTownPrefixLength);
+    return head && std::string_view(FileFormat::OldTownFileHeader).substr(0, OldTownPrefixLength) == *head;
 }
 
 // The user part as it was before an import, to go back to when the import cannot be saved.
@@ -93,8 +91,8 @@ ImportResult finish(TownDatabase& db, const StringTable& strings, const UserPart
 
 // Returns Cancelled to end the command, Failed for message 882, Imported to go on saving.
 ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const StringTable& strings,
-                               const ImportQuestions& questions) {
-    auto loaded = LoadTownFile(db, path, strings);
+                               const ImportQuestions& questions, std::string& problem) {
+    auto loaded = LoadTownFile(db, path, strings, &problem);
     if (!loaded)
         return ImportOutcome::Failed;
     std::vector<TownRecord> towns = std::move(*loaded);
@@ -108,7 +106,7 @@ ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const 
             const auto timeFile = questions.chooseTimeFile ? questions.chooseTimeFile() : std::nullopt;
             if (!timeFile)
                 return ImportOutcome::Cancelled;
-            auto units = LoadTimeFile(*timeFile, strings);
+            auto units = LoadTimeFile(*timeFile, strings, &problem);
             if (!units)
                 return ImportOutcome::Failed;
             const int base = AppendUserZones(db, std::move(*units));
@@ -127,8 +125,9 @@ ImportOutcome importSingleFile(TownDatabase& db, const std::string& path, const 
 
 }  // namespace
 
-bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings) {
-    auto units = LoadTimeFile(fileInFolder(folder, FileFormat::TimesFileName), strings);
+bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings,
+                       std::string* problem) {
+    auto units = LoadTimeFile(fileInFolder(folder, FileFormat::TimesFileName), strings, problem);
     if (!units)
         return false;
     const int base = AppendUserZones(db, std::move(*units));
@@ -167,14 +166,14 @@ ImportResult ImportTowns(TownDatabase& db, const std::string& path, const String
             return cancelled;
         if (answer == ImportAnswer::Yes) {
             const std::string folder = std::filesystem::path(path).parent_path().string();
-            if (!ImportOldDatabase(db, folder, strings)) {
+            if (!ImportOldDatabase(db, folder, strings, &failed.problem)) {
                 before.restore(db);
                 return failed;
             }
             return finish(db, strings, before);
         }
     }
-    switch (importSingleFile(db, path, strings, questions)) {
+    switch (importSingleFile(db, path, strings, questions, failed.problem)) {
     case ImportOutcome::Cancelled:
         before.restore(db);
         return cancelled;

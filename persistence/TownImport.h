@@ -30,6 +30,7 @@ struct ImportResult {
     ImportOutcome outcome = ImportOutcome::Cancelled;
     unsigned towns = 0;  // increase of the user towns
     unsigned zones = 0;  // increase of the non-empty user zones
+    std::string problem;  // when Failed: what was wrong with which file, to show after message 882
 };
 
 constexpr int ImportCaptionId = StrId::ImportTowns;
@@ -49,8 +50,10 @@ ImportResult ImportTowns(TownDatabase& db, const std::string& path, const String
 
 // Imports a whole old database from `folder` (the "Yes" of question 881): its zones become
 // user zones, and towns whose zone is then invalid get zone 19. False when the folder's
-// time-zone file cannot be read; the user files are not saved.
-[[nodiscard]] bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings);
+// time-zone file cannot be read (the reason, naming the file, goes to `problem`); the user
+// files are not saved.
+[[nodiscard]] bool ImportOldDatabase(TownDatabase& db, const std::string& folder, const StringTable& strings,
+                                     std::string* problem = nullptr);
 
 // The text of message 883 for a result.
 std::string importedMessage(const ImportResult& result, const StringTable& strings);

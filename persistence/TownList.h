@@ -24,13 +24,29 @@ struct TownList {
     int selected = -1;  // index into items, or -1
 };
 
-// The towns matching `searchText`: user towns first, then main towns, never region entries.
-// The search text is folded and split at white space into at most 10 words; a town matches
-// when its folded name begins with the first word and contains every further word (no words:
-// every town). After them come the main towns not yet listed whose other names match, once
-// each. `select` is listed whatever the search and becomes the selection; without it the first
-// item is selected.
+// The towns matching `searchText`, never region entries. The search text is folded and split
+// at white space into at most 10 words; a town matches when its folded name, or one of its
+// other names, begins with the first word and contains every further word (no words: every
+// town, user towns first, then in list order). The best matches come first: a name whose town
+// part is the typed text, then one where the typed text ends a word ("Zürich (Kreis 1)" for
+// Zürich), then the names that merely begin with it ("Wiendorf" for Wien). Among equal matches
+// the user's towns come first, then the more populous towns, then list order (numbers within
+// names by their value). A main town is listed once, ranked by its best-matching name, and
+// under another name only when its own does not match. `select` is
+// listed whatever the search and becomes the selection; without it the first item is selected.
 TownList FillTownList(const TownDatabase& db, std::string_view searchText, const TownRecord* select);
+
+// The town that typed text stands for: the first item of FillTownList, so a typed name finds
+// the town the town lists put first. Text beginning with "+" looks among the user towns only.
+// Nothing when no town matches.
+const TownRecord* BestTownMatch(const TownDatabase& db, std::string_view typed);
+
+// The name a town list shows for `town`. A chart keeps 30 bytes of a name, so the atlas names
+// a country by its short form (USA, UK) where the full name does not fit; a list names each
+// country one way: such a short form becomes the country's name as its region entry writes it,
+// taken from the town's zone ("United States, New York"), so "New York Mills, NY, USA" is
+// listed as "New York Mills, NY, United States" beside "New York City, United States".
+std::string listedTownName(const TownDatabase& db, const TownRecord& town);
 
 struct ZoneListItem {
     std::string text;  // the name; a user zone as "+ " and its name

@@ -81,5 +81,6 @@ inline bool addTownFiles(QTemporaryDir& dir) {
     const QString data = qEnvironmentVariable("ZDK_SOURCE_DIR") + "/dist/data/";
     QDir root(dir.path());
     return QFile::link(data + "ZDKTOWNS.TWD", root.filePath("data/ZDKTOWNS.TWD")) &&
-           QFile::link(data + "ZDKTIMES.TID", root.filePath("data/ZDKTIMES.TID"));
+           QFile::link(data + "ZDKTIMES.TID", root.filePath("data/ZDKTIMES.TID")) &&
+           QFile::link(data + "ZDKTOWNS.ALT", root.filePath("data/ZDKTOWNS.ALT"));
 }

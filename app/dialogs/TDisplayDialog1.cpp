@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ErrorReporter.h"
+#include "StartSign.h"
 
 namespace {
 
@@ -84,15 +85,6 @@ QCheckBox* check(const QString& text, const char* name, QWidget* parent) {
 }
 
 }  // namespace
-
-std::uint8_t startSignValue(int origin, bool centre, bool reverse) {
-    return static_cast<std::uint8_t>((origin & 0x3F) | (centre ? 0x40 : 0) | (reverse ? 0x80 : 0));
-}
-
-int startSignOrigin(std::uint8_t startsign) {
-    const int s = startsign & 0x3F;
-    return s == 0 ? 0 : (s - 1) % 12 + 1;
-}
 
 TDisplayDialog1::TDisplayDialog1(QWidget* parent, const TOptions& options, const ErrorReporter& errors)
     : TMyDialog(parent), m_errors(errors), m_options(options), m_origin(new QButtonGroup(this)) {
@@ -258,9 +250,10 @@ void TDisplayDialog1::load() {
     m_wheel[ConstellationsBox]->setChecked(false);
     m_wheel[AspectSymbolsBox]->setEnabled(d.aspects);
 
-    m_origin->button(startSignOrigin(d.startsign))->setChecked(true);
-    (d.startsign & 0x40 ? m_centre : m_start)->setChecked(true);
-    m_reverse->setChecked(d.startsign & 0x80);
+    const StartSign start = decodeStartSign(d.startsign);
+    m_origin->button(start.origin)->setChecked(true);
+    (start.centre ? m_centre : m_start)->setChecked(true);
+    m_reverse->setChecked(start.mirrored);
     (d.outerradix ? m_outside : m_inside)->setChecked(true);
 
     for (int i = 0; i < int(m_columns.size()); ++i)
@@ -296,7 +289,7 @@ void TDisplayDialog1::accept() {
     TDisplayOptions& d = m_options.display;
     for (std::size_t i = 0; i < m_wheel.size(); ++i)
         d.*WheelSwitches[i] = m_wheel[i]->isChecked();
-    d.startsign = startSignValue(m_origin->checkedId(), m_centre->isChecked(), m_reverse->isChecked());
+    d.startsign = encodeStartSign({m_origin->checkedId(), m_centre->isChecked(), m_reverse->isChecked()});
     d.outerradix = m_outside->isChecked();
     for (int i = 0; i < int(m_columns.size()); ++i)
         setColumn(d, i, m_columns[std::size_t(i)]->isChecked());

@@ -47,8 +47,3 @@ private:
     QCheckBox* m_wine;
 };
 
-// The origin of the zodiac in the option `startsign`: 0 the Ascendant, 1..12 the sign at the
-// left, plus 0x40 to put the middle of that sign there, plus 0x80 to mirror the wheel.
-std::uint8_t startSignValue(int origin, bool centre, bool reverse);
-// The origin the wheel draws for a stored value: signs past Pisces wrap around.
-int startSignOrigin(std::uint8_t startsign);

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int FirstAsteroid = 13;  // Chiron: the rows from here on form the second group
-constexpr int AxesRow = 24, CuspsRow = 25;
+constexpr int FirstAsteroid = BodyChiron;  // the rows from here on form the second group
+constexpr int AxesRow = DisplayRowAxes, CuspsRow = DisplayRowCusps;
 
 QCheckBox* cell(QWidget* parent, const QString& name, const QString& column, const QString& object) {
     auto* c = new QCheckBox(parent);

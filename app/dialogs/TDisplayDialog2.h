@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "ChartIndex.h"
 #include "Options.h"
 #include "TMyDialog.h"
 
@@ -14,8 +15,8 @@ class QRadioButton;
 class TDisplayDialog2 : public TMyDialog {
     Q_OBJECT
 public:
-    static constexpr int BodyRows = 26;  // bodies and points 0..23, the axes, the house cusps
-    static constexpr int WheelBodies = 24;
+    static constexpr int BodyRows = DisplayRowCount;  // bodies and points 0..23, the axes, the house cusps
+    static constexpr int WheelBodies = ChartPointCount;
 
     TDisplayDialog2(QWidget* parent, const TOptions& options);
     const TOptions& options() const { return m_options; }

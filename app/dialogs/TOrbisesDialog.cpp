@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "Aspects.h"
+#include "ErrorReporter.h"
 #include "OptionFields.h"
 
 namespace {
@@ -42,6 +44,9 @@ constexpr std::array<const char*, OrbClassCount> OrbClassNames = {
 };
 
 constexpr int AspectColumns = 3;
+// An orb edit takes whatever is typed, up to this many characters, so that a letter or a minus
+// sign is refused with a word instead of vanishing.
+constexpr int OrbTextLength = 8;
 constexpr int OrbColumns = 2;
 
 QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -91,6 +96,8 @@ TOrbisesDialog::TOrbisesDialog(QWidget* parent, const ErrorReporter& errors, con
     const int orbRows = OrbClassCount / OrbColumns;
     for (int c = 0; c < OrbClassCount; ++c) {
         QLineEdit* edit = decimalField(m_orbGroup, QStringLiteral("orb%1").arg(c));
+        edit->setValidator(nullptr);
+        edit->setMaxLength(OrbTextLength);
         m_orbEdits[c] = edit;
         const int row = c % orbRows;
         const int column = 3 * (c / orbRows);
@@ -168,12 +175,24 @@ void TOrbisesDialog::showRow(int aspect) {
         m_orbEdits[c]->setText(decimalText(m_orbs.orbises[aspect][c]));
 }
 
+double TOrbisesDialog::maxOrb(int aspect) {
+    return aspect == AspectParallel || aspect == AspectContraParallel ? MaxParallelOrb : MaxAspectOrb;
+}
+
 bool TOrbisesDialog::storeRow() {
     std::array<double, OrbClassCount> row{};
+    const double limit = maxOrb(m_aspect);
     for (int c = 0; c < OrbClassCount; ++c) {
-        const std::optional<double> value = takeDecimal(m_errors, m_orbEdits[c]);
-        if (!value)
+        QLineEdit* edit = m_orbEdits[c];
+        const std::optional<double> value = decimalValue(edit);
+        if (!value || *value > limit) {
+            // As every option dialog refuses a value: the message, then the field to mend.
+            m_errors.error(this, tr("Enter an orb from 0 to %1 degrees with at most two decimals, such as 2.50.")
+                                     .arg(decimalText(limit).trimmed()));
+            edit->setFocus();
+            edit->selectAll();
             return false;
+        }
         row[c] = singlePrecision(*value);
     }
     m_orbs.orbises[m_aspect] = row;

@@ -28,6 +28,13 @@ public:
         void applyTo(TOptions& options) const;
     };
 
+    // The widest orbs taken, in degrees: an aspect's (the fixed star conjunction's too) and a
+    // parallel's, which is a difference of declinations. Wider orbs would make nearly every
+    // pair of points an aspect.
+    static constexpr double MaxAspectOrb = 30.0;
+    static constexpr double MaxParallelOrb = 10.0;
+    static double maxOrb(int aspect);
+
     // `aspect` (0..20) is the row shown first: the one chosen last time.
     TOrbisesDialog(QWidget* parent, const ErrorReporter& errors, const Orbs& orbs, int aspect);
 
@@ -42,8 +49,8 @@ public slots:
 private:
     const ErrorReporter& m_errors;
     void aspectToggled(int aspect, bool checked);
-    // The sixteen edits into the row of the current aspect; false, with the field that is
-    // not a number pointed out, when one of them holds none.
+    // The sixteen edits into the row of the current aspect; false, with the field pointed out,
+    // when one of them holds no orb of at most maxOrb(aspect) degrees.
     bool storeRow();
     void showRow(int aspect);
 

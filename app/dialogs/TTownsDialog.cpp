@@ -18,12 +18,6 @@
 #include "TownDatabase.h"
 #include "TownListModel.h"
 
-namespace {
-
-
-
-}  // namespace
-
 TTownsDialog::TTownsDialog(QWidget* parent, AppContext& ctx, const QString& searchText,
                            const TownRecord*& chosen, const QString& caption)
     : TMyDialog(parent, caption), m_ctx(ctx), m_chosen(chosen), m_search(new QLineEdit(this)), m_view(new QListView(this)),
@@ -34,11 +28,14 @@ TTownsDialog::TTownsDialog(QWidget* parent, AppContext& ctx, const QString& sear
     m_search->setClearButtonEnabled(true);
     m_view->setObjectName(QStringLiteral("towns"));
     m_view->setModel(m_model);
+    m_view->setItemDelegate(new TownRowDelegate(m_view));
     m_view->setUniformItemSizes(true);  // the view never measures more than the rows it shows
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setFocusPolicy(Qt::ClickFocus);
     const QFontMetrics fm(m_view->font());
-    m_view->setMinimumSize(fm.horizontalAdvance(QString(44, QLatin1Char('n'))), fm.lineSpacing() * 18);
+    // Room for a name of a chart's length and the position column beside it.
+    m_view->setMinimumSize(fm.horizontalAdvance(QString(44, QLatin1Char('n'))) + fm.horizontalAdvance(QStringLiteral("00°00′ N  000°00′ W  ")),
+                           fm.lineSpacing() * 18);
 
     auto* newButton = new QPushButton(tr("&New..."), this);
     m_edit = new QPushButton(tr("&Edit..."), this);
@@ -93,7 +90,7 @@ const TownRecord* TTownsDialog::selectedTown() const {
 }
 
 void TTownsDialog::refill(const TownRecord* select) {
-    m_model->setList(FillTownList(m_ctx.towns, toCp1250(m_search->text()), select));
+    m_model->setList(FillTownList(m_ctx.towns, toCp1250(m_search->text()), select), &m_ctx.towns);
     const int row = m_model->list().selected;
     if (row >= 0) {
         const QModelIndex index = m_model->index(row);

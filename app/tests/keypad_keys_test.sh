@@ -39,24 +39,42 @@ done
 [ -n "$window" ] || { echo "FAIL: the chart window did not appear"; cat "$work/app.log"; exit 1; }
 frame=$(xdotool search --name "Zodikeon Free" | head -1)
 xdotool windowactivate --sync "$frame" 2>/dev/null || xdotool windowfocus --sync "$frame"
-sleep 1
-shot() { import -window root rgb:- | md5sum | cut -d' ' -f1; }
 
-before=$(shot)
-xdotool key ctrl+KP_Multiply; sleep 1
-zoomed=$(shot)
-xdotool key ctrl+KP_0; sleep 1
-reset=$(shot)
+# Waits until the command "$@" succeeds, for at most 20 seconds (a busy machine may be slow;
+# a working program answers a key in well under a second).
+within() {
+  local deadline=$((SECONDS + 20))
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+# The checksum of what the program's window shows (nothing else on the screen counts).
+shot() { import -window "$frame" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1; }
+# The picture settles: two checksums in a row agree, and (with an argument) it is that one.
+settled() {
+  local a b
+  a=$(shot); sleep 0.2; b=$(shot)
+  [ "$a" = "$b" ] && { [ -z "${1:-}" ] || [ "$b" = "$1" ]; } && current=$b
+}
+differs() { settled && [ "$current" != "$1" ]; }
+
 status=0
-[ "$zoomed" != "$before" ] || { echo "FAIL: Ctrl+Numpad * did not zoom"; status=1; }
-[ "$reset" = "$before" ] || { echo "FAIL: Ctrl+Numpad 0 did not reset the view"; status=1; }
+within settled || { echo "FAIL: the window never stopped changing"; exit 1; }
+before=$current
+xdotool key ctrl+KP_Multiply
+within differs "$before" || { echo "FAIL: Ctrl+Numpad * did not zoom"; status=1; }
+xdotool key ctrl+KP_0
+within settled "$before" || { echo "FAIL: Ctrl+Numpad 0 did not reset the view"; status=1; }
 
-# +1, +10, -1 minutes, then Save (F2): the file holds 12:10.
-xdotool key KP_Add; sleep 0.5
-xdotool key ctrl+KP_Add; sleep 0.5
-xdotool key KP_Subtract; sleep 0.5
-xdotool key F2; sleep 2
-minute=$("$cli" chart --file "$chart" --json | python3 -c 'import json,sys; print(json.load(sys.stdin)["moment"]["localTime"]["minute"])')
-[ "$minute" = 10 ] || { echo "FAIL: the keypad steps gave minute $minute, not 10"; status=1; }
+# +1, +10, -1 minutes, then Save (F2): the file holds 12:10. The keys are handled in the order
+# they are pressed, so only the saved file is waited for.
+minute() {
+  "$cli" chart --file "$chart" --json 2>/dev/null |
+    python3 -c 'import json,sys; print(json.load(sys.stdin)["moment"]["localTime"]["minute"])' 2>/dev/null
+}
+xdotool key KP_Add ctrl+KP_Add KP_Subtract F2
+saved() { [ "$(minute)" = 10 ]; }
+within saved || { echo "FAIL: the keypad steps gave minute $(minute), not 10"; status=1; }
 [ $status = 0 ] && echo "keypad keys work on a real keyboard"
 exit $status

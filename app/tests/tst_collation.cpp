@@ -138,10 +138,8 @@ private slots:
             [](QDialog& d) {
                 auto& browser = static_cast<TDatabaseDialog&>(d);
                 browser.show();
-                QElapsedTimer t;
-                t.start();
-                while (!browser.isListed() && t.elapsed() < 5000)
-                    QTest::qWait(5);
+                if (!QTest::qWaitFor([&] { return browser.isListed(); }, 5000))
+                    return int(QDialog::Rejected);  // the browser never listed the folder
                 QTest::keyClicks(browser.list()->edit(), "Bela");
                 QTest::keyClick(browser.list()->edit(), Qt::Key_Return);
                 return browser.result();

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 #include "CommandIds.h"
@@ -39,6 +41,48 @@ bool writeFile(const QString& path, const QString& text) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) == text.toUtf8().size();
 }
 
+// The queue's settings file in the system's CUPS folder: removed when the test ends, however
+// it ends (a failed check, a skip, an exception). Those of earlier runs that were killed
+// outright (their process is gone) are removed before a new one is written.
+class QueueSettingsFile {
+public:
+    QueueSettingsFile() = default;
+    QueueSettingsFile(const QueueSettingsFile&) = delete;
+    QueueSettingsFile& operator=(const QueueSettingsFile&) = delete;
+    ~QueueSettingsFile() { remove(); }
+
+    static QString pathFor(const QString& queue) { return QString("%1/cups-pdf-%2.conf").arg(Folder, queue); }
+    static QString queueFor(qint64 pid) { return QString("%1%2").arg(QueuePrefix).arg(pid); }
+
+    bool write(const QString& queue, const QString& text) {
+        removeLeftovers();
+        m_path = pathFor(queue);
+        return writeFile(m_path, text);
+    }
+    void remove() {
+        if (!m_path.isEmpty())
+            QFile::remove(m_path);
+        m_path.clear();
+    }
+    const QString& path() const { return m_path; }
+
+private:
+    static constexpr const char* Folder = "/etc/cups";  // cups-pdf reads a queue's settings from here only
+    static constexpr const char* QueuePrefix = "zdktest";
+
+    static void removeLeftovers() {
+        const QString prefix = QString("cups-pdf-%1").arg(QueuePrefix);
+        for (const QFileInfo& f : QDir(Folder).entryInfoList({prefix + "*.conf"}, QDir::Files)) {
+            bool ok = false;
+            const qint64 pid = f.completeBaseName().mid(prefix.size()).toLongLong(&ok);
+            if (ok && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+                QFile::remove(f.filePath());
+        }
+    }
+
+    QString m_path;
+};
+
 }  // namespace
 
 class TestCupsPrint : public QObject {
@@ -48,7 +92,7 @@ class TestCupsPrint : public QObject {
     QTemporaryDir m_settings;
     QProcess m_cupsd;
     QString m_queue;
-    QString m_queueConfig;  // cups-pdf reads a queue's settings from /etc/cups only
+    QueueSettingsFile m_queueConfig;
 
     QString startCups() {
         const QString cupsd = QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"});
@@ -78,10 +122,9 @@ class TestCupsPrint : public QObject {
         if (!writeFile(t + "/cupsd.conf", conf) || !writeFile(t + "/etc/cupsd.conf", conf) ||
             !writeFile(t + "/cups-files.conf", files))
             return "cannot write the CUPS configuration";
-        m_queue = QString("zdktest%1").arg(getpid());
-        m_queueConfig = QString("/etc/cups/cups-pdf-%1.conf").arg(m_queue);
-        if (!writeFile(m_queueConfig, QString("Out %1/out\nAnonDirName %1/out\nLabel 0\n").arg(t)))
-            return "cannot write the queue's settings " + m_queueConfig;
+        m_queue = QueueSettingsFile::queueFor(getpid());
+        if (!m_queueConfig.write(m_queue, QString("Out %1/out\nAnonDirName %1/out\nLabel 0\n").arg(t)))
+            return "cannot write the queue's settings " + QueueSettingsFile::pathFor(m_queue);
         m_cupsd.start(cupsd, {"-f", "-c", t + "/cupsd.conf", "-s", t + "/cups-files.conf"});
         if (!m_cupsd.waitForStarted(5000))
             return "cupsd does not start: " + m_cupsd.errorString();
@@ -118,8 +161,7 @@ private slots:
             if (!m_cupsd.waitForFinished(10000))
                 m_cupsd.kill();
         }
-        if (!m_queueConfig.isEmpty())
-            QFile::remove(m_queueConfig);
+        m_queueConfig.remove();
     }
 
     void printCommandPrintsEveryPageOnTheQueue() {
@@ -148,13 +190,17 @@ private slots:
             pdfs = out.entryList({"*.pdf"}, QDir::Files);
         }
         QVERIFY2(!pdfs.isEmpty(), "the queue produced no PDF within a minute");
-        // The file is complete once its size stops changing.
+        // The file is complete once the server counts the job as done: cups-pdf has then
+        // written it and ended (a pause in the writing on a busy machine is no end).
         const QString pdf = out.filePath(pdfs.first());
-        qint64 size = -1;
-        while (!deadline.hasExpired() && QFileInfo(pdf).size() != size) {
-            size = QFileInfo(pdf).size();
-            QThread::msleep(500);
-        }
+        const auto jobPending = [&] {
+            QProcess lpstat;
+            lpstat.start("lpstat", {"-o", m_queue});
+            return !lpstat.waitForFinished(10000) || lpstat.exitCode() != 0 || !lpstat.readAllStandardOutput().trimmed().isEmpty();
+        };
+        while (!deadline.hasExpired() && jobPending())
+            QThread::msleep(250);
+        QVERIFY2(!jobPending(), "the queue did not finish the job within a minute");
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY2(info.waitForFinished(20000) && info.exitCode() == 0, "pdfinfo (poppler-utils) cannot read the PDF");

@@ -144,9 +144,10 @@ private slots:
         QTest::newRow("decimal point") << "2.5" << "2.5" << true << 2.5;
         QTest::newRow("decimal comma") << "2,25" << "2,25" << true << 2.25;
         QTest::newRow("trailing point") << "7." << "7." << true << 7.0;
-        QTest::newRow("letters are not typed") << "abc" << "" << false << 0.0;
-        QTest::newRow("no minus sign") << "-1" << "1" << true << 1.0;
-        QTest::newRow("third decimal is not typed") << "1.125" << "1.12" << true << double(1.12f);
+        // What cannot be an orb stays as typed and is refused with a word, never dropped unseen.
+        QTest::newRow("letters") << "abc" << "abc" << false << 0.0;
+        QTest::newRow("minus sign") << "-1" << "-1" << false << 0.0;
+        QTest::newRow("third decimal") << "1.125" << "1.125" << false << 0.0;
         QTest::newRow("zero") << "0" << "0" << true << 0.0;
     }
     void orbEditsTakeOnlyNonNegativeDecimals() {
@@ -165,6 +166,48 @@ private slots:
         QCOMPARE(script.errors.size(), accepted ? 0 : 1);
         if (accepted)
             QCOMPARE(d.orbs().orbises[0][4], stored);
+    }
+
+    void orbsAreRefusedAboveTheirLimit_data() {
+        QTest::addColumn<int>("aspect");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("conjunction at 30") << 0 << "30" << true;
+        QTest::newRow("conjunction above 30") << 0 << "30.01" << false;
+        QTest::newRow("conjunction of 99") << 0 << "99" << false;
+        QTest::newRow("opposition above 30") << 10 << "31" << false;
+        QTest::newRow("parallel at 10") << AspectParallel << "10.00" << true;
+        QTest::newRow("parallel above 10") << AspectParallel << "10.01" << false;
+        QTest::newRow("contra-parallel above 10") << AspectContraParallel << "12" << false;
+        QTest::newRow("fixed star conjunction at 30") << 20 << "30" << true;
+        QTest::newRow("negative") << 0 << "-2" << false;
+        QTest::newRow("letters") << AspectParallel << "x1" << false;
+    }
+    void orbsAreRefusedAboveTheirLimit() {
+        QFETCH(int, aspect);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        DialogScript script;
+        script.install();
+        TOrbisesDialog d(nullptr, testApp().context().errors, TOrbisesDialog::Orbs{}, aspect);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QLineEdit* orb = edit(d, "orb3");
+        orb->clear();
+        QTest::keyClicks(orb, typed);
+        edit(d, "collfactor")->setFocus();
+        QCOMPARE(press(d), accepted ? int(QDialog::Accepted) : -1);
+        if (accepted) {
+            QVERIFY(script.errors.isEmpty());
+            QCOMPARE(d.orbs().orbises[aspect][3], typed.toDouble());
+            return;
+        }
+        // As the scores dialog refuses a value: the message, then the field with its text selected.
+        QCOMPARE(script.errors.size(), 1);
+        const QString limit = aspect == AspectParallel || aspect == AspectContraParallel ? "10.00" : "30.00";
+        QVERIFY2(script.errors.first().contains("from 0 to " + limit + " degrees"), qPrintable(script.errors.first()));
+        QCOMPARE(QApplication::focusWidget(), orb);
+        QCOMPARE(orb->selectedText(), typed);
     }
 
     void textThatIsNotANumberIsRefused_data() {

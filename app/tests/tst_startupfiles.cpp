@@ -89,10 +89,25 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("ZODIKEON v9.9 Horoscope File\r\n");
         f.close();
-        openStartupFiles(*m_app.frame(), m_app.context(), {m_chart, missing, broken, m_chart});
+        // A chart cut short in its notes: the message says where, as the Open command does.
+        const QString cut = m_folder.path() + "/horo/Cut.hor";
+        QVERIFY(QFile::copy(m_chart, cut));
+        QVERIFY(QFile::resize(cut, QFileInfo(m_chart).size() - 10));
+        const auto openMessage = [&](const QString& file) {
+            QString error;
+            delete TRadixWindow::fromFile(m_app.context(), file, &error);
+            return error;
+        };
+        const QStringList expected{openMessage(missing), openMessage(broken), openMessage(cut)};
+        openStartupFiles(*m_app.frame(), m_app.context(), {m_chart, missing, broken, cut, m_chart});
         QCOMPARE(client().charts().size(), 1);  // a file already open is not opened twice
         QCOMPARE(client().charts().first()->path(), m_chart);
-        QCOMPARE(g_messages, (QStringList{notFound(missing), notFound(broken)}));
+        QCOMPARE(g_messages, expected);
+        for (int i = 0; i < expected.size(); ++i) {
+            QVERIFY2(expected[i].contains(QFileInfo(QStringList{missing, broken, cut}[i]).fileName()), qPrintable(expected[i]));
+            QVERIFY(expected[i] != notFound(QStringList{missing, broken, cut}[i]));
+        }
+        QVERIFY2(expected[2].contains("cut short"), qPrintable(expected[2]));
         QVERIFY(!client().intro() || !client().intro()->isVisible());
     }
 

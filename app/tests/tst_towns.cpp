@@ -19,6 +19,7 @@
 #include "TTownsDialog.h"
 #include "TownDatabase.h"
 #include "TownList.h"
+#include "TownListModel.h"
 
 namespace {
 
@@ -51,9 +52,12 @@ struct ImportScript {
     QList<QMessageBox::StandardButton> answers;
     QStringList questions;
     QStringList messages;
+    QStringList captions, filters;  // of the file dialogs, in turn
 
     ImportScript() {
-        ImportTownsPrompts::openFile = [this](const QString&, const QString&) {
+        ImportTownsPrompts::openFile = [this](const QString& caption, const QString& filter) {
+            captions << caption;
+            filters << filter;
             return files.isEmpty() ? QString() : files.takeFirst();
         };
         ImportTownsPrompts::question = [this](const QString& text) {
@@ -106,6 +110,61 @@ private slots:
         QCOMPARE(press(dialog), int(QDialog::Accepted));
         QVERIFY(chosen);
         QCOMPARE(QString(townName(*chosen).data()).left(17), QString("Budapest, Hungary"));
+    }
+
+    void localNamesListTheMainTownFirst_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("town");
+        QTest::newRow("Wien") << "Wien" << "Vienna, Austria";
+        QTest::newRow("München") << "München" << "Munich, Germany";
+        QTest::newRow("Praha") << "Praha" << "Prague, Czechia";
+        QTest::newRow("Roma") << "Roma" << "Rome, Italy";
+        QTest::newRow("Warszawa") << "Warszawa" << "Warsaw, Poland";
+        QTest::newRow("Köln") << "Köln" << "Köln, Germany";
+        QTest::newRow("Asuncion") << "Asuncion" << "Asunción, Paraguay";
+    }
+    void localNamesListTheMainTownFirst() {
+        QFETCH(QString, typed);
+        QFETCH(QString, town);
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, testApp().context(), typed, chosen);
+        QVERIFY(rows(dialog) > 0);
+        QVERIFY2(list(dialog)->model()->index(0, 0).data().toString().startsWith(town),
+                 qPrintable(list(dialog)->model()->index(0, 0).data().toString()));
+        QVERIFY2(selectedText(dialog).startsWith(town), qPrintable(selectedText(dialog)));
+        QCOMPARE(press(dialog), int(QDialog::Accepted));
+        QVERIFY(chosen);
+        QCOMPARE(fromCp1250(townName(*chosen)), town);
+        // The command line takes the same town for the same text.
+        QCOMPARE(BestTownMatch(towns(), toCp1250(typed)), chosen);
+    }
+
+    void rowsOfOneNameDifferAndDistrictsFollowTheirNumbers() {
+        const TownRecord* chosen = nullptr;
+        TTownsDialog dialog(nullptr, testApp().context(), "Zürich (Kreis", chosen);
+        QAbstractItemModel* model = list(dialog)->model();
+        QVERIFY(model->rowCount() >= 12);
+        QSet<QString> seen;
+        QList<int> districts;
+        static const QRegularExpression district(QStringLiteral("\\(Kreis (\\d+)\\)"));
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const QModelIndex index = model->index(r, 0);
+            const QString row = index.data().toString() + " | " + index.data(TownListModel::PositionRole).toString();
+            QVERIFY2(!seen.contains(row), qPrintable(row));  // no two rows look alike
+            seen << row;
+            districts << district.match(row).captured(1).toInt();
+        }
+        QVERIFY(std::is_sorted(districts.begin(), districts.end()));
+        QCOMPARE(districts.first(), 1);
+        QCOMPARE(districts.last(), 12);
+        // One country is named one way in a list.
+        setText(dialog, "search", "New York");
+        QStringList names;
+        for (int r = 0; r < model->rowCount(); ++r)
+            names << model->index(r, 0).data().toString();
+        QVERIFY(names.contains("New York City, United States"));
+        QVERIFY2(names.contains("New York Mills, NY, United States"), qPrintable(names.join('\n')));
+        QVERIFY(names.filter(", USA").isEmpty());
     }
 
     void noMatchLeavesOnlyCancel() {
@@ -302,9 +361,15 @@ private slots:
         }
         {
             ImportScript script;
-            script.files = {writeFile("old3/broken.TWD", "not a town file")};
+            const QString broken = writeFile("old3/broken.TWD", "not a town file");
+            script.files = {broken};
             commands()->dispatch(CM_IMPORTTOWNS);
-            QCOMPARE(script.messages, QStringList{"Failed to import the towns."});
+            // The chooser says what file it wants; the failure says which file and why.
+            QVERIFY2(script.captions.value(0).contains(".TWD"), qPrintable(script.captions.value(0)));
+            QVERIFY2(script.filters.value(0).contains("*.TWD"), qPrintable(script.filters.value(0)));
+            QCOMPARE(script.messages.size(), 1);
+            QVERIFY(script.messages.first().startsWith("Failed to import the towns.\n\n"));
+            QVERIFY2(script.messages.first().contains(broken + " is not a town data file"), qPrintable(script.messages.first()));
         }
         {
             ImportScript script;  // the whole-database question cancelled

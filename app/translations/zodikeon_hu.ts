@@ -1641,6 +1641,10 @@ Várost név szerint nem lehet választani; a földrajzi helyzet és a zóna ké
             <translation>Orbiszok</translation>
         </message>
         <message>
+            <source>Enter an orb from 0 to %1 degrees with at most two decimals, such as 2.50.</source>
+            <translation>Adjon meg 0 és %1 fok közötti orbiszt legfeljebb két tizedesjeggyel, például 2.50.</translation>
+        </message>
+        <message>
             <source>&amp;Aspect</source>
             <translation>&amp;Fényszög</translation>
         </message>

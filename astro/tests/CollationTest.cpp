@@ -90,8 +90,9 @@ struct PlacedPair {
         r.lon[body] = deg * Deg;
         r.lonLater[body] = laterDeg * Deg;
     }
-    std::uint8_t search(int k, int point, double factor, bool fixed = false) {
-        findCrossAspects(*a, *b, *options, factor, fixed, t);
+    std::uint8_t search(int k, int point, double factor, PointMotion pointsMotion = PointMotion::Moving) {
+        searchAspects(aspectPointSet(*a, PointMotion::Moving), aspectPointSet(*b, pointsMotion),
+                      {options->orbises, factor, AspectPairs::TwoCharts}, aspectTablesOf(t));
         return t.aspectCode[k][point];
     }
 };
@@ -168,8 +169,41 @@ TEST(CrossAspects, TransitPointsStandStillForApplying) {
     PlacedPair p;
     PlacedPair::place(*p.a, MarsBody, 60.5, 60.501);
     PlacedPair::place(*p.b, BodySun, 0.0, 0.01);
-    EXPECT_TRUE(p.search(MarsBody, SunPoint, 1.0, false) & Applying);
-    EXPECT_FALSE(p.search(MarsBody, SunPoint, 1.0, true) & Applying);
+    EXPECT_TRUE(p.search(MarsBody, SunPoint, 1.0, PointMotion::Moving) & Applying);
+    EXPECT_FALSE(p.search(MarsBody, SunPoint, 1.0, PointMotion::StandsStill) & Applying);
+}
+
+TEST(CollationAspects, ApplyingFollowsTheTransitAloneInBothTables) {
+    // The natal Sun at 0° and Mars at 60.5°, half a degree past a sextile. Each row gives the
+    // two bodies' longitudes a moment later and whether the sextile applies: for transits by
+    // the transiting Mars alone, for a synastry by both bodies' motion.
+    struct Row {
+        const char* name;
+        double natalSunLater, transitMarsLater;
+        CollationKind kind;
+        bool applying;
+    } rows[] = {
+        {"transit leaves, natal Sun would close the gap", 0.01, 60.501, CollationKind::Transit, false},
+        {"same motion as a synastry: the Sun closes it", 0.01, 60.501, CollationKind::Synastry, true},
+        {"transit retrograde closes, natal Sun would open it", -0.01, 60.499, CollationKind::Transit, true},
+        {"same motion as a synastry: the Sun opens it", -0.01, 60.499, CollationKind::Synastry, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        PlacedPair p;
+        p.options->collfactor = 1.0;
+        PlacedPair::place(*p.a, BodySun, 0.0, row.natalSunLater);
+        PlacedPair::place(*p.b, MarsBody, 60.5, row.transitMarsLater);
+        CollationAspects out;
+        findCollationAspects(*p.a, *p.b, *p.options, row.kind, out);
+        const int marsPoint = pointOf(MarsBody);
+        const std::uint8_t toSecond = out.radixToSecond.aspectCode[BodySun][marsPoint];
+        const std::uint8_t toRadix = out.secondToRadix.aspectCode[MarsBody][SunPoint];
+        ASSERT_TRUE(hasAspect(toSecond) && hasAspect(toRadix));
+        EXPECT_EQ(aspectType(toSecond), 3);
+        EXPECT_EQ(aspectApplying(toSecond), row.applying) << "natal Sun against the transits";
+        EXPECT_EQ(aspectApplying(toRadix), row.applying) << "transiting Mars against the natal chart";
+    }
 }
 
 TEST(CrossAspects, SouthNodeAndOppositePointsMirrorTheirPartners) {

@@ -113,8 +113,11 @@ deb)
   for d in libqt6widgets6 libswe swe-standard-data; do
     grep -q "$d" <<<"$depends" || fail "dependency $d missing: $depends"
   done
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >/dev/null || fail "apt-get install"
+  # The machine is left as it was, whatever happens from here on: a failed or half-done install,
+  # a failing check, or the test stopped (a timeout's TERM, Ctrl+C).
   trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=120 zodikeon >/dev/null 2>&1 || true; cleanup' EXIT
+  trap 'exit 1' INT TERM HUP
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >/dev/null || fail "apt-get install"
   home=$work/home
   mkdir -p "$home"
   HOME=$home zodikeon-cli chart "${chart[@]}" | grep -q 'Budapest' || fail "the installed zodikeon-cli"

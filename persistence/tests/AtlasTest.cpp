@@ -17,6 +17,7 @@
 #include "ApplyTown.h"
 #include "TownList.h"
 #include "CodePage.h"
+#include "FoldTable.h"
 #include "ScopedTimeZone.h"
 #include "TownFixtures.h"
 
@@ -254,4 +255,73 @@ TEST_F(AtlasTest, otherNamesFindTheMainTown) {
     ASSERT_FALSE(vienna.items.empty());
     for (const TownListItem& item : vienna.items)
         EXPECT_TRUE(item.alias.empty() || townName(*item.town) != "Vienna, Austria");
+}
+
+TEST_F(AtlasTest, keysAreFoldedWithTheProgramsTable) {
+    // The generator orders the regions and drops other names by the folded forms; folded with
+    // another table than the one the program searches with, a region would be out of place or
+    // a town listed twice under names the user cannot tell apart.
+    std::string previousRegion;
+    for (const TownRecord& t : s_db->mainTowns) {
+        if (!t.isRegion())
+            continue;
+        const std::string name(townName(t));
+        EXPECT_LE(compareFolded(previousRegion, name), 0) << cp1250ToUtf8(previousRegion) << " before " << cp1250ToUtf8(name);
+        previousRegion = name;
+    }
+    std::map<std::uint32_t, std::set<std::string>> foldedOf;  // town -> folded names it is listed by
+    for (const TownDatabase::Alias& alias : s_db->aliases) {
+        ASSERT_LT(alias.town, s_db->mainTowns.size());
+        std::set<std::string>& folded = foldedOf[alias.town];
+        if (folded.empty()) {
+            const std::string own(townName(s_db->mainTowns[alias.town]));
+            folded.insert(foldText(own.substr(0, own.find(", "))));
+        }
+        EXPECT_TRUE(folded.insert(foldText(alias.name)).second) << cp1250ToUtf8(alias.name);
+    }
+}
+
+TEST_F(AtlasTest, localNamesPutTheMainTownFirst) {
+    // The name a town has at home finds it before the towns whose names merely begin the same
+    // way (Wiendorf, Wiener Neudorf) and before smaller namesakes (Roma, Australia); the
+    // command line takes the same first town, whatever the case and accents typed.
+    struct Row {
+        const char* typed;  // UTF-8
+        const char* town;
+    };
+    const Row rows[] = {
+        {"Wien", "Vienna, Austria"},
+        {"M\xC3\xBCnchen", "Munich, Germany"},
+        {"Praha", "Prague, Czechia"},
+        {"Roma", "Rome, Italy"},
+        {"Warszawa", "Warsaw, Poland"},
+        {"K\xC3\xB6ln", "K\xC3\xB6ln, Germany"},
+        {"Asuncion", "Asunci\xC3\xB3n, Paraguay"},
+        {"asuncion", "Asunci\xC3\xB3n, Paraguay"},
+        {"WIEN", "Vienna, Austria"},
+        {"Zurich", "Z\xC3\xBCrich, Switzerland"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const TownList list = FillTownList(*s_db, utf8ToCp1250(row.typed), nullptr);
+        ASSERT_FALSE(list.items.empty());
+        EXPECT_EQ(cp1250ToUtf8(townName(*list.items.front().town)), row.town);
+        EXPECT_EQ(list.selected, 0);
+        EXPECT_EQ(BestTownMatch(*s_db, utf8ToCp1250(row.typed)), list.items.front().town);
+    }
+}
+
+TEST_F(AtlasTest, districtsFollowTheirNumbers) {
+    const TownList list = FillTownList(*s_db, utf8ToCp1250("Z\xC3\xBCrich (Kreis"), nullptr);
+    std::vector<int> districts;
+    for (const TownListItem& item : list.items) {
+        const std::string name(townName(*item.town));
+        const std::size_t open = name.find("(Kreis ");
+        if (open != std::string::npos)
+            districts.push_back(std::atoi(name.c_str() + open + 7));
+    }
+    ASSERT_GE(districts.size(), 12u);
+    EXPECT_TRUE(std::is_sorted(districts.begin(), districts.end()));
+    EXPECT_EQ(districts.front(), 1);
+    EXPECT_EQ(districts.back(), 12);
 }

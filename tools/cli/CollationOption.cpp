@@ -19,6 +19,7 @@
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TownDatabase.h"
+#include "TownList.h"
 #include "TownOption.h"
 #include "TransitMoment.h"
 
@@ -81,7 +82,7 @@ int transitChart(const AppState& state, const CliArgs& args, const RadixData& ra
     if (const auto name = args.value("town")) {
         if (name->find_first_not_of(' ') == std::string::npos)
             return cliError(CliUsage, "--town needs the beginning of a town's name");
-        town = FindTown(db, utf8ToCp1250(*name));
+        town = BestTownMatch(db, utf8ToCp1250(*name));
         if (!town)
             return cliError(CliFailure, "no town begins with '" + *name + "' (see 'zodikeon-cli towns')");
         if (!isValidZone(db, town->zone))

@@ -1,19 +1,13 @@
 // zodikeon-cli print: the pages of the Print command as a PDF file, for batch printing.
-#include <memory>
 #include <QBuffer>
 #include <QDateTime>
 #include <QPdfWriter>
-#include <iostream>
+#include <memory>
 #include <sstream>
 
 #include "AppState.h"
-#include "BirthOptions.h"
-#include "ChartLoading.h"
+#include "ChartJob.h"
 #include "CliCommands.h"
-#include "ComputeRadix.h"
-#include "DrawingSession.h"
-#include "Ephemeris.h"
-#include "CollationOption.h"
 #include "HoroscopeFile.h"
 #include "PrintDocument.h"
 #include "ProfileFile.h"
@@ -59,59 +53,41 @@ bool parsePages(const std::string& list, PrintSelection& pages) {
 
 
 int runPrint(AppState& state, int argc, char** argv, int first) {
-    std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang", "out", "pages", "paper", "options", "house", "node"});
-    valued.insert(collationOptions().begin(), collationOptions().end());
-    CliArgs args(valued, {"help", "black", "colored"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << PrintUsage;
-        return CliOk;
-    }
-    if (const int code = checkCollationPositionals(args))
-        return code;
-    if (const int code = applyLanguageOption(state, args))
-        return code;
-    const auto out = args.value("out");
-    if (!out || out->empty())
-        return cliError(CliFailure, "--out FILE.pdf is required");
-    if (args.has("black") && args.has("colored"))
-        return cliError(CliUsage, "--black and --colored exclude each other");
+    std::string out;
     QPageSize paper(QPageSize::A4);
-    if (const auto name = args.value("paper")) {
-        if (*name == "letter")
-            paper = QPageSize(QPageSize::Letter);
-        else if (*name != "a4")
-            return cliError(CliFailure, "--paper must be a4 or letter");
-    }
 
-    TOptions options{};
-    if (const int code = loadChartOptionsFromArgs(state, args, options))
+    ChartJobCommand command;
+    command.usage = PrintUsage;
+    command.valued = {"out", "pages", "paper"};
+    command.flags = {"black", "colored"};
+    command.draws = true;
+    command.checkOptions = [&](const CliArgs& args) {
+        out = args.value("out").value_or("");
+        if (out.empty())
+            return cliError(CliFailure, "--out FILE.pdf is required");
+        if (args.has("black") && args.has("colored"))
+            return cliError(CliUsage, "--black and --colored exclude each other");
+        if (const auto name = args.value("paper")) {
+            if (*name == "letter")
+                paper = QPageSize(QPageSize::Letter);
+            else if (*name != "a4")
+                return cliError(CliFailure, "--paper must be a4 or letter");
+        }
+        return int(CliOk);
+    };
+    command.adjustOptions = [](const CliArgs& args, TOptions& options) {
+        if (const auto list = args.value("pages"); list && !parsePages(*list, options.print_pages))
+            return cliError(CliFailure, "--pages takes a comma-separated list of notes, wheel, combined, signs1, "
+                                        "signs2, positions, aspects and details");
+        if (args.has("black"))
+            options.print_black = true;
+        if (args.has("colored"))
+            options.print_black = false;
+        return int(CliOk);
+    };
+    const auto job = std::make_unique<ChartJob>();
+    if (const int code = loadChartJob(state, argc, argv, first, command, *job); code || job->stage == ChartJobStage::Help)
         return code;
-    if (const auto list = args.value("pages"); list && !parsePages(*list, options.print_pages))
-        return cliError(CliFailure, "--pages takes a comma-separated list of notes, wheel, combined, signs1, signs2, "
-                                    "positions, aspects and details");
-    if (args.has("black"))
-        options.print_black = true;
-    if (args.has("colored"))
-        options.print_black = false;
-
-    RadixData radix{};
-    ChartBlocks blocks{};
-    ClockChange zoneNote;
-    if (const int code = loadChart(state, radixArgs(args), options, radix, blocks, zoneNote))
-        return code;
-
-    const DrawingSession session;
-    startEphemeris(state.EphemerisPath);
-    computeRadix(radix, options);
-    const auto collation = std::make_unique<Collation>();
-    if (hasCollation(args)) {
-        ClockChange transitNote;
-        if (const int code = loadCollation(state, args, options, radix, *collation, transitNote))
-            return code;
-    }
 
     QByteArray bytes;
     {
@@ -122,13 +98,13 @@ int runPrint(AppState& state, int argc, char** argv, int first) {
         pdf.setPageSize(paper);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setCreator(QStringLiteral("Zodikeon"));
-        pdf.setTitle(QString::fromStdString(DefaultHoroscopeFileName(radix.name.data())));
-        const PrintOutcome outcome = printDocument(pdf, radix, options, state.Strings, QDateTime::currentDateTime(), {},
-                                                   {}, hasCollation(args) ? collation.get() : nullptr);
+        pdf.setTitle(QString::fromStdString(DefaultHoroscopeFileName(job->radix.name.data())));
+        const PrintOutcome outcome = printDocument(pdf, job->radix, job->options, state.Strings,
+                                                   QDateTime::currentDateTime(), {}, {}, job->collation.get());
         if (outcome.failed || outcome.pages == 0)
             return cliError(CliFailure, "could not print the chart");
     }
-    if (!writeFileAtomically(*out, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        return cliError(CliFailure, "cannot write '" + *out + "': check that the folder exists and is writable");
+    if (!writeFileAtomically(out, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        return cliError(CliFailure, "cannot write '" + out + "': check that the folder exists and is writable");
     return CliOk;
 }

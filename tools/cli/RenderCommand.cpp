@@ -1,28 +1,20 @@
 // zodikeon-cli render: one view of a chart as a PNG, SVG or PDF file, painted exactly as the
 // chart window paints it.
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <climits>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "AppState.h"
-#include "ChartLoading.h"
-#include "ClockChange.h"
-#include "BirthOptions.h"
+#include "ChartJob.h"
 #include "ChartView.h"
 #include "CliCommands.h"
-#include "CodePage.h"
 #include "CollationOption.h"
-#include "DrawingSession.h"
-#include "ComputeRadix.h"
-#include "Ephemeris.h"
-#include "HoroscopeFile.h"
-#include "OptionsLoader.h"
 #include "ProfileFile.h"
-#include "StringIds.h"
+#include "ViewZoom.h"
 
 namespace {
 
@@ -30,8 +22,15 @@ constexpr int MaxSide = 10000;
 // The largest drawing a render may allocate (pixels of the smoothed image): 1 GiB of RGB32.
 constexpr long long MaxDrawingPixels = 1LL << 28;
 
-const char* const RenderUsage =
-    "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
+// A zoom limit as the usage states it: 0.2, 10.
+std::string zoomText(double zoom) {
+    std::ostringstream s;
+    s << zoom;
+    return s.str();
+}
+
+std::string renderUsage() {
+    return "Usage: zodikeon-cli render --view VIEW --out FILE [--width PX] [--height PX] [--smoothing 0|1|2|4]\n"
     "              [--zoom FACTOR] [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true]\n"
     "              (--file PATH.hor | BIRTH DATA)\n"
     "              [--with PATH.hor | --transit Y-M-D H:M[:S] | --transit now [--town NAME]]\n\n"
@@ -39,10 +38,12 @@ const char* const RenderUsage =
     "--transit, as for 'zodikeon-cli chart') also collation (the bi-wheel) or collationgrid (the\n"
     "collation aspects). The format follows the extension of FILE: .png, .svg (vector, text kept as\n"
     "text) or .pdf (vector). The size defaults to 1200 by 900 pixels, the smoothing to the option\n"
-    "'antialias' (PNG only; tables are never smoothed), the zoom to 1 (0.2 to 10, as the chart\n"
+    "'antialias' (PNG only; tables are never smoothed), the zoom to 1 (" + zoomText(MinZoom) + " to " +
+           zoomText(MaxZoom) + ", as the chart\n"
     "window's mouse wheel zooms).\n"
     "The chart options (birth data, --file, --options, --house, --node) are those of\n"
     "'zodikeon-cli chart' (see zodikeon-cli chart --help).\n";
+}
 
 enum class Format { Png, Svg, Pdf };
 
@@ -124,78 +125,57 @@ QByteArray renderBytes(Format format, QSize size, int smoothing, const RadixData
 
 
 int runRender(AppState& state, int argc, char** argv, int first) {
-    std::set<std::string> valued = birthDataOptions();
-    valued.insert({"file", "lang", "view", "out", "width", "height", "smoothing", "options", "zoom", "house", "node"});
-    valued.insert(collationOptions().begin(), collationOptions().end());
-    CliArgs args(valued, {"help"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << RenderUsage;
-        return CliOk;
-    }
-    if (const int code = checkCollationPositionals(args))
-        return code;
-    if (const int code = applyLanguageOption(state, args))
-        return code;
-
     ViewRequest request;
-    const auto viewName = args.value("view");
-    if (!viewName)
-        return cliError(CliFailure, "--view is required: wheel, positions, signs, aspects, details, combined, collation or collationgrid");
-    if (!parseView(*viewName, request.view))
-        return cliError(CliFailure, "unknown view '" + *viewName + "': use wheel, positions, signs, aspects, details, combined, collation or collationgrid");
-    const auto out = args.value("out");
-    if (!out || out->empty())
-        return cliError(CliFailure, "--out FILE is required");
-    Format format;
-    if (!parseFormat(*out, format))
-        return cliError(CliFailure, "cannot tell the format of '" + *out + "': the file name must end in .png, .svg or .pdf");
+    std::string viewName, out;
+    Format format = Format::Png;
     int width = 1200, height = 900, smoothing = -1;
-    if (!parseInt(args.value("width"), width) || width < 16 || width > MaxSide)
-        return cliError(CliFailure, "--width must be a number of pixels from 16 to " + std::to_string(MaxSide));
-    if (!parseInt(args.value("height"), height) || height < 16 || height > MaxSide)
-        return cliError(CliFailure, "--height must be a number of pixels from 16 to " + std::to_string(MaxSide));
-    if (!parseInt(args.value("smoothing"), smoothing) ||
-        (args.has("smoothing") && smoothing != 0 && smoothing != 1 && smoothing != 2 && smoothing != 4))
-        return cliError(CliFailure, "--smoothing must be 0, 1, 2 or 4");
-
     double zoom = 1.0;
-    if (const auto z = args.value("zoom")) {
-        char* end = nullptr;
-        zoom = std::strtod(z->c_str(), &end);
-        if (z->empty() || *end != '\0' || !(zoom >= 0.2 && zoom <= 10))
-            return cliError(CliFailure, "--zoom must be a number from 0.2 to 10");
-    }
+    bool collationView = false;
 
-    TOptions options{};
-    if (const int code = loadChartOptionsFromArgs(state, args, options))
+    ChartJobCommand command;
+    command.usage = renderUsage();
+    command.valued = {"view", "out", "width", "height", "smoothing", "zoom"};
+    command.draws = true;
+    command.checkOptions = [&](const CliArgs& args) {
+        const auto view = args.value("view");
+        if (!view)
+            return cliError(CliFailure, "--view is required: wheel, positions, signs, aspects, details, combined, collation or collationgrid");
+        viewName = *view;
+        if (!parseView(viewName, request.view))
+            return cliError(CliFailure, "unknown view '" + viewName + "': use wheel, positions, signs, aspects, details, combined, collation or collationgrid");
+        collationView = request.view == ChartView::Collation || request.view == ChartView::CollationGrid;
+        out = args.value("out").value_or("");
+        if (out.empty())
+            return cliError(CliFailure, "--out FILE is required");
+        if (!parseFormat(out, format))
+            return cliError(CliFailure, "cannot tell the format of '" + out + "': the file name must end in .png, .svg or .pdf");
+        if (!parseInt(args.value("width"), width) || width < 16 || width > MaxSide)
+            return cliError(CliFailure, "--width must be a number of pixels from 16 to " + std::to_string(MaxSide));
+        if (!parseInt(args.value("height"), height) || height < 16 || height > MaxSide)
+            return cliError(CliFailure, "--height must be a number of pixels from 16 to " + std::to_string(MaxSide));
+        if (!parseInt(args.value("smoothing"), smoothing) ||
+            (args.has("smoothing") && smoothing != 0 && smoothing != 1 && smoothing != 2 && smoothing != 4))
+            return cliError(CliFailure, "--smoothing must be 0, 1, 2 or 4");
+        if (const auto z = args.value("zoom")) {
+            char* end = nullptr;
+            zoom = std::strtod(z->c_str(), &end);
+            if (z->empty() || *end != '\0' || !(zoom >= MinZoom && zoom <= MaxZoom))
+                return cliError(CliFailure, "--zoom must be a number from " + zoomText(MinZoom) + " to " + zoomText(MaxZoom));
+        }
+        return int(CliOk);
+    };
+    command.checkChart = [&](const CliArgs& args) {
+        if (collationView != hasCollation(args))
+            return cliError(CliUsage, collationView ? "the " + viewName + " view needs a second chart: --with or --transit"
+                                                    : "--with and --transit go with --view collation or collationgrid");
+        return int(CliOk);
+    };
+    const auto job = std::make_unique<ChartJob>();
+    if (const int code = loadChartJob(state, argc, argv, first, command, *job); code || job->stage == ChartJobStage::Help)
         return code;
-
-    RadixData radix{};
-    ChartBlocks blocks{};
-    ClockChange zoneNote;  // told on standard error; a picture has no place for it
-    if (const int code = loadChart(state, radixArgs(args), options, radix, blocks, zoneNote))
-        return code;
-    const bool collationView = request.view == ChartView::Collation || request.view == ChartView::CollationGrid;
-    if (collationView != hasCollation(args))
-        return cliError(CliUsage, collationView ? "the " + *viewName + " view needs a second chart: --with or --transit"
-                                                : "--with and --transit go with --view collation or collationgrid");
-
-    // Drawing needs a Qt application; the tool runs without a display.
-    const DrawingSession session;
-
-    startEphemeris(state.EphemerisPath);
-    computeRadix(radix, options);
-    const auto collation = std::make_unique<Collation>();
-    if (collationView) {
-        ClockChange transitNote;
-        if (const int code = loadCollation(state, args, options, radix, *collation, transitNote))
-            return code;
-    }
 
     if (smoothing < 0)
-        smoothing = viewSmoothingFactor(request.view, options);
+        smoothing = viewSmoothingFactor(request.view, job->options);
     else if (!isWheelView(request.view))
         smoothing = smoothing > 0 ? 1 : 0;
     if (format != Format::Png)
@@ -203,19 +183,15 @@ int runRender(AppState& state, int argc, char** argv, int first) {
     if (static_cast<long long>(width) * height * smoothing * smoothing > MaxDrawingPixels)
         return cliError(CliFailure, "the image is too large for smoothing " + std::to_string(smoothing) +
                                         ": choose a smaller size or less smoothing");
-    {
-        const ChartView view = request.view;
-        request = viewRequestFor(view);
-    }
+    request = viewRequestFor(request.view);
     request.zoom = zoom;
     request.strings = &state.Strings;
-    if (collationView)
-        request.collation = collation.get();
+    request.collation = job->collation.get();
 
-    const QByteArray bytes = renderBytes(format, QSize(width, height), smoothing, radix, options, request);
+    const QByteArray bytes = renderBytes(format, QSize(width, height), smoothing, job->radix, job->options, request);
     if (bytes.isEmpty())
-        return cliError(CliFailure, "could not draw the " + *viewName + " view");
-    if (!writeFileAtomically(*out, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        return cliError(CliFailure, "cannot write '" + *out + "': check that the folder exists and is writable");
+        return cliError(CliFailure, "could not draw the " + viewName + " view");
+    if (!writeFileAtomically(out, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        return cliError(CliFailure, "cannot write '" + out + "': check that the folder exists and is writable");
     return CliOk;
 }

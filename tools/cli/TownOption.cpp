@@ -8,6 +8,7 @@
 #include "ClockChange.h"
 #include "CodePage.h"
 #include "TownDatabase.h"
+#include "TownList.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ int applyTownByName(const AppState& state, const std::string& townText, bool zon
     const std::string* name = &townText;
     TownDatabase db;
     LoadTownDatabase(db, townFilePaths(state.ProgramFolder, state.Strings), state.Strings);
-    const TownRecord* town = FindTown(db, utf8ToCp1250(*name));
+    const TownRecord* town = BestTownMatch(db, utf8ToCp1250(*name));
     if (!town)
         return cliError(CliFailure, "no town begins with '" + *name + "' (see 'zodikeon-cli towns')");
 

@@ -9,8 +9,9 @@
 
 struct AppState;
 
-// When --town NAME is given: looks the town up with FindTown (a name beginning with "+ "
-// among the user towns), puts its name and position into the moment and, unless the clock is
+// When --town NAME is given: takes the town the town lists put first for NAME (BestTownMatch:
+// letter case and accents aside, other names too; a name beginning with "+ " among the user
+// towns), puts its name and position into the moment and, unless the clock is
 // GMT, the clock kind and zone in force at the entered local date and time; then derives the
 // UT pair again. Returns CliOk, CliUsage (--town with --lon or --lat) or CliFailure (no such
 // town, or zone time without a zone to use). When the entered local time was skipped or

@@ -1,18 +1,24 @@
 // zdk-manual: turns the manual's Markdown chapters into a printable PDF with a title page, a
 // table of contents with page numbers and a numbered footer on every page.
 //
-//   zdk-manual SOURCE_DIR OUT.pdf VERSION IMAGE_DIR...
+//   zdk-manual CONTENTS SOURCE_DIR OUT.pdf VERSION IMAGE_DIR...
 //
-// SOURCE_DIR holds the chapters (NN-name.md, in file-name order) and title.txt (the title, the
-// subtitle and the heading of the contents, one a line). Pictures are looked up in the image
-// folders in turn, so committed screenshots and pictures drawn during the build mix freely.
+// CONTENTS is the manual's list (contents.txt): its "chapter<TAB>FILE.md" lines give the
+// chapters in order. SOURCE_DIR holds them and title.txt (the title, the subtitle and the
+// heading of the contents, one a line). Pictures are looked up in the image folders in turn, so
+// committed screenshots and pictures drawn during the build mix freely. Anything missing (a
+// chapter, a picture, a font) or an output that cannot be written is an error: the build stops
+// rather than ship a manual with holes or none at all.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -45,6 +51,41 @@ int fail(const QString& message) {
     return 1;
 }
 
+// The fonts the manual is set in (Debian's fonts-liberation).
+constexpr const char* SansFamily = "Liberation Sans";
+constexpr const char* SerifFamily = "Liberation Serif";
+constexpr const char* MonoFamily = "Liberation Mono";
+
+// The families of those fonts that do not resolve to themselves: Qt would silently set the
+// manual in whatever font it finds instead.
+QStringList missingFonts() {
+    QStringList missing;
+    for (const char* family : {SansFamily, SerifFamily, MonoFamily}) {
+        const QString name = QString::fromLatin1(family);
+        if (!QFontDatabase::hasFamily(name) || QFontInfo(QFont(name)).family() != name)
+            missing << name;
+    }
+    return missing;
+}
+
+// The chapter files the contents list, in order; empty with `error` set when it cannot be read.
+QStringList chapterFiles(const QString& contentsPath, QString& error) {
+    QFile file(contentsPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        error = "cannot read " + contentsPath + ": " + file.errorString();
+        return {};
+    }
+    QStringList chapters;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (fields.size() == 2 && fields[0] == QLatin1String("chapter"))
+            chapters << fields[1];
+    }
+    if (chapters.isEmpty())
+        error = "no chapters in " + contentsPath;
+    return chapters;
+}
+
 QFont font(const char* family, double points, bool bold = false) {
     QFont f(QString::fromLatin1(family));
     f.setPointSizeF(points);
@@ -72,7 +113,7 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
         if (level > 0) {
             static const double sizes[] = {0, 22, 15, 12.5, 11};
             QTextCharFormat cf;
-            cf.setFont(font("Liberation Sans", sizes[std::min(level, 4)], true));
+            cf.setFont(font(SansFamily, sizes[std::min(level, 4)], true));
             cf.setForeground(HeadingColor);
             cursor.mergeCharFormat(cf);
             bf.setTopMargin(level == 1 ? 0 : Dpi * 0.16);
@@ -97,7 +138,7 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
             if (lastLine)
                 bf.setBottomMargin(Dpi * 0.08);
             QTextCharFormat code;
-            code.setFont(font("Liberation Mono", 8.5));
+            code.setFont(font(MonoFamily, 8.5));
             code.setFontFixedPitch(true);
             cursor.mergeCharFormat(code);
         } else {
@@ -140,7 +181,7 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
                 centred.setAlignment(Qt::AlignHCenter);
                 QTextCursor(b).setBlockFormat(centred);
             } else if (cf.fontFixedPitch()) {
-                cf.setFont(font("Liberation Mono", 8.5));
+                cf.setFont(font(MonoFamily, 8.5));
                 cf.setFontFixedPitch(true);
                 fc.setCharFormat(cf);
             }
@@ -156,7 +197,7 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
         bf.setBottomMargin(Dpi * 0.1);
         bf.setProperty(CaptionProperty, true);
         QTextCharFormat cf;
-        cf.setFont(font("Liberation Sans", 8.5));
+        cf.setFont(font(SansFamily, 8.5));
         cf.setFontItalic(true);
         cf.setForeground(QColor(0x44, 0x4c, 0x56));
         c.insertBlock(bf, cf);
@@ -186,12 +227,16 @@ QStringList styleBody(QTextDocument& doc, const QStringList& imageDirs, double t
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 5)
-        return fail("usage: zdk-manual SOURCE_DIR OUT.pdf VERSION IMAGE_DIR...");
-    const QDir source(args[1]);
-    const QString out = args[2];
-    const QString version = args[3];
-    const QStringList imageDirs = args.mid(4);
+    if (args.size() < 6)
+        return fail("usage: zdk-manual CONTENTS SOURCE_DIR OUT.pdf VERSION IMAGE_DIR...");
+    const QString contents = args[1];
+    const QDir source(args[2]);
+    const QString out = args[3];
+    const QString version = args[4];
+    const QStringList imageDirs = args.mid(5);
+
+    if (const QStringList missing = missingFonts(); !missing.isEmpty())
+        return fail("fonts not found: " + missing.join(", ") + " (install fonts-liberation)");
 
     QFile titleFile(source.filePath("title.txt"));
     if (!titleFile.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -200,10 +245,15 @@ int main(int argc, char** argv) {
     if (titles.size() < 3)
         return fail(titleFile.fileName() + " needs the title, the subtitle and the contents heading");
 
-    QString markdown;
-    const QStringList chapters = source.entryList({"[0-9][0-9]-*.md"}, QDir::Files, QDir::Name);
+    QString error;
+    const QStringList chapters = chapterFiles(contents, error);
     if (chapters.isEmpty())
-        return fail("no chapters in " + source.path());
+        return fail(error);
+    // A chapter written but not listed would silently stay out of the manual.
+    for (const QString& name : source.entryList({"*.md"}, QDir::Files, QDir::Name))
+        if (!chapters.contains(name))
+            return fail(source.filePath(name) + " is not listed in " + contents);
+    QString markdown;
     for (const QString& name : chapters) {
         QFile f(source.filePath(name));
         if (!f.open(QIODevice::ReadOnly))
@@ -211,7 +261,11 @@ int main(int argc, char** argv) {
         markdown += QString::fromUtf8(f.readAll()) + "\n\n";
     }
 
-    QPdfWriter writer(out);
+    // Written in full or not at all: a failed write leaves no half PDF behind.
+    QSaveFile outFile(out);
+    if (!outFile.open(QIODevice::WriteOnly))
+        return fail("cannot write '" + out + "': " + outFile.errorString());
+    QPdfWriter writer(&outFile);
     writer.setResolution(Dpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(22, 20, 22, 18), QPageLayout::Millimeter);
@@ -223,7 +277,7 @@ int main(int argc, char** argv) {
 
     QTextDocument body;
     body.documentLayout()->setPaintDevice(&writer);
-    body.setDefaultFont(font("Liberation Serif", 10.5));
+    body.setDefaultFont(font(SerifFamily, 10.5));
     body.setDocumentMargin(0);
     body.setMarkdown(markdown);
     const QStringList missing = styleBody(body, imageDirs, textSize.width(), textSize.height());
@@ -296,7 +350,7 @@ int main(int argc, char** argv) {
         QTextBlockFormat hf;
         hf.setBottomMargin(Dpi * 0.2);
         QTextCharFormat hc;
-        hc.setFont(font("Liberation Sans", 22, true));
+        hc.setFont(font(SansFamily, 22, true));
         hc.setForeground(HeadingColor);
         c.setBlockFormat(hf);
         c.insertText(titles[2], hc);
@@ -308,7 +362,7 @@ int main(int argc, char** argv) {
             bf.setTabPositions({QTextOption::Tab((textSize.width() - indent) * ScreenDpi / Dpi - 2, QTextOption::RightTab)});
             bf.setTopMargin(h.level == 1 ? Dpi * 0.08 : 0);
             QTextCharFormat cf;
-            cf.setFont(h.level == 1 ? font("Liberation Sans", 11, true) : font("Liberation Serif", 10.5));
+            cf.setFont(h.level == 1 ? font(SansFamily, 11, true) : font(SerifFamily, 10.5));
             c.insertBlock(bf, cf);
             c.insertText(h.text + "\t" + QString::number(firstBodyPage + h.page), cf);
         }
@@ -318,14 +372,16 @@ int main(int argc, char** argv) {
     const int firstBodyPage = 2 + tocPages;  // 1 is the title page
     layoutToc(firstBodyPage);
 
-    QPainter painter(&writer);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return fail("cannot write '" + out + "': the PDF cannot be started");
     painter.setRenderHint(QPainter::Antialiasing);
 
     // Title page.
     painter.setPen(HeadingColor);
-    painter.setFont(font("Liberation Sans", 40, true));
+    painter.setFont(font(SansFamily, 40, true));
     painter.drawText(QRectF(0, area.height() * 0.25, area.width(), Dpi * 1.0), Qt::AlignHCenter | Qt::AlignBottom, titles[0]);
-    painter.setFont(font("Liberation Serif", 20));
+    painter.setFont(font(SerifFamily, 20));
     painter.drawText(QRectF(0, area.height() * 0.25 + Dpi * 1.1, area.width(), Dpi * 0.5), Qt::AlignHCenter | Qt::AlignTop, titles[1]);
     painter.setPen(QPen(RuleColor, Dpi * 0.01));
     painter.drawLine(QPointF(area.width() * 0.25, area.height() * 0.25 + Dpi * 1.75),
@@ -341,7 +397,7 @@ int main(int argc, char** argv) {
         break;
     }
     painter.setPen(Qt::darkGray);
-    painter.setFont(font("Liberation Serif", 12));
+    painter.setFont(font(SerifFamily, 12));
     painter.drawText(QRectF(0, area.height() - Dpi, area.width(), Dpi), Qt::AlignHCenter | Qt::AlignBottom,
                      "Zodikeon " + version);
 
@@ -352,7 +408,7 @@ int main(int argc, char** argv) {
         const double y = area.height() - footer * 0.7;
         painter.drawLine(QPointF(0, y), QPointF(area.width(), y));
         painter.setPen(Qt::darkGray);
-        painter.setFont(font("Liberation Sans", 9));
+        painter.setFont(font(SansFamily, 9));
         const QRectF line(0, y + Dpi * 0.03, area.width(), footer * 0.6);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, left);
         painter.drawText(line, Qt::AlignRight | Qt::AlignTop, QString::number(pageNumber));
@@ -385,7 +441,8 @@ int main(int argc, char** argv) {
         drawSlice(body, i);
         drawFooter(chapter);
     }
-    painter.end();
+    if (!painter.end() || !outFile.commit())
+        return fail("cannot write '" + out + "': " + outFile.errorString());
     std::printf("%s: %d pages, %lld chapters\n", qPrintable(out), pageNumber, qlonglong(chapters.size()));
     return 0;
 }

@@ -156,6 +156,21 @@ TEST_F(ChartCli, ChironOutsideItsFileIsListedAsUnavailable) {
         << run.err;
 }
 
+// Every command that computes the chart tells what it could not compute as asked, not only
+// the one that prints the positions: a picture without Chiron must not pass for a whole one.
+TEST_F(ChartCli, EveryChartCommandTellsWhatCouldNotBeComputed) {
+    TempDir out;
+    const std::string chart = " --clock gmt --date 600-12-24 --calendar julian --time 12:00 --lon 19 --lat 70 --house koch";
+    for (const std::string& command : {std::string("chart --json"), "render --view wheel --out " + out.file("wheel.png"),
+                                       "print --pages wheel --out " + out.file("chart.pdf")}) {
+        SCOPED_TRACE(command);
+        const CliRun run = runCli(command + chart);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.err.find("warning: Koch houses cannot be computed at this latitude"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("warning: not computed for this date: Chiron"), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(ChartCli, TextListsPositionsHousesAndAspectsAndSaysWhatWasReplaced) {
     const CliRun run = runCli("chart --text --clock gmt --date 600-12-24 --calendar julian --time 12:00 "
                            "--lon 19 --lat 70 --house koch");

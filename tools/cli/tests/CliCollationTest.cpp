@@ -119,6 +119,7 @@ TEST_F(CollationCli, TransitsReadTheClockOfTheirPlace) {
 TEST_F(CollationCli, SecondChartErrors) {
     const std::string junk = dir.file("junk.hor");
     std::ofstream(junk) << "not a horoscope";
+    const std::string picture = dir.file("never.png");
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -133,10 +134,11 @@ TEST_F(CollationCli, SecondChartErrors) {
         {"partner file missing", {"chart", "--json", "--file", natal, "--with", "/nonexistent/x.hor"}, 1},
         {"partner file not a chart", {"chart", "--json", "--file", natal, "--with", junk}, 1},
         {"a second chart without --json", {"chart", "--file", natal, "--with", partner}, 2},
-        {"collation view without a second chart", {"render", "--view", "collation", "--out", "/tmp/x.png", "--file",
-                                                    natal}, 2},
-        {"second chart without a collation view", {"render", "--view", "wheel", "--out", "/tmp/x.png", "--file",
-                                                    natal, "--with", partner}, 2},
+        {"collation view without a second chart", {"render", "--view", "collation", "--out", picture, "--file", natal},
+         2},
+        {"second chart without a collation view", {"render", "--view", "wheel", "--out", picture, "--file", natal,
+                                                    "--with", partner},
+         2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -144,6 +146,7 @@ TEST_F(CollationCli, SecondChartErrors) {
         EXPECT_EQ(r.exitCode, row.exitCode) << r.err;
         EXPECT_FALSE(r.err.empty());
         EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(std::filesystem::exists(picture));
     }
 }
 

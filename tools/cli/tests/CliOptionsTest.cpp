@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 
 #include "TempDir.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -68,6 +71,10 @@ TEST(CliChartOptions, optionsFileAndOverridesReachTheChart) {
 TEST(CliChartOptions, badOptionsAreRefused) {
     TempDir scratch;
     const std::string notes = scratch.write("notes.zdo", "[main]\r\ndescription=Zodikeon 4.0 Options File - Revision L\r\n");
+    const std::string pipe = scratch.file("pipe.zdo");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = scratch.write("huge.zdo", "[main]\r\n");
+    std::filesystem::resize_file(huge, ProfileFileLimit + 1);
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -79,6 +86,11 @@ TEST(CliChartOptions, badOptionsAreRefused) {
         {"house system out of range", {"--house", "10"}, 2, "--house must be a number from 0 to 9"},
         {"house system not a number", {"--house", "K"}, 2, "--house must be a number from 0 to 9"},
         {"unknown node type", {"--node", "osculating"}, 2, "--node must be mean or true"},
+        // Refused before a byte is read: an endless device or a pipe would never end, and a
+        // file larger than an options file can be would fill the memory.
+        {"endless device", {"--options", "/dev/zero"}, 1, "/dev/zero was not read: it is not an ordinary file"},
+        {"pipe", {"--options", pipe}, 1, "pipe.zdo was not read: it is not an ordinary file"},
+        {"oversized", {"--options", huge}, 1, "huge.zdo was not read: it is larger than such a file can be"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -37,6 +37,27 @@ TEST(CliTowns, listsMatchingTownsWithPositionAndZone) {
     EXPECT_EQ(lines(london.out), std::vector<std::string>{"London, Canada\t81°14'W\t42°59'N\tCanada, Toronto"});
 }
 
+TEST(CliChartTown, localNamesTakeTheTownTheListsPutFirst) {
+    const struct {
+        const char* typed;
+        const char* town;
+    } rows[] = {
+        {"Wien", "Vienna, Austria"},        {"M\xC3\xBCnchen", "Munich, Germany"},
+        {"Praha", "Prague, Czechia"},       {"Roma", "Rome, Italy"},
+        {"Warszawa", "Warsaw, Poland"},     {"K\xC3\xB6ln", "K\xC3\xB6ln, Germany"},
+        {"Asuncion", "Asunci\xC3\xB3n, Paraguay"}, {"asunci\xC3\xB3n", "Asunci\xC3\xB3n, Paraguay"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const CliRun listed = runCli({"towns", row.typed});
+        ASSERT_EQ(listed.exitCode, 0) << listed.err;
+        EXPECT_EQ(lines(listed.out).at(0).rfind(row.town, 0), 0u) << listed.out.substr(0, 200);
+        const CliRun r = runCli({"chart", "--town", row.typed, "--date", "1980-07-01", "--time", "12:00"});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_NE(r.out.find(std::string("  ") + row.town + "\n"), std::string::npos) << r.out;
+    }
+}
+
 TEST(CliTowns, limitAndFailures) {
     const CliRun limited = runCli({"towns", "buda", "--limit", "3"});
     ASSERT_EQ(limited.exitCode, 0);
