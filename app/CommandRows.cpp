@@ -24,7 +24,8 @@ constexpr int FileTools = 1, ViewTools = 2, ShifterTools = 3;
 std::vector<CommandRow> AppCommands::rows() {
     const auto chart = [this] { return hasChart(); };
     const auto natal = [this] { return hasNatalChart(); };
-    // A collation window shows its bi-wheel for the wheel and its grid for the aspects.
+    // A collation window shows its bi-wheel for the wheel, its grid for the aspects and both
+    // charts' positions for the positions.
     const auto viewIs = [this](ChartView v) {
         return [this, v] {
             const TRadixWindow* c = activeChart();
@@ -56,7 +57,7 @@ std::vector<CommandRow> AppCommands::rows() {
         {CM_VIEWWHEEL, QT_TRANSLATE_NOOP("Menu", "&Wheel"), {Qt::Key_F5}, toolPictureWheel, ViewTools,
          show(ChartView::Wheel), chart, viewIs(ChartView::Wheel)},
         {CM_VIEWPOSITIONS, QT_TRANSLATE_NOOP("Menu", "&Planet and house cusp positions"), {Qt::Key_F6},
-         toolPicturePositions, ViewTools, show(ChartView::Positions), singleChart, viewIs(ChartView::Positions)},
+         toolPicturePositions, ViewTools, show(ChartView::Positions), natal, viewIs(ChartView::Positions)},
         {CM_VIEWSIGNS, QT_TRANSLATE_NOOP("Menu", "Planets in &signs and houses"), {Qt::Key_F7}, toolPictureSigns,
          ViewTools, show(ChartView::SignsHouses), singleChart, viewIs(ChartView::SignsHouses)},
         {CM_VIEWASPECTS, QT_TRANSLATE_NOOP("Menu", "&Aspects"), {Qt::Key_F9}, toolPictureAspects, ViewTools,

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,9 @@
 #include "ChartDirectionOptions.h"
 #include "ChartIndex.h"
 #include "ChartView.h"
+#include "Angles.h"
+#include "Houses.h"
+#include "RadixWheel.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
 #include "HoroscopeReadMessage.h"
@@ -191,7 +196,10 @@ void TRadixWindow::keypadStep(int step) {
 ChartView TRadixWindow::shownView(ChartView kind) const {
     if (!m_collation)
         return kind == ChartView::Collation || kind == ChartView::CollationGrid ? ChartView::Wheel : kind;
-    // A collation shows the two charts together: as a bi-wheel, or as the grid of their aspects.
+    // A collation shows the two charts together: as a bi-wheel, as the grid of their aspects, or
+    // as their positions side by side.
+    if (kind == ChartView::Positions)
+        return ChartView::Positions;
     return kind == ChartView::Aspects || kind == ChartView::CollationGrid ? ChartView::CollationGrid
                                                                           : ChartView::Collation;
 }
@@ -355,4 +363,65 @@ void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing)
     m_renderer.render(m_screen, smoothing, *m_chart, s.Options, request);
     m_screen.setDevicePixelRatio(ratio);
     painter.drawImage(QPoint(0, 0), m_screen);
+}
+
+namespace {
+
+const char* const SignNames[12] = {
+    QT_TRANSLATE_NOOP("TRadixWindow", "Aries"),       QT_TRANSLATE_NOOP("TRadixWindow", "Taurus"),
+    QT_TRANSLATE_NOOP("TRadixWindow", "Gemini"),      QT_TRANSLATE_NOOP("TRadixWindow", "Cancer"),
+    QT_TRANSLATE_NOOP("TRadixWindow", "Leo"),         QT_TRANSLATE_NOOP("TRadixWindow", "Virgo"),
+    QT_TRANSLATE_NOOP("TRadixWindow", "Libra"),       QT_TRANSLATE_NOOP("TRadixWindow", "Scorpio"),
+    QT_TRANSLATE_NOOP("TRadixWindow", "Sagittarius"), QT_TRANSLATE_NOOP("TRadixWindow", "Capricorn"),
+    QT_TRANSLATE_NOOP("TRadixWindow", "Aquarius"),    QT_TRANSLATE_NOOP("TRadixWindow", "Pisces"),
+};
+
+}  // namespace
+
+QString TRadixWindow::bodyToolTipAt(QPoint pos) const {
+    if (viewKind() != ChartView::Wheel)
+        return {};
+    const TOptions& o = m_ctx.options();
+    const qreal ratio = devicePixelRatioF();
+    ViewRequest request = viewRequestFor(viewKind());
+    request.offsetX = qRound(offset().x * ratio);
+    request.offsetY = qRound(offset().y * ratio);
+    request.zoom = offset().zoom;
+    request.dpi = 96 * ratio;
+    const ViewGeometry g = wheelViewGeometry((QSizeF(size()) * ratio).toSize(), 1, request);
+    const double k = request.dpi / 254.0;
+    const WheelPoint at{static_cast<int>(pos.x() * ratio / k), static_cast<int>(-pos.y() * ratio / k)};
+    const int body = wheelBodyAt(*m_chart, o, g.wheelX, g.wheelY, g.wheelRadius, at);
+    if (body < 0)
+        return {};
+    const auto b = static_cast<std::size_t>(body);
+    const double degrees = m_chart->lon[b] * RadToDeg + 1.0 / 3600000.0;
+    const int sign = static_cast<int>(degrees / 30) % 12;
+    const double within = degrees - 30.0 * static_cast<int>(degrees / 30);
+    const int whole = static_cast<int>(within), minutes = static_cast<int>((within - whole) * 60);
+    const int house = housePosition(m_chart->lon[b], m_chart->cusp, m_chart->houseStart).house;
+    const int motion = m_chart->motion[b];
+    const QString moving = motion < 0 ? tr("retrograde") : motion == 0 ? tr("stationary") : tr("direct");
+    return tr("%1: %2\u00B0%3' %4, house %5, %6")
+        .arg(m_ctx.text(chartPointNameId(body)))
+        .arg(whole)
+        .arg(minutes, 2, 10, QLatin1Char('0'))
+        .arg(tr(SignNames[sign]))
+        .arg(house + 1)
+        .arg(moving);
+}
+
+bool TRadixWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = bodyToolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    return THoroWindow::event(event);
 }

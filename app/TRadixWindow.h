@@ -59,10 +59,14 @@ public:
     void chartChanged();
     void keypadStep(int step) override;
     void setViewKind(ChartView kind) override;
-    // The view a request for `kind` shows in this window: a collation shows its bi-wheel for
-    // the wheel and its grid for the aspects; a natal chart never shows the collation views.
+    // The view a request for `kind` shows in this window: a collation shows both charts'
+    // positions for the positions, its bi-wheel for the wheel and its grid for the aspects; a
+    // natal chart never shows the collation views.
     ChartView shownView(ChartView kind) const;
     ContentBounds contentBounds() const override;
+    // The tooltip of the body under `pos` (window pixels) on the wheel: its position, sign,
+    // house and motion; empty where there is no body glyph or no single wheel.
+    QString bodyToolTipAt(QPoint pos) const;
 
     // Save and Save as; false when cancelled or the file could not be written.
     bool save();
@@ -81,6 +85,7 @@ signals:
     void changed();
 
 protected:
+    bool event(QEvent* event) override;
     void drawView(QPainter& painter, const QSize& size, int smoothing) override;
     int smoothingFactor() const override;
     void closeEvent(QCloseEvent* event) override;

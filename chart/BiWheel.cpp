@@ -113,7 +113,7 @@ void drawCrossAspects(WheelPass& inner, const WheelPass& outer, const std::vecto
         const WheelPoint p1 = inner.at(inner.rot + bodies.lonQ[static_cast<std::size_t>(line.body)], r);
         const WheelPoint p2 = inner.at(inner.rot + points.pointQ(line.point), r);
         inner.p.setPen(aspectLinePen(inner, line.code, r));
-        inner.p.drawLine(p1.x, p1.y, p2.x, p2.y);
+        drawAspectLine(inner, p1, p2);
         drawn.push_back({p1, p2, aspectType(static_cast<std::uint8_t>(line.code))});
     }
     // Where the outer bodies meet the circle: a short tick inward in the body's colour, as the

@@ -1,5 +1,8 @@
 #include "ChartColours.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 ColorRef adapt(ColorRef c, bool lightGround) {
@@ -40,4 +43,29 @@ ColorRef blendColour(ColorRef base, ColorRef c, double f) {
         out |= static_cast<ColorRef>(mixed & 0xFF) << shift;
     }
     return out;
+}
+
+namespace {
+
+// Relative luminance of a colour (sRGB), 0 for black to 1 for white.
+double luminance(ColorRef c) {
+    auto channel = [](unsigned v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel((c >> 16) & 0xFF);
+}
+
+double contrast(ColorRef a, ColorRef b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+ColorRef legibleOn(ColorRef ink, ColorRef ground) {
+    constexpr double LeastContrast = 3.0;
+    if (contrast(ink, ground) >= LeastContrast)
+        return ink;
+    return contrast(0x000000, ground) >= contrast(0xFFFFFF, ground) ? 0x000000 : 0xFFFFFF;
 }

@@ -14,3 +14,7 @@ ColorRef adaptTableColour(ColorRef c, const TOptions& options, bool printing);
 
 // base + (c - base) * f per channel, truncated: an aspect line faded toward its background.
 ColorRef blendColour(ColorRef base, ColorRef c, double f);
+
+// `ink` when it stands out from `ground` (a contrast ratio of at least 3 : 1), else black or
+// white, whichever stands out more: labels stay readable whatever colours the user chose.
+ColorRef legibleOn(ColorRef ink, ColorRef ground);

@@ -61,6 +61,20 @@ ViewRequest viewRequestFor(ChartView view) {
     return request;
 }
 
+ViewGeometry wheelViewGeometry(QSize size, int factor, const ViewRequest& request) {
+    ViewGeometry g;
+    const int f = std::max(1, factor);
+    const double k = request.dpi / 254.0;  // 0.1 mm per logical unit
+    if (k <= 0)
+        return g;
+    const double deviceX = size.width() / 2.0 + f * request.offsetX, deviceY = size.height() / 2.0 + f * request.offsetY;
+    g.wheelX = static_cast<int>(deviceX / k);
+    g.wheelY = static_cast<int>(-deviceY / k);
+    const double h = std::min(size.width() / 2.0, size.height() / 2.0) / k;
+    g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * request.zoom) * 0.99);
+    return g;
+}
+
 ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const RadixData& chart, const TOptions& options,
                             const ViewRequest& request) {
     ViewGeometry g;
@@ -76,11 +90,7 @@ ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const Radix
     const TOptions& o = options.display.black ? black : options;
     const double k = request.dpi / 254.0;  // 0.1 mm per logical unit
     if (wheel) {
-        const double deviceX = size.width() / 2.0 + f * request.offsetX, deviceY = size.height() / 2.0 + f * request.offsetY;
-        g.wheelX = static_cast<int>(deviceX / k);
-        g.wheelY = static_cast<int>(-deviceY / k);
-        const double h = std::min(size.width() / 2.0, size.height() / 2.0) / k;
-        g.wheelRadius = static_cast<int>(static_cast<int>(h * 0.96 * request.zoom) * 0.99);
+        g = wheelViewGeometry(size, f, request);
         // The filled style covers the wheel's middle with an opaque disc: no background there.
         double hole = 0;
         if (o.display.chart_style == 2 && !dc.printing && g.wheelRadius > 0 && (!biWheel || request.collation)) {
@@ -111,7 +121,10 @@ ViewGeometry paintChartView(DrawContext& dc, QSize size, int factor, const Radix
             std::vector<PositionRow> built;
             if (!request.rows)
                 buildPositionRows(chart, o, built);
-            drawPositionTable(dc, chart, request.rows ? *request.rows : built, scale, o, strings);
+            if (request.collation)
+                drawCollationPositions(dc, chart, request.rows ? *request.rows : built, *request.collation, scale, o, strings);
+            else
+                drawPositionTable(dc, chart, request.rows ? *request.rows : built, scale, o, strings);
             break;
         }
         case ChartView::SignsHouses:

@@ -41,6 +41,10 @@ struct ViewGeometry {
     double tableScale = 0;
 };
 
+// Where a wheel view puts its wheel on a device of `size` pixels at smoothing factor `factor`:
+// the centre and radius in logical units (0.1 mm at the request's resolution, y up).
+ViewGeometry wheelViewGeometry(QSize size, int factor, const ViewRequest& request);
+
 // Paints background and view into a device of `size` pixels, scaled for smoothing factor
 // `factor` (sizes and offsets are multiplied by it; 0 counts as 1). Leaves the painter's state
 // as it found it. With the display option `black`, everything is drawn black on white and the

@@ -8,6 +8,7 @@
 #include "Collation.h"
 #include "DrawContext.h"
 #include "Options.h"
+#include "PositionRows.h"
 #include "RadixData.h"
 #include "StringTable.h"
 #include "TableModel.h"
@@ -24,3 +25,8 @@ TableModel collationGridTable(const RadixData& radix, const Collation& collation
 // Draws the grid with its top at `top`; returns the lowest y reached (logical units).
 int drawCollationGrid(DrawContext& dc, const RadixData& radix, const Collation& collation, double scale,
                       const TOptions& options, const StringTable& strings, int top = 0);
+
+// The positions view of a collation: the radix's positions (from `radixRows`) and beside them
+// the second chart's, each under its chart's name; returns the lowest y reached (logical units).
+int drawCollationPositions(DrawContext& dc, const RadixData& radix, const std::vector<PositionRow>& radixRows,
+                           const Collation& collation, double scale, const TOptions& options, const StringTable& strings);

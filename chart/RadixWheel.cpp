@@ -4,6 +4,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <numbers>
 #include <vector>
 
@@ -40,7 +41,7 @@ void drawAspects(WheelPass& w) {
             const WheelPoint p1 = w.at(w.rot + w.lonQ[static_cast<std::size_t>(b)], r);
             const WheelPoint p2 = w.at(w.rot + w.pointQ(k), r);
             w.p.setPen(aspectLinePen(w, code, r));
-            w.p.drawLine(p1.x, p1.y, p2.x, p2.y);
+            drawAspectLine(w, p1, p2);
             lines.push_back({p1, p2, aspectType(static_cast<std::uint8_t>(code))});
         }
     }
@@ -130,7 +131,8 @@ WheelLayout wheelLayout(int R, bool extended) {
     L.aspectRadius = f(0.69, 0.61, e);
     // The symbol on an aspect line: about the height of a cusp degree label.
     L.aspectSymbolHeight = frac(R, 0.05);
-    L.axisTip = f(0.96, 0.97, e);
+    // The arrowheads stop inside the zodiac ring, short of its sign and ruler glyphs.
+    L.axisTip = f(0.92, 0.9, e);
     L.outerLeaderStart = f(0.87, 0.77, e);
     L.outerLeaderEnd = f(0.84, 0.745, e);
     L.bodyGlyphRadius = f(0.785, 0.695, e);
@@ -292,4 +294,22 @@ void drawRadixWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& cha
     drawAxisAndCuspLabels(w);
     dc.haloColour = 0;
     p.restore();
+}
+
+int wheelBodyAt(const RadixData& chart, const TOptions& options, int cx, int cy, int R, WheelPoint at) {
+    if (R <= 0 || !options.display.planets)
+        return -1;
+    QPainter idle;  // nothing is drawn: the pass only places the glyphs
+    DrawContext dc(idle);
+    dc.mirrorSign = (options.display.startsign & 0x80) ? -1 : 1;
+    const int rotation = wheelRotation(options.display.startsign, toQuarterDegrees(chart.axis[0]));
+    WheelPass w = makeWheelPass(dc, chart, options, wheelLayout(R, options.display.projasps), cx, cy, rotation);
+    placeBodies(w);
+    const int reach = frac(w.L.bodyGlyphSize, 0.7);
+    for (std::size_t j = 0; j < w.placedBodies.size(); ++j) {
+        const WheelPoint g = w.at(w.rot + w.placedAngles[j], w.L.bodyGlyphRadius);
+        if (std::abs(g.x - at.x) <= reach && std::abs(g.y - at.y) <= reach)
+            return w.placedBodies[j];
+    }
+    return -1;
 }

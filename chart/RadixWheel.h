@@ -65,3 +65,7 @@ std::vector<AspectSymbolPlace> placeAspectSymbols(const std::vector<AspectLineEn
 // Draws the wheel of `chart` centred on (cx, cy) (logical units, y up) with radius R; sets the
 // context's mirror from `startsign`. Nothing is drawn when R <= 0.
 void drawRadixWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& chart, const TOptions& options);
+
+// The body whose glyph lies under `at` on the wheel of `chart` drawn centred on (cx, cy) with
+// radius R (logical units, y up), as drawRadixWheel places the glyphs; -1 where there is none.
+int wheelBodyAt(const RadixData& chart, const TOptions& options, int cx, int cy, int R, WheelPoint at);

@@ -95,6 +95,25 @@ void drawZodiac(WheelPass& w) {
     }
 }
 
+namespace {
+
+// Where the number of house i stands: in the middle of its sector of the house ring, or on the
+// cusp in the Indian system.
+WheelPoint houseNumberPoint(const WheelPass& w, int i) {
+    const int C = normaliseAngle(w.rot + w.cuspQ[static_cast<std::size_t>(i)]);
+    int angle = C;
+    if (!w.indian()) {
+        const int N = normaliseAngle(w.rot + w.cuspQ[static_cast<std::size_t>((i + 1) % 12)]);
+        angle = (C + N) / 2;
+        const int off = normaliseAngle(C - angle);
+        if (off > 360 && off < 1080)
+            angle += 720;
+    }
+    return w.at(angle, (w.L.houseInner + w.L.houseOuter) / 2);
+}
+
+}  // namespace
+
 void drawHouseRing(WheelPass& w) {
     const WheelLayout& L = w.L;
     const ColorRef lineColour = w.pick(w.o.colors.c2_house_bar, w.o.colors.houses);
@@ -108,20 +127,12 @@ void drawHouseRing(WheelPass& w) {
             radialLine(w.dc, w.cx, w.cy, w.rot + w.cuspQ[static_cast<std::size_t>(i)],
                        w.indian() ? L.houseOuter : L.houseInner, L.cuspEnd);
     }
-    w.p.setPen(toQColor(w.pick(w.o.colors.c2_house_sym, w.o.colors.housenums)));
+    // Numbers that would vanish into the ring's fill are written in black or white instead.
+    const ColorRef ring = w.style2 ? w.o.colors.c2_fill_houses : w.o.colors.background;
+    w.p.setPen(toQColor(legibleOn(w.pick(w.o.colors.c2_house_sym, w.o.colors.housenums), w.dc.printing ? 0xFFFFFF : ring)));
     w.p.setFont(chartFont(FontTemplate::Small, L.houseNumberHeight));
-    const int numberRadius = (L.houseInner + L.houseOuter) / 2;
     for (int i = 0; i < 12; ++i) {
-        const int C = normaliseAngle(w.rot + w.cuspQ[static_cast<std::size_t>(i)]);
-        int angle = C;
-        if (!w.indian()) {
-            const int N = normaliseAngle(w.rot + w.cuspQ[static_cast<std::size_t>((i + 1) % 12)]);
-            angle = (C + N) / 2;
-            const int off = normaliseAngle(C - angle);
-            if (off > 360 && off < 1080)
-                angle += 720;
-        }
-        const WheelPoint pt = w.at(angle, numberRadius);
+        const WheelPoint pt = houseNumberPoint(w, i);
         w.text(pt.x, pt.y, QString::fromLatin1(houseLabel(i)));
     }
     if (w.o.display.houseexts) {
@@ -173,6 +184,23 @@ constexpr int LabelledCusps[] = {0, 1, 2, 9, 10, 11};
 void collectObstacles(WheelPass& w) {
     const WheelLayout& L = w.L;
     const auto& d = w.o.display;
+    if (d.houses || d.houseexts)
+        for (int i = 0; i < 12; ++i) {
+            // Roman numerals run up to three glyphs wide.
+            WheelBox box = glyphBox(houseNumberPoint(w, i), L.houseNumberHeight);
+            box.left -= L.houseNumberHeight / 2;
+            box.right += L.houseNumberHeight / 2;
+            w.centreLabels.push_back(box);
+        }
+    if (d.longitudes && d.houses)
+        for (int i : LabelledCusps)
+            if (cuspLabelShown(w, i))
+                w.centreLabels.push_back(degreeLabelBox(
+                    w.at(w.rot + w.cuspQ[static_cast<std::size_t>(i)] + 24, L.cuspLabelRadius), L.cuspLabelHeight));
+    if (d.longitudes && d.axises)
+        for (int k = 0; k < 2; ++k)
+            w.centreLabels.push_back(degreeLabelBox(
+                w.at(w.rot + w.axisQ[static_cast<std::size_t>(k)] + 24, L.axisLabelRadius), L.axisLabelHeight));
     const int l = L.bodyGlyphSize;
     if (d.planets) {
         for (std::size_t j = 0; j < w.placedBodies.size(); ++j) {
@@ -296,7 +324,7 @@ void drawAxisAndCuspLabels(WheelPass& w) {
         return;
     w.dc.haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
     if (w.o.display.houses) {
-        w.p.setPen(toQColor(w.pick(w.o.colors.c2_house_pos, w.o.colors.houses)));
+        w.p.setPen(toQColor(legibleOn(w.pick(w.o.colors.c2_house_pos, w.o.colors.houses), w.dc.haloColour)));
         const QFont big = chartFont(FontTemplate::Label, L.cuspLabelHeight);
         const QFont small = chartFont(FontTemplate::Label, frac(L.cuspLabelHeight, 0.65));
         for (int i : LabelledCusps) {
@@ -307,7 +335,7 @@ void drawAxisAndCuspLabels(WheelPass& w) {
         }
     }
     if (w.o.display.axises) {
-        w.p.setPen(toQColor(w.pick(w.o.colors.c2_axis_pos, w.o.colors.axises)));
+        w.p.setPen(toQColor(legibleOn(w.pick(w.o.colors.c2_axis_pos, w.o.colors.axises), w.dc.haloColour)));
         const QFont big = chartFont(FontTemplate::Label, L.axisLabelHeight);
         const QFont small = chartFont(FontTemplate::Label, frac(L.axisLabelHeight, 0.65));
         for (int k = 0; k < 2; ++k)
@@ -369,7 +397,9 @@ void drawAspectSymbols(WheelPass& w, const std::vector<AspectLineEnds>& lines) {
     const QFont glyphFont = chartFont(FontTemplate::Symbol, s);
     const QFont abbrevFont = chartFont(FontTemplate::Small, frac(s, 1.15));
     w.dc.haloColour = w.halo(w.o.colors.c2_fill_main, w.o.colors.background);
-    for (const AspectSymbolPlace& place : placeAspectSymbols(lines, s, w.obstacles)) {
+    std::vector<WheelBox> keepOut = w.obstacles;
+    keepOut.insert(keepOut.end(), w.centreLabels.begin(), w.centreLabels.end());
+    for (const AspectSymbolPlace& place : placeAspectSymbols(lines, s, keepOut)) {
         w.p.setPen(toQColor(adaptChartColour(w.o.colors.aspects[static_cast<std::size_t>(place.type)], w.o, w.dc.printing)));
         if (place.type <= 10) {
             w.p.setFont(glyphFont);
@@ -380,4 +410,9 @@ void drawAspectSymbols(WheelPass& w, const std::vector<AspectLineEnds>& lines) {
         }
     }
     w.dc.haloColour = 0;
+}
+
+void drawAspectLine(WheelPass& w, WheelPoint a, WheelPoint b) {
+    for (const auto& [from, to] : segmentsOutside(a, b, w.centreLabels))
+        w.p.drawLine(from.x, from.y, to.x, to.y);
 }

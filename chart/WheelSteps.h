@@ -38,6 +38,8 @@ struct WheelPass {
     std::vector<int> placedBodies{}, placedAngles{};
     // What axis lines and aspect symbols keep out of: body glyphs and degree labels.
     std::vector<WheelBox> obstacles{};
+    // What aspect lines keep out of: the house numbers and the cusp and axis degree labels.
+    std::vector<WheelBox> centreLabels{};
 
     WheelPoint at(int angle, int r) const { return wheelPoint(cx, cy, angle, r, dc.mirrorSign); }
     ColorRef pick(ColorRef s2, ColorRef legacy) const { return style2 ? s2 : legacy; }
@@ -84,6 +86,9 @@ void drawAxes(WheelPass& w);
 void drawBodies(WheelPass& w, bool aspectLeaders = true);
 void drawAxisAndCuspLabels(WheelPass& w);
 
+// An aspect line from `a` to `b`, broken where it would cross a house number or a cusp or
+// axis label.
+void drawAspectLine(WheelPass& w, WheelPoint a, WheelPoint b);
 // The pen of an aspect line of `code` (aspect type, strength and applying bits) on a circle of
 // radius `r`: solid, long or short dashes, paled against the ground as the style wants.
 QPen aspectLinePen(const WheelPass& w, int code, int r);

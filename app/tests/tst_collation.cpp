@@ -183,12 +183,15 @@ private slots:
         TRadixWindow* w = collateWithTransits();
         QVERIFY(w);
         commands()->updateActions();
-        // Only the bi-wheel and the grid; no data of its own to edit or save.
-        for (int id : {CM_VIEWPOSITIONS, CM_VIEWSIGNS, CM_VIEWDETAILS, CM_VIEWCOMBINED, CM_PERSONALDATA, CM_SAVE,
-                       CM_SAVEAS})
+        // The bi-wheel, the grid and both charts' positions; no data of its own to edit or save.
+        for (int id : {CM_VIEWSIGNS, CM_VIEWDETAILS, CM_VIEWCOMBINED, CM_PERSONALDATA, CM_SAVE, CM_SAVEAS})
             QVERIFY2(!commands()->action(id)->isEnabled(), qPrintable(QString::number(id)));
-        for (int id : {CM_VIEWWHEEL, CM_VIEWASPECTS, CM_PRINT, CM_COLLATION})
+        for (int id : {CM_VIEWWHEEL, CM_VIEWASPECTS, CM_VIEWPOSITIONS, CM_PRINT, CM_COLLATION})
             QVERIFY2(commands()->action(id)->isEnabled(), qPrintable(QString::number(id)));
+        commands()->dispatch(CM_VIEWPOSITIONS);
+        QCOMPARE(w->viewKind(), ChartView::Positions);
+        QVERIFY(commands()->action(CM_VIEWPOSITIONS)->isChecked());
+
         commands()->dispatch(CM_VIEWASPECTS);
         QCOMPARE(w->viewKind(), ChartView::CollationGrid);
         QVERIFY(commands()->action(CM_VIEWASPECTS)->isChecked());

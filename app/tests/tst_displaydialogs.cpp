@@ -74,7 +74,7 @@ bool arrowPointsAt(const QImage& image, QPointF centre, double radius, double de
     const double a = degrees * std::numbers::pi / 180.0;
     const QPointF dir(std::cos(a), -std::sin(a)), across(std::sin(a), std::cos(a));
     const auto red = [&](QPointF p) { return image.pixel(p.toPoint()) == Red; };
-    const QPointF head = centre + dir * radius * 0.93, tail = centre - dir * radius * 0.85;
+    const QPointF head = centre + dir * radius * 0.89, tail = centre - dir * radius * 0.85;
     return red(head + across * 4) && red(head - across * 4) && red(tail) && !red(tail + across * 6) &&
            !red(tail - across * 6);
 }

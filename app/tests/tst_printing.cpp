@@ -1,6 +1,8 @@
 // The Print command: dialog set-up, OK, Cancel and the preview's restore; print jobs on the
 // PDF file printer (pages, cancelling half-way, an unwritable path).
 #include <QtTest>
+
+#include <QLabel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
@@ -118,6 +120,63 @@ private slots:
         QVERIFY(d.current().pages == pages);
     }
 
+    // The preview shows every chosen page: turned with Previous and Next, counted in the label,
+    // and zoomed in and back to the whole page.
+    void preview_turnsAndZoomsEveryChosenPage() {
+        DialogScript script;
+        script.steps << [&](QDialog& d) {
+            for (int i = 0; i < OfferedPrintEntries; ++i)
+                page(d, i)->setChecked(i == PrintNotes || i == PrintWheel || i == PrintPositions || i == PrintDetails);
+            field<QPushButton>(d, "preview")->click();
+            return press(d, QDialogButtonBox::Cancel);
+        };
+        struct Seen {
+            int count = -1;
+            QStringList labels;
+            bool previousAtFirst = true, nextAtLast = true, zoomedLarger = false, fitBack = false;
+        } seen;
+        script.steps << [&](QDialog& d) {
+            auto* preview = qobject_cast<TPrintPreviewDialog*>(&d);
+            if (!preview)
+                return press(d, QDialogButtonBox::Cancel);
+            seen.count = preview->pageCount();
+            auto* label = field<QLabel>(d, "pageLabel");
+            auto* next = field<QPushButton>(d, "nextPage");
+            auto* previous = field<QPushButton>(d, "previousPage");
+            seen.previousAtFirst = previous->isEnabled();
+            seen.labels << label->text();
+            while (next->isEnabled() && seen.labels.size() < 10) {
+                next->click();
+                seen.labels << label->text();
+            }
+            seen.nextAtLast = next->isEnabled();
+            previous->click();
+            seen.labels << label->text();
+            const QSize fitted = field<QWidget>(d, "sheet")->size();
+            field<QPushButton>(d, "zoomIn")->click();
+            field<QPushButton>(d, "zoomIn")->click();
+            const QSize zoomed = field<QWidget>(d, "sheet")->size();
+            seen.zoomedLarger = zoomed.height() > fitted.height() && zoomed.width() > fitted.width();
+            field<QPushButton>(d, "zoomFit")->click();
+            seen.fitBack = field<QWidget>(d, "sheet")->size() == fitted && !field<QPushButton>(d, "zoomOut")->isEnabled();
+            if (!seen.fitBack)
+                qWarning("fitted %dx%d, zoomed %dx%d, back %dx%d, paper %d,%d %dx%d", fitted.width(), fitted.height(),
+                         zoomed.width(), zoomed.height(), field<QWidget>(d, "sheet")->width(),
+                         field<QWidget>(d, "sheet")->height(), preview->paperRect().x(), preview->paperRect().y(),
+                         preview->paperRect().width(), preview->paperRect().height());
+            return press(d, QDialogButtonBox::Cancel);
+        };
+        script.install();
+        testFrame().commands()->dispatch(CM_PRINT);
+        QVERIFY(script.allRun());
+        QCOMPARE(seen.count, 4);
+        QCOMPARE(seen.labels, (QStringList{"Page 1 of 4", "Page 2 of 4", "Page 3 of 4", "Page 4 of 4", "Page 3 of 4"}));
+        QVERIFY(!seen.previousAtFirst);
+        QVERIFY(!seen.nextAtLast);
+        QVERIFY(seen.zoomedLarger);
+        QVERIFY(seen.fitBack);
+    }
+
     void cancelLeavesTheOptions_andPreviewShowsTheChoiceOnly() {
         const TOptions before = state().Options;
         bool previewed = false;
@@ -127,6 +186,8 @@ private slots:
             field<QRadioButton>(d, "black")->setChecked(true);
             page(d, PrintNotes)->setChecked(true);
             page(d, PrintWheel)->setChecked(false);
+            page(d, PrintCombined)->setChecked(true);
+            page(d, PrintSignsHouses1)->setChecked(true);
             field<QPushButton>(d, "preview")->click();
             return press(d, QDialogButtonBox::Cancel);
         };
@@ -134,13 +195,16 @@ private slots:
             auto* preview = qobject_cast<TPrintPreviewDialog*>(&d);
             previewed = preview != nullptr;
             if (preview) {
+                // Notes come first; the chart page follows.
+                field<QPushButton>(d, "nextPage")->click();
                 // The paper keeps the A4 proportions, and something is drawn on it.
-                const QRect paper = preview->paperRect();
+                QWidget* sheet = field<QWidget>(d, "sheet");
+                const QRect paper(QPoint(0, 0), sheet->size());
                 const double ratio = paper.height() / double(paper.width());
                 if (ratio < 1.40 || ratio > 1.43)
                     qWarning("paper ratio %f", ratio);
                 previewed = ratio > 1.40 && ratio < 1.43;
-                const QImage shot = preview->grab(paper).toImage();
+                const QImage shot = sheet->grab().toImage();
                 // Black was chosen: ink everywhere, and none of it coloured.
                 int ink = 0, coloured = 0;
                 for (int y = 0; y < shot.height(); y += 2)
@@ -150,7 +214,7 @@ private slots:
                         coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
                     }
                 if (ink < 500 || coloured > 0)
-                    qWarning("preview: %d ink, %d coloured samples", ink, coloured);
+                    qWarning("preview: %d ink, %d coloured samples, page %d of %d", ink, coloured, preview->currentPage(), preview->pageCount());
                 previewed = previewed && shot.pixelColor(1, 1) == Qt::white && ink >= 500 && coloured == 0;
             }
             return press(d, QDialogButtonBox::Cancel);

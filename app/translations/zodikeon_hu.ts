@@ -1919,6 +1919,70 @@ korrekciós eseménynél:</translation>
     </context>
     <context>
         <name>TRadixWindow</name>
+    <message>
+        <source>Aries</source>
+        <translation>Kos</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Bika</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Ikrek</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Rák</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Oroszlán</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Szűz</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Mérleg</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpió</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Nyilas</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Bak</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Vízöntő</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Halak</translation>
+    </message>
+    <message>
+        <source>retrograde</source>
+        <translation>retrográd</translation>
+    </message>
+    <message>
+        <source>stationary</source>
+        <translation>stacionárius</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>direkt</translation>
+    </message>
+    <message>
+        <source>%1: %2°%3&apos; %4, house %5, %6</source>
+        <translation>%1: %2°%3&apos; %4, %5. ház, %6</translation>
+    </message>
         <message>
             <source>Not computed for this date (outside the ephemeris files): %1</source>
             <translation>Erre a dátumra nem számítható (az efemerisz-fájlokon kívül esik): %1</translation>
@@ -2219,6 +2283,30 @@ Lecseréli erre a képletre?</translation>
     <message>
         <source>Print Preview</source>
         <translation>Nyomtatási kép</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Előző</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Következő</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Nagyítás</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Kicsinyítés</translation>
+    </message>
+    <message>
+        <source>&amp;Fit page</source>
+        <translation>&amp;Teljes oldal</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1. oldal / %2</translation>
     </message>
 </context>
 <context>

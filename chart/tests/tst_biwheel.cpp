@@ -3,6 +3,9 @@
 // printed chart page of a collation.
 #include <QtTest>
 
+#include <QPicture>
+#include <functional>
+
 #include <numbers>
 #include <set>
 #include <tuple>
@@ -10,6 +13,7 @@
 #include "Aspects.h"
 #include "BiWheel.h"
 #include "ChartFonts.h"
+#include "ChartTables.h"
 #include "ChartView.h"
 #include "CollationGrid.h"
 #include "GlyphCodes.h"
@@ -201,12 +205,19 @@ private slots:
         table[BodySouthNode][aspectPointOfBody(BodySouthNode)] = 10;
         table[9][aspectPointOfBody(9)] = 12;
         c.aspects.secondToRadix.aspectCode[0][aspectPointOfBody(1)] = 3;  // not the grid's table
+        table[0][0] = 10;  // the Sun opposite the second chart's Ascendant
+        auto& separation = c.aspects.radixToSecond.separation;
+        separation[0][0] = 178.0 * Deg;
+        separation[0][aspectPointOfBody(1)] = (aspectAngle(6) + 1.5) * Deg;
         const TableModel t = collationGridTable(radix, c, o, english());
         QVERIFY(t.rows[0].cells[0].text().contains(QStringLiteral("Kov\u00E1cs \u00C9va")));
         QVERIFY(t.rows[0].cells[0].text().contains(QStringLiteral("Transits")));
         std::vector<int> columns, rows;
-        for (const TableCell& cell : t.rows[1].cells)
-            columns.push_back(cell.body);
+        // The second chart's Asc and MC come first, then its bodies.
+        QCOMPARE(t.rows[1].cells.at(0).text(), QString("Asc"));
+        QCOMPARE(t.rows[1].cells.at(1).text(), QString("MC"));
+        for (std::size_t i = 2; i < t.rows[1].cells.size(); ++i)
+            columns.push_back(t.rows[1].cells[i].body);
         for (std::size_t r = 2; r < t.rows.size(); ++r)
             rows.push_back(t.rows[r].cells[0].body);
         std::vector<int> secondBodies, radixBodies;
@@ -224,18 +235,45 @@ private slots:
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t k = 0; k < columns.size(); ++k) {
                 const int code = table[static_cast<std::size_t>(rows[r])][static_cast<std::size_t>(aspectPointOfBody(columns[k]))];
-                const TableCell* cell = t.cell(r + 2, static_cast<int>(k) + 1);
+                const TableCell* cell = t.cell(r + 2, static_cast<int>(k) + 3);
                 const bool shown = code != 0xFF && o.display.asps[static_cast<std::size_t>(code & 31)];
                 QCOMPARE(cell != nullptr, shown);
                 if (!cell)
                     continue;
                 ++cells;
                 const int type = code & 31;
-                QCOMPARE(cell->text(), type <= 10 ? QString(QLatin1Char(aspectGlyph(type))) : QString::fromLatin1(aspectAbbreviation(type)));
+                QVERIFY(cell->text().startsWith(type <= 10 ? QString(QLatin1Char(aspectGlyph(type))) : QString::fromLatin1(aspectAbbreviation(type))));
                 QCOMPARE(cell->frame == CellFrame::Double, (code & 0x80) != 0);
                 QCOMPARE(cell->applying, (code & 0x20) != 0);
             }
         QCOMPARE(cells, colloppasps ? 4 : 3);
+        // Each aspect shows its orb, as the detailed aspect grid does; the Ascendant has its column.
+        QCOMPARE(t.cell(2, 4)->text(), QString(QLatin1Char(aspectGlyph(6))) + "1.5");
+        QCOMPARE(t.cell(2, 1)->text(), QString(QLatin1Char(aspectGlyph(10))) + "2.0");
+        QVERIFY(t.cell(2, 2) == nullptr);
+    }
+
+    // The positions view of a collation: the radix's tables, and the second chart's as wide
+    // again beside them, both under a heading row.
+    void positions_secondChartBesideTheRadix() {
+        TOptions o{};
+        SetShippedOptions(o);
+        const RadixData radix = chartWithSunAt(0, "A");
+        const Collation c = emptyCollation(chartWithSunAt(7, "B"));
+        std::vector<PositionRow> rows;
+        buildPositionRows(radix, o, rows);
+        auto extent = [](const std::function<void(DrawContext&)>& draw) {
+            QPicture picture;
+            QPainter p(&picture);
+            DrawContext dc(p);
+            draw(dc);
+            p.end();
+            return picture.boundingRect();
+        };
+        const QRect single = extent([&](DrawContext& dc) { drawPositionTable(dc, radix, rows, 1.0, o, english()); });
+        const QRect both = extent([&](DrawContext& dc) { drawCollationPositions(dc, radix, rows, c, 1.0, o, english()); });
+        QVERIFY2(both.width() > 2 * single.width(), qPrintable(QStringLiteral("%1 %2").arg(both.width()).arg(single.width())));
+        QVERIFY(both.height() > single.height());
     }
 
     // The bi-wheel closes its outer ring with a circle at the full radius, where the single

@@ -90,7 +90,7 @@ private slots:
         const QImage image = paintWheel(syntheticChart(ascendant), axesOnly(static_cast<std::uint8_t>(startsign)));
         // Near the tip the arrowhead is wider than the shaft: 4 pixels beside the axis it is
         // filled at the arrowhead's end and empty at the opposite end of the line.
-        const int r = 443, side = 4;
+        const int r = 424, side = 4;  // between the notch and the tip (0.92 R)
         const int hx = Centre + dx * r, hy = Centre + dy * r;
         const int ox = Centre - dx * r, oy = Centre - dy * r;
         QVERIFY(isRed(image, hx + dy * side, hy + dx * side));

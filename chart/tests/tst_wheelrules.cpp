@@ -2,6 +2,7 @@
 // which aspect symbols, which projected aspects, and the wheel's layout and rotation.
 #include <QtTest>
 
+#include "ChartColours.h"
 #include "RadixWheel.h"
 
 namespace {
@@ -174,6 +175,64 @@ private slots:
         QCOMPARE(projectedMinSeparation(extended), 12);
         QCOMPARE(extended.separatingCircle, 9100);
         QCOMPARE(compact.separatingCircle, 0);
+    }
+
+    // The arrowheads of the axes stop short of the zodiac's glyphs: the sign glyphs and the
+    // smaller ruler glyphs stand on the same circle.
+    void layout_axisTipsStopShortOfTheSignGlyphs() {
+        for (bool extended : {false, true}) {
+            const WheelLayout l = wheelLayout(10000, extended);
+            QVERIFY(l.axisTip < l.signGlyphRadius - l.signGlyphHeight / 2);
+            QVERIFY(l.axisTip > l.bodyGlyphRadius);
+        }
+    }
+
+    // Hovering finds the body whose glyph is under the pointer, where the wheel draws it
+    // (after spreading), and nothing between the glyphs; a mirrored wheel mirrors the places.
+    void bodyAt_findsTheGlyphUnderThePointer_data() {
+        QTest::addColumn<int>("startsign");
+        QTest::newRow("Ascendant at the left") << 0;
+        QTest::newRow("mirrored") << 0x80;
+    }
+    void bodyAt_findsTheGlyphUnderThePointer() {
+        QFETCH(int, startsign);
+        RadixData r = chartWithoutAspects();
+        for (std::size_t i = 0; i < r.lon.size(); ++i)
+            r.lon[i] = static_cast<double>(i) * 0.26;  // 15 degrees apart: no spreading
+        TOptions o = wheelOptions();
+        o.display.startsign = static_cast<std::uint8_t>(startsign);
+        const int R = 5000, cx = 100, cy = -200;
+        const WheelLayout l = wheelLayout(R, false);
+        const int mirror = startsign ? -1 : 1;
+        const int rotation = wheelRotation(o.display.startsign, 0);
+        for (int body : {0, 1, 9}) {
+            const WheelPoint g = wheelPoint(cx, cy, rotation + toQuarterDegrees(r.lon[static_cast<std::size_t>(body)]),
+                                            l.bodyGlyphRadius, mirror);
+            QCOMPARE(wheelBodyAt(r, o, cx, cy, R, g), body);
+            QCOMPARE(wheelBodyAt(r, o, cx, cy, R, {g.x + l.bodyGlyphSize / 3, g.y - l.bodyGlyphSize / 3}), body);
+        }
+        QCOMPARE(wheelBodyAt(r, o, cx, cy, R, {cx, cy}), -1);
+        o.display.planets = false;
+        const WheelPoint sun = wheelPoint(cx, cy, rotation, l.bodyGlyphRadius, mirror);
+        QCOMPARE(wheelBodyAt(r, o, cx, cy, R, sun), -1);
+    }
+
+    // Labels keep their colour where it stands out from the ground, else turn black or white.
+    void legibleOn_keepsContrast_data() {
+        QTest::addColumn<uint>("ink");
+        QTest::addColumn<uint>("ground");
+        QTest::addColumn<uint>("shown");
+        QTest::newRow("dark blue on white stays") << 0x800000u << 0xFFFFFFu << 0x800000u;
+        QTest::newRow("pale grey on grey turns black") << 0xC8C8C8u << 0xA0A0A0u << 0x000000u;
+        QTest::newRow("yellow on white turns black") << 0x00FFFFu << 0xFFFFFFu << 0x000000u;
+        QTest::newRow("dark grey on black turns white") << 0x303030u << 0x000000u << 0xFFFFFFu;
+        QTest::newRow("white on black stays") << 0xFFFFFFu << 0x000000u << 0xFFFFFFu;
+    }
+    void legibleOn_keepsContrast() {
+        QFETCH(uint, ink);
+        QFETCH(uint, ground);
+        QFETCH(uint, shown);
+        QCOMPARE(uint(legibleOn(ink, ground)), shown);
     }
 };
 
