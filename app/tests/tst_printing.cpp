@@ -123,7 +123,7 @@ private slots:
     // The preview shows every chosen page: turned with Previous and Next, counted in the label,
     // and zoomed in and back to the whole page.
     void preview_turnsAndZoomsEveryChosenPage() {
-        DialogScript script;
+        FakePrompts script;
         script.steps << [&](QDialog& d) {
             for (int i = 0; i < OfferedPrintEntries; ++i)
                 page(d, i)->setChecked(i == PrintNotes || i == PrintWheel || i == PrintPositions || i == PrintDetails);
