@@ -78,6 +78,11 @@ void drawOuterRing(WheelPass& w, const BiWheelLayout& B) {
 
 // The outer chart's Ascendant and MC: axis-coloured lines across the outer ring that stop
 // short of its glyphs and labels, each named at the ring's edge where that is clear.
+std::vector<std::pair<WheelPoint, WheelPoint>> outerAxisPieces(const WheelPass& w, const BiWheelLayout& B, int k) {
+    const int a = w.rot + w.axisQ[static_cast<std::size_t>(k)];
+    return segmentsOutside(w.at(a, B.tick10), w.at(a, B.radius), w.obstacles);
+}
+
 void drawOuterAxes(WheelPass& w, const BiWheelLayout& B) {
     const ColorRef colour = w.pick(w.o.colors.c2_axis_bar, w.o.colors.axises);
     const int nameHeight = frac(B.radius, 0.036);
@@ -85,7 +90,7 @@ void drawOuterAxes(WheelPass& w, const BiWheelLayout& B) {
     for (int k = 0; k < 2; ++k) {
         const int a = w.rot + w.axisQ[static_cast<std::size_t>(k)];
         w.p.setPen(plainPen(colour, w.L.penAxis / 2));
-        for (const auto& [from, to] : segmentsOutside(w.at(a, B.tick10), w.at(a, B.radius), w.obstacles))
+        for (const auto& [from, to] : outerAxisPieces(w, B, k))
             w.p.drawLine(from.x, from.y, to.x, to.y);
         // Beside the line, a little further along the zodiac.
         const WheelPoint at = w.at(a + 12, frac(B.radius, 0.97));
@@ -129,6 +134,36 @@ void drawCrossAspects(WheelPass& inner, const WheelPass& outer, const std::vecto
     }
     if (inner.o.display.aspsymbols)
         drawAspectSymbols(inner, drawn);
+}
+
+// The passes of the two charts, bodies placed and obstacles collected, as the drawing and the
+// hit tests share them.
+struct BiWheelPasses {
+    WheelPass inner, outer;
+};
+
+BiWheelPasses makeBiWheelPasses(DrawContext& dc, int cx, int cy, const BiWheelLayout& B, const RadixData& radix,
+                                const Collation& collation, const TOptions& options) {
+    const bool radixInside = !options.display.outerradix;
+    const RadixData& innerChart = radixInside ? radix : collation.second;
+    const RadixData& outerChart = radixInside ? collation.second : radix;
+    const WheelLayout innerLayout = wheelLayout(B.innerRadius, false);
+    // The outer chart shares the inner wheel's measures but for its bodies, which stand outside.
+    WheelLayout outerLayout = innerLayout;
+    outerLayout.outerLeaderStart = B.leaderStart;
+    outerLayout.outerLeaderEnd = B.leaderEnd;
+    outerLayout.bodyGlyphRadius = B.glyphRadius;
+    outerLayout.bodyGlyphSize = B.glyphSize;
+    outerLayout.bodyLabelRadius = B.labelRadius;
+    outerLayout.bodyLabelHeight = B.labelHeight;
+    const int rotation = wheelRotation(options.display.startsign, toQuarterDegrees(innerChart.axis[0]));
+    BiWheelPasses passes{makeWheelPass(dc, innerChart, options, innerLayout, cx, cy, rotation),
+                         makeWheelPass(dc, outerChart, options, outerLayout, cx, cy, rotation)};
+    placeBodies(passes.inner);
+    placeBodies(passes.outer);
+    collectObstacles(passes.inner);
+    collectObstacles(passes.outer);
+    return passes;
 }
 
 }  // namespace
@@ -189,26 +224,11 @@ void drawBiWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& radix,
     if (R <= 0)
         return;
     const bool radixInside = !options.display.outerradix;
-    const RadixData& innerChart = radixInside ? radix : collation.second;
-    const RadixData& outerChart = radixInside ? collation.second : radix;
     const BiWheelLayout B = biWheelLayout(R);
-    const WheelLayout innerLayout = wheelLayout(B.innerRadius, false);
-    // The outer chart shares the inner wheel's measures but for its bodies, which stand outside.
-    WheelLayout outerLayout = innerLayout;
-    outerLayout.outerLeaderStart = B.leaderStart;
-    outerLayout.outerLeaderEnd = B.leaderEnd;
-    outerLayout.bodyGlyphRadius = B.glyphRadius;
-    outerLayout.bodyGlyphSize = B.glyphSize;
-    outerLayout.bodyLabelRadius = B.labelRadius;
-    outerLayout.bodyLabelHeight = B.labelHeight;
-    const int rotation = wheelRotation(options.display.startsign, toQuarterDegrees(innerChart.axis[0]));
-    WheelPass inner = makeWheelPass(dc, innerChart, options, innerLayout, cx, cy, rotation);
-    WheelPass outer = makeWheelPass(dc, outerChart, options, outerLayout, cx, cy, rotation);
+    BiWheelPasses passes = makeBiWheelPasses(dc, cx, cy, B, radix, collation, options);
+    WheelPass& inner = passes.inner;
+    WheelPass& outer = passes.outer;
     dc.haloColour = 0;
-    placeBodies(inner);
-    placeBodies(outer);
-    collectObstacles(inner);
-    collectObstacles(outer);
     p.save();
     const auto& d = options.display;
     const auto& c = options.colors;
@@ -233,4 +253,35 @@ void drawBiWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& radix,
     drawAxisAndCuspLabels(inner);
     dc.haloColour = 0;
     p.restore();
+}
+
+std::vector<std::pair<WheelPoint, WheelPoint>> biWheelOuterAxisPieces(int cx, int cy, int R, const RadixData& radix,
+                                                                      const Collation& collation, const TOptions& options) {
+    if (R <= 0)
+        return {};
+    QPainter idle;  // nothing is drawn: the passes only place the glyphs and labels
+    DrawContext dc(idle);
+    dc.mirrorSign = decodeStartSign(options.display.startsign).mirrored ? -1 : 1;
+    const BiWheelLayout B = biWheelLayout(R);
+    const BiWheelPasses passes = makeBiWheelPasses(dc, cx, cy, B, radix, collation, options);
+    auto pieces = outerAxisPieces(passes.outer, B, 0);
+    for (const auto& piece : outerAxisPieces(passes.outer, B, 1))
+        pieces.push_back(piece);
+    return pieces;
+}
+
+BiWheelBody biWheelBodyAt(int cx, int cy, int R, const RadixData& radix, const Collation& collation,
+                          const TOptions& options, WheelPoint at) {
+    if (R <= 0 || !options.display.planets)
+        return {};
+    QPainter idle;
+    DrawContext dc(idle);
+    dc.mirrorSign = decodeStartSign(options.display.startsign).mirrored ? -1 : 1;
+    const BiWheelPasses passes = makeBiWheelPasses(dc, cx, cy, biWheelLayout(R), radix, collation, options);
+    const bool radixInside = !options.display.outerradix;
+    if (const int b = placedBodyAt(passes.inner, at); b >= 0)
+        return {radixInside, b};
+    if (const int b = placedBodyAt(passes.outer, at); b >= 0)
+        return {!radixInside, b};
+    return {};
 }

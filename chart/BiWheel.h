@@ -2,11 +2,13 @@
 // The bi-wheel of a collation: one chart inside with its houses, axes and zodiac, the other
 // chart's bodies in a ring outside the zodiac, and the aspects between the two charts drawn in
 // the middle. Every size is a fixed fraction of one radius R, as in the single wheel.
+#include <utility>
 #include <vector>
 
 #include "Collation.h"
 #include "DrawContext.h"
 #include "Options.h"
+#include "QuarterDegrees.h"
 #include "RadixData.h"
 
 // The inner wheel's radius and the outer ring's radii, heights and pens.
@@ -42,3 +44,19 @@ std::vector<CrossAspectLine> biWheelAspectLines(const RadixData& radix, const Co
 // from `startsign`; nothing is drawn when R <= 0.
 void drawBiWheel(DrawContext& dc, int cx, int cy, int R, const RadixData& radix, const Collation& collation,
                  const TOptions& options);
+
+// The pieces of the outer chart's Ascendant and MC lines as drawBiWheel draws them: across the
+// outer ring, broken wherever they would cross an outer glyph or degree label.
+std::vector<std::pair<WheelPoint, WheelPoint>> biWheelOuterAxisPieces(int cx, int cy, int R, const RadixData& radix,
+                                                                      const Collation& collation, const TOptions& options);
+
+// A body under the pointer on the bi-wheel: which chart it belongs to and its index; body -1
+// where no glyph is there.
+struct BiWheelBody {
+    bool radix = true;  // the radix's body, else the second chart's
+    int body = -1;
+};
+// The body whose glyph lies under `at` (logical units, y up) on the bi-wheel drawBiWheel draws
+// with the same arguments, inner or outer.
+BiWheelBody biWheelBodyAt(int cx, int cy, int R, const RadixData& radix, const Collation& collation,
+                          const TOptions& options, WheelPoint at);

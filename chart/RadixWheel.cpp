@@ -305,11 +305,5 @@ int wheelBodyAt(const RadixData& chart, const TOptions& options, int cx, int cy,
     const int rotation = wheelRotation(options.display.startsign, toQuarterDegrees(chart.axis[0]));
     WheelPass w = makeWheelPass(dc, chart, options, wheelLayout(R, options.display.projasps), cx, cy, rotation);
     placeBodies(w);
-    const int reach = frac(w.L.bodyGlyphSize, 0.7);
-    for (std::size_t j = 0; j < w.placedBodies.size(); ++j) {
-        const WheelPoint g = w.at(w.rot + w.placedAngles[j], w.L.bodyGlyphRadius);
-        if (std::abs(g.x - at.x) <= reach && std::abs(g.y - at.y) <= reach)
-            return w.placedBodies[j];
-    }
-    return -1;
+    return placedBodyAt(w, at);
 }

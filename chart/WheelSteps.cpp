@@ -181,6 +181,16 @@ constexpr int LabelledCusps[] = {0, 1, 2, 9, 10, 11};
 
 }  // namespace
 
+int placedBodyAt(const WheelPass& w, WheelPoint at) {
+    const int reach = frac(w.L.bodyGlyphSize, 0.7);
+    for (std::size_t j = 0; j < w.placedBodies.size(); ++j) {
+        const WheelPoint g = w.at(w.rot + w.placedAngles[j], w.L.bodyGlyphRadius);
+        if (std::abs(g.x - at.x) <= reach && std::abs(g.y - at.y) <= reach)
+            return w.placedBodies[j];
+    }
+    return -1;
+}
+
 void collectObstacles(WheelPass& w) {
     const WheelLayout& L = w.L;
     const auto& d = w.o.display;

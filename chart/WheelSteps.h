@@ -78,6 +78,8 @@ void drawZodiac(WheelPass& w);
 void drawHouseRing(WheelPass& w);
 // Where the bodies go: their true positions spread so that the glyphs do not overlap.
 void placeBodies(WheelPass& w);
+// The placed body whose glyph lies under `at`; -1 where there is none.
+int placedBodyAt(const WheelPass& w, WheelPoint at);
 // The boxes of everything that lines and symbols must not cross, as the later steps draw it.
 void collectObstacles(WheelPass& w);
 void drawAxes(WheelPass& w);

@@ -326,6 +326,90 @@ private slots:
         else
             QVERIFY2(onCircle <= 6, qPrintable(QString::number(onCircle)));
     }
+    // The outer chart's Ascendant and MC lines never cross an outer body's degree label, wherever
+    // the axis falls against the bodies (labels taken at the bodies' own places: ten bodies 15
+    // degrees apart are not spread).
+    void outerAxes_keepOffTheDegreeLabels_data() {
+        QTest::addColumn<double>("asc");
+        QTest::addColumn<int>("startsign");
+        QTest::addColumn<bool>("outerradix");
+        QTest::newRow("Ascendant on a body") << 37.0 << 0 << false;
+        QTest::newRow("Ascendant just past a body") << 39.0 << 0 << false;
+        QTest::newRow("Ascendant just before a body") << 34.5 << 0 << false;
+        QTest::newRow("Ascendant between bodies") << 44.5 << 0 << false;
+        QTest::newRow("mirrored") << 39.0 << 0x80 << false;
+        QTest::newRow("Aries at the left") << 129.0 << 1 << false;
+        QTest::newRow("radix outside") << 39.0 << 0 << true;
+    }
+    void outerAxes_keepOffTheDegreeLabels() {
+        QFETCH(double, asc);
+        QFETCH(int, startsign);
+        QFETCH(bool, outerradix);
+        TOptions o{};
+        SetShippedOptions(o);
+        o.display.plansonchart.fill(false);
+        std::fill_n(o.display.plansonchart.begin(), 10, true);
+        o.display.planets = o.display.longitudes = o.display.axises = true;
+        o.display.startsign = static_cast<std::uint8_t>(startsign);
+        o.display.outerradix = outerradix;
+        RadixData inner = chartWithSunAt(0, "A");
+        RadixData outer = chartWithSunAt(7, "B");
+        outer.axis[0] = asc * Deg;
+        outer.axis[1] = std::fmod(asc + 270.0, 360.0) * Deg;
+        const RadixData& radix = outerradix ? outer : inner;
+        const Collation c = emptyCollation(outerradix ? inner : outer);
+        const BiWheelLayout B = biWheelLayout(Radius);
+        const int mirror = startsign & 0x80 ? -1 : 1;
+        const int rot = wheelRotation(o.display.startsign, 0);  // the inner chart's Ascendant is at 0 Aries
+        std::vector<WheelBox> labels;
+        for (int b = 0; b < 10; ++b)
+            labels.push_back(degreeLabelBox(
+                wheelPoint(Centre, Centre, rot + toQuarterDegrees(outer.lon[static_cast<std::size_t>(b)]), B.labelRadius, mirror),
+                B.labelHeight));
+        const auto pieces = biWheelOuterAxisPieces(Centre, Centre, Radius, radix, c, o);
+        double drawn = 0;
+        for (const auto& [from, to] : pieces) {
+            drawn += std::hypot(to.x - from.x, to.y - from.y);
+            for (int t = 0; t <= 100; ++t) {
+                const double x = from.x + (to.x - from.x) * t / 100.0, y = from.y + (to.y - from.y) * t / 100.0;
+                for (const WheelBox& l : labels)
+                    QVERIFY2(!(x > l.left + 1 && x < l.right - 1 && y > l.bottom + 1 && y < l.top - 1),
+                             qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
+        }
+        // Some of each line is still drawn across the ring.
+        QVERIFY2(drawn > 0.2 * (Radius - B.tick10), qPrintable(QString::number(drawn)));
+    }
+
+    // Hovering finds the glyph of either chart, inside or outside, and nothing between them.
+    void bodyAt_findsTheBodyOfEitherChart_data() {
+        QTest::addColumn<bool>("outerradix");
+        QTest::newRow("radix inside") << false;
+        QTest::newRow("radix outside") << true;
+    }
+    void bodyAt_findsTheBodyOfEitherChart() {
+        QFETCH(bool, outerradix);
+        TOptions o{};
+        SetShippedOptions(o);
+        o.display.planets = true;
+        o.display.startsign = 1;
+        o.display.outerradix = outerradix;
+        const RadixData radix = chartWithSunAt(100, "A");
+        const Collation c = emptyCollation(chartWithSunAt(280, "B"));
+        const BiWheelLayout B = biWheelLayout(Radius);
+        const int innerGlyph = wheelLayout(B.innerRadius, false).bodyGlyphRadius;
+        const int rot = wheelRotation(o.display.startsign, 0);
+        const auto glyph = [&](double degrees, int r) { return wheelPoint(Centre, Centre, rot + toQuarterDegrees(degrees * Deg), r, 1); };
+        const int radixR = outerradix ? B.glyphRadius : innerGlyph, secondR = outerradix ? innerGlyph : B.glyphRadius;
+        const BiWheelBody radixSun = biWheelBodyAt(Centre, Centre, Radius, radix, c, o, glyph(100, radixR));
+        QVERIFY(radixSun.radix);
+        QCOMPARE(radixSun.body, BodySun);
+        const BiWheelBody secondMoon = biWheelBodyAt(Centre, Centre, Radius, radix, c, o, glyph(295, secondR));
+        QVERIFY(!secondMoon.radix);
+        QCOMPARE(secondMoon.body, BodyMoon);
+        QCOMPARE(biWheelBodyAt(Centre, Centre, Radius, radix, c, o, glyph(107.5, secondR)).body, -1);
+        QCOMPARE(biWheelBodyAt(Centre, Centre, Radius, radix, c, o, {Centre, Centre}).body, -1);
+    }
 };
 
 QTEST_MAIN(TestBiWheel)
