@@ -1,5 +1,7 @@
 #include "TRadixWindow.h"
 
+#include "BiWheel.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHelpEvent>
@@ -18,6 +20,7 @@
 #include "Angles.h"
 #include "Houses.h"
 #include "RadixWheel.h"
+#include "BiWheel.h"
 #include "ComputeRadix.h"
 #include "HoroscopeFile.h"
 #include "HoroscopeReadMessage.h"
@@ -379,7 +382,8 @@ const char* const SignNames[12] = {
 }  // namespace
 
 QString TRadixWindow::bodyToolTipAt(QPoint pos) const {
-    if (viewKind() != ChartView::Wheel)
+    const bool biWheel = viewKind() == ChartView::Collation && m_collation;
+    if (viewKind() != ChartView::Wheel && !biWheel)
         return {};
     const TOptions& o = m_ctx.options();
     const qreal ratio = devicePixelRatioF();
@@ -391,16 +395,26 @@ QString TRadixWindow::bodyToolTipAt(QPoint pos) const {
     const ViewGeometry g = wheelViewGeometry((QSizeF(size()) * ratio).toSize(), 1, request);
     const double k = request.dpi / 254.0;
     const WheelPoint at{static_cast<int>(pos.x() * ratio / k), static_cast<int>(-pos.y() * ratio / k)};
-    const int body = wheelBodyAt(*m_chart, o, g.wheelX, g.wheelY, g.wheelRadius, at);
-    if (body < 0)
+    if (!biWheel) {
+        const int body = wheelBodyAt(*m_chart, o, g.wheelX, g.wheelY, g.wheelRadius, at);
+        return body < 0 ? QString() : bodyToolTip(*m_chart, body);
+    }
+    const BiWheelBody hit = biWheelBodyAt(g.wheelX, g.wheelY, g.wheelRadius, *m_chart, *m_collation, o, at);
+    if (hit.body < 0)
         return {};
+    const RadixData& chart = hit.radix ? *m_chart : m_collation->second;
+    // Both charts have the same bodies: the chart's name tells whose it is.
+    return tr("%1 (%2)").arg(bodyToolTip(chart, hit.body), fromCp1250(chart.name.data()));
+}
+
+QString TRadixWindow::bodyToolTip(const RadixData& chart, int body) const {
     const auto b = static_cast<std::size_t>(body);
-    const double degrees = m_chart->lon[b] * RadToDeg + 1.0 / 3600000.0;
+    const double degrees = chart.lon[b] * RadToDeg + 1.0 / 3600000.0;
     const int sign = static_cast<int>(degrees / 30) % 12;
     const double within = degrees - 30.0 * static_cast<int>(degrees / 30);
     const int whole = static_cast<int>(within), minutes = static_cast<int>((within - whole) * 60);
-    const int house = housePosition(m_chart->lon[b], m_chart->cusp, m_chart->houseStart).house;
-    const int motion = m_chart->motion[b];
+    const int house = housePosition(chart.lon[b], chart.cusp, chart.houseStart).house;
+    const int motion = chart.motion[b];
     const QString moving = motion < 0 ? tr("retrograde") : motion == 0 ? tr("stationary") : tr("direct");
     return tr("%1: %2\u00B0%3' %4, house %5, %6")
         .arg(m_ctx.text(chartPointNameId(body)))

@@ -64,8 +64,9 @@ public:
     // natal chart never shows the collation views.
     ChartView shownView(ChartView kind) const;
     ContentBounds contentBounds() const override;
-    // The tooltip of the body under `pos` (window pixels) on the wheel: its position, sign,
-    // house and motion; empty where there is no body glyph or no single wheel.
+    // The tooltip of the body under `pos` (window pixels) on the wheel or a collation's
+    // bi-wheel: its position, sign, house and motion, on the bi-wheel with the name of its chart;
+    // empty where there is no body glyph or no wheel.
     QString bodyToolTipAt(QPoint pos) const;
 
     // Save and Save as; false when cancelled or the file could not be written.
@@ -92,6 +93,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    QString bodyToolTip(const RadixData& chart, int body) const;
     explicit TRadixWindow(AppContext& ctx);
     QString horoscopeFilter() const;
     bool writeTo(const QString& path);

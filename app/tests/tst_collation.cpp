@@ -218,6 +218,34 @@ private slots:
         QVERIFY(basePrompts().questions.isEmpty());
     }
 
+    // Hovering over a body of either chart on the bi-wheel names the body, its place and motion
+    // and the chart it belongs to; the grid has no body tooltips.
+    void biWheelTooltipsNameTheChart() {
+        QVERIFY(openNatal());
+        TRadixWindow* w = collateWithTransits();
+        QVERIFY(w);
+        QCOMPARE(w->viewKind(), ChartView::Collation);
+        const QString natal = QString::fromLatin1(w->chart().name.data());
+        const QString transits = QString::fromLatin1(w->collation()->second.name.data());
+        QVERIFY(!natal.isEmpty() && !transits.isEmpty() && natal != transits);
+        const QRegularExpression shape(QStringLiteral("^.+: \\d+\u00B0\\d\\d' .+, house \\d+, .+ \\((.+)\\)$"));
+        QSet<QString> charts;
+        QPoint found;
+        for (int y = 0; y < w->height(); y += 4)
+            for (int x = 0; x < w->width(); x += 4) {
+                const QString tip = w->bodyToolTipAt({x, y});
+                if (tip.isEmpty())
+                    continue;
+                const QRegularExpressionMatch m = shape.match(tip);
+                QVERIFY2(m.hasMatch(), qPrintable(tip));
+                charts.insert(m.captured(1));
+                found = {x, y};
+            }
+        QCOMPARE(charts, (QSet<QString>{natal, transits}));
+        commands()->dispatch(CM_VIEWASPECTS);
+        QVERIFY(w->bodyToolTipAt(found).isEmpty());
+    }
+
     void printsTheCollation() {
         QVERIFY(openNatal());
         TRadixWindow* w = collateWithTransits();

@@ -1983,6 +1983,10 @@ korrekciós eseménynél:</translation>
         <source>%1: %2°%3&apos; %4, house %5, %6</source>
         <translation>%1: %2°%3&apos; %4, %5. ház, %6</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
         <message>
             <source>Not computed for this date (outside the ephemeris files): %1</source>
             <translation>Erre a dátumra nem számítható (az efemerisz-fájlokon kívül esik): %1</translation>
