@@ -301,7 +301,7 @@ int wheelBodyAt(const RadixData& chart, const TOptions& options, int cx, int cy,
         return -1;
     QPainter idle;  // nothing is drawn: the pass only places the glyphs
     DrawContext dc(idle);
-    dc.mirrorSign = (options.display.startsign & 0x80) ? -1 : 1;
+    dc.mirrorSign = decodeStartSign(options.display.startsign).mirrored ? -1 : 1;
     const int rotation = wheelRotation(options.display.startsign, toQuarterDegrees(chart.axis[0]));
     WheelPass w = makeWheelPass(dc, chart, options, wheelLayout(R, options.display.projasps), cx, cy, rotation);
     placeBodies(w);
