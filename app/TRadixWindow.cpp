@@ -337,14 +337,22 @@ int TRadixWindow::smoothingFactor() const {
     return viewSmoothingFactor(viewKind(), m_ctx.options());
 }
 
-void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing) {
-    const AppState& s = m_ctx.state;
+ViewRequest TRadixWindow::screenRequest() const {
+    // The view as the screen shows it: scrolled, zoomed and at the device's resolution, so the
+    // painting and the hit test of the tooltips agree on where everything is.
     const qreal ratio = devicePixelRatioF();
     ViewRequest request = viewRequestFor(viewKind());
     request.offsetX = qRound(offset().x * ratio);
     request.offsetY = qRound(offset().y * ratio);
     request.zoom = offset().zoom;
     request.dpi = 96 * ratio;
+    return request;
+}
+
+void TRadixWindow::drawView(QPainter& painter, const QSize& size, int smoothing) {
+    const AppState& s = m_ctx.state;
+    const qreal ratio = devicePixelRatioF();
+    ViewRequest request = screenRequest();
     request.strings = &s.Strings;
     request.collation = m_collation.get();
     if (viewKind() == ChartView::Positions) {
@@ -387,11 +395,7 @@ QString TRadixWindow::bodyToolTipAt(QPoint pos) const {
         return {};
     const TOptions& o = m_ctx.options();
     const qreal ratio = devicePixelRatioF();
-    ViewRequest request = viewRequestFor(viewKind());
-    request.offsetX = qRound(offset().x * ratio);
-    request.offsetY = qRound(offset().y * ratio);
-    request.zoom = offset().zoom;
-    request.dpi = 96 * ratio;
+    const ViewRequest request = screenRequest();
     const ViewGeometry g = wheelViewGeometry((QSizeF(size()) * ratio).toSize(), 1, request);
     const double k = request.dpi / 254.0;
     const WheelPoint at{static_cast<int>(pos.x() * ratio / k), static_cast<int>(-pos.y() * ratio / k)};

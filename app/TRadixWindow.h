@@ -88,6 +88,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void drawView(QPainter& painter, const QSize& size, int smoothing) override;
+    ViewRequest screenRequest() const;
     int smoothingFactor() const override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
