@@ -9,9 +9,9 @@ struct GeoPoint {
 // The mean of two Julian days.
 double midtimeUT(double jdA, double jdB);
 
-// The midpoint of the shorter great-circle arc between two places. For two antipodal places,
-// where every great circle through them is as short, the midpoint on the one through the poles
-// east of `a` is taken; for two equal places, the place itself.
+// The midpoint of the shorter great-circle arc between two places. Two antipodal places have
+// no single shortest arc; the midpoint of the one that leaves `a` northwards along its
+// meridian is taken (the southward one from the North Pole).
 GeoPoint greatCircleMidpoint(GeoPoint a, GeoPoint b);
 
 // Great-circle distance in degrees.

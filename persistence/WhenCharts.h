@@ -7,6 +7,7 @@
 #include "BirthData.h"
 #include "ChartBlocks.h"
 #include "ClockChange.h"
+#include "JulianMoment.h"
 #include "Midtime.h"
 #include "Progression.h"
 #include "RadixData.h"
@@ -19,9 +20,11 @@ struct TOptions;
 // The moment `jdUT` at the place of `place` (or of `town`, a record of `db`, when given): the UT
 // pair from the instant, the local pair on the place's clock then. A town's clock is its zone's
 // rule in force at that instant; without a town, the clock of the chart's own town when the
-// atlas knows it (as for transits), else the clock of `place` as it is. When the local reading
-// was one the clock repeated (the hour after summer time ends), `note` (when given) tells so,
-// with the offset the instant really had as the applied one; otherwise it is Normal.
+// atlas knows it (by the name in its town field), else the clock of `place` as it is. The rule
+// in force is the one whose change had happened by the instant, so an instant in the hour the
+// clock repeats gets the offset it really had. `note` (when given) tells a reading the clock
+// repeated (clockChangeAt of the local reading; the moment's zone says which of the two offsets
+// it is); otherwise it is Normal.
 BirthMoment momentAtUT(const TownDatabase& db, const BirthMoment& place, const TownRecord* town, double jdUT,
                        ClockChange* note = nullptr);
 
@@ -50,7 +53,3 @@ void castProgression(const TownDatabase& db, const StringTable& strings, const R
 // on the clock of that place then (momentAtPosition); computed with `options`.
 RadixData castMidtimeChart(const TownDatabase& db, const StringTable& strings, const RadixData& a,
                            const RadixData& b, const TOptions& options, ClockChange* note = nullptr);
-
-// The calendar date and clock time of a Julian day UT (Gregorian from 15 October 1582, Julian
-// before, as the birth data enter them).
-void julianDayToCalendar(double jdUT, CalDate& date, ClockTime& time);
