@@ -32,3 +32,11 @@ QString directionKeyText(const ChartDirectionSettings& s) {
         return tr("Naibod's key (%1 a year)").arg(keyAngleText(0, NaibodMinutes, NaibodSeconds));
     return tr("%1 a year").arg(keyAngleText(s.angleDegrees, s.angleMinutes, s.angleSeconds));
 }
+
+QString directionKeyShortText(const ChartDirectionSettings& s) {
+    if (s.truesolar)
+        return s.onequ ? tr("solar arc in RA") : tr("solar arc");
+    if (isNaibodKey(s))
+        return tr("Naibod");
+    return keyAngleText(s.angleDegrees, s.angleMinutes, s.angleSeconds);
+}
