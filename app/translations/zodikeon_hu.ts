@@ -2364,7 +2364,7 @@ Lecseréli erre a képletre?</translation>
     <context>
         <name>Menu</name>
         <message>
-            <source>&amp;Return...</source>
+            <source>R&amp;eturn...</source>
             <translation>&amp;Visszatérés...</translation>
         </message>
         <message>
@@ -2373,11 +2373,11 @@ Lecseréli erre a képletre?</translation>
         </message>
         <message>
             <source>&amp;Midtime chart...</source>
-            <translation>&amp;Középidő-horoszkóp...</translation>
+            <translation>Középidő-&amp;horoszkóp...</translation>
         </message>
         <message>
-            <source>Di&amp;rection settings...</source>
-            <translation>Di&amp;rekciós beállítások...</translation>
+            <source>Dir&amp;ection settings...</source>
+            <translation>&amp;Direkciós beállítások...</translation>
         </message>
         <message>
             <source>&amp;Progression shifter</source>
