@@ -10,6 +10,8 @@
 #include "FixedText.h"
 #include "HoroscopeFile.h"
 #include "JoinPath.h"
+#include "StringIds.h"
+#include "StringTable.h"
 
 namespace {
 
@@ -98,8 +100,10 @@ ImportReport importCharts(const std::string& file, std::optional<ExchangeFormat>
     if (!whole.ok()) {
         report.status = ImportStatus::CannotRead;
         report.message = wholeFileMessage(strings, whole.status, file, ExchangeFileLimit);
-        if (report.message.empty())
-            report.message = wholeFileMessage(strings, WholeFileStatus::Unreadable, file, ExchangeFileLimit);
+        if (report.message.empty()) {
+            report.message = strings[StrId::FileMissing];
+            report.message.replace(report.message.find("%1"), 2, file);
+        }
         return report;
     }
     RadixData radix;

@@ -49,14 +49,6 @@ void addZoneNote(Json& json, const ClockChange& change) {
                                 .set("applied", offsetText(change.applied().minutes)));
 }
 
-// Which options the chart is computed with.
-Json optionsJson(const TOptions& o) {
-    return Json::object()
-        .set("file", std::string(fixedText(o.options_file)))
-        .set("housecalc", static_cast<int>(o.housecalc))
-        .set("nodetype", static_cast<int>(o.nodetype));
-}
-
 void printText(const AppState& state, const RadixData& radix) {
     const StringTable& s = state.Strings;
     std::cout << cp1250ToUtf8(fixedText(radix.name)) << ", " << cp1250ToUtf8(fixedText(radix.horType)) << "\n"
@@ -96,7 +88,7 @@ int runChart(AppState& state, int argc, char** argv, int first) {
         Json json = personalJson(job->radix, job->blocks.lifeEvents, state.Strings);
         if (job->zoneNote.reading != ClockReading::Normal)
             addZoneNote(json, job->zoneNote);
-        json.set("options", optionsJson(job->options));
+        json.set("options", chartOptionsJson(job->options));
         addComputedJson(json, job->radix);
         if (job->collation) {
             Json second = collationJson(job->radix, *job->collation, job->options.collfactor, state.Strings);
