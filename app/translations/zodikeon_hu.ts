@@ -2369,7 +2369,7 @@ Lecseréli erre a képletre?</translation>
         </message>
         <message>
             <source>&amp;Export open charts...</source>
-            <translation>A megnyitott horoszkópok &amp;exportálása...</translation>
+            <translation>A megnyitott horoszkópok e&amp;xportálása...</translation>
         </message>
     </context>
     <context>
