@@ -71,58 +71,55 @@ bool isEmptyRow(const CsvRow& row) {
 
 }  // namespace
 
-std::vector<CsvRow> splitCsv(std::string_view text, char separator) {
-    std::vector<CsvRow> rows;
-    int line = 1;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        CsvRow row;
-        row.line = line;
-        std::string field;
-        bool endOfRow = false;
-        while (!endOfRow) {
-            if (i < text.size() && text[i] == '"') {
-                ++i;
-                bool closed = false;
-                while (i < text.size()) {
-                    const char c = text[i++];
-                    if (c == '"') {
-                        if (i < text.size() && text[i] == '"') {
-                            field += '"';
-                            ++i;
-                            continue;
-                        }
-                        closed = true;
-                        break;
+bool CsvRows::next(CsvRow& row) {
+    const std::string_view text = m_text;
+    std::size_t& i = m_at;
+    if (i >= text.size())
+        return false;
+    row.line = m_line;
+    row.fields.clear();
+    row.cutShort = false;
+    std::string field;
+    for (;;) {
+        if (i < text.size() && text[i] == '"') {
+            ++i;
+            bool closed = false;
+            while (i < text.size()) {
+                const char c = text[i++];
+                if (c == '"') {
+                    if (i < text.size() && text[i] == '"') {
+                        field += '"';
+                        ++i;
+                        continue;
                     }
-                    if (c == '\n')
-                        ++line;
-                    if (field.size() < MaxExchangeFieldLength)
-                        field += c;
+                    closed = true;
+                    break;
                 }
-                row.cutShort |= !closed;
-            }
-            while (i < text.size() && text[i] != separator && text[i] != '\n' && text[i] != '\r') {
+                if (c == '\n')
+                    ++m_line;
                 if (field.size() < MaxExchangeFieldLength)
-                    field += text[i];
-                ++i;
+                    field += c;
             }
-            row.fields.push_back(std::move(field));
-            field.clear();
-            if (i < text.size() && text[i] == separator) {
-                ++i;
-                continue;
-            }
-            if (i < text.size() && text[i] == '\r')
-                ++i;
-            if (i < text.size() && text[i] == '\n')
-                ++i;
-            ++line;
-            endOfRow = true;
+            row.cutShort |= !closed;
         }
-        rows.push_back(std::move(row));
+        while (i < text.size() && text[i] != m_separator && text[i] != '\n' && text[i] != '\r') {
+            if (field.size() < MaxExchangeFieldLength)
+                field += text[i];
+            ++i;
+        }
+        row.fields.push_back(std::move(field));
+        field.clear();
+        if (i < text.size() && text[i] == m_separator) {
+            ++i;
+            continue;
+        }
+        if (i < text.size() && text[i] == '\r')
+            ++i;
+        if (i < text.size() && text[i] == '\n')
+            ++i;
+        ++m_line;
+        return true;
     }
-    return rows;
 }
 
 bool readCsv(std::string_view bytes, const ExchangeSink& sink) {
@@ -130,23 +127,23 @@ bool readCsv(std::string_view bytes, const ExchangeSink& sink) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     const std::size_t firstBreak = bytes.find_first_of("\r\n");
-    std::vector<CsvRow> rows = splitCsv(bytes, separatorOf(bytes.substr(0, firstBreak)));
-    std::size_t headerRow = 0;
-    while (headerRow < rows.size() && isEmptyRow(rows[headerRow]))
-        ++headerRow;
-    if (headerRow == rows.size())
+    CsvRows rows(bytes, separatorOf(bytes.substr(0, firstBreak)));
+    CsvRow headerRow;
+    bool found = false;
+    while (!found && rows.next(headerRow))
+        found = !isEmptyRow(headerRow);
+    if (!found)
         return false;
     std::array<int, ColumnCount> at;
     at.fill(-1);
-    const std::vector<std::string>& header = rows[headerRow].fields;
+    const std::vector<std::string> header = headerRow.fields;
     for (std::size_t k = 0; k < header.size(); ++k)
         if (const auto column = columnOf(header[k]); column && at[*column] < 0)
             at[*column] = static_cast<int>(k);
     if (!((at[Date] >= 0 && at[Time] >= 0) || at[JulianDay] >= 0))
         return false;
 
-    for (std::size_t k = headerRow + 1; k < rows.size(); ++k) {
-        const CsvRow& row = rows[k];
+    for (CsvRow row; rows.next(row);) {
         if (isEmptyRow(row))
             continue;
         if (row.cutShort || row.fields.size() < header.size()) {

@@ -33,11 +33,23 @@ bool readCsv(std::string_view bytes, const ExchangeSink& sink);
 std::string csvHeader();
 std::string csvRow(const RadixData& radix);
 
-// Splits CSV text at `separator` into rows of fields, each with the line it starts on;
-// `cutShort` tells that the text ends inside a quoted field.
+// Reads CSV text row by row at `separator`; each row with the line it starts on. `cutShort` tells
+// that the text ends inside a quoted field. Rows are read one at a time, so a large file takes no
+// more memory than its bytes.
 struct CsvRow {
     int line = 0;
     std::vector<std::string> fields;
     bool cutShort = false;
 };
-std::vector<CsvRow> splitCsv(std::string_view text, char separator);
+class CsvRows {
+public:
+    CsvRows(std::string_view text, char separator) : m_text(text), m_separator(separator) {}
+    // The next row into `row`; false at the end of the text.
+    bool next(CsvRow& row);
+
+private:
+    std::string_view m_text;
+    char m_separator;
+    std::size_t m_at = 0;
+    int m_line = 1;
+};
