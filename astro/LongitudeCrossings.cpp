@@ -21,8 +21,8 @@ constexpr int MaxIterations = 80;
 // A walking step moves the point at most about this far (at the speed of its start), and never
 // takes longer than MaxStepDays: no body moves half a circle in that time, so the way a step
 // went round the circle is never in doubt.
-constexpr double StepDegrees = 30.0;
-constexpr double MaxStepDays = 30.0;
+constexpr double StepDegrees = 15.0;
+constexpr double MaxStepDays = 15.0;
 // A step's movement read backwards (a hair of jitter around a station) rather than forwards.
 constexpr double JitterLimit = 270.0;
 
