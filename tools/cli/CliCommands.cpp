@@ -12,6 +12,7 @@ int runPrint(AppState& state, int argc, char** argv, int first);
 int runImport(AppState& state, int argc, char** argv, int first);
 int runExport(AppState& state, int argc, char** argv, int first);
 int runBatch(AppState& state, int argc, char** argv, int first);
+int runTransits(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -23,6 +24,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"import", "write the charts of an AAF or CSV file as horoscope files into a folder", runImport},
         {"export", "write horoscope files into one AAF or CSV file", runExport},
         {"batch", "compute the chart of every record of an AAF or CSV file (JSON lines or CSV)", runBatch},
+        {"transits", "list the exact transits to a chart within a period (--json or --csv)", runTransits},
     };
     return commands;
 }

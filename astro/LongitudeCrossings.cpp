@@ -1,0 +1,337 @@
+#include "LongitudeCrossings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ChartIndex.h"
+#include "Ephemeris.h"
+#include "Options.h"
+
+namespace {
+
+constexpr double FullCircle = 360.0;
+constexpr double HalfCircle = 180.0;
+// Moments are settled to this (days, about 0.04 s); the last Newton step then leaves an error
+// far below a second.
+constexpr double TimeTolerance = 5e-7;
+// Stations are settled to a fifth of a second: the longitude stands still there, so a station
+// moment off by that much moves no crossing measurably.
+constexpr double StationTolerance = 2e-6;
+constexpr int MaxIterations = 80;
+// A walking step moves the point at most about this far (at the speed of its start), and never
+// takes longer than MaxStepDays: no body moves half a circle in that time, so the way a step
+// went round the circle is never in doubt.
+constexpr double StepDegrees = 15.0;
+constexpr double MaxStepDays = 15.0;
+// A step's movement read backwards (a hair of jitter around a station) rather than forwards.
+constexpr double JitterLimit = 270.0;
+
+int motionOf(double speed) { return speed >= 0 ? 1 : -1; }
+
+double circle(double deg) {
+    double r = std::fmod(deg, FullCircle);
+    if (r < 0)
+        r += FullCircle;
+    return r >= FullCircle ? r - FullCircle : r;
+}
+
+double signedDiff(double a, double b) {
+    const double d = circle(a - b);
+    return d >= HalfCircle ? d - FullCircle : d;
+}
+
+// How far the point went from `from` to `to` in its direction of motion, 0..360.
+double advance(double from, double to, int motion) {
+    const double a = motion > 0 ? circle(to - from) : circle(from - to);
+    return a > JitterLimit ? 0.0 : a;
+}
+
+// A sample of the point.
+struct Sample {
+    double t = 0, lon = 0, speed = 0;
+};
+
+// The station between a and b, whose speeds differ in sign: Illinois regula falsi on the speed,
+// falling back to bisection.
+bool stationBetween(const MovingPoint& point, Sample a, Sample b, double& station) {
+    double fa = a.speed, fb = b.speed;
+    int side = 0;
+    for (int i = 0; i < MaxIterations && b.t - a.t > StationTolerance; ++i) {
+        double t = (fa != fb) ? (a.t * fb - b.t * fa) / (fb - fa) : 0.5 * (a.t + b.t);
+        if (!(t > a.t && t < b.t))
+            t = 0.5 * (a.t + b.t);
+        Sample s{t};
+        if (!point(t, s.lon, s.speed))
+            return false;
+        if (motionOf(s.speed) == motionOf(a.speed)) {
+            a = s;
+            fa = s.speed;
+            if (side == -1)
+                fb *= 0.5;
+            side = -1;
+        } else {
+            b = s;
+            fb = s.speed;
+            if (side == 1)
+                fa *= 0.5;
+            side = 1;
+        }
+    }
+    station = 0.5 * (a.t + b.t);
+    return true;
+}
+
+// The moment in [a.t, b.t] at which the point, moving `motion`, stands at `target`; the target
+// lies between the two samples (at most half a circle apart). Starts from `guess`. A Newton step
+// is taken without checking it by another call when the error it leaves (which shrinks with the
+// square of the step, scaled by how fast the speed changes) is far below the tolerance: from the
+// cubic's guess one call then usually settles the moment.
+bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, int motion, double guess,
+                   Crossing& out) {
+    double lo = a.t, hi = b.t;
+    double x = std::clamp(guess, lo, hi);
+    double speed = motion > 0 ? std::max(a.speed, b.speed) : std::min(a.speed, b.speed);
+    // The change of speed per day across the stretch, with a margin for its bends within it.
+    const double acceleration = 4.0 * std::fabs(b.speed - a.speed) / std::max(b.t - a.t, TimeTolerance);
+    for (int i = 0; i < MaxIterations; ++i) {
+        double lon = 0;
+        if (!point(x, lon, speed))
+            return false;
+        const double f = signedDiff(lon, target) * motion;  // rises with time in the segment
+        if (f < 0)
+            lo = x;
+        else
+            hi = x;
+        if (f == 0)
+            break;
+        const double slope = speed * motion;
+        double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
+        const bool newton = next > lo && next < hi;
+        if (!newton)
+            next = 0.5 * (lo + hi);
+        const double step = std::fabs(next - x);
+        const bool settled = step < TimeTolerance || hi - lo < TimeTolerance ||
+                             (newton && acceleration * step * step < TimeTolerance * slope);
+        x = next;
+        if (settled)
+            break;
+    }
+    out = Crossing{x, motion, speed};
+    return true;
+}
+
+// A first guess from the cubic through both samples with their speeds, in the fraction of the
+// step: it puts Newton within a hair of the root, so a crossing costs one or two more calls.
+double hermiteGuess(const Sample& a, const Sample& b, double moved, double distance, int motion) {
+    const double h = b.t - a.t;
+    const double m0 = a.speed * motion * h, m1 = b.speed * motion * h;
+    auto p = [&](double s) {
+        const double s2 = s * s, s3 = s2 * s;
+        return (-2 * s3 + 3 * s2) * moved + (s3 - 2 * s2 + s) * m0 + (s3 - s2) * m1;
+    };
+    auto dp = [&](double s) {
+        const double s2 = s * s;
+        return (-6 * s2 + 6 * s) * moved + (3 * s2 - 4 * s + 1) * m0 + (3 * s2 - 2 * s) * m1;
+    };
+    double lo = 0, hi = 1, s = moved > 0 ? distance / moved : 0.5;
+    for (int i = 0; i < 8; ++i) {
+        const double f = p(s) - distance;
+        if (f < 0)
+            lo = s;
+        else
+            hi = s;
+        const double d = dp(s);
+        double next = d > 0 ? s - f / d : 0.5 * (lo + hi);
+        if (!(next > lo && next < hi))
+            next = 0.5 * (lo + hi);
+        s = next;
+    }
+    return a.t + s * h;
+}
+
+// The length of the next walking step from a sample.
+double stepFrom(const Sample& s, double remaining) {
+    const double fast = std::fabs(s.speed);
+    double h = std::min(remaining, MaxStepDays);
+    if (fast > 0)
+        h = std::min(h, StepDegrees / fast);
+    return h;
+}
+
+}  // namespace
+
+std::vector<MotionSegment> motionSegments(const MovingPoint& point, double from, double to, double scanStepDays) {
+    std::vector<MotionSegment> out;
+    Sample cur{from};
+    if (!(to >= from) || !(scanStepDays > 0) || !point(from, cur.lon, cur.speed))
+        return out;
+    MotionSegment seg{from, from, motionOf(cur.speed)};
+    auto close = [&](double end, bool station) {
+        seg.to = end;
+        seg.stationAtTo = station;
+        if (seg.to > seg.from || out.empty())
+            out.push_back(seg);
+    };
+    while (cur.t < to) {
+        Sample next{std::min(cur.t + scanStepDays, to)};
+        if (!point(next.t, next.lon, next.speed)) {
+            close(cur.t, false);
+            return out;
+        }
+        if (motionOf(next.speed) != seg.motion) {
+            double station = 0;
+            if (!stationBetween(point, cur, next, station)) {
+                close(cur.t, false);
+                return out;
+            }
+            close(station, true);
+            seg = MotionSegment{station, station, -seg.motion, true, false};
+        }
+        cur = next;
+    }
+    close(to, false);
+    return out;
+}
+
+std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
+                                          const std::vector<double>& targets) {
+    std::vector<TargetCrossing> out;
+    std::vector<double> target(targets.size());
+    std::transform(targets.begin(), targets.end(), target.begin(), circle);
+    for (const MotionSegment& seg : segments) {
+        const int m = seg.motion;
+        Sample a{seg.from};
+        if (!point(a.t, a.lon, a.speed))
+            return out;
+        const std::size_t segStart = out.size();
+        // A target standing exactly at the start of the period is taken; at a station it
+        // belongs to the segment that ends there.
+        bool takeStart = !seg.stationAtFrom;
+        while (a.t < seg.to) {
+            Sample b{a.t + stepFrom(a, seg.to - a.t)};
+            if (b.t >= seg.to - TimeTolerance)
+                b.t = seg.to;
+            if (!point(b.t, b.lon, b.speed))
+                return out;
+            const double moved = advance(a.lon, b.lon, m);
+            for (std::size_t j = 0; j < target.size(); ++j) {
+                double dist = m > 0 ? circle(target[j] - a.lon) : circle(a.lon - target[j]);
+                if (dist > JitterLimit && FullCircle - dist < 1e-9)
+                    dist = 0;
+                if (dist > moved || (dist == 0 && !takeStart))
+                    continue;
+                Crossing c{};
+                if (dist == 0)
+                    c = Crossing{a.t, m, a.speed};
+                else if (!solveCrossing(point, a, b, target[j], m, hermiteGuess(a, b, moved, dist, m), c))
+                    return out;
+                out.push_back(TargetCrossing{c.jdUT, m, c.speed, int(j)});
+            }
+            takeStart = false;
+            a = b;
+        }
+        std::sort(out.begin() + std::ptrdiff_t(segStart), out.end(),
+                  [](const TargetCrossing& x, const TargetCrossing& y) {
+                      return x.jdUT != y.jdUT ? x.jdUT < y.jdUT : x.target < y.target;
+                  });
+    }
+    return out;
+}
+
+std::vector<Crossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
+                                    double target) {
+    std::vector<Crossing> out;
+    for (const TargetCrossing& c : findCrossings(point, segments, std::vector<double>{target}))
+        out.push_back(Crossing{c.jdUT, c.motion, c.speed});
+    return out;
+}
+
+bool findCrossingWithin(const MovingPoint& point, double from, double to, double target, int motion, bool backward,
+                        Crossing& out) {
+    if (!(to >= from))
+        return false;
+    target = circle(target);
+    const int dir = backward ? -1 : 1;  // the way time is walked
+    const int way = motion * dir;       // the way the longitude is walked
+    Sample a{backward ? to : from};
+    if (!point(a.t, a.lon, a.speed))
+        return false;
+    double dist = way > 0 ? circle(target - a.lon) : circle(a.lon - target);
+    if (dist > JitterLimit && FullCircle - dist < 1e-9)
+        dist = 0;
+    if (dist == 0) {
+        out = Crossing{a.t, motion, a.speed};
+        return true;
+    }
+    double left = dist;
+    const double end = backward ? from : to;
+    while ((end - a.t) * dir > 0) {
+        const double remaining = (end - a.t) * dir;
+        double h = stepFrom(a, remaining);
+        const double fast = std::fabs(a.speed);
+        if (fast > 0)
+            h = std::min(h, std::max(1.25 * left / fast, TimeTolerance));  // aim just past the target
+        Sample b{a.t + dir * h};
+        if (remaining - h < TimeTolerance)
+            b.t = end;
+        if (!point(b.t, b.lon, b.speed))
+            return false;
+        const double moved = advance(a.lon, b.lon, way);
+        if (moved >= left) {
+            // Solve with the samples in time order.
+            const Sample& early = backward ? b : a;
+            const Sample& late = backward ? a : b;
+            const double fromEarly = backward ? moved - left : left;
+            const double guess = hermiteGuess(early, late, moved, fromEarly, motion);
+            return solveCrossing(point, early, late, target, motion, guess, out);
+        }
+        left -= moved;
+        a = b;
+    }
+    return false;
+}
+
+MovingPoint chartBodyMover(int index, const TOptions& options) {
+    const bool south = index == BodySouthNode;
+    const int body = ephemerisBodyOf(south ? int(BodyNorthNode) : index, options.nodetype);
+    return [body, south](double jdUT, double& lon, double& speed) {
+        const EphemerisBody b = ephemerisBody(jdUT + ephemerisDeltaT(jdUT), body, true);
+        if (!isAvailable(b.status))
+            return false;
+        lon = south ? circle(b.x[0] + HalfCircle) : b.x[0];
+        speed = b.x[3];
+        return true;
+    };
+}
+
+double stationScanStep(int index) {
+    // Half the shortest retrograde or direct stretch of each body, so that no stretch falls
+    // between two samples: Mercury turns back for about 21 days, Venus for 40, Mars for 60,
+    // Jupiter .. Pluto and Chiron, Pholus for four months or more, the asteroids for about 80 days.
+    switch (index) {
+    case BodySun:
+    case BodyMoon:
+    case BodyLilith:
+        return MaxStepDays;  // never stations
+    case BodyMercury:
+        return 8.0;
+    case BodyMercury + 1:  // Venus
+        return 15.0;
+    case BodyMercury + 2:  // Mars
+        return 20.0;
+    case BodyNorthNode:
+    case BodySouthNode:
+        return 0.25;  // the true node turns within days
+    default:
+        break;
+    }
+    if (index <= BodyPholus)
+        return 40.0;  // Jupiter .. Pluto, Chiron, Pholus
+    return 10.0;      // Ceres .. Vesta
+}
+
+double stationScanStep(int index, const TOptions& options) {
+    if ((index == BodyNorthNode || index == BodySouthNode) && options.nodetype != 1)
+        return MaxStepDays;  // the mean node always moves backwards
+    return stationScanStep(index);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The moments at which a point moving along the ecliptic reaches given longitudes: the period
+// is cut at the point's stations into monotonic segments, and in each segment every crossing is
+// found by safeguarded Newton iteration on the ephemeris longitude and speed. Returns, transits
+// and (with a progressed point plugged in) secondary directions all stand on these two steps.
+#include <functional>
+#include <vector>
+
+struct TOptions;
+
+// A point moving along the ecliptic: longitude (degrees, [0,360)) and daily speed (degrees per
+// day) at a UT moment; false where it cannot be computed (outside the ephemeris files).
+using MovingPoint = std::function<bool(double jdUT, double& lon, double& speed)>;
+
+// A stretch of time in which the point moves one way only: +1 direct, -1 retrograde.
+// `stationAtFrom` / `stationAtTo` tell whether an end is a station of the point rather than an
+// end of the period asked for.
+struct MotionSegment {
+    double from, to;
+    int motion;
+    bool stationAtFrom = false;
+    bool stationAtTo = false;
+};
+
+// The period cut at the point's stations. Each station is found by root finding on the speed to
+// well under a second; the scan step only brackets the stations and must be shorter than the
+// shortest time between two stations of that body (stationScanStep gives a safe one). Where the
+// point cannot be computed the segments end at the last moment that could (so a caller sees
+// from the last segment's end whether the whole period is covered); empty when not even
+// `from` can be computed or when `to` < `from`.
+std::vector<MotionSegment> motionSegments(const MovingPoint& point, double from, double to, double scanStepDays);
+
+// A moment at which the point stands at a target longitude, with the way it moves there and its
+// speed (degrees per day) at that moment.
+struct Crossing {
+    double jdUT;
+    int motion;
+    double speed = 0;
+};
+
+// Every moment within the segments at which the longitude equals `target` (degrees, taken mod
+// 360), ascending, to well under a second. Segments that touch share their end: a crossing that
+// falls exactly on a station is reported once, in the segment that ends there.
+std::vector<Crossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
+                                    double target);
+
+// A crossing of one of several targets: `target` is its index in the list given.
+struct TargetCrossing {
+    double jdUT;
+    int motion;
+    double speed;
+    int target;
+};
+// The same for many targets at once, sharing the ephemeris calls that walk the segments; in
+// ascending time (crossings of different targets at the same moment in target order).
+std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
+                                          const std::vector<double>& targets);
+
+// The first moment in [from, to] (searching forward from `from`, or backward from `to` when
+// `backward` is set) at which the point reaches `target`; the point must move one way only,
+// `motion`, within [from, to] (inside one segment). False when it does not get there within
+// the stretch or cannot be computed.
+bool findCrossingWithin(const MovingPoint& point, double from, double to, double target, int motion, bool backward,
+                        Crossing& out);
+
+// The apparent geocentric tropical longitude and speed of chart body `index` (0..18, the
+// chart's body order; the South node opposite the North node) as computeRadix computes it, with
+// the node type of the options.
+MovingPoint chartBodyMover(int index, const TOptions& options);
+
+// A safe station scan step in days for chart body `index` (checked against a daily scan over two
+// centuries); the nodes take the step of the true node, which stations every few days. Only the
+// true node's smallest wiggles, two stations within six hours a few arc seconds apart, are
+// passed over as one stretch. The overload with the options knows the node type and
+// takes a long step for the mean node, which never stations.
+double stationScanStep(int index);
+double stationScanStep(int index, const TOptions& options);
