@@ -47,7 +47,7 @@ const char* const ProgressUsage =
     "The progressed chart for the start of the date --to on the clock of the chart's place: a day\n"
     "after birth for each tropical year of age (secondary), or with --tertiary for each sidereal\n"
     "month. The MC is directed by the chart's direction settings: the true solar arc (in right\n"
-    "ascension when they say so) or the key angle for each progressed day (Naibod's key when the\n"
+    "ascension when they say so) or the key angle for each year of age (Naibod's key when the\n"
     "angle is zero); the Ascendant and the cusps follow at the natal place. --quotidian takes the\n"
     "houses of the progressed moment instead.\n"
     "--json prints the fields of 'chart --json' for the progressed chart, \"progression\" {\"kind\":\n"
