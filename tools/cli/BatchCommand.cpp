@@ -16,6 +16,7 @@
 
 #include "AppState.h"
 #include "Aspects.h"
+#include "ChartCommandJson.h"
 #include "ChartJson.h"
 #include "ChartLoading.h"
 #include "CliCommands.h"
@@ -219,9 +220,7 @@ void computeChunk(Chunk& chunk, const BatchSettings& s) {
         if (s.csv) {
             chunk.out += csvRowOf(s.fields, item.record->line, radix, strings);
         } else {
-            Json json = personalJson(radix, LifeEventList{}, strings);
-            json.set("options", chartOptionsJson(*s.options));
-            addComputedJson(json, radix);
+            Json json = chartJson(radix, LifeEventList{}, ClockChange{}, *s.options, strings);
             json.set("line", item.record->line);
             chunk.out += json.dump(-1) + "\n";
         }

@@ -12,6 +12,9 @@ int runPrint(AppState& state, int argc, char** argv, int first);
 int runImport(AppState& state, int argc, char** argv, int first);
 int runExport(AppState& state, int argc, char** argv, int first);
 int runBatch(AppState& state, int argc, char** argv, int first);
+int runReturns(AppState& state, int argc, char** argv, int first);
+int runProgress(AppState& state, int argc, char** argv, int first);
+int runMidtime(AppState& state, int argc, char** argv, int first);
 int runTransits(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
@@ -24,6 +27,9 @@ const std::vector<CliCommand>& cliCommands() {
         {"import", "write the charts of an AAF or CSV file as horoscope files into a folder", runImport},
         {"export", "write horoscope files into one AAF or CSV file", runExport},
         {"batch", "compute the chart of every record of an AAF or CSV file (JSON lines or CSV)", runBatch},
+        {"returns", "find the returns of a body to its place in a chart and cast their charts", runReturns},
+        {"progress", "the secondary or tertiary progressed chart of a chart for a date", runProgress},
+        {"midtime", "the midtime chart of two charts", runMidtime},
         {"transits", "list the exact transits to a chart within a period (--json or --csv)", runTransits},
     };
     return commands;
