@@ -2364,7 +2364,7 @@ Lecseréli erre a képletre?</translation>
     <context>
         <name>Menu</name>
         <message>
-            <source>R&amp;eturn...</source>
+            <source>Ret&amp;urn...</source>
             <translation>&amp;Visszatérés...</translation>
         </message>
         <message>
@@ -2687,6 +2687,24 @@ Lecseréli erre a képletre?</translation>
         <message>
             <source>progressed to %1; key: %2; arc %3</source>
             <translation>progresszió eddig: %1; kulcs: %2; ív %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
+            <source>&amp;Import charts...</source>
+            <translation>Horoszkópok &amp;importálása...</translation>
+        </message>
+        <message>
+            <source>&amp;Export open charts...</source>
+            <translation>A megnyitott horoszkópok e&amp;xportálása...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDatabaseDialog</name>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xportálás...</translation>
         </message>
     </context>
 </TS>

@@ -1,0 +1,386 @@
+#include "TransitSearch.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <tuple>
+
+#include "Angles.h"
+#include "Aspects.h"
+#include "RadixData.h"
+
+namespace {
+
+// The search looks this far beyond the period for the stations that bound its first and last
+// passes, so that their enter and leave moments are found even outside it. Every body with
+// stations turns within this time; the others cover the widest orb well within it.
+constexpr double EdgeDays = 400.0;
+// The exact moments are searched in pieces of this length, asking the progress callback after
+// each, so that a long search can be cancelled promptly.
+constexpr double ChunkDays = 180.0;
+
+// One longitude the search looks for: natal point plus or minus an aspect angle.
+struct Target {
+    int natal;
+    int aspect;
+    double lon;  // degrees
+    TransitOrb orb;
+};
+
+double circle(double deg) {
+    double r = std::fmod(deg, 360.0);
+    return r < 0 ? r + 360.0 : r;
+}
+
+double signedDiff(double a, double b) {
+    const double d = circle(a - b);
+    return d >= 180.0 ? d - 360.0 : d;
+}
+
+int orbClassOfNatal(int natal) {
+    if (natal == NatalAscendant)
+        return OrbAsc;
+    if (natal == NatalMC)
+        return OrbMC;
+    return orbClass(aspectPointOfBody(natal));
+}
+
+std::vector<Target> targetsOf(int body, const NatalPoints& natal, const TransitQuery& query, const TOptions& options) {
+    std::vector<Target> out;
+    for (int n = 0; n < NatalPointCount; ++n) {
+        if (!query.natal[n] || !natal.available[n])
+            continue;
+        for (int a = 0; a < AspectCount; ++a) {
+            if (!query.aspects[a])
+                continue;
+            const double angle = aspectAngle(a);
+            const TransitOrb orb = transitOrb(body, n, a, options);
+            out.push_back(Target{n, a, circle(natal.lon[n] + angle), orb});
+            if (angle != 0.0 && angle != 180.0)
+                out.push_back(Target{n, a, circle(natal.lon[n] - angle), orb});
+        }
+    }
+    return out;
+}
+
+// Whether the body counts as stationary at this speed, by the chart's rule (Mercury .. Pluto).
+bool slowEnough(int body, double speed, const TOptions& options) {
+    if (body < BodyMercury || body > BodyPluto)
+        return false;
+    const double limit = options.avgspeed[body] * std::pow(10.0, -double(options.stationary_strict));
+    return std::fabs(speed) < limit;
+}
+
+// The segment that holds moment t (segments lie end to end).
+const MotionSegment& segmentAt(const std::vector<MotionSegment>& segments, double t) {
+    auto it = std::upper_bound(segments.begin(), segments.end(), t,
+                               [](double x, const MotionSegment& s) { return x < s.to; });
+    return it == segments.end() ? segments.back() : *it;
+}
+
+// The segments of the period and a margin around it (as far as the body can be computed).
+std::vector<MotionSegment> paddedSegments(const TransitMover& m, double from, double to) {
+    double lon = 0, speed = 0;
+    const double start = m.point(from - EdgeDays, lon, speed) ? from - EdgeDays : from;
+    const double end = m.point(to + EdgeDays, lon, speed) ? to + EdgeDays : to;
+    return motionSegments(m.point, start, end, m.scanStep);
+}
+
+// The segments clipped to [from, to]. A piece that starts at `from` after the beginning of the
+// period is marked as starting at a station so that a crossing on the seam is not taken twice.
+std::vector<MotionSegment> clip(const std::vector<MotionSegment>& segments, double from, double to, bool seam) {
+    std::vector<MotionSegment> out;
+    for (MotionSegment s : segments) {
+        if (s.to < from || s.from > to || (s.to == from && s.to > s.from))
+            continue;
+        if (s.from < from) {
+            s.from = from;
+            s.stationAtFrom = seam;
+        }
+        if (s.to > to) {
+            s.to = to;
+            s.stationAtTo = false;
+        }
+        out.push_back(s);
+    }
+    return out;
+}
+
+// The longitudes at which passes come into orb and leave it, searched in the same walk as the
+// exact ones: for each target its orb before and after exactness on either side. Their crossings
+// within the period are kept by longitude, in time order.
+class OrbEdges {
+public:
+    OrbEdges(const std::vector<Target>& targets, std::vector<double>& lons) {
+        for (const Target& t : targets) {
+            std::array<int, 4> at{-1, -1, -1, -1};
+            const double edge[4] = {t.lon - t.orb.before, t.lon + t.orb.before, t.lon - t.orb.after, t.lon + t.orb.after};
+            const double orb[4] = {t.orb.before, t.orb.before, t.orb.after, t.orb.after};
+            for (int k = 0; k < 4; ++k) {
+                if (orb[k] <= 0)
+                    continue;
+                for (int j = 0; j < k; ++j)
+                    if (at[j] >= 0 && edge[j] == edge[k])
+                        at[k] = at[j];
+                if (at[k] < 0) {
+                    at[k] = int(m_lons.size());
+                    m_lons.push_back(edge[k]);
+                }
+            }
+            m_of.push_back(at);
+        }
+        m_first = int(lons.size());
+        lons.insert(lons.end(), m_lons.begin(), m_lons.end());
+        m_times.resize(m_lons.size());
+    }
+    // Takes a crossing of longitude `index` of the combined list when it is an edge.
+    bool take(int index, double t) {
+        if (index < m_first)
+            return false;
+        m_times[std::size_t(index - m_first)].push_back(t);
+        return true;
+    }
+    // The edge of target `target` that a body moving `motion` comes into orb at (before) or
+    // leaves it at; -1 without an orb there.
+    int enterEdge(int target, int motion) const { return m_of[std::size_t(target)][motion > 0 ? 0 : 1]; }
+    int leaveEdge(int target, int motion) const { return m_of[std::size_t(target)][motion > 0 ? 3 : 2]; }
+    double lon(int edge) const { return m_lons[std::size_t(edge)]; }
+    // The last crossing of an edge in [from, to], or the first.
+    bool last(int edge, double from, double to, double& t) const {
+        const auto& v = m_times[std::size_t(edge)];
+        auto it = std::upper_bound(v.begin(), v.end(), to);
+        if (it == v.begin() || *(it - 1) < from)
+            return false;
+        t = *(it - 1);
+        return true;
+    }
+    bool first(int edge, double from, double to, double& t) const {
+        const auto& v = m_times[std::size_t(edge)];
+        auto it = std::lower_bound(v.begin(), v.end(), from);
+        if (it == v.end() || *it > to)
+            return false;
+        t = *it;
+        return true;
+    }
+
+private:
+    std::vector<double> m_lons;
+    std::vector<std::array<int, 4>> m_of;  // per target: enter direct, enter retrograde, leave retrograde, leave direct
+    std::vector<std::vector<double>> m_times;
+    int m_first = 0;
+};
+
+// Where a pass moving `motion` within `seg` came into orb before `exact`: the crossing of the
+// edge found in the period, else one searched for before the period, else the station that
+// begins the segment (the body turned within the orb).
+void findEnter(const TransitMover& m, const OrbEdges& edges, int edge, const MotionSegment& seg, int motion,
+               double exact, const TransitQuery& q, TransitEvent& e) {
+    Crossing c{};
+    if (edge < 0) {
+        e.entersUT = exact;
+    } else if (edges.last(edge, std::max(seg.from, q.fromUT), exact, e.entersUT)) {
+    } else if (seg.from < q.fromUT &&
+               findCrossingWithin(m.point, seg.from, std::min(q.fromUT, exact), edges.lon(edge), motion, true, c)) {
+        e.entersUT = c.jdUT;
+    } else {
+        e.entersUT = seg.from;
+        e.entersAtStation = seg.stationAtFrom;
+    }
+}
+
+// Where it leaves the orb after `exact`, the same way forwards.
+void findLeave(const TransitMover& m, const OrbEdges& edges, int edge, const MotionSegment& seg, int motion,
+               double exact, const TransitQuery& q, TransitEvent& e) {
+    Crossing c{};
+    if (edge < 0) {
+        e.leavesUT = exact;
+    } else if (edges.first(edge, exact, std::min(seg.to, q.toUT), e.leavesUT)) {
+    } else if (seg.to > q.toUT &&
+               findCrossingWithin(m.point, std::max(q.toUT, exact), seg.to, edges.lon(edge), motion, false, c)) {
+        e.leavesUT = c.jdUT;
+    } else {
+        e.leavesUT = seg.to;
+        e.leavesAtStation = seg.stationAtTo;
+    }
+}
+
+// Stations within the period at which the body turns inside the orb without reaching exactness.
+void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>& segments,
+                         const std::vector<Target>& targets, const OrbEdges& edges, const TransitQuery& query,
+                         std::vector<TransitEvent>& events) {
+    for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
+        const MotionSegment& before = segments[i];
+        const MotionSegment& after = segments[i + 1];
+        const double station = before.to;
+        if (!before.stationAtTo || station < query.fromUT || station > query.toUT)
+            continue;
+        double lon = 0, speed = 0;
+        if (!m.point(station, lon, speed))
+            continue;
+        for (std::size_t j = 0; j < targets.size(); ++j) {
+            const Target& t = targets[j];
+            const double d = signedDiff(lon, t.lon);
+            // Still on the side it came from: it turned before reaching the exact aspect.
+            if (d * before.motion >= 0 || std::fabs(d) > t.orb.before)
+                continue;
+            TransitEvent e;
+            e.transiting = m.body;
+            e.natal = t.natal;
+            e.aspect = t.aspect;
+            e.exactUT = station;
+            e.motion = TransitStationary;
+            e.exactReached = false;
+            e.deviation = std::fabs(d);
+            e.longitude = lon;
+            findEnter(m, edges, edges.enterEdge(int(j), before.motion), before, before.motion, station, query, e);
+            // Afterwards it moves away on the same side and leaves when the orb after exactness is spent.
+            if (std::fabs(d) >= t.orb.after) {
+                e.leavesUT = station;
+                e.leavesAtStation = true;
+            } else {
+                findLeave(m, edges, edges.leaveEdge(int(j), after.motion), after, after.motion, station, query, e);
+            }
+            events.push_back(e);
+        }
+    }
+}
+
+}  // namespace
+
+int natalPointOfMark(int mark) {
+    if (mark == SignificatorMarkAscendant)
+        return NatalAscendant;
+    if (mark == SignificatorMarkMC)
+        return NatalMC;
+    return mark;
+}
+
+int markOfNatalPoint(int natal) {
+    if (natal == NatalAscendant)
+        return SignificatorMarkAscendant;
+    if (natal == NatalMC)
+        return SignificatorMarkMC;
+    if (natal == BodySouthNode || natal == BodyLilith)
+        return -1;
+    return natal;
+}
+
+int bodyOfPromissorMark(int mark) {
+    return mark == PromissorMarkFortune ? -1 : mark;
+}
+
+TransitQuery transitQueryFromSelection(const TDirectionFilter& selection, double fromUT, double toUT) {
+    TransitQuery q;
+    q.fromUT = fromUT;
+    q.toUT = toUT;
+    for (int mark = 0; mark < PromissorMarkCount; ++mark) {
+        const int body = bodyOfPromissorMark(mark);
+        if (body >= 0 && selection.promissors[mark])
+            q.transiting[body] = true;
+    }
+    for (int mark = 0; mark < SignificatorMarkCount; ++mark)
+        if (selection.significators[mark])
+            q.natal[natalPointOfMark(mark)] = true;
+    q.aspects = selection.aspects;
+    return q;
+}
+
+NatalPoints natalPointsOf(const RadixData& r) {
+    NatalPoints p;
+    for (int k = 0; k < BodyCount; ++k) {
+        p.available[k] = r.available(k);
+        p.lon[k] = r.lon[k] * RadToDeg;
+    }
+    p.lon[NatalAscendant] = r.axis[AxisAscendant] * RadToDeg;
+    p.lon[NatalMC] = r.axis[AxisMC] * RadToDeg;
+    p.available[NatalAscendant] = p.available[NatalMC] = r.computed != 0;
+    return p;
+}
+
+TransitOrb transitOrb(int transiting, int natal, int aspect, const TOptions& options) {
+    if (transiting >= 0 && transiting < SpeedBodyCount &&
+        (options.transitfw[transiting] != 0 || options.transitbw[transiting] != 0))
+        return {std::max(0.0, options.transitfw[transiting]), std::max(0.0, options.transitbw[transiting])};
+    const double sum =
+        options.orbises[aspect][orbClass(aspectPointOfBody(transiting))] + options.orbises[aspect][orbClassOfNatal(natal)];
+    return {std::max(0.0, sum), std::max(0.0, sum)};
+}
+
+TransitResult searchTransits(const std::vector<TransitMover>& movers, const NatalPoints& natal,
+                             const TransitQuery& query, const TOptions& options, const TransitProgress& progress) {
+    TransitResult result;
+    if (!(query.toUT >= query.fromUT)) {
+        result.status = TransitStatus::EmptyPeriod;
+        return result;
+    }
+    const double span = query.toUT - query.fromUT;
+    for (std::size_t mi = 0; mi < movers.size(); ++mi) {
+        const TransitMover& m = movers[mi];
+        const std::vector<Target> targets = targetsOf(m.body, natal, query, options);
+        const std::vector<MotionSegment> segments = paddedSegments(m, query.fromUT, query.toUT);
+        if (segments.empty() || segments.front().from > query.fromUT || segments.back().to < query.toUT) {
+            result.status = TransitStatus::OutsideEphemeris;
+            result.body = m.body;
+            result.events.clear();
+            return result;
+        }
+        if (targets.empty())
+            continue;
+        std::vector<double> lons;
+        for (const Target& t : targets)
+            lons.push_back(t.lon);
+        OrbEdges edges(targets, lons);
+
+        // Exact passes by target and moment, their orbs filled in once every edge is known.
+        struct Pass {
+            int target;
+            TargetCrossing crossing;
+        };
+        std::vector<Pass> passes;
+        for (double chunk = query.fromUT; chunk <= query.toUT; chunk += ChunkDays) {
+            const double chunkEnd = std::min(chunk + ChunkDays, query.toUT);
+            const auto pieces = clip(segments, chunk, chunkEnd, chunk > query.fromUT);
+            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons))
+                if (!edges.take(c.target, c.jdUT))
+                    passes.push_back(Pass{c.target, c});
+            if (progress && !progress((double(mi) + (chunkEnd - query.fromUT) / std::max(span, 1.0)) /
+                                      double(movers.size()))) {
+                result.status = TransitStatus::Cancelled;
+                break;
+            }
+            if (chunkEnd >= query.toUT)
+                break;
+        }
+        for (const Pass& p : passes) {
+            const Target& t = targets[std::size_t(p.target)];
+            const TargetCrossing& c = p.crossing;
+            const MotionSegment& seg = segmentAt(segments, c.jdUT);
+            TransitEvent e;
+            e.transiting = m.body;
+            e.natal = t.natal;
+            e.aspect = t.aspect;
+            e.exactUT = c.jdUT;
+            e.longitude = t.lon;
+            e.motion = slowEnough(m.body, c.speed, options) ? TransitStationary : c.motion;
+            findEnter(m, edges, edges.enterEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e);
+            findLeave(m, edges, edges.leaveEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e);
+            result.events.push_back(e);
+        }
+        if (result.status == TransitStatus::Cancelled)
+            break;
+        addStationaryEvents(m, segments, targets, edges, query, result.events);
+    }
+    std::sort(result.events.begin(), result.events.end(), [](const TransitEvent& a, const TransitEvent& b) {
+        return std::tie(a.exactUT, a.transiting, a.natal, a.aspect) < std::tie(b.exactUT, b.transiting, b.natal, b.aspect);
+    });
+    return result;
+}
+
+TransitResult searchTransits(const RadixData& natal, const TransitQuery& query, const TOptions& options,
+                             const TransitProgress& progress) {
+    std::vector<TransitMover> movers;
+    for (int body = 0; body < BodyCount; ++body)
+        if (query.transiting[body])
+            movers.push_back(TransitMover{body, chartBodyMover(body, options), stationScanStep(body, options)});
+    return searchTransits(movers, natalPointsOf(natal), query, options, progress);
+}
