@@ -15,6 +15,9 @@ constexpr double HalfCircle = 180.0;
 // Moments are settled to this (days, about 0.04 s); the last Newton step then leaves an error
 // far below a second.
 constexpr double TimeTolerance = 5e-7;
+// A crossing is settled closer still: the Moon moves 0.01" in about 0.02 s, and a root settled
+// by its bracket rather than by a Newton step is only as close as the bracket.
+constexpr double CrossingTolerance = 1e-8;
 // Stations are settled to a fifth of a second: the longitude stands still there, so a station
 // moment off by that much moves no crossing measurably.
 constexpr double StationTolerance = 2e-6;
@@ -103,12 +106,14 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
             break;
         const double slope = speed * motion;
         double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
+        if (next == x)
+            break;  // a Newton step below the resolution of the time: there is no closer moment
         const bool newton = next > lo && next < hi;
         if (!newton)
             next = 0.5 * (lo + hi);
         const double step = std::fabs(next - x);
-        const bool settled = step < TimeTolerance || hi - lo < TimeTolerance ||
-                             (newton && acceleration * step * step < TimeTolerance * slope);
+        const bool settled = step < CrossingTolerance || hi - lo < CrossingTolerance ||
+                             (newton && acceleration * step * step < CrossingTolerance * slope);
         x = next;
         if (settled)
             break;
