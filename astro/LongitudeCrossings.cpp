@@ -17,14 +17,15 @@ constexpr double TimeTolerance = 5e-7;
 // A crossing is settled closer still: the Moon moves 0.01" in about 0.02 s, and a root settled
 // by its bracket rather than by a Newton step is only as close as the bracket.
 constexpr double CrossingTolerance = 1e-8;
-// Stations are settled closer: the speed is flat there, so the root is found by its sign.
-constexpr double StationTolerance = 1e-7;
+// Stations are settled to a fifth of a second: the longitude stands still there, so a station
+// moment off by that much moves no crossing measurably.
+constexpr double StationTolerance = 2e-6;
 constexpr int MaxIterations = 80;
 // A walking step moves the point at most about this far (at the speed of its start), and never
 // takes longer than MaxStepDays: no body moves half a circle in that time, so the way a step
 // went round the circle is never in doubt.
-constexpr double StepDegrees = 30.0;
-constexpr double MaxStepDays = 30.0;
+constexpr double StepDegrees = 15.0;
+constexpr double MaxStepDays = 15.0;
 // A step's movement read backwards (a hair of jitter around a station) rather than forwards.
 constexpr double JitterLimit = 270.0;
 
@@ -84,12 +85,17 @@ bool stationBetween(const MovingPoint& point, Sample a, Sample b, double& statio
 }
 
 // The moment in [a.t, b.t] at which the point, moving `motion`, stands at `target`; the target
-// lies between the two samples (at most half a circle apart). Starts from `guess`.
+// lies between the two samples (at most half a circle apart). Starts from `guess`. A Newton step
+// is taken without checking it by another call when the error it leaves (which shrinks with the
+// square of the step, scaled by how fast the speed changes) is far below the tolerance: from the
+// cubic's guess one call then usually settles the moment.
 bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, int motion, double guess,
                    Crossing& out) {
     double lo = a.t, hi = b.t;
     double x = std::clamp(guess, lo, hi);
     double speed = motion > 0 ? std::max(a.speed, b.speed) : std::min(a.speed, b.speed);
+    // The change of speed per day across the stretch, with a margin for its bends within it.
+    const double acceleration = 4.0 * std::fabs(b.speed - a.speed) / std::max(b.t - a.t, TimeTolerance);
     for (int i = 0; i < MaxIterations; ++i) {
         double lon = 0;
         if (!point(x, lon, speed))
@@ -105,9 +111,12 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
         double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
         if (next == x)
             break;  // a Newton step below the resolution of the time: there is no closer moment
-        if (!(next > lo && next < hi))
+        const bool newton = next > lo && next < hi;
+        if (!newton)
             next = 0.5 * (lo + hi);
-        const bool settled = std::fabs(next - x) < CrossingTolerance || hi - lo < CrossingTolerance;
+        const double step = std::fabs(next - x);
+        const bool settled = step < CrossingTolerance || hi - lo < CrossingTolerance ||
+                             (newton && acceleration * step * step < CrossingTolerance * slope);
         x = next;
         if (settled)
             break;
@@ -301,27 +310,28 @@ MovingPoint chartBodyMover(int index, const TOptions& options) {
 }
 
 double stationScanStep(int index) {
-    // Shorter than the shortest retrograde or direct stretch of each body.
+    // Half the shortest retrograde or direct stretch of each body, so that no stretch falls
+    // between two samples: Mercury turns back for about 21 days, Venus for 40, Mars for 60,
+    // Jupiter .. Pluto and Chiron, Pholus for four months or more, the asteroids for about 80 days.
     switch (index) {
     case BodySun:
     case BodyMoon:
     case BodyLilith:
         return MaxStepDays;  // never stations
     case BodyMercury:
-        return 5.0;
+        return 8.0;
     case BodyMercury + 1:  // Venus
+        return 15.0;
     case BodyMercury + 2:  // Mars
-        return 10.0;
+        return 20.0;
     case BodyNorthNode:
     case BodySouthNode:
         return 0.25;  // the true node turns within days
     default:
         break;
     }
-    if (index <= BodyPluto)
-        return 20.0;
     if (index <= BodyPholus)
-        return 20.0;  // Chiron, Pholus
+        return 40.0;  // Jupiter .. Pluto, Chiron, Pholus
     return 10.0;      // Ceres .. Vesta
 }
 

@@ -2361,4 +2361,22 @@ Lecseréli erre a képletre?</translation>
             <translation>A beállítások megváltoztak a legutóbbi mentés óta. Mentse őket a Beállítások &gt; Mentés paranccsal, vagy kapcsolja be a Beállítások &gt; Automatikus mentés pontot.</translation>
         </message>
     </context>
+    <context>
+        <name>Menu</name>
+        <message>
+            <source>&amp;Import charts...</source>
+            <translation>Horoszkópok &amp;importálása...</translation>
+        </message>
+        <message>
+            <source>&amp;Export open charts...</source>
+            <translation>A megnyitott horoszkópok e&amp;xportálása...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDatabaseDialog</name>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xportálás...</translation>
+        </message>
+    </context>
 </TS>
