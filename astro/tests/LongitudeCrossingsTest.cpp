@@ -8,55 +8,11 @@
 #include "ChartFixture.h"
 #include "ChartIndex.h"
 #include "LongitudeCrossings.h"
+#include "PlainCrossings.h"
 
 namespace {
 
-constexpr double OneSecond = 1.0 / 86400.0;
 constexpr int Mars = 4, Jupiter = 5;
-
-double jdUT(int y, int m, int d) { return calendarToJulianDay(y, m, d, 0.0, true); }
-
-// Longitude and speed of an ephemeris body straight from the library's door.
-struct Plain {
-    int body;
-    double lon(double t) const { return ephemerisBody(t + ephemerisDeltaT(t), body, true).x[0]; }
-    double speed(double t) const { return ephemerisBody(t + ephemerisDeltaT(t), body, true).x[3]; }
-};
-
-double offset(double lon, double target) {
-    double d = std::fmod(lon - target, 360.0);
-    if (d < -180)
-        d += 360;
-    if (d >= 180)
-        d -= 360;
-    return d;
-}
-
-// Every sign change of (longitude - target) on a fine grid, bisected to far under a second.
-std::vector<double> scanCrossings(const Plain& p, double from, double to, double step, double target) {
-    std::vector<double> out;
-    double a = from, fa = offset(p.lon(a), target);
-    while (a < to) {
-        const double b = std::min(a + step, to);
-        const double fb = offset(p.lon(b), target);
-        if ((fa < 0) != (fb < 0) && std::fabs(fa - fb) < 90) {  // not the jump at the far side
-            double lo = a, hi = b, flo = fa;
-            while (hi - lo > 1e-9) {
-                const double mid = 0.5 * (lo + hi), fm = offset(p.lon(mid), target);
-                if ((fm < 0) == (flo < 0)) {
-                    lo = mid;
-                    flo = fm;
-                } else {
-                    hi = mid;
-                }
-            }
-            out.push_back(0.5 * (lo + hi));
-        }
-        a = b;
-        fa = fb;
-    }
-    return out;
-}
 
 class LongitudeCrossingsTest : public ChartTest {};
 
