@@ -5,6 +5,12 @@
 #include "Progression.h"
 #include "RadixData.h"
 
+namespace {
+// A conjunction of a progressed body with its own natal place this close to birth is the
+// birth itself.
+constexpr double BirthInstantDays = 1e-3;
+}  // namespace
+
 SecondaryQuery secondaryQueryFromSelection(const TDirectionFilter& selection, double fromAge, double toAge) {
     SecondaryQuery q;
     for (int m = 0; m < PromissorMarkCount; ++m) {
@@ -56,6 +62,8 @@ SecondaryResult computeSecondaryDirections(const RadixData& natal, const Seconda
     for (const TransitEvent& e : found.events) {
         if (!e.exactReached)
             continue;  // a progressed station short of the aspect is no direction
+        if (e.transiting == e.natal && e.aspect == 0 && e.exactUT - natal.jdUT < BirthInstantDays)
+            continue;  // a body at its own place at birth
         SecondaryDirection d;
         d.promissor = e.transiting;
         d.significator = e.natal;
