@@ -192,6 +192,7 @@ TEST_F(PrimaryDirectionsTest, EachKeyTurnsArcsIntoAges) {
         {"Naibod for a zero key", {false, false, 0}, naibod},
         {"Ptolemy's degree", {false, false, 1.0}, 1.0},
         {"a key on the equator", {true, false, 1.5}, 1.5},
+        {"a negative key dates by Naibod's", {false, false, -2.0}, naibod},
         {"true solar arc in longitude", {false, true, 0}, 0},
         {"true solar arc in right ascension", {true, true, 0}, 0},
     };
