@@ -120,6 +120,24 @@ TEST_F(PrimaryDirectionsTest, MundaneArcsKeepTheSignificatorsSemiArcProportion) 
     EXPECT_GT(lower, 0);
 }
 
+// Placidus divides each point's semi-arc in three, so the library's Placidus cusps stand at whole
+// houses of mundane position: cusp h at 270 - 30 (h - 1) degrees.
+TEST_F(PrimaryDirectionsTest, PlacidusCuspsStandAtWholeHousesOfMundanePosition) {
+    options->housecalc = 0;  // Placidus: the library's 'P'
+    for (double latitude : {47.5, -33.9, 5.0}) {
+        auto chart = chartAt(1991, 11, 23, 3.75, true, BudapestLon, latitude);
+        computeRadix(*chart, *options);
+        ASSERT_EQ(chart->houseSystemUsed, 0);
+        for (int h = 1; h <= 12; ++h) {
+            SCOPED_TRACE(testing::Message() << "latitude " << latitude << ", cusp " << h);
+            double position = -1;
+            ASSERT_TRUE(mundanePosition(chart->cuspRA[h - 1], chart->cuspDecl[h - 1], chart->armc,
+                                        chart->geoLatitude, position));
+            EXPECT_NEAR(angleDiff(position, 270.0 - 30.0 * (h - 1)), 0, 1e-6);
+        }
+    }
+}
+
 // Under the significator's pole the arc is the difference of the oblique ascensions (or
 // descensions in the western half) under that pole, the significator's being the chart's own.
 TEST_F(PrimaryDirectionsTest, PoleArcsUseTheSignificatorsPole) {
