@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.h"
 #include "ChartIndex.h"
 #include "Ephemeris.h"
 #include "Options.h"
@@ -31,22 +32,18 @@ constexpr double JitterLimit = 270.0;
 
 int motionOf(double speed) { return speed >= 0 ? 1 : -1; }
 
-double circle(double deg) {
-    double r = std::fmod(deg, FullCircle);
-    if (r < 0)
-        r += FullCircle;
-    return r >= FullCircle ? r - FullCircle : r;
-}
-
-double signedDiff(double a, double b) {
-    const double d = circle(a - b);
-    return d >= HalfCircle ? d - FullCircle : d;
-}
-
 // How far the point went from `from` to `to` in its direction of motion, 0..360.
 double advance(double from, double to, int motion) {
-    const double a = motion > 0 ? circle(to - from) : circle(from - to);
+    const double a = motion > 0 ? normalizeDegrees(to - from) : normalizeDegrees(from - to);
     return a > JitterLimit ? 0.0 : a;
+}
+
+// How far `target` lies ahead of `from` going `way` round the circle, [0, 360); a target a
+// rounding error behind counts as reached.
+constexpr double SameLongitude = 1e-9;  // degrees
+double distanceAhead(double from, double target, int way) {
+    const double d = way > 0 ? normalizeDegrees(target - from) : normalizeDegrees(from - target);
+    return FullCircle - d < SameLongitude ? 0.0 : d;
 }
 
 // A sample of the point.
@@ -100,7 +97,7 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
         double lon = 0;
         if (!point(x, lon, speed))
             return false;
-        const double f = signedDiff(lon, target) * motion;  // rises with time in the segment
+        const double f = signedDegrees(lon - target) * motion;  // rises with time in the segment
         if (f < 0)
             lo = x;
         else
@@ -202,7 +199,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                                           const std::vector<double>& targets) {
     std::vector<TargetCrossing> out;
     std::vector<double> target(targets.size());
-    std::transform(targets.begin(), targets.end(), target.begin(), circle);
+    std::transform(targets.begin(), targets.end(), target.begin(), normalizeDegrees);
     for (const MotionSegment& seg : segments) {
         const int m = seg.motion;
         Sample a{seg.from};
@@ -220,9 +217,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                 return out;
             const double moved = advance(a.lon, b.lon, m);
             for (std::size_t j = 0; j < target.size(); ++j) {
-                double dist = m > 0 ? circle(target[j] - a.lon) : circle(a.lon - target[j]);
-                if (dist > JitterLimit && FullCircle - dist < 1e-9)
-                    dist = 0;
+                const double dist = distanceAhead(a.lon, target[j], m);
                 if (dist > moved || (dist == 0 && !takeStart))
                     continue;
                 Crossing c{};
@@ -255,15 +250,13 @@ bool findCrossingWithin(const MovingPoint& point, double from, double to, double
                         Crossing& out) {
     if (!(to >= from))
         return false;
-    target = circle(target);
+    target = normalizeDegrees(target);
     const int dir = backward ? -1 : 1;  // the way time is walked
     const int way = motion * dir;       // the way the longitude is walked
     Sample a{backward ? to : from};
     if (!point(a.t, a.lon, a.speed))
         return false;
-    double dist = way > 0 ? circle(target - a.lon) : circle(a.lon - target);
-    if (dist > JitterLimit && FullCircle - dist < 1e-9)
-        dist = 0;
+    const double dist = distanceAhead(a.lon, target, way);
     if (dist == 0) {
         out = Crossing{a.t, motion, a.speed};
         return true;
@@ -303,7 +296,7 @@ MovingPoint chartBodyMover(int index, const TOptions& options) {
         const EphemerisBody b = ephemerisBody(jdUT + ephemerisDeltaT(jdUT), body, true);
         if (!isAvailable(b.status))
             return false;
-        lon = south ? circle(b.x[0] + HalfCircle) : b.x[0];
+        lon = south ? normalizeDegrees(b.x[0] + HalfCircle) : b.x[0];
         speed = b.x[3];
         return true;
     };

@@ -27,16 +27,6 @@ struct Target {
     TransitOrb orb;
 };
 
-double circle(double deg) {
-    double r = std::fmod(deg, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
-double signedDiff(double a, double b) {
-    const double d = circle(a - b);
-    return d >= 180.0 ? d - 360.0 : d;
-}
-
 int orbClassOfNatal(int natal) {
     if (natal == NatalAscendant)
         return OrbAsc;
@@ -55,9 +45,9 @@ std::vector<Target> targetsOf(int body, const NatalPoints& natal, const TransitQ
                 continue;
             const double angle = aspectAngle(a);
             const TransitOrb orb = transitOrb(body, n, a, options);
-            out.push_back(Target{n, a, circle(natal.lon[n] + angle), orb});
+            out.push_back(Target{n, a, normalizeDegrees(natal.lon[n] + angle), orb});
             if (angle != 0.0 && angle != 180.0)
-                out.push_back(Target{n, a, circle(natal.lon[n] - angle), orb});
+                out.push_back(Target{n, a, normalizeDegrees(natal.lon[n] - angle), orb});
         }
     }
     return out;
@@ -73,8 +63,9 @@ bool slowEnough(int body, double speed, const TOptions& options) {
 
 // The segment that holds moment t (segments lie end to end).
 const MotionSegment& segmentAt(const std::vector<MotionSegment>& segments, double t) {
-    auto it = std::upper_bound(segments.begin(), segments.end(), t,
-                               [](double x, const MotionSegment& s) { return x < s.to; });
+    // A crossing on a station belongs to the segment that ends there.
+    auto it = std::lower_bound(segments.begin(), segments.end(), t,
+                               [](const MotionSegment& s, double x) { return s.to < x; });
     return it == segments.end() ? segments.back() : *it;
 }
 
@@ -219,7 +210,7 @@ void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>
             continue;
         for (std::size_t j = 0; j < targets.size(); ++j) {
             const Target& t = targets[j];
-            const double d = signedDiff(lon, t.lon);
+            const double d = signedDegrees(lon - t.lon);
             // Still on the side it came from: it turned before reaching the exact aspect.
             if (d * before.motion >= 0 || std::fabs(d) > t.orb.before)
                 continue;
