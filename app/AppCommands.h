@@ -10,6 +10,7 @@
 #include "CommandTable.h"
 #include "Options.h"
 #include "TCollationDialog.h"
+#include "TTransitPeriodDialog.h"
 
 class AppContext;
 class TAstroFrame;
@@ -52,6 +53,9 @@ private:
     void saveAs();
     void print();
     void collate();
+    // Transits: the window of the active chart for a period chosen first, and the selection.
+    void showTransits();
+    void editTransitSelection();
     void exit();
     // Options menu
     void setHouseSystem(int system);
@@ -94,4 +98,5 @@ private:
     };
     OptionDialogChoices m_choices;
     CollationChoice m_collationChoice;  // the Collation dialog's last choice, for the run
+    TransitPeriod m_transitPeriod;      // the transits window's last period, for the run
 };

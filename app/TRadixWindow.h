@@ -27,6 +27,9 @@ public:
     // A collation window: the natal chart of `natal` (a copy) with a second chart, shown as a
     // bi-wheel or as the grid of their aspects. It has no file and nothing to save.
     static TRadixWindow* collationOf(AppContext& ctx, const TRadixWindow& natal, std::unique_ptr<Collation> collation);
+    // The same for a natal chart held elsewhere (the transits window keeps a copy).
+    static TRadixWindow* collationOf(AppContext& ctx, const RadixData& natal, const ChartBlocks& blocks,
+                                     std::unique_ptr<Collation> collation);
 
     ~TRadixWindow() override;
 
