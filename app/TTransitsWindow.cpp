@@ -30,6 +30,7 @@
 
 #include "AppContext.h"
 #include "ChartFonts.h"
+#include "Ephemeris.h"
 #include "FixedText.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -142,9 +143,13 @@ void TTransitsWindow::buildToolBar() {
         views->addAction(a);
     }
     m_listAction->setChecked(true);
+    m_listAction->setShortcut(Qt::CTRL | Qt::Key_1);
+    m_timeLineAction->setShortcut(Qt::CTRL | Qt::Key_2);
     m_toolBar->addSeparator();
     m_printAction = m_toolBar->addAction(QString(), this, &TTransitsWindow::print);
     m_exportAction = m_toolBar->addAction(QString(), this, &TTransitsWindow::exportChosen);
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_exportAction->setShortcut(Qt::CTRL | Qt::Key_E);
     m_toolBar->addSeparator();
     m_filterLabel = new QLabel(m_toolBar);
     m_filterLabel->setBuddy(m_filter);
@@ -177,6 +182,15 @@ void TTransitsWindow::retranslate() {
         m_texts = transitMomentTexts(m_events, m_ctx.towns, m_natal.moment, m_ctx.strings());
     m_heading->setText(periodText());
     refill();
+}
+
+double TTransitsWindow::clockOffsetAt(double jdUT) const {
+    const BirthMoment local = transitLocalMoment(m_ctx.towns, m_natal.moment, jdUT);
+    const ClockTime& t = local.localTime;
+    const double hours = t.hour + t.minute / 60.0 + t.second / 3600.0;
+    return calendarToJulianDay(local.localDate.year, local.localDate.month, local.localDate.day, hours,
+                               local.localDate.gregorian != 0) -
+           jdUT;
 }
 
 QString TTransitsWindow::title() const {
@@ -233,6 +247,7 @@ void TTransitsWindow::search(const TransitPeriod& period) {
     m_period = period;
     m_fromUT = localMidnightUT(m_ctx, m_natal.moment, period.from);
     m_toUT = localMidnightUT(m_ctx, m_natal.moment, period.to.addDays(1));
+    m_clockOffset = clockOffsetAt(m_fromUT);
     m_query = transitQueryFromSelection(m_ctx.options().transits, m_fromUT, m_toUT);
     m_slices.clear();
     for (int b = 0; b < BodyCount; ++b)
@@ -311,6 +326,7 @@ void TTransitsWindow::showEvents(std::vector<TransitEvent> events, double fromUT
     m_events = std::move(events);
     m_fromUT = fromUT;
     m_toUT = toUT;
+    m_clockOffset = clockOffsetAt(fromUT);
     m_texts = transitMomentTexts(m_events, m_ctx.towns, m_natal.moment, m_ctx.strings());
     m_status = tr("%1 transits.").arg(m_events.size());
     refill();
@@ -332,6 +348,7 @@ void TTransitsWindow::refill() {
     line.rows = timeLineRows(m_events, groups);
     line.from = m_fromUT;
     line.to = m_toUT;
+    line.clockOffset = m_clockOffset;
     for (const std::vector<int>& row : line.rows) {
         const TransitEvent& e = m_events[static_cast<std::size_t>(row.front())];
         line.labels.push_back(QStringLiteral("%1  %2  %3").arg(transitingName(e.transiting), transitAspectName(e.aspect),

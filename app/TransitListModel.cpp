@@ -42,7 +42,7 @@ QList<QStandardItem*> eventRow(const std::vector<TransitEvent>& events, const st
         aspect->setFont(symbolFont);
     aspect->setToolTip(transitAspectName(e.aspect));
     aspect->setTextAlignment(Qt::AlignCenter);
-    row << aspect << cell(natalName(e.natal), e.natal) << cell(transitMotionName(e.motion), e.motion)
+    row << aspect << cell(natalName(e.natal), e.natal) << cell(transitMotionText(e), e.motion)
         << cell(t.enters, e.entersUT) << cell(t.exact, e.exactUT) << cell(t.leaves, e.leavesUT);
     row[ColumnDate]->setData(index, TransitEventRole);
     return row;
