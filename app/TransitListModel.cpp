@@ -72,9 +72,14 @@ std::vector<TransitMomentTexts> transitMomentTexts(const std::vector<TransitEven
 }
 
 QStringList transitColumnTitles() {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("TransitListModel", text); };
-    return {tr("Date"), tr("Transiting"), tr("Aspect"), tr("Natal"), tr("Motion"), tr("Enters orb"), tr("Exact"),
-            tr("Leaves orb")};
+    return {QCoreApplication::translate("TransitListModel", "Date"),
+            QCoreApplication::translate("TransitListModel", "Transiting"),
+            QCoreApplication::translate("TransitListModel", "Aspect"),
+            QCoreApplication::translate("TransitListModel", "Natal"),
+            QCoreApplication::translate("TransitListModel", "Motion"),
+            QCoreApplication::translate("TransitListModel", "Enters orb"),
+            QCoreApplication::translate("TransitListModel", "Exact"),
+            QCoreApplication::translate("TransitListModel", "Leaves orb")};
 }
 
 void fillTransitModel(QStandardItemModel& model, const std::vector<TransitEvent>& events,
