@@ -9,6 +9,7 @@ int runSave(AppState& state, int argc, char** argv, int first);
 int runRender(AppState& state, int argc, char** argv, int first);
 int runTowns(AppState& state, int argc, char** argv, int first);
 int runPrint(AppState& state, int argc, char** argv, int first);
+int runTransits(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -17,6 +18,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"render", "draw a view of a chart (wheel or a table) into a PNG, SVG or PDF file", runRender},
         {"print", "print the pages of a chart into a PDF file, as the Print command does", runPrint},
         {"towns", "list the towns of the town database that match a search text", runTowns},
+        {"transits", "list the exact transits to a chart within a period (--json or --csv)", runTransits},
     };
     return commands;
 }
