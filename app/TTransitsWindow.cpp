@@ -73,7 +73,7 @@ TTransitsWindow::TTransitsWindow(QWidget* parent, AppContext& ctx, const RadixDa
                                  std::function<void(double)> openCollation)
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_natal(natal), m_openCollation(std::move(openCollation)),
       m_names(transitFilterNames(ctx.strings())), m_toolBar(new QToolBar(this)), m_pages(new QStackedWidget(this)),
-      m_list(new QTreeView(this)), m_model(new QStandardItemModel(this)), m_scroll(new QScrollArea(this)),
+      m_list(new QTreeView(this)), m_model(new TransitListModel(this)), m_scroll(new QScrollArea(this)),
       m_timeLine(new TransitTimeLineView(ctx.options(), this)), m_filter(new QLineEdit(this)),
       m_dispmode(new QComboBox(this)), m_heading(new QLabel(this)), m_statusLabel(new QLabel(this)),
       m_progress(new QProgressBar(this)), m_cancelButton(new QPushButton(this)) {
@@ -181,6 +181,7 @@ void TTransitsWindow::retranslate() {
     if (!m_events.empty())
         m_texts = transitMomentTexts(m_events, m_ctx.towns, m_natal.moment, m_ctx.strings());
     m_heading->setText(periodText());
+    m_model->retranslate();
     refill();
 }
 
@@ -336,12 +337,17 @@ void TTransitsWindow::refill() {
     const std::uint8_t mode = static_cast<std::uint8_t>(std::max(0, m_dispmode->currentIndex()));
     const std::vector<TransitGroup> groups =
         groupTransits(m_events, mode, TransitFilter(toCp1250(m_filter->text())), m_names);
-    fillTransitModel(*m_model, m_events, m_texts, groups, mode, chartFont(FontTemplate::Symbol, SymbolPixels));
-    m_list->sortByColumn(m_list->header()->sortIndicatorSection(), m_list->header()->sortIndicatorOrder());
-    for (int r = 0; r < m_model->rowCount(); ++r)
-        if (m_model->item(r)->hasChildren())
+    m_model->setContent(&m_events, &m_texts, groups, mode, chartFont(FontTemplate::Symbol, SymbolPixels));
+    // The groups' events come by date; another column chosen for sorting sorts them again.
+    const int column = m_list->header()->sortIndicatorSection();
+    const Qt::SortOrder order = m_list->header()->sortIndicatorOrder();
+    if (column != ColumnDate || order != Qt::AscendingOrder)
+        m_list->sortByColumn(column, order);
+    if (mode == TransitsByNatalPoint || mode == TransitsByTransiting) {
+        for (int r = 0; r < m_model->rowCount(); ++r)
             m_list->setFirstColumnSpanned(r, {}, true);
-    m_list->expandAll();
+        m_list->expandAll();
+    }
 
     TransitTimeLine line;
     line.events = &m_events;

@@ -108,7 +108,7 @@ private:
     QToolBar* m_toolBar;
     QStackedWidget* m_pages;
     QTreeView* m_list;
-    QStandardItemModel* m_model;
+    TransitListModel* m_model;
     QScrollArea* m_scroll;
     TransitTimeLineView* m_timeLine;
     QLineEdit* m_filter;

@@ -200,9 +200,13 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
     small.setPixelSize(std::max(7, m.rowHeight * 9 / 20));
     small.setBold(true);
     const int barHeight = static_cast<int>(m.rowHeight * BarShare);
+    // Only the lines within the painter's clip are drawn: a window shows a few of many.
+    const QRectF clip = p.hasClipping() ? p.clipBoundingRect() : QRectF();
     for (int r = 0; r < rows; ++r) {
         const std::size_t row = static_cast<std::size_t>(first + r);
         const int y = top + r * m.rowHeight;
+        if (!clip.isEmpty() && (y + m.rowHeight < clip.top() || y > clip.bottom()))
+            continue;
         p.setFont(font);
         p.setPen(ink);
         const QString label = row < line.labels.size() ? line.labels[row] : QString();
