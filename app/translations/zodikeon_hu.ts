@@ -2364,6 +2364,24 @@ Lecseréli erre a képletre?</translation>
     <context>
         <name>Menu</name>
         <message>
+            <source>&amp;Import charts...</source>
+            <translation>Horoszkópok &amp;importálása...</translation>
+        </message>
+        <message>
+            <source>&amp;Export open charts...</source>
+            <translation>A megnyitott horoszkópok e&amp;xportálása...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDatabaseDialog</name>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xportálás...</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
             <source>T&amp;ransits...</source>
             <translation>T&amp;ranzitok...</translation>
         </message>
