@@ -10,6 +10,8 @@
 #include "CommandTable.h"
 #include "Options.h"
 #include "TCollationDialog.h"
+#include "TProgressionDialog.h"
+#include "TReturnDialog.h"
 
 class AppContext;
 class TAstroFrame;
@@ -94,4 +96,13 @@ private:
     };
     OptionDialogChoices m_choices;
     CollationChoice m_collationChoice;  // the Collation dialog's last choice, for the run
+
+    // Returns, progressions, the midtime chart and the direction settings.
+    std::vector<CommandRow> whenRows();
+    void castReturn();
+    void showProgressions();
+    void castMidtime();
+    void editDirections();
+    ReturnChoice m_returnChoice;            // the Return dialog's last choice, for the run
+    ProgressionChoice m_progressionChoice;  // the Progressions dialog's last choice, for the run
 };

@@ -61,6 +61,13 @@ enum CommandId : int {
     CM_NAV_RESET = 41017,
     CM_CLOSEWINDOW = 24366,  // closes the active chart window
     CM_WINDOW0 = 24400,      // 24400..24498: the chart windows listed in the Window menu
+
+    // Returns, progressions and the midtime chart.
+    CM_RETURN = 40410,
+    CM_PROGRESSIONS = 40411,
+    CM_MIDTIME = 40412,
+    CM_DIRECTIONS = 40413,
+    CM_PROGRESSIONSHIFTER = 40414,
 };
 
 // Items with ids from here on are shown only when a handler exists for them.

@@ -148,5 +148,8 @@ std::vector<CommandRow> AppCommands::rows() {
 
     for (int i = 0; i < LastFileCount; ++i)
         r.push_back({CM_LASTFILE0 + i, nullptr, {}, nullptr, 0, [this, i] { m_frame.openLastFile(i); }, {}, {}});
+
+    for (CommandRow& row : whenRows())
+        r.push_back(std::move(row));
     return r;
 }

@@ -1,5 +1,5 @@
-// The frame's radix shifter: shown and hidden by Ctrl+R, kept where the user put it, rebuilt in
-// a new language.
+// The frame's radix shifter and progression shifter: each shown and hidden by its command, kept
+// where the user put it, rebuilt in a new language.
 #include <QAction>
 #include <QScreen>
 
@@ -9,6 +9,7 @@
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TBirthShifter.h"
+#include "TProgressionShifter.h"
 #include "WindowPlacementQt.h"
 
 namespace {
@@ -54,43 +55,88 @@ void TAstroFrame::showShifter(bool show, bool destroy) {
     }
     const bool created = !m_shifter;
     if (created) {
-        // The program's keys work in the shifter too: every command action that has a shortcut.
-        QList<QAction*> accelerators;
-        for (const int id : m_commands->ids())
-            if (QAction* a = m_commands->action(id); a && !a->shortcuts().isEmpty())
-                accelerators << a;
-        m_shifter = new TBirthShifter(this, this, accelerators, [this] { return m_client->activeChart(); });
+        m_shifter = new TBirthShifter(this, this, accelerators(), [this] { return m_client->activeChart(); });
         connect(m_shifter, &TMyFloatingDialog::visibilityChanged, m_commands, &CommandTable::updateActions);
     }
-    m_shifter->adjustSize();
-    const WindowPlacement& stored = m_ctx.options().window_placements[PlacementRadixShifter];
+    showFloating(*m_shifter, m_ctx.options().window_placements[PlacementRadixShifter], created, 0);
+}
+
+QList<QAction*> TAstroFrame::accelerators() const {
+    // The program's keys work in the shifters too: every command action that has a shortcut.
+    QList<QAction*> list;
+    for (const int id : m_commands->ids())
+        if (QAction* a = m_commands->action(id); a && !a->shortcuts().isEmpty())
+            list << a;
+    return list;
+}
+
+void TAstroFrame::showFloating(TMyFloatingDialog& window, const WindowPlacement& stored, bool created, int below) {
+    window.adjustSize();
     if (stored.showCmd != 0) {
-        applyPlacement(*m_shifter, stored);
-        keepOnScreen(*m_shifter);
+        applyPlacement(window, stored);
+        keepOnScreen(window);
     } else {
         if (created) {
-            // First showing: beside the charts in the document area's top right corner, not over the wheel.
+            // First showing: beside the charts in the document area's top right corner (below
+            // `below` pixels of another tool window there), not over the wheel.
             const QWidget* area = m_client->viewport();
             const QPoint corner = area->mapToGlobal(QPoint(area->width(), 0));
-            m_shifter->move(corner.x() - m_shifter->frameGeometry().width() - 8, corner.y() + 8);
+            window.move(corner.x() - window.frameGeometry().width() - 8, corner.y() + 8 + below);
         }
-        m_shifter->showNormal();
+        window.showNormal();
     }
     // The keyboard stays with the main window.
-    m_shifter->activateFrame();
+    window.activateFrame();
     m_commands->updateActions();
 }
 
 void TAstroFrame::storeShifterPlacement() {
     if (m_shifter)
         m_ctx.options().window_placements[PlacementRadixShifter] = placementOf(*m_shifter);
+    if (m_progressionShifter)
+        m_ctx.options().window_placements[PlacementProgressionShifter] = placementOf(*m_progressionShifter);
 }
 
 void TAstroFrame::rebuildShifter() {
-    if (!m_shifter)
+    if (m_shifter) {
+        const bool visible = m_shifter->isVisible();
+        showShifter(false, true);
+        if (visible)
+            showShifter(true);
+    }
+    if (m_progressionShifter) {
+        const bool visible = m_progressionShifter->isVisible();
+        showProgressionShifter(false, true);
+        if (visible)
+            showProgressionShifter(true);
+    }
+}
+
+TProgressionShifter* TAstroFrame::progressionShifter() const { return m_progressionShifter; }
+
+bool TAstroFrame::progressionShifterVisible() const { return m_progressionShifter && m_progressionShifter->isVisible(); }
+
+void TAstroFrame::showProgressionShifter(bool show, bool destroy) {
+    if (!show) {
+        if (!m_progressionShifter)
+            return;
+        if (destroy) {
+            m_ctx.options().window_placements[PlacementProgressionShifter] = placementOf(*m_progressionShifter);
+            delete m_progressionShifter.data();
+        } else {
+            m_progressionShifter->hide();
+        }
+        m_commands->updateActions();
         return;
-    const bool visible = m_shifter->isVisible();
-    showShifter(false, true);
-    if (visible)
-        showShifter(true);
+    }
+    const bool created = !m_progressionShifter;
+    if (created) {
+        m_progressionShifter =
+            new TProgressionShifter(this, this, accelerators(), [this] { return m_client->activeChart(); });
+        connect(m_progressionShifter, &TMyFloatingDialog::visibilityChanged, m_commands, &CommandTable::updateActions);
+    }
+    // Shown first under the radix shifter when that one stands in the corner.
+    const int below = shifterVisible() ? m_shifter->frameGeometry().height() + 8 : 0;
+    showFloating(*m_progressionShifter, m_ctx.options().window_placements[PlacementProgressionShifter], created,
+                 below);
 }

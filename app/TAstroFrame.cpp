@@ -19,6 +19,7 @@
 #include "TAstroControlBar.h"
 #include "TAstroStatusBar.h"
 #include "TBirthShifter.h"
+#include "TProgressionShifter.h"
 #include "TRadixWindow.h"
 #include "WindowPlacementQt.h"
 
@@ -73,6 +74,8 @@ TAstroFrame::TAstroFrame(AppContext& ctx, std::function<void(std::uint16_t)> swi
         m_commands->updateActions();
         if (m_shifter)
             m_shifter->showMoment();
+        if (m_progressionShifter)
+            m_progressionShifter->showMoment();
     });
     connect(&m_ctx, &AppContext::statusMessage, m_statusBar, &TAstroStatusBar::setMessage);
     connect(&m_ctx, &AppContext::lastFilesChanged, this, &TAstroFrame::rebuildLastFiles);
@@ -148,6 +151,7 @@ void TAstroFrame::refreshStatus() {
     TRadixWindow* chart = m_client->activeChart();
     const Collation* collation = chart ? chart->collation() : nullptr;
     m_statusBar->refresh(chart ? &chart->chart() : nullptr, m_ctx.strings(), collation ? &collation->second : nullptr);
+    m_statusBar->setProgressionText(chart ? chart->progressionText() : QString());
 }
 
 void TAstroFrame::optionsLookChanged() {

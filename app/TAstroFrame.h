@@ -14,7 +14,11 @@ class QMenu;
 class TAstroClient;
 class TAstroControlBar;
 class TAstroStatusBar;
+class QAction;
 class TBirthShifter;
+class TMyFloatingDialog;
+class TProgressionShifter;
+struct WindowPlacement;
 
 class TAstroFrame : public QMainWindow {
     Q_OBJECT
@@ -49,10 +53,16 @@ public:
     // the frame keeping the keyboard), or hides it; hiding with `destroy` stores its placement
     // and destroys it.
     void showShifter(bool show, bool destroy = false);
-    // Stores the shifter's placement when a shifter exists.
+    // Stores the placement of each shifter that exists.
     void storeShifterPlacement();
-    // A new language: the shifter is built again in it, visible only if it was.
+    // A new language: the shifters are built again in it, each visible only if it was.
     void rebuildShifter();
+
+    // The progression shifter, shown and hidden as the radix shifter is; its placement is kept
+    // in the progression shifter's entry.
+    TProgressionShifter* progressionShifter() const;
+    bool progressionShifterVisible() const;
+    void showProgressionShifter(bool show, bool destroy = false);
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -61,6 +71,11 @@ protected:
 
 private:
     void fillWindowList();
+    // The command actions with keys, which the tool windows take over.
+    QList<QAction*> accelerators() const;
+    // Shows a tool window at its stored placement, or on its first showing in the document
+    // area's top right corner, `below` pixels down; the frame keeps the keyboard.
+    void showFloating(TMyFloatingDialog& window, const WindowPlacement& stored, bool created, int below);
 
     AppContext& m_ctx;
     CommandTable* m_commands;
@@ -72,6 +87,7 @@ private:
     int m_firstPopupBaseCount = 0;
     QMenu* m_windowPopup = nullptr;
     QPointer<TBirthShifter> m_shifter;
+    QPointer<TProgressionShifter> m_progressionShifter;
     int m_windowPopupBaseCount = 0;
 };
 

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QPicture>
+#include <cstdlib>
 
 #include "BirthText.h"
 #include "ChartDirectionOptions.h"
@@ -34,6 +35,16 @@
 #include "Prompts.h"
 #include "StringIds.h"
 #include "TDatabaseDialog.h"
+#include "AngleFormats.h"
+#include "DirectionKeyText.h"
+#include "WhenCharts.h"
+
+// A progressions window's own part: what was asked and what was found for it.
+struct TRadixWindow::ProgressionState {
+    ProgressionRequest request;
+    BirthMoment target;  // the target instant on the clock of the natal place
+    Progression result;
+};
 
 TRadixWindow::TRadixWindow(AppContext& ctx) : m_ctx(ctx), m_chart(std::make_unique<RadixData>()) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,12 +111,72 @@ TRadixWindow* TRadixWindow::collationOf(AppContext& ctx, const TRadixWindow& nat
     return w;
 }
 
+TRadixWindow* TRadixWindow::progressionOf(AppContext& ctx, const TRadixWindow& natal,
+                                          const ProgressionRequest& request) {
+    auto* w = new TRadixWindow(ctx);
+    *w->m_chart = *natal.m_chart;
+    w->m_blocks = natal.m_blocks;
+    w->m_collation = std::make_unique<Collation>();
+    // The natal chart stands still; only the progressed one moves.
+    w->m_collation->kind = CollationKind::Transit;
+    w->m_progression = std::make_unique<ProgressionState>();
+    w->m_progression->request = request;
+    w->m_progression->target = momentAtUT(ctx.towns, natal.m_chart->moment, nullptr, request.targetUT);
+    w->THoroWindow::setViewKind(ChartView::Collation);
+    w->recompute();
+    return w;
+}
+
+const Progression* TRadixWindow::progression() const { return m_progression ? &m_progression->result : nullptr; }
+
+const BirthMoment* TRadixWindow::progressionTarget() const {
+    return m_progression ? &m_progression->target : nullptr;
+}
+
+void TRadixWindow::progress() {
+    ProgressionState& p = *m_progression;
+    // The target's clock is the natal place's at that instant, whatever a step crossed.
+    p.target = momentAtUT(m_ctx.towns, m_chart->moment, nullptr, p.target.julianDayUT());
+    p.request.targetUT = p.target.julianDayUT();
+    p.request.key = directionKeyOf(m_blocks.directions);
+    castProgression(m_ctx.towns, m_ctx.strings(), *m_chart, p.request, m_ctx.state.Options, p.result);
+    m_collation->second = p.result.chart;
+    m_collation->aspects = p.result.aspects;
+}
+
+void TRadixWindow::directionsChanged() {
+    if (m_progression) {
+        recompute();
+        return;
+    }
+    if (!m_collation)
+        chartChanged();
+}
+
+QString TRadixWindow::progressionText() const {
+    if (!m_progression)
+        return {};
+    const Progression& p = m_progression->result;
+    const QString key = p.key == ProgressionKey::Quotidian ? tr("daily houses") : directionKeyText(m_blocks.directions);
+    return tr("Progressed to %1; key: %2; arc %3")
+        .arg(fromCp1250(longDateText(m_progression->target.localDate, m_ctx.strings())), key,
+             formatSignedAngle(p.arc, false));
+}
+
 BirthMoment& TRadixWindow::shiftedMoment() {
+    if (m_progression)
+        return m_progression->target;
     return m_collation ? m_collation->second.moment : m_chart->moment;
 }
 
 void TRadixWindow::momentShifted() {
-    if (m_collation) {
+    if (m_progression) {
+        progress();
+        reportGaps();
+        updateCaption();
+        update();
+        emit changed();
+    } else if (m_collation) {
         m_collation->second.moment.universalToLocal();
         computeCollation(*m_chart, *m_collation, m_ctx.state.Options);
         reportGaps();
@@ -117,6 +188,8 @@ void TRadixWindow::momentShifted() {
 }
 
 QString TRadixWindow::shiftedMomentText() {
+    if (m_progression)
+        return fromCp1250(longDateText(m_progression->target.localDate, m_ctx.strings()));
     return fromCp1250(momentText(shiftedMoment(), m_ctx.strings()));
 }
 
@@ -127,6 +200,9 @@ std::string TRadixWindow::lastFileEntry() const {
 }
 
 QString TRadixWindow::caption(bool withMarker) const {
+    if (m_progression)
+        return QStringLiteral("%1,  %2;   %3")
+            .arg(fromCp1250(m_chart->name.data()), fromCp1250(m_collation->second.horType.data()), progressionText());
     if (m_collation) {
         const RadixData& second = m_collation->second;
         return m_ctx.text(StrId::CollationCaption)
@@ -149,7 +225,9 @@ void TRadixWindow::updateCaption() {
 void TRadixWindow::recompute() {
     m_chart->moment.universalToLocal();
     computeRadix(*m_chart, m_ctx.state.Options);
-    if (m_collation) {
+    if (m_progression) {
+        progress();
+    } else if (m_collation) {
         m_collation->second.moment.universalToLocal();
         computeCollation(*m_chart, *m_collation, m_ctx.state.Options);
     }
@@ -192,6 +270,16 @@ void TRadixWindow::chartChanged() {
 }
 
 void TRadixWindow::keypadStep(int step) {
+    if (m_progression) {
+        // A minute of life moves the progressed chart by a fraction of a second: the keys step
+        // the target by a day, or ten.
+        const int days = step == 5 || step == -5 ? 2 * step : step;
+        CalDate& date = m_progression->target.utDate;
+        for (int i = 0; i < std::abs(days); ++i)
+            days > 0 ? date.nextDay() : date.previousDay();
+        momentShifted();
+        return;
+    }
     stepMinutes(shiftedMoment(), step == 5 || step == -5 ? 2 * step : step);
     momentShifted();
 }

@@ -9,6 +9,7 @@
 #include "ChartView.h"
 #include "Collation.h"
 #include "PositionRows.h"
+#include "Progression.h"
 #include "THoroWindow.h"
 
 class AppContext;
@@ -27,6 +28,10 @@ public:
     // A collation window: the natal chart of `natal` (a copy) with a second chart, shown as a
     // bi-wheel or as the grid of their aspects. It has no file and nothing to save.
     static TRadixWindow* collationOf(AppContext& ctx, const TRadixWindow& natal, std::unique_ptr<Collation> collation);
+    // A progressions window: the natal chart of `natal` (a copy, with its direction settings)
+    // inside, its progression to the target instant `request.targetUT` outside, as a collation.
+    // The request's key is taken from the chart's direction settings.
+    static TRadixWindow* progressionOf(AppContext& ctx, const TRadixWindow& natal, const ProgressionRequest& request);
 
     ~TRadixWindow() override;
 
@@ -37,8 +42,19 @@ public:
     bool isModified() const { return m_modified; }
     bool isCollation() const { return m_collation != nullptr; }
     const Collation* collation() const { return m_collation.get(); }
-    // What the radix shifter and the keypad step move: the second chart of a collation (the
-    // transits move over the natal chart), else the chart itself.
+    bool isProgression() const { return m_progression != nullptr; }
+    // The progression shown, or none.
+    const Progression* progression() const;
+    // The target of a progression on the natal place's clock, as the shifters move it.
+    const BirthMoment* progressionTarget() const;
+    // The progression's target date, key and arc in words, for the status bar; empty for
+    // another window.
+    QString progressionText() const;
+    // After the direction settings of this chart changed: a progression is computed again with
+    // the new key; a natal chart is marked as changed.
+    void directionsChanged();
+    // What the radix shifter and the keypad step move: the target of a progression, the second
+    // chart of a collation (the transits move over the natal chart), else the chart itself.
     BirthMoment& shiftedMoment();
     // After shiftedMoment() was stepped: recompute and repaint (a natal chart is then changed).
     void momentShifted();
@@ -102,10 +118,14 @@ private:
     bool mayReplace(const QString& path);
     static QByteArray diskContent(const QString& path);
     void reportGaps();
+    // Casts the progression for its target and shows it as the collation's second chart.
+    void progress();
 
     AppContext& m_ctx;
     std::unique_ptr<RadixData> m_chart;
     std::unique_ptr<Collation> m_collation;
+    struct ProgressionState;
+    std::unique_ptr<ProgressionState> m_progression;
     ChartBlocks m_blocks;
     QString m_path;  // empty: "(Untitled)"
     // The file's bytes as this window last read or wrote them: a save compares them with the

@@ -151,9 +151,9 @@ void computePoints(RadixData& r) {
         r.lat[p] = 0.0;
 }
 
-}  // namespace
-
-void computeRadix(RadixData& r, const TOptions& options) {
+// The whole calculation; `directedArmc` (degrees), when given, replaces the local sidereal time
+// as the houses' ARMC.
+void computeChart(RadixData& r, const TOptions& options, const double* directedArmc) {
     // Time scales. The local pair is refreshed from the UT master.
     r.computed = 1;
     r.moment.universalToLocal();
@@ -175,7 +175,7 @@ void computeRadix(RadixData& r, const TOptions& options) {
     seconds = std::fmod(seconds, 86400.0);
     if (seconds < 0)
         seconds += 86400.0;
-    const double armcDeg = normalizeDegrees(seconds * 15.0 / 3600.0);
+    const double armcDeg = directedArmc ? normalizeDegrees(*directedArmc) : normalizeDegrees(seconds * 15.0 / 3600.0);
     r.armc = armcDeg * DegToRad;
 
     r.ayanamsa = ephemerisAyanamsa(r.jdET) * DegToRad;
@@ -224,6 +224,16 @@ void computeRadix(RadixData& r, const TOptions& options) {
     clearAspectTables(r);
     findAspects(r, options, 1.0);
     r.nightChart = r.available(BodySun) && normalizeRadians(r.lon[BodySun] - r.axis[AxisAscendant]) <= Pi;
+}
+
+}  // namespace
+
+void computeRadix(RadixData& r, const TOptions& options) {
+    computeChart(r, options, nullptr);
+}
+
+void computeRadixAtArmc(RadixData& r, const TOptions& options, double armcDegrees) {
+    computeChart(r, options, &armcDegrees);
 }
 
 std::vector<int> unavailableBodies(const RadixData& r) {

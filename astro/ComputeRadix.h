@@ -13,5 +13,9 @@ struct TOptions;
 // the latitude is replaced by Porphyrius and recorded in `houseSystemUsed`.
 void computeRadix(RadixData& r, const TOptions& options);
 
+// computeRadix with the houses, axes and semi-arcs taken from the given ARMC (degrees) instead
+// of the sidereal time of the moment at the chart's place: directed angles.
+void computeRadixAtArmc(RadixData& r, const TOptions& options, double armcDegrees);
+
 // Indices 0..23 of the bodies and points that could not be computed, in index order.
 std::vector<int> unavailableBodies(const RadixData& r);

@@ -91,6 +91,12 @@ double calendarToJulianDay(int year, int month, int day, double hours, bool greg
     return swe_julday(year, month, day, hours, gregorian ? SE_GREG_CAL : SE_JUL_CAL);
 }
 
+CalendarDay julianDayToCalendarDay(double jd, bool gregorian) {
+    CalendarDay c;
+    swe_revjul(jd, gregorian ? SE_GREG_CAL : SE_JUL_CAL, &c.year, &c.month, &c.day, &c.hours);
+    return c;
+}
+
 double ephemerisDeltaT(double jdUT) {
     return swe_deltat(jdUT);
 }

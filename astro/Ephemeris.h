@@ -82,6 +82,14 @@ struct EphemerisPhenomena {
 
 // Julian day of a calendar date (Julian or Gregorian calendar) at `hours` Universal Time.
 double calendarToJulianDay(int year, int month, int day, double hours, bool gregorian);
+// The calendar date of a Julian day (Julian or Gregorian calendar) and the hours UT into it.
+struct CalendarDay {
+    int year = 0;
+    int month = 1;
+    int day = 1;
+    double hours = 0;
+};
+CalendarDay julianDayToCalendarDay(double jd, bool gregorian);
 // Delta T (ET − UT) in days.
 double ephemerisDeltaT(double jdUT);
 EphemerisNutation ephemerisNutation(double jdET);

@@ -37,7 +37,7 @@ std::string statusPlaceText(const BirthMoment& m) {
 }
 
 TAstroStatusBar::TAstroStatusBar(QWidget* parent)
-    : QStatusBar(parent), m_message(new QLabel(this)), m_unsaved(new QLabel(this)) {
+    : QStatusBar(parent), m_message(new QLabel(this)), m_unsaved(new QLabel(this)), m_progression(new QLabel(this)) {
     setSizeGripEnabled(true);
     setStyleSheet("QStatusBar { background: rgb(240,240,240); } QStatusBar::item { border: none; }");
     m_message->setStyleSheet("QLabel { color: black; padding: 0 4px; }");
@@ -47,11 +47,23 @@ TAstroStatusBar::TAstroStatusBar(QWidget* parent)
     m_unsaved->setObjectName(QStringLiteral("optionsUnsaved"));
     addPermanentWidget(m_unsaved);
     m_unsaved->hide();
+    // A progressions window names its target date, key and arc here.
+    m_progression->setStyleSheet(kFieldStyle);
+    m_progression->setObjectName(QStringLiteral("progression"));
+    addPermanentWidget(m_progression);
+    m_progression->hide();
     retranslate();
     rebuild(false);
 }
 
 void TAstroStatusBar::setOptionsUnsaved(bool unsaved) { m_unsaved->setVisible(unsaved); }
+
+void TAstroStatusBar::setProgressionText(const QString& text) {
+    m_progression->setText(text);
+    m_progression->setVisible(!text.isEmpty());
+}
+
+QString TAstroStatusBar::progressionText() const { return m_progression->isHidden() ? QString() : m_progression->text(); }
 
 QString TAstroStatusBar::optionsUnsavedText() const { return !m_unsaved->isHidden() ? m_unsaved->text() : QString(); }
 

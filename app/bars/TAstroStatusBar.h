@@ -23,6 +23,9 @@ public:
     void setOptionsUnsaved(bool unsaved);
     // The field's text while shown, else empty.
     QString optionsUnsavedText() const;
+    // The field of a progressions window's target date, key and arc; hidden while empty.
+    void setProgressionText(const QString& text);
+    QString progressionText() const;
     // Refills the four chart fields from `chart` (empty without one) and repaints at once.
     // A collation shows both charts: each field holds the natal chart's text, then the second's.
     void refresh(const RadixData* chart, const StringTable& strings, const RadixData* second = nullptr);
@@ -39,6 +42,7 @@ private:
 
     QLabel* m_message;
     QLabel* m_unsaved;
+    QLabel* m_progression;
     std::array<QLabel*, 4> m_fields{};
     bool m_wine = false;
 };

@@ -149,3 +149,55 @@ void toolPictureSave(QPainter& p) { drawSave(p); }
 void toolPicturePrint(QPainter& p) { drawPrint(p); }
 void toolPictureShifter(QPainter& p) { drawShifter(p); }
 void toolPictureCollation(QPainter& p) { drawBiWheel(p); }
+
+namespace {
+
+// A ring with a body coming round to the point it left: an arrow closing a circle.
+void drawReturn(QPainter& p) {
+    p.setPen(QPen(QColor(30, 50, 120), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(4, 4, 24, 24), 100 * 16, 300 * 16);
+    p.setBrush(QColor(30, 50, 120));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(13, 0.5), QPointF(19, 4), QPointF(13, 8)}));
+    p.setBrush(QColor(230, 170, 20));
+    p.drawEllipse(QPointF(16, 16), 4.5, 4.5);
+}
+
+// The natal ring with the progressed one around it, a curved arrow of the years along it.
+void drawProgressions(QPainter& p) {
+    p.setPen(QPen(QColor(30, 50, 120), 1.6));
+    p.setBrush(QColor(215, 240, 215));
+    p.drawEllipse(QPointF(16, 16), 14, 14);
+    p.setBrush(QColor(250, 236, 190));
+    p.drawEllipse(QPointF(16, 16), 8, 8);
+    p.setPen(QPen(QColor(40, 110, 60), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(5, 5, 22, 22), 150 * 16, -110 * 16);
+    p.setBrush(QColor(40, 110, 60));
+    p.setPen(Qt::NoPen);
+    const qreal a = qDegreesToRadians(40.0);
+    const QPointF tip(16 + 11 * qCos(a), 16 - 11 * qSin(a));
+    p.drawPolygon(QPolygonF({tip + QPointF(3, 3), tip + QPointF(-4, 0), tip + QPointF(2, -4)}));
+}
+
+// The shifter's dial with a calendar leaf: the target date steps.
+void drawProgressionShifter(QPainter& p) {
+    p.setPen(QPen(QColor(40, 110, 60), 1.5));
+    p.setBrush(QColor(230, 245, 230));
+    p.drawRect(QRectF(8, 7, 16, 18));
+    p.fillRect(QRectF(8.5, 7.5, 15, 4), QColor(40, 110, 60));
+    p.setPen(QPen(QColor(40, 110, 60), 1.2));
+    p.drawLine(QPointF(11, 16), QPointF(21, 16));
+    p.drawLine(QPointF(11, 20), QPointF(21, 20));
+    p.setBrush(QColor(40, 60, 120));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(1, 16), QPointF(5, 12), QPointF(5, 20)}));
+    p.drawPolygon(QPolygonF({QPointF(31, 16), QPointF(27, 12), QPointF(27, 20)}));
+}
+
+}  // namespace
+
+void toolPictureReturn(QPainter& p) { drawReturn(p); }
+void toolPictureProgressions(QPainter& p) { drawProgressions(p); }
+void toolPictureProgressionShifter(QPainter& p) { drawProgressionShifter(p); }

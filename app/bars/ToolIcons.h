@@ -15,3 +15,6 @@ void toolPictureSave(QPainter& p);
 void toolPicturePrint(QPainter& p);
 void toolPictureShifter(QPainter& p);
 void toolPictureCollation(QPainter& p);
+void toolPictureReturn(QPainter& p);
+void toolPictureProgressions(QPainter& p);
+void toolPictureProgressionShifter(QPainter& p);

@@ -4,6 +4,7 @@
 
 #include "AppState.h"
 #include "BirthText.h"
+#include "ChartCommandJson.h"
 #include "ChartJob.h"
 #include "ChartJson.h"
 #include "ChartListing.h"
@@ -39,23 +40,6 @@ const char* const ChartUsage =
     "\"kind\" (synastry or transit), \"collfactor\", the second \"chart\" with the fields above, and the\n"
     "cross aspects \"radixToSecond\" (the chart's bodies against the second chart's 40 points) and\n"
     "\"secondToRadix\", each with aspectCode, separation, exactAspect and parallelCode.\n";
-
-// "zoneNote": "skipped" or "repeated", and the offsets of the clock change in "zoneOffsets".
-void addZoneNote(Json& json, const ClockChange& change) {
-    json.set("zoneNote", change.reading == ClockReading::Skipped ? "skipped" : "repeated");
-    json.set("zoneOffsets", Json::object()
-                                .set("before", offsetText(change.before.minutes))
-                                .set("after", offsetText(change.after.minutes))
-                                .set("applied", offsetText(change.applied().minutes)));
-}
-
-// Which options the chart is computed with.
-Json optionsJson(const TOptions& o) {
-    return Json::object()
-        .set("file", std::string(fixedText(o.options_file)))
-        .set("housecalc", static_cast<int>(o.housecalc))
-        .set("nodetype", static_cast<int>(o.nodetype));
-}
 
 void printText(const AppState& state, const RadixData& radix) {
     const StringTable& s = state.Strings;
@@ -93,11 +77,7 @@ int runChart(AppState& state, int argc, char** argv, int first) {
         return CliOk;
     }
     if (args.has("json")) {
-        Json json = personalJson(job->radix, job->blocks.lifeEvents, state.Strings);
-        if (job->zoneNote.reading != ClockReading::Normal)
-            addZoneNote(json, job->zoneNote);
-        json.set("options", optionsJson(job->options));
-        addComputedJson(json, job->radix);
+        Json json = chartJson(job->radix, job->blocks.lifeEvents, job->zoneNote, job->options, state.Strings);
         if (job->collation) {
             Json second = collationJson(job->radix, *job->collation, job->options.collfactor, state.Strings);
             if (job->transitNote.reading != ClockReading::Normal)

@@ -142,7 +142,9 @@ int loadChartJob(AppState& state, int argc, char** argv, int first, const ChartJ
     if (command.adjustOptions)
         if (const int code = command.adjustOptions(args, job.options))
             return code;
-    if (const int code = loadChart(state, radixArgs(args), job.options, job.radix, job.blocks, job.zoneNote))
+    const CliArgs chartArgs =
+        command.placeOptions ? args.without("town").without("lon").without("lat") : radixArgs(args);
+    if (const int code = loadChart(state, chartArgs, job.options, job.radix, job.blocks, job.zoneNote))
         return code;
     if (command.checkChart)
         if (const int code = command.checkChart(args))

@@ -24,6 +24,9 @@ struct ChartJobCommand {
     std::set<std::string> valued;      // the command's own options that take a value
     std::set<std::string> flags;       // and its own flags
     bool draws = false;                // the command paints: a Qt session is opened before computing
+    // --town, --lon and --lat name the place of the chart the command casts, not the birth data:
+    // the chart is then read from --file only.
+    bool placeOptions = false;
     // The command's own options, checked once the language is set and before any file is read.
     std::function<int(const CliArgs&)> checkOptions;
     // The command's changes to the options read from the options file.

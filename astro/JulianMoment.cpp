@@ -1,0 +1,32 @@
+#include "JulianMoment.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Ephemeris.h"
+
+namespace {
+constexpr double SecondsPerDay = 86400.0;
+}
+
+void julianDayToCalendar(double jdUT, CalDate& date, ClockTime& time) {
+    const bool gregorian = jdUT >= GregorianStartJD;
+    // The civil day begins at midnight, half a Julian day after its number.
+    const double midnight = std::floor(jdUT - 0.5) + 0.5;
+    double seconds = (jdUT - midnight) * SecondsPerDay;
+    if (seconds < 0)
+        seconds = 0;
+    const CalendarDay day = julianDayToCalendarDay(midnight, gregorian);
+    date = CalDate(day.year, day.month, day.day, gregorian);
+    const int whole = std::min(static_cast<int>(seconds), int(SecondsPerDay) - 1);
+    time.hour = static_cast<std::uint8_t>(whole / 3600);
+    time.minute = static_cast<std::uint8_t>(whole / 60 % 60);
+    time.second = seconds - (whole / 60) * 60.0;
+}
+
+BirthMoment momentAtJulianDay(const BirthMoment& place, double jdUT) {
+    BirthMoment m = place;
+    julianDayToCalendar(jdUT, m.utDate, m.utTime);
+    m.universalToLocal();
+    return m;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// From a Julian day back to the date and clock time a birth moment holds.
+#include "BirthData.h"
+
+// The first Julian day (UT) of the Gregorian calendar, 15 October 1582; days before it are
+// given in the Julian calendar, as the birth data enter them.
+constexpr double GregorianStartJD = 2299160.5;
+
+// The calendar date and clock time of a Julian day UT (Gregorian from 15 October 1582, Julian
+// before). A year outside the range a date can hold is clamped.
+void julianDayToCalendar(double jdUT, CalDate& date, ClockTime& time);
+
+// `place` with its UT pair set to `jdUT` and its local pair derived on its own clock.
+BirthMoment momentAtJulianDay(const BirthMoment& place, double jdUT);
