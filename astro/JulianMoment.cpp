@@ -9,6 +9,18 @@ namespace {
 constexpr double SecondsPerDay = 86400.0;
 }
 
+double firstHeldJulianDay() {
+    return calendarToJulianDay(MinYear, 1, 1, 0.0, false);
+}
+
+double lastHeldJulianDay() {
+    return calendarToJulianDay(MaxYear, 12, 31, 24.0, true);
+}
+
+bool isHeldJulianDay(double jdUT) {
+    return jdUT >= firstHeldJulianDay() && jdUT < lastHeldJulianDay();
+}
+
 void julianDayToCalendar(double jdUT, CalDate& date, ClockTime& time) {
     const bool gregorian = jdUT >= GregorianStartJD;
     // The civil day begins at midnight, half a Julian day after its number.

@@ -6,6 +6,12 @@
 // given in the Julian calendar, as the birth data enter them.
 constexpr double GregorianStartJD = 2299160.5;
 
+// The first and the last Julian day (UT) a birth moment can hold: 1 January of MinYear (Julian
+// calendar) 0:00 and the end of 31 December of MaxYear. Moments outside cannot be cast.
+double firstHeldJulianDay();
+double lastHeldJulianDay();
+bool isHeldJulianDay(double jdUT);
+
 // The calendar date and clock time of a Julian day UT (Gregorian from 15 October 1582, Julian
 // before). A year outside the range a date can hold is clamped.
 void julianDayToCalendar(double jdUT, CalDate& date, ClockTime& time);

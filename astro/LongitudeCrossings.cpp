@@ -14,6 +14,9 @@ constexpr double HalfCircle = 180.0;
 // Moments are settled to this (days, about 0.04 s); the last Newton step then leaves an error
 // far below a second.
 constexpr double TimeTolerance = 5e-7;
+// A crossing is settled closer still: the Moon moves 0.01" in about 0.02 s, and a root settled
+// by its bracket rather than by a Newton step is only as close as the bracket.
+constexpr double CrossingTolerance = 1e-8;
 // Stations are settled closer: the speed is flat there, so the root is found by its sign.
 constexpr double StationTolerance = 1e-7;
 constexpr int MaxIterations = 80;
@@ -102,7 +105,7 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
         double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
         if (!(next > lo && next < hi))
             next = 0.5 * (lo + hi);
-        const bool settled = std::fabs(next - x) < TimeTolerance || hi - lo < TimeTolerance;
+        const bool settled = std::fabs(next - x) < CrossingTolerance || hi - lo < CrossingTolerance;
         x = next;
         if (settled)
             break;

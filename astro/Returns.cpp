@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Angles.h"
+#include "JulianMoment.h"
 #include "LongitudeCrossings.h"
 #include "Options.h"
 #include "RadixData.h"
@@ -20,10 +21,11 @@ constexpr double FirstWindowDays = 40.0;
 // (Saturn's: its retrograde stretch of about 140 days and the passes before and after).
 constexpr double LoopReachDays = 400.0;
 
-// Whether the period could be covered: the mover must give a position at both ends.
+// Whether the period could be covered: the mover must give a position at both ends, and a
+// chart must be able to hold the moments.
 bool covered(const MovingPoint& mover, double from, double to) {
     double lon = 0, speed = 0;
-    return mover(from, lon, speed) && mover(to, lon, speed);
+    return isHeldJulianDay(from) && isHeldJulianDay(to) && mover(from, lon, speed) && mover(to, lon, speed);
 }
 
 std::vector<ReturnMoment> crossingsIn(const MovingPoint& mover, int body, double from, double to, double target) {

@@ -30,7 +30,8 @@ enum class ReturnStatus : std::uint8_t {
     Ok,
     UnknownBody,       // not one of the seven return bodies
     NatalUnavailable,  // the natal chart has no position of the body
-    OutOfEphemeris,    // the period (or the search for the next return) leaves the ephemeris files
+    OutOfEphemeris,    // the period (or the search for the next return) leaves the ephemeris files or
+                       // the years a chart can hold
 };
 
 struct ReturnSearch {

@@ -9,6 +9,9 @@ int runSave(AppState& state, int argc, char** argv, int first);
 int runRender(AppState& state, int argc, char** argv, int first);
 int runTowns(AppState& state, int argc, char** argv, int first);
 int runPrint(AppState& state, int argc, char** argv, int first);
+int runReturns(AppState& state, int argc, char** argv, int first);
+int runProgress(AppState& state, int argc, char** argv, int first);
+int runMidtime(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -17,6 +20,9 @@ const std::vector<CliCommand>& cliCommands() {
         {"render", "draw a view of a chart (wheel or a table) into a PNG, SVG or PDF file", runRender},
         {"print", "print the pages of a chart into a PDF file, as the Print command does", runPrint},
         {"towns", "list the towns of the town database that match a search text", runTowns},
+        {"returns", "find the returns of a body to its place in a chart and cast their charts", runReturns},
+        {"progress", "the secondary or tertiary progressed chart of a chart for a date", runProgress},
+        {"midtime", "the midtime chart of two charts", runMidtime},
     };
     return commands;
 }
