@@ -12,6 +12,7 @@
 #include "TCollationDialog.h"
 #include "TProgressionDialog.h"
 #include "TReturnDialog.h"
+#include "TTransitPeriodDialog.h"
 
 class AppContext;
 class TAstroFrame;
@@ -54,6 +55,9 @@ private:
     void saveAs();
     void print();
     void collate();
+    // Transits: the window of the active chart for a period chosen first, and the selection.
+    void showTransits();
+    void editTransitSelection();
     void exit();
     // Options menu
     void setHouseSystem(int system);
@@ -105,4 +109,5 @@ private:
     void editDirections();
     ReturnChoice m_returnChoice;            // the Return dialog's last choice, for the run
     ProgressionChoice m_progressionChoice;  // the Progressions dialog's last choice, for the run
+    TransitPeriod m_transitPeriod;      // the transits window's last period, for the run
 };

@@ -35,6 +35,9 @@ enum CommandId : int {
     CM_CLOSEALL = 24365,
     CM_RADIXSHIFTER = 40402,
     CM_COLLATION = 40403,
+    // Transits: the list and time line of a period, and the selection they search.
+    CM_TRANSITS = 40420,
+    CM_TRANSITSELECTION = 40421,
     CM_MANUAL = 42000,
     CM_WEBSITE = 42002,
     CM_ENGLISH = 40190,

@@ -146,6 +146,12 @@ std::vector<CommandRow> AppCommands::rows() {
     for (const auto& [id, sequence] : keys)
         r.push_back({id, nullptr, sequence, nullptr, 0, [this, id = id] { navigate(id); }, {}, {}});
 
+    // Transits: the window of the active natal chart, and the selection they search.
+    r.push_back({CM_TRANSITS, QT_TRANSLATE_NOOP("Menu", "T&ransits..."), {Qt::CTRL | Qt::Key_T}, nullptr, 0,
+                 [this] { showTransits(); }, singleChart, {}});
+    r.push_back({CM_TRANSITSELECTION, QT_TRANSLATE_NOOP("Menu", "&Transits..."), {}, nullptr, 0,
+                 [this] { editTransitSelection(); }, {}, {}});
+
     for (int i = 0; i < LastFileCount; ++i)
         r.push_back({CM_LASTFILE0 + i, nullptr, {}, nullptr, 0, [this, i] { m_frame.openLastFile(i); }, {}, {}});
 

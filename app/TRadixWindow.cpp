@@ -102,9 +102,14 @@ TRadixWindow* TRadixWindow::fromData(AppContext& ctx, const RadixData& personal,
 
 TRadixWindow* TRadixWindow::collationOf(AppContext& ctx, const TRadixWindow& natal,
                                         std::unique_ptr<Collation> collation) {
+    return collationOf(ctx, *natal.m_chart, natal.m_blocks, std::move(collation));
+}
+
+TRadixWindow* TRadixWindow::collationOf(AppContext& ctx, const RadixData& natal, const ChartBlocks& blocks,
+                                        std::unique_ptr<Collation> collation) {
     auto* w = new TRadixWindow(ctx);
-    *w->m_chart = *natal.m_chart;
-    w->m_blocks = natal.m_blocks;
+    *w->m_chart = natal;
+    w->m_blocks = blocks;
     w->m_collation = std::move(collation);
     w->THoroWindow::setViewKind(ChartView::Collation);
     w->recompute();

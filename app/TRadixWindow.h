@@ -32,6 +32,9 @@ public:
     // inside, its progression to the target instant `request.targetUT` outside, as a collation.
     // The request's key is taken from the chart's direction settings.
     static TRadixWindow* progressionOf(AppContext& ctx, const TRadixWindow& natal, const ProgressionRequest& request);
+    // The same for a natal chart held elsewhere (the transits window keeps a copy).
+    static TRadixWindow* collationOf(AppContext& ctx, const RadixData& natal, const ChartBlocks& blocks,
+                                     std::unique_ptr<Collation> collation);
 
     ~TRadixWindow() override;
 
