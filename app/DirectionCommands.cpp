@@ -1,0 +1,69 @@
+// The directions commands: the primary and secondary directions lists of the active chart, the
+// rectification of its birth time, and the two selections (Options menu).
+#include "AppCommands.h"
+#include "AppContext.h"
+#include "CommandIds.h"
+#include "JulianMoment.h"
+#include "Prompts.h"
+#include "TAstroClient.h"
+#include "TAstroFrame.h"
+#include "TDirectionSelectionDialog.h"
+#include "TDirectionsWindow.h"
+#include "TRadixWindow.h"
+#include "TRectificationDialog.h"
+
+std::vector<CommandRow> AppCommands::directionRows() {
+    // A chart of its own: not a collation or progressions window, which show two charts.
+    const auto singleChart = [this] { return hasNatalChart() && !activeChart()->isCollation(); };
+    return {
+        {CM_PRIMARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Pr&imary directions..."), {}, nullptr, 0,
+         [this] { showDirections(true); }, singleChart, {}},
+        {CM_SECONDARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Secondar&y directions..."), {}, nullptr, 0,
+         [this] { showDirections(false); }, singleChart, {}},
+        {CM_RECTIFICATION, QT_TRANSLATE_NOOP("Menu", "Rec&tification..."), {}, nullptr, 0,
+         [this] { showRectification(); }, singleChart, {}},
+        {CM_DIRECTIONSELECTION, QT_TRANSLATE_NOOP("Menu", "Primar&y directions..."), {}, nullptr, 0,
+         [this] { editDirectionSelection(true); }, {}, {}},
+        {CM_SECDIRSELECTION, QT_TRANSLATE_NOOP("Menu", "Seco&ndary directions..."), {}, nullptr, 0,
+         [this] { editDirectionSelection(false); }, {}, {}},
+    };
+}
+
+void AppCommands::editDirectionSelection(bool primary) {
+    TOptions& o = m_ctx.options();
+    TDirectionFilter& selection = primary ? o.directions : o.secdirs;
+    TDirectionSelectionDialog dialog(
+        &m_frame, primary ? TDirectionSelectionDialog::Kind::Primary : TDirectionSelectionDialog::Kind::Secondary,
+        selection);
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
+        return;
+    const TOptions before = o;
+    selection = dialog.selection();
+    m_ctx.autosaveOptions(&m_frame, before);
+}
+
+void AppCommands::showDirections(bool primary) {
+    TRadixWindow* natal = activeChart();
+    if (!natal || natal->isCollation())
+        return;
+    auto* window = new TDirectionsWindow(&m_frame, m_ctx, *natal, primary ? DirectionKind::Primary
+                                                                         : DirectionKind::Secondary);
+    window->show();
+}
+
+void AppCommands::showRectification() {
+    TRadixWindow* natal = activeChart();
+    if (!natal || natal->isCollation())
+        return;
+    TRectificationDialog dialog(&m_frame, m_ctx, natal->chart(), natal->blocks());
+    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted || !dialog.chosen())
+        return;
+    const RectificationCandidate& time = *dialog.chosen();
+    if (time.offsetMinutes == 0)
+        return;
+    // As the birth dialog changes a time: on the chart's own clock, the chart then computed
+    // again and marked as changed.
+    natal->chart().moment = momentAtJulianDay(natal->chart().moment, time.jdUT);
+    natal->chartChanged();
+    m_frame.refreshStatus();
+}
