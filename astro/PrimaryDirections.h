@@ -67,8 +67,8 @@ PrimaryQuery primaryQueryFromSelection(const TDirectionFilter& selection, Direct
                                        const DirectionKey& key, double fromAge, double toAge);
 
 // An aspect other than the conjunction and opposition is made on either side of the promissor:
-// `side` is +1 where the aspect point lies the aspect angle forward (counter-clockwise in the
-// zodiac, or ahead in mundane position) of the promissor, -1 behind it, 0 for the two aspects
+// `side` is +1 where the aspect point lies the aspect angle east of the promissor (forward in the
+// zodiac, earlier in mundane position or oblique ascension), -1 west of it, 0 for the two aspects
 // that have one point only.
 struct PrimaryDirection {
     int promissor = 0;     // primary promissor 0..19

@@ -37,7 +37,7 @@ struct RectificationCandidate {
     double jdUT = 0;           // the candidate birth moment
     int eventsMet = 0;         // events with a direction within the distance
     double score = 0;          // sum over the events of the capped closest differences, years
-    double meanYears = 0;      // mean closest difference, years (uncapped)
+    double meanYears = 0;      // the score over the number of events, years
 };
 
 enum class RectificationStatus : std::uint8_t {

@@ -1,5 +1,16 @@
 #include "SecondaryDirections.h"
 
+#include "Angles.h"
+#include "DirectionArcKey.h"
+#include "Progression.h"
+#include "RadixData.h"
+
+namespace {
+// A conjunction of a progressed body with its own natal place this close to birth is the
+// birth itself.
+constexpr double BirthInstantDays = 1e-3;
+}  // namespace
+
 SecondaryQuery secondaryQueryFromSelection(const TDirectionFilter& selection, double fromAge, double toAge) {
     SecondaryQuery q;
     for (int m = 0; m < PromissorMarkCount; ++m) {
@@ -16,11 +27,58 @@ SecondaryQuery secondaryQueryFromSelection(const TDirectionFilter& selection, do
     return q;
 }
 
-MovingPoint progressedBodyMover(int, double, const TOptions&) {
-    return {};
+MovingPoint progressedBodyMover(int body, double birthUT, const TOptions& options) {
+    return [base = chartBodyMover(body, options), birthUT](double jdUT, double& lon, double& speed) {
+        if (!base(progressedMoment(birthUT, jdUT, ProgressionKind::Secondary), lon, speed))
+            return false;
+        speed /= TropicalYearDays;
+        return true;
+    };
 }
 
-SecondaryResult computeSecondaryDirections(const RadixData&, const SecondaryQuery&, const TOptions&,
-                                           const TransitProgress&) {
-    return {};
+SecondaryResult computeSecondaryDirections(const RadixData& natal, const SecondaryQuery& q, const TOptions& options,
+                                           const TransitProgress& progress) {
+    SecondaryResult out;
+    if (!natal.computed || q.toAge < q.fromAge)
+        return out;
+
+    std::vector<TransitMover> movers;
+    for (int b = 0; b < BodyCount; ++b) {
+        if (!q.promissors[std::size_t(b)])
+            continue;
+        // A day of the body's stations lasts a year of life.
+        movers.push_back({b, progressedBodyMover(b, natal.jdUT, options),
+                          stationScanStep(b, options) * TropicalYearDays});
+    }
+    TransitQuery tq;
+    tq.fromUT = momentOfAge(natal.jdUT, q.fromAge);
+    tq.toUT = momentOfAge(natal.jdUT, q.toAge);
+    tq.natal = q.significators;
+    tq.aspects = q.aspects;
+    const TransitResult found = searchTransits(movers, natalPointsOf(natal), tq, options, progress);
+    out.status = found.status;
+    out.body = found.body;
+
+    for (const TransitEvent& e : found.events) {
+        if (!e.exactReached)
+            continue;  // a progressed station short of the aspect is no direction
+        if (e.transiting == e.natal && e.aspect == 0 && e.exactUT - natal.jdUT < BirthInstantDays)
+            continue;  // a body at its own place at birth
+        SecondaryDirection d;
+        d.promissor = e.transiting;
+        d.significator = e.natal;
+        d.aspect = e.aspect;
+        d.jdUT = e.exactUT;
+        d.age = ageAtMoment(natal.jdUT, e.exactUT);
+        d.progressedUT = progressedMoment(natal.jdUT, e.exactUT, ProgressionKind::Secondary);
+        d.motion = e.motion;
+        d.longitude = e.longitude;
+        const double natalLon = natal.available(e.transiting) ? natal.lon[std::size_t(e.transiting)] * RadToDeg : 0;
+        double arc = normalizeDegrees(e.longitude - natalLon);
+        if (arc > 180.0)
+            arc -= 360.0;
+        d.arc = arc;
+        out.directions.push_back(d);
+    }
+    return out;
 }

@@ -31,8 +31,8 @@ struct SecondaryDirection {
     double age = 0;        // years
     double progressedUT = 0;  // the progressed moment: birth plus a day for each year
     int motion = TransitDirect;  // of the progressed body: direct, retrograde or stationary
-    // Degrees the progressed body has gone from its natal place by then (the arc of the
-    // direction), signed: negative where it went back.
+    // The progressed body's distance from its natal place by then (the arc of the direction),
+    // degrees in (-180, 180]: negative where it stands behind it.
     double arc = 0;
     double longitude = 0;  // progressed longitude, degrees
 };

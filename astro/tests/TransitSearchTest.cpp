@@ -92,7 +92,7 @@ TEST_F(TransitSearchTest, exactMomentsOfARealChartMatchAFineScan) {
                     if (sign < 0 && (a == AspectCon || a == AspectOpp))
                         continue;
                     const double target = points.lon[n] + sign * aspectAngle(a);
-                    for (double t : scanCrossings(Plain{b}, q.fromUT, q.toUT, 0.5, target))
+                    for (double t : scanCrossings(Plain{b}, q.fromUT, q.toUT, 1.0, target))
                         expected.emplace_back(t, b, n, a);
                 }
     std::sort(expected.begin(), expected.end());

@@ -12,6 +12,7 @@ int runPrint(AppState& state, int argc, char** argv, int first);
 int runReturns(AppState& state, int argc, char** argv, int first);
 int runProgress(AppState& state, int argc, char** argv, int first);
 int runMidtime(AppState& state, int argc, char** argv, int first);
+int runTransits(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -23,6 +24,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"returns", "find the returns of a body to its place in a chart and cast their charts", runReturns},
         {"progress", "the secondary or tertiary progressed chart of a chart for a date", runProgress},
         {"midtime", "the midtime chart of two charts", runMidtime},
+        {"transits", "list the exact transits to a chart within a period (--json or --csv)", runTransits},
     };
     return commands;
 }

@@ -1,0 +1,161 @@
+// zodikeon-cli transits, from outside: its errors, and the events as JSON and CSV.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "CliRun.h"
+#include "TempDir.h"
+
+namespace {
+
+QJsonObject parse(const std::string& text) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+}
+
+// "Y-M-D H:M:S" of a UT Julian day shifted by `hours`, by the usual calendar algorithm.
+std::string clockText(double jd, double hours) {
+    const double shifted = jd + 0.5 + hours / 24.0;
+    const long z = static_cast<long>(std::floor(shifted));
+    long seconds = std::lround((shifted - double(z)) * 86400.0);
+    long day = z;
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        ++day;
+    }
+    const long alpha = static_cast<long>((double(day) - 1867216.25) / 36524.25);
+    const long a = day + 1 + alpha - alpha / 4;
+    const long b = a + 1524;
+    const long c = static_cast<long>((double(b) - 122.1) / 365.25);
+    const long d = static_cast<long>(365.25 * double(c));
+    const long e = static_cast<long>(double(b - d) / 30.6001);
+    const long dom = b - d - static_cast<long>(30.6001 * double(e));
+    const long month = e < 14 ? e - 1 : e - 13;
+    const long year = month > 2 ? c - 4716 : c - 4715;
+    char text[128];
+    std::snprintf(text, sizeof text, "%04ld-%02ld-%02ld %02ld:%02ld:%02ld", year, month, dom, seconds / 3600,
+                  seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+// A natal chart born in Budapest, whose clock has summer time.
+class TransitsCli : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string natal = dir.file("anna.hor");
+
+    void SetUp() override {
+        ASSERT_EQ(runCli({"save", "--out", natal, "--name", "Anna", "--date", "1980-07-01", "--time", "12:00", "--town",
+                          "Budapest, Hungary"}).exitCode, 0);
+    }
+    CliRun transits(std::vector<std::string> extra) {
+        std::vector<std::string> args = {"transits", "--file", natal};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return runCli(args);
+    }
+};
+
+}  // namespace
+
+TEST_F(TransitsCli, errorsSayWhatIsWrongAndPrintNothing) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int exitCode;
+        const char* message;
+    };
+    const std::vector<std::string> period = {"--from", "2027-01-01", "--to", "2027-12-31"};
+    auto with = [&](std::vector<std::string> extra) {
+        extra.insert(extra.end(), period.begin(), period.end());
+        return extra;
+    };
+    const Row rows[] = {
+        {"unknown transiting body", with({"--transiting", "sun,vulcan", "--natal", "sun", "--aspects", "con"}), 2,
+         "--transiting: unknown name 'vulcan'"},
+        {"unknown natal point", with({"--transiting", "sun", "--natal", "sun,desc", "--aspects", "con"}), 2,
+         "--natal: unknown name 'desc'"},
+        {"unknown aspect key", with({"--transiting", "sun", "--natal", "sun", "--aspects", "con,square"}), 2,
+         "--aspects: unknown name 'square'"},
+        {"from after to",
+         {"--transiting", "sun", "--natal", "sun", "--aspects", "con", "--from", "2027-02-01", "--to", "2027-01-31"},
+         2,
+         "is after --to"},
+        {"period outside the ephemeris files",
+         {"--transiting", "chiron", "--natal", "sun", "--aspects", "con", "--from", "0500-01-01", "--to", "0501-01-01"},
+         1,
+         "outside the ephemeris files for chiron"},
+        {"no period", {"--transiting", "sun", "--natal", "sun", "--aspects", "con"}, 2, "--from Y-M-D is needed"},
+        {"malformed date",
+         {"--transiting", "sun", "--natal", "sun", "--aspects", "con", "--from", "soon", "--to", "2027-12-31"},
+         2,
+         "--from takes a date"},
+        {"impossible date",
+         {"--transiting", "sun", "--natal", "sun", "--aspects", "con", "--from", "2027-02-30", "--to", "2027-12-31"},
+         1,
+         "2027-02-30"},
+        {"json and csv", with({"--transiting", "sun", "--natal", "sun", "--aspects", "con", "--json", "--csv"}), 2,
+         "cannot be combined"},
+        {"empty selection of the options", with({}), 1, "nothing to search"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CliRun r = transits(row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode);
+        EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+}
+
+TEST_F(TransitsCli, jsonEventsComeInDateOrderOnTheClockOfThePlace) {
+    const CliRun r = transits({"--json", "--from", "2027-01-01", "--to", "2027-12-31", "--transiting",
+                               "Saturn,jupiter,mars", "--natal", "sun,asc,mc", "--aspects", "con,sex,qua,tri,opp"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const QJsonArray events = parse(r.out)["events"].toArray();
+    ASSERT_GE(events.size(), 5);
+    double last = 0;
+    for (const auto& value : events) {
+        const QJsonObject e = value.toObject();
+        SCOPED_TRACE(QJsonDocument(e).toJson().toStdString());
+        const double jd = e["jdUT"].toDouble();
+        EXPECT_GE(jd, last);
+        last = jd;
+        EXPECT_TRUE(QStringList({"saturn", "jupiter", "mars"}).contains(e["transiting"].toString()));
+        EXPECT_TRUE(QStringList({"sun", "asc", "mc"}).contains(e["natal"].toString()));
+        EXPECT_TRUE(QStringList({"con", "sex", "qua", "tri", "opp"}).contains(e["aspect"].toString()));
+        EXPECT_TRUE(QList<int>({-1, 0, 1}).contains(e["motion"].toInt()));
+        // Budapest keeps CET (+1) and CEST (+2) from the last Sunday of March to the last of October.
+        const std::string exact = e["exact"].toString().toStdString();
+        EXPECT_TRUE(exact == clockText(jd, 1.0) || exact == clockText(jd, 2.0)) << exact;
+        const std::string month = exact.substr(5, 2);
+        if (month >= "05" && month <= "09") {
+            EXPECT_EQ(exact, clockText(jd, 2.0));
+        }
+        if (month <= "02" || month >= "11") {
+            EXPECT_EQ(exact, clockText(jd, 1.0));
+        }
+        EXPECT_LE(e["enters"].toString(), e["exact"].toString());
+        EXPECT_GE(e["leaves"].toString(), e["exact"].toString());
+    }
+
+    // The same events as CSV: a heading, then one line each with the same exact moments.
+    const CliRun csv = transits({"--csv", "--from", "2027-01-01", "--to", "2027-12-31", "--transiting",
+                                 "saturn,jupiter,mars", "--natal", "sun,asc,mc", "--aspects", "con,sex,qua,tri,opp"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    std::istringstream lines(csv.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "transiting,natal,aspect,jdUT,exact,enters,leaves,motion");
+    int i = 0;
+    while (std::getline(lines, line)) {
+        ASSERT_LT(i, events.size());
+        const QJsonObject e = events[i++].toObject();
+        EXPECT_NE(line.find("," + e["exact"].toString().toStdString() + ","), std::string::npos) << line;
+        EXPECT_EQ(line.rfind(e["transiting"].toString().toStdString() + ",", 0), 0u) << line;
+    }
+    EXPECT_EQ(i, events.size());
+}
