@@ -1,9 +1,12 @@
 // The directions commands: the primary and secondary directions lists of the active chart, the
 // rectification of its birth time, and the two selections (Options menu).
+#include <cmath>
+#include <cstdlib>
+
 #include "AppCommands.h"
 #include "AppContext.h"
 #include "CommandIds.h"
-#include "JulianMoment.h"
+#include "MomentSteps.h"
 #include "Prompts.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
@@ -11,6 +14,12 @@
 #include "TDirectionsWindow.h"
 #include "TRadixWindow.h"
 #include "TRectificationDialog.h"
+
+namespace {
+
+constexpr long SecondsPerMinute = 60;
+
+}  // namespace
 
 std::vector<CommandRow> AppCommands::directionRows() {
     // A chart of its own: not a collation or progressions window, which show two charts.
@@ -61,9 +70,14 @@ void AppCommands::showRectification() {
     const RectificationCandidate& time = *dialog.chosen();
     if (time.offsetMinutes == 0)
         return;
-    // As the birth dialog changes a time: on the chart's own clock, the chart then computed
-    // again and marked as changed.
-    natal->chart().moment = momentAtJulianDay(natal->chart().moment, time.jdUT);
+    // As the birth dialog changes a time: in whole seconds on the chart's own clock (stepped,
+    // so that no rounding of the Julian day leaves 10:03:59.9999 for 10:04), the chart then
+    // computed again and marked as changed.
+    const long seconds = std::lround(time.offsetMinutes * SecondsPerMinute);
+    BirthMoment& moment = natal->chart().moment;
+    stepMinutes(moment, static_cast<int>(seconds / SecondsPerMinute));
+    for (long s = 0; s < std::labs(seconds % SecondsPerMinute); ++s)
+        stepSecond(moment, seconds > 0);
     natal->chartChanged();
     m_frame.refreshStatus();
 }
