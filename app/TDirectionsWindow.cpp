@@ -58,8 +58,19 @@ constexpr double MaxListAge = MaxDirectionAge;
 // The PDF export's page: A4 across, 10 mm margins, at this resolution.
 constexpr int PdfResolution = 300;
 constexpr double PdfMarginMm = 10.0;
+// The window's first size: the list with all its columns, the events beside it.
+constexpr int ListPaneWidth = 660;
+constexpr int EventsPaneWidth = 520;
+constexpr int WindowMargins = 24;
+constexpr int WindowHeight = 640;
 
-QString yearsText(double years) { return QString::asprintf("%+.2f", years); }
+// Signed to two decimals; a difference that rounds to nothing is "+0.00", never "-0.00".
+QString yearsText(double years) {
+    double rounded = std::round(years * 100) / 100;
+    if (rounded == 0)
+        rounded = 0;
+    return QString::asprintf("%+.2f", rounded);
+}
 
 }  // namespace
 
@@ -138,12 +149,13 @@ TDirectionsWindow::TDirectionsWindow(QWidget* parent, AppContext& ctx, TRadixWin
     splitter->addWidget(eventsPane);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({ListPaneWidth, EventsPaneWidth});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(splitter, 1);
     layout->addWidget(m_note);
-    resize(1100, 640);
+    resize(ListPaneWidth + EventsPaneWidth + WindowMargins, WindowHeight);
 
     connect(m_from, &QDoubleSpinBox::valueChanged, this, [this](double v) { setAgeSpan(v, m_toAge); });
     connect(m_to, &QDoubleSpinBox::valueChanged, this, [this](double v) { setAgeSpan(m_fromAge, v); });

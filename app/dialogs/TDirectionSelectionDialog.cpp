@@ -44,11 +44,13 @@ QGroupBox* markGroup(QWidget* parent, const char* prefix, std::array<QCheckBox*,
     none->setAutoDefault(false);
     QObject::connect(all, &QPushButton::clicked, group, [&boxes] {
         for (QCheckBox* b : boxes)
-            b->setChecked(true);
+            if (b->isEnabled())
+                b->setChecked(true);
     });
     QObject::connect(none, &QPushButton::clicked, group, [&boxes] {
         for (QCheckBox* b : boxes)
-            b->setChecked(false);
+            if (b->isEnabled())
+                b->setChecked(false);
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(all);
@@ -70,6 +72,7 @@ void takeMarks(const std::array<QCheckBox*, N>& boxes, std::array<bool, M>& mark
 TDirectionSelectionDialog::TDirectionSelectionDialog(QWidget* parent, Kind kind, const TDirectionFilter& selection)
     : TMyDialog(parent), m_kind(kind), m_selection(selection), m_filter(new QLineEdit(this)),
       m_dispmode(new QComboBox(this)) {
+    auto* promissors = markGroup(this, "promissor", m_promissors, selection.promissors);
     m_filter->setObjectName(QStringLiteral("filter"));
     m_dispmode->setObjectName(QStringLiteral("dispmode"));
     m_filter->setMaxLength(FilterTextSize - 1);
@@ -79,8 +82,12 @@ TDirectionSelectionDialog::TDirectionSelectionDialog(QWidget* parent, Kind kind,
     // A mode this program does not know lists by date; it is kept unless the user picks one.
     m_dispmode->setCurrentIndex(selection.dispmode < DirectionDisplayModeCount ? selection.dispmode : 0);
 
+    // The Part of Fortune is no body to progress: its mark of the secondary selection is kept
+    // as it is.
+    if (kind == Kind::Secondary)
+        m_promissors[PromissorMarkFortune]->setEnabled(false);
     auto* marks = new QHBoxLayout;
-    marks->addWidget(markGroup(this, "promissor", m_promissors, selection.promissors));
+    marks->addWidget(promissors);
     marks->addWidget(markGroup(this, "significator", m_significators, selection.significators));
     marks->addWidget(markGroup(this, "aspect", m_aspects, selection.aspects));
 

@@ -125,7 +125,9 @@ private slots:
         FakePrompts script;
         script.steps << [](QDialog& d) {
             field<QCheckBox>(d, "promissor6")->setChecked(true);
-            field<QCheckBox>(d, "promissor19")->setChecked(true);
+            // The Part of Fortune is a promissor of primary directions only.
+            if (auto* fortune = field<QCheckBox>(d, "promissor19"); fortune->isEnabled())
+                fortune->setChecked(true);
             field<QCheckBox>(d, "significator0")->setChecked(true);
             field<QCheckBox>(d, "significator12")->setChecked(true);
             field<QPushButton>(d, "aspectAll")->click();
@@ -140,14 +142,15 @@ private slots:
         };
         script.install();
         commands()->dispatch(command);
-        QVERIFY(f.promissors[Saturn] && f.promissors[PromissorMarkFortune] && !f.promissors[Sun]);
+        QVERIFY(f.promissors[Saturn] && !f.promissors[Sun]);
+        QCOMPARE(f.promissors[PromissorMarkFortune], primary);
         QVERIFY(f.significators[Sun] && f.significators[SignificatorMarkMC] && !f.significators[Moon]);
         QVERIFY(f.aspects[Con] && f.aspects[16] && !f.aspects[17]);
         QCOMPARE(QString(f.filter.data()), QStringLiteral("sat>sun"));
         QCOMPARE(int(f.dispmode), int(DirectionsBySignificator));
         const QString saved = fileText(options().options_file.data());
         const QString part = saved.mid(saved.indexOf(section));
-        QVERIFY(part.contains("\npromissors=......X............X"));
+        QVERIFY(part.contains(primary ? "\npromissors=......X............X" : "\npromissors=......X............."));
         QVERIFY(part.contains("\ndispmode=1"));
 
         commands()->dispatch(command);  // Cancel keeps what was there
