@@ -29,11 +29,11 @@ std::vector<CommandRow> AppCommands::directionRows() {
          [this] { showDirections(true); }, singleChart, {}},
         {CM_SECONDARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Secondar&y directions..."), {}, nullptr, 0,
          [this] { showDirections(false); }, singleChart, {}},
-        {CM_RECTIFICATION, QT_TRANSLATE_NOOP("Menu", "Rec&tification..."), {}, nullptr, 0,
+        {CM_RECTIFICATION, QT_TRANSLATE_NOOP("Menu", "Recti&fication..."), {}, nullptr, 0,
          [this] { showRectification(); }, singleChart, {}},
-        {CM_DIRECTIONSELECTION, QT_TRANSLATE_NOOP("Menu", "Primar&y directions..."), {}, nullptr, 0,
+        {CM_DIRECTIONSELECTION, QT_TRANSLATE_NOOP("Menu", "&Primary directions..."), {}, nullptr, 0,
          [this] { editDirectionSelection(true); }, {}, {}},
-        {CM_SECDIRSELECTION, QT_TRANSLATE_NOOP("Menu", "Seco&ndary directions..."), {}, nullptr, 0,
+        {CM_SECDIRSELECTION, QT_TRANSLATE_NOOP("Menu", "S&econdary directions..."), {}, nullptr, 0,
          [this] { editDirectionSelection(false); }, {}, {}},
     };
 }
