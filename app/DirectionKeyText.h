@@ -18,3 +18,6 @@ QString keyAngleText(int degrees, int minutes, double seconds);
 // The key in force: "true solar arc in right ascension", "true solar arc in longitude",
 // "Naibod's key (0°59'08.33" a year)" or "1°00'00.00" a year".
 QString directionKeyText(const ChartDirectionSettings& settings);
+// The same in a few words, for the status bar: "solar arc in RA", "solar arc", "Naibod",
+// "1°00'00.00"".
+QString directionKeyShortText(const ChartDirectionSettings& settings);

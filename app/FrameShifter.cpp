@@ -114,7 +114,9 @@ void TAstroFrame::rebuildShifter() {
 
 TProgressionShifter* TAstroFrame::progressionShifter() const { return m_progressionShifter; }
 
-bool TAstroFrame::progressionShifterVisible() const { return m_progressionShifter && m_progressionShifter->isVisible(); }
+bool TAstroFrame::progressionShifterVisible() const {
+    return m_progressionShifter && m_progressionShifter->isVisible();
+}
 
 void TAstroFrame::showProgressionShifter(bool show, bool destroy) {
     if (!show) {

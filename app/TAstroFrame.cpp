@@ -151,7 +151,7 @@ void TAstroFrame::refreshStatus() {
     TRadixWindow* chart = m_client->activeChart();
     const Collation* collation = chart ? chart->collation() : nullptr;
     m_statusBar->refresh(chart ? &chart->chart() : nullptr, m_ctx.strings(), collation ? &collation->second : nullptr);
-    m_statusBar->setProgressionText(chart ? chart->progressionText() : QString());
+    m_statusBar->setProgressionText(chart ? chart->progressionText(true) : QString());
 }
 
 void TAstroFrame::optionsLookChanged() {

@@ -158,14 +158,19 @@ void TRadixWindow::directionsChanged() {
         chartChanged();
 }
 
-QString TRadixWindow::progressionText() const {
+QString TRadixWindow::progressionText(bool brief) const {
     if (!m_progression)
         return {};
     const Progression& p = m_progression->result;
+    const QString date = fromCp1250(longDateText(m_progression->target.localDate, m_ctx.strings())).trimmed();
+    const QString arc = formatSignedAngle(p.arc, false).trimmed();
+    if (brief) {
+        const QString key = p.key == ProgressionKey::Quotidian ? tr("daily houses")
+                                                                : directionKeyShortText(m_blocks.directions);
+        return tr("%1 \u2022 %2 \u2022 arc %3").arg(date, key, arc);
+    }
     const QString key = p.key == ProgressionKey::Quotidian ? tr("daily houses") : directionKeyText(m_blocks.directions);
-    return tr("Progressed to %1; key: %2; arc %3")
-        .arg(fromCp1250(longDateText(m_progression->target.localDate, m_ctx.strings())), key,
-             formatSignedAngle(p.arc, false));
+    return tr("progressed to %1; key: %2; arc %3").arg(date, key, arc);
 }
 
 BirthMoment& TRadixWindow::shiftedMoment() {
@@ -194,7 +199,7 @@ void TRadixWindow::momentShifted() {
 
 QString TRadixWindow::shiftedMomentText() {
     if (m_progression)
-        return fromCp1250(longDateText(m_progression->target.localDate, m_ctx.strings()));
+        return fromCp1250(longDateText(m_progression->target.localDate, m_ctx.strings())).trimmed();
     return fromCp1250(momentText(shiftedMoment(), m_ctx.strings()));
 }
 

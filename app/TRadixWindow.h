@@ -50,9 +50,9 @@ public:
     const Progression* progression() const;
     // The target of a progression on the natal place's clock, as the shifters move it.
     const BirthMoment* progressionTarget() const;
-    // The progression's target date, key and arc in words, for the status bar; empty for
-    // another window.
-    QString progressionText() const;
+    // The progression's target date, key and arc in words for the caption, or in a few words
+    // for the status bar (`brief`); empty for another window.
+    QString progressionText(bool brief = false) const;
     // After the direction settings of this chart changed: a progression is computed again with
     // the new key; a natal chart is marked as changed.
     void directionsChanged();

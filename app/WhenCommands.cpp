@@ -51,13 +51,13 @@ std::vector<CommandRow> AppCommands::whenRows() {
     // A chart of its own: not a collation or progressions window, which show two charts.
     const auto singleChart = [this] { return hasNatalChart() && !activeChart()->isCollation(); };
     return {
-        {CM_RETURN, QT_TRANSLATE_NOOP("Menu", "&Return..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_R}, toolPictureReturn,
+        {CM_RETURN, QT_TRANSLATE_NOOP("Menu", "R&eturn..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_R}, toolPictureReturn,
          ShifterTools, [this] { castReturn(); }, singleChart, {}},
         {CM_PROGRESSIONS, QT_TRANSLATE_NOOP("Menu", "Pro&gressions..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
          toolPictureProgressions, ShifterTools, [this] { showProgressions(); }, singleChart, {}},
         {CM_MIDTIME, QT_TRANSLATE_NOOP("Menu", "&Midtime chart..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_M}, nullptr, 0,
          [this] { castMidtime(); }, singleChart, {}},
-        {CM_DIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Di&rection settings..."), {}, nullptr, 0,
+        {CM_DIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Dir&ection settings..."), {}, nullptr, 0,
          [this] { editDirections(); }, {}, {}},
         {CM_PROGRESSIONSHIFTER, QT_TRANSLATE_NOOP("Menu", "&Progression shifter"), {Qt::CTRL | Qt::SHIFT | Qt::Key_G},
          toolPictureProgressionShifter, ShifterTools,

@@ -103,6 +103,8 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
             break;
         const double slope = speed * motion;
         double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
+        if (next == x)
+            break;  // a Newton step below the resolution of the time: there is no closer moment
         if (!(next > lo && next < hi))
             next = 0.5 * (lo + hi);
         const bool settled = std::fabs(next - x) < CrossingTolerance || hi - lo < CrossingTolerance;

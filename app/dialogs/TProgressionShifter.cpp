@@ -100,7 +100,7 @@ TProgressionShifter::TProgressionShifter(QWidget* parent, QWidget* frame, const 
     m_moment = new QLabel(this);
     m_moment->setObjectName(QStringLiteral("shiftedMoment"));
     m_moment->setAlignment(Qt::AlignCenter);
-    m_moment->setMinimumWidth(160);
+    m_moment->setMinimumWidth(230);  // the caption must have room too
     grid->addWidget(m_moment, 5, 0, 1, UnitCount);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     retranslate();

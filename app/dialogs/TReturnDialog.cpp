@@ -155,9 +155,9 @@ void TReturnDialog::search() {
     } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // The end date is searched through to its last second.
-        const ReturnSearch found = m_until->isChecked()
-                                       ? findReturns(m_natal, body, from, dayStartUT(m_to->date().addDays(1)), m_ctx.options())
-                                       : nextReturn(m_natal, body, from, m_ctx.options());
+        const double to = dayStartUT(m_to->date().addDays(1));
+        const ReturnSearch found = m_until->isChecked() ? findReturns(m_natal, body, from, to, m_ctx.options())
+                                                        : nextReturn(m_natal, body, from, m_ctx.options());
         QApplication::restoreOverrideCursor();
         switch (found.status) {
         case ReturnStatus::Ok:
@@ -180,7 +180,7 @@ void TReturnDialog::search() {
     for (const ReturnMoment& r : m_found) {
         const BirthMoment at = momentAtUT(m_ctx.towns, m_natal.moment, place, r.jdUT);
         const QString motion = r.motion == ReturnRetrograde ? tr("retrograde") : tr("direct");
-        m_list->addItem(tr("%1   %2").arg(fromCp1250(momentText(at, m_ctx.strings())), motion));
+        m_list->addItem(QStringLiteral("%1   %2").arg(fromCp1250(momentText(at, m_ctx.strings())), motion));
     }
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
