@@ -25,12 +25,12 @@ std::vector<CommandRow> AppCommands::directionRows() {
     // A chart of its own: not a collation or progressions window, which show two charts.
     const auto singleChart = [this] { return hasNatalChart() && !activeChart()->isCollation(); };
     return {
-        {CM_PRIMARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Pr&imary directions..."), {}, nullptr, 0,
-         [this] { showDirections(true); }, singleChart, {}},
-        {CM_SECONDARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Secondar&y directions..."), {}, nullptr, 0,
-         [this] { showDirections(false); }, singleChart, {}},
-        {CM_RECTIFICATION, QT_TRANSLATE_NOOP("Menu", "Recti&fication..."), {}, nullptr, 0,
-         [this] { showRectification(); }, singleChart, {}},
+        {CM_PRIMARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Pr&imary directions..."),
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_D}, nullptr, 0, [this] { showDirections(true); }, singleChart, {}},
+        {CM_SECONDARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Secondar&y directions..."),
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_Y}, nullptr, 0, [this] { showDirections(false); }, singleChart, {}},
+        {CM_RECTIFICATION, QT_TRANSLATE_NOOP("Menu", "Recti&fication..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_K},
+         nullptr, 0, [this] { showRectification(); }, singleChart, {}},
         {CM_DIRECTIONSELECTION, QT_TRANSLATE_NOOP("Menu", "&Primary directions..."), {}, nullptr, 0,
          [this] { editDirectionSelection(true); }, {}, {}},
         {CM_SECDIRSELECTION, QT_TRANSLATE_NOOP("Menu", "S&econdary directions..."), {}, nullptr, 0,

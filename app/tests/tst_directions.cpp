@@ -204,13 +204,16 @@ private slots:
         QTest::newRow("one promissor to one angle") << "mars>mc" << int(DirectionsBySignificator)
                                                     << QStringList{"MC"} << "Mars";
         QTest::newRow("excluded") << "-sun -moo -mer -ven -mar -jup" << int(DirectionsByPromissor)
-                                  << QStringList{"Saturn"} << "Saturn";
+                                  << QStringList{"Saturn", "Fortune"} << "";
+        QTest::newRow("the Part of Fortune") << "fortune>" << int(DirectionsByPromissor) << QStringList{"Fortune"}
+                                             << "Fortune";
     }
     void listFiltersAndGroupsByDisplayMode() {
         QFETCH(QString, filter);
         QFETCH(int, dispmode);
         QFETCH(QStringList, groups);
         QFETCH(QString, promissor);
+        options().directions.promissors[PromissorMarkFortune] = true;
         client()->addChart(TRadixWindow::fromData(testApp().context(), natalChart(), ChartBlocks{}));
         auto* w = new TDirectionsWindow(&testFrame(), testApp().context(), *client()->activeChart(),
                                         DirectionKind::Primary);

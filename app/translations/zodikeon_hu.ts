@@ -2794,7 +2794,7 @@ Lecseréli erre a képletre?</translation>
         </message>
         <message>
             <source>Words a name starts with, all of them must match; "mars/venus" either, "sat&gt;sun" Saturn directed to the Sun, "-moon" leaves out.</source>
-            <translation>Szavak, amelyekkel egy név kezdődik, mindegyiknek egyeznie kell; "mars/vénusz" bármelyik, "sza&gt;nap" a Szaturnusz a Napra direktálva, "-hold" kihagyja.</translation>
+            <translation>Szavak, amelyekkel egy név kezdődik (a megjelenített vagy az angol név), mindegyiknek egyeznie kell; "mars/venus" bármelyik, "sat&gt;sun" a Szaturnusz a Napra direktálva, "-moon" kihagyja.</translation>
         </message>
         <message>
             <source>&amp;Display:</source>
