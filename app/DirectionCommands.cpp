@@ -55,8 +55,20 @@ void AppCommands::showDirections(bool primary) {
     TRadixWindow* natal = activeChart();
     if (!natal || natal->isCollation())
         return;
-    auto* window = new TDirectionsWindow(&m_frame, m_ctx, *natal, primary ? DirectionKind::Primary
-                                                                         : DirectionKind::Secondary);
+    // Nothing would be listed: the selection is chosen first.
+    const DirectionKind kind = primary ? DirectionKind::Primary : DirectionKind::Secondary;
+    const auto selection = [this, primary]() -> const TDirectionFilter& {
+        return primary ? m_ctx.options().directions : m_ctx.options().secdirs;
+    };
+    if (selectsNothing(selection(), kind)) {
+        m_ctx.prompts().message(&m_frame, Prompts::Severity::Information,
+                                primary ? tr("Primary Directions") : tr("Secondary Directions"),
+                                tr("Choose the promissors, the significators and the aspects to direct first."));
+        editDirectionSelection(primary);
+        if (selectsNothing(selection(), kind))
+            return;
+    }
+    auto* window = new TDirectionsWindow(&m_frame, m_ctx, *natal, kind);
     window->show();
 }
 

@@ -35,3 +35,11 @@ QString directionSenseName(bool converse) {
     return converse ? translated(QT_TRANSLATE_NOOP("DirectionTexts", "converse"))
                     : translated(QT_TRANSLATE_NOOP("DirectionTexts", "direct"));
 }
+
+QString yearsSpan(double years) {
+    if (years == 1)
+        return translated(QT_TRANSLATE_NOOP("DirectionTexts", "a year"));
+    if (years == 0.5)
+        return translated(QT_TRANSLATE_NOOP("DirectionTexts", "half a year"));
+    return translated(QT_TRANSLATE_NOOP("DirectionTexts", "%1 years")).arg(years, 0, 'g', 3);
+}

@@ -10,3 +10,5 @@ QString directionPromissorName(int promissor);
 QString directionMethodName(int type);
 // "direct" or "converse".
 QString directionSenseName(bool converse);
+// A span of years: "a year", "half a year" or "2.5 years".
+QString yearsSpan(double years);

@@ -315,6 +315,10 @@ QString TDirectionsWindow::noteText() const {
         parts << tr("Left out, never rising or setting at the birth latitude or not computed: %1.")
                      .arg(names.join(QStringLiteral(", ")));
     }
+    if (selectsNothing(m_kind == DirectionKind::Primary ? m_ctx.options().directions : m_ctx.options().secdirs,
+                       m_kind))
+        parts << tr("The selection leaves nothing to direct: choose the promissors, the significators and the "
+                    "aspects with Selection...");
     if (!m_failure.isEmpty())
         parts << m_failure;
     return parts.join(QLatin1Char(' '));
@@ -322,8 +326,7 @@ QString TDirectionsWindow::noteText() const {
 
 void TDirectionsWindow::fillEvents() {
     m_eventsView->clear();
-    m_eventsLabel->setText(
-        tr("Marked life events, with the directions within %1 years of each:").arg(m_distance, 0, 'g', 3));
+    m_eventsLabel->setText(tr("Marked life events, with the directions within %1 of each:").arg(yearsSpan(m_distance)));
     if (m_matches.empty()) {
         auto* none = new QTreeWidgetItem(m_eventsView);
         none->setText(0, tr("No life event is marked for correction (Personal data, Life events)."));
@@ -355,7 +358,7 @@ void TDirectionsWindow::fillEvents() {
         }
         if (match.near.empty()) {
             auto* child = new QTreeWidgetItem(item);
-            child->setText(0, tr("none within %1 years").arg(m_distance, 0, 'g', 3));
+            child->setText(0, tr("none within %1").arg(yearsSpan(m_distance)));
         }
     }
     m_eventsView->expandAll();

@@ -1,5 +1,7 @@
 #include "DirectionList.h"
 
+#include <algorithm>
+
 #include "PrimaryDirections.h"
 #include "SecondaryDirections.h"
 #include "TransitList.h"
@@ -56,4 +58,12 @@ std::vector<DatedDirection> datedDirections(const std::vector<DirectionRow>& row
     for (const DirectionRow& row : rows)
         dated.push_back({row.kind, row.index, row.jdUT});
     return dated;
+}
+
+bool selectsNothing(const TDirectionFilter& selection, DirectionKind kind) {
+    const auto none = [](auto first, auto last) { return std::none_of(first, last, [](bool m) { return m; }); };
+    const auto& p = selection.promissors;
+    const auto promissorsEnd = kind == DirectionKind::Primary ? p.end() : p.begin() + PromissorMarkFortune;
+    return none(p.begin(), promissorsEnd) || none(selection.significators.begin(), selection.significators.end()) ||
+           none(selection.aspects.begin(), selection.aspects.end());
 }

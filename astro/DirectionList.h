@@ -10,6 +10,7 @@
 #include "LifeEventMatch.h"
 
 struct PrimaryResult;
+struct TDirectionFilter;
 struct SecondaryResult;
 struct TransitEvent;
 struct TransitGroup;
@@ -53,6 +54,10 @@ TransitEvent listEventOf(const DirectionRow& row);
 // in the order of their significator or promissor, rows in each by date.
 std::vector<TransitGroup> groupDirections(const std::vector<DirectionRow>& rows, std::uint8_t dispmode,
                                           const TransitFilter& filter, const TransitNames& names);
+
+// Whether a selection leaves nothing to direct: no promissor (for secondary directions no
+// progressed body: the Part of Fortune is none), no significator or no aspect marked.
+bool selectsNothing(const TDirectionFilter& selection, DirectionKind kind);
 
 // The rows as the life-event matching takes them.
 std::vector<DatedDirection> datedDirections(const std::vector<DirectionRow>& rows);

@@ -16,6 +16,8 @@
 #include "AppContext.h"
 #include "BirthText.h"
 #include "ChartDirections.h"
+#include "DirectionList.h"
+#include "DirectionTexts.h"
 #include "FixedText.h"
 #include "QtText.h"
 #include "TransitListModel.h"
@@ -106,6 +108,15 @@ bool TRectificationDialog::rank() {
                                     "events, Select)."));
         return false;
     }
+    const bool usePrimary = m_primary->isChecked() && !selectsNothing(options.directions, DirectionKind::Primary);
+    const bool useSecondary =
+        m_secondary->isChecked() && !selectsNothing(options.secdirs, DirectionKind::Secondary);
+    if (!usePrimary && !useSecondary) {
+        m_ctx.errors.error(this, tr("The chosen directions select nothing to direct: choose the promissors, the "
+                                    "significators and the aspects in Options > Primary directions... or "
+                                    "Secondary directions... first."));
+        return false;
+    }
     // The directions are needed up to a little past the last event.
     const double birthUT = m_natal.moment.julianDayUT();
     double lastAge = 0;
@@ -116,8 +127,8 @@ bool TRectificationDialog::rank() {
     RectificationQuery query;
     query.rangeMinutes = m_range->value();
     query.stepMinutes = m_step->value();
-    query.primary = m_primary->isChecked();
-    query.secondary = m_secondary->isChecked();
+    query.primary = usePrimary;
+    query.secondary = useSecondary;
     query.primaryQuery = primaryQueryFromSelection(options.directions, directionMethodOfChart(m_blocks.directions),
                                                    directionKeyOf(m_blocks.directions), 0, toAge);
     query.secondaryQuery = secondaryQueryFromSelection(options.secdirs, 0, toAge);
@@ -188,9 +199,9 @@ void TRectificationDialog::updateState() {
                        m_ranking[static_cast<std::size_t>(current->data(0, CandidateRole).toInt())].offsetMinutes != 0);
     if (m_ranking.empty()) {
         m_note->setText(tr("Birth times are tried in the range either side of the recorded one; each is ranked by "
-                           "how many marked life events have a direction within %1 years, then by how close "
-                           "they come. The recorded time is in bold.")
-                            .arg(m_distance, 0, 'g', 3));
+                           "how many marked life events have a direction within %1, then by how close they "
+                           "come. The recorded time is in bold.")
+                            .arg(yearsSpan(m_distance)));
     } else {
         const auto recorded = std::find_if(m_ranking.begin(), m_ranking.end(),
                                            [](const RectificationCandidate& c) { return c.offsetMinutes == 0; });
@@ -204,8 +215,8 @@ void TRectificationDialog::updateState() {
 
 void TRectificationDialog::retranslate() {
     setWindowTitle(tr("Rectification: %1").arg(fromCp1250(fixedText(m_natal.name)).trimmed()));
-    m_rangeLabel->setText(tr("&Range (minutes either side):"));
-    m_stepLabel->setText(tr("S&tep (minutes):"));
+    m_rangeLabel->setText(tr("Ra&nge (minutes either side):"));
+    m_stepLabel->setText(tr("&Step (minutes):"));
     m_primary->setText(tr("&Primary directions"));
     m_secondary->setText(tr("S&econdary directions"));
     m_rank->setText(tr("&Rank"));

@@ -192,6 +192,30 @@ private slots:
                 kind == int(DirectionKind::Primary));
     }
 
+    void listWithNothingSelectedAsksForTheSelectionFirst_data() {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void listWithNothingSelectedAsksForTheSelectionFirst() {
+        QFETCH(bool, choose);
+        options().directions.aspects.fill(false);
+        client()->addChart(TRadixWindow::fromData(testApp().context(), natalChart(), ChartBlocks{}));
+        FakePrompts script;
+        script.steps << [choose](QDialog& d) {
+            field<QCheckBox>(d, "aspect0")->setChecked(true);
+            return press(d, choose ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        };
+        script.install();
+        commands()->dispatch(CM_PRIMARYDIRECTIONS);
+        QVERIFY(script.allRun());
+        QCOMPARE(script.messages.size(), 1);
+        TDirectionsWindow* w = openedList(DirectionKind::Primary);
+        QCOMPARE(w != nullptr, choose);
+        if (w)
+            QVERIFY(!w->rows().empty());
+    }
+
     void listFiltersAndGroupsByDisplayMode_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("dispmode");
@@ -272,7 +296,7 @@ private slots:
         }
         const QTreeWidgetItem* far = events->topLevelItem(2);
         QCOMPARE(far->childCount(), 1);
-        QCOMPARE(far->child(0)->text(0), QStringLiteral("none within 0.5 years"));
+        QCOMPARE(far->child(0)->text(0), QStringLiteral("none within half a year"));
         QCOMPARE(w->matches().size(), std::size_t(3));
     }
 

@@ -2690,7 +2690,34 @@ Lecseréli erre a képletre?</translation>
         </message>
     </context>
     <context>
+        <name>AppCommands</name>
+        <message>
+            <source>Primary Directions</source>
+            <translation>Primer direkciók</translation>
+        </message>
+        <message>
+            <source>Secondary Directions</source>
+            <translation>Szekunder direkciók</translation>
+        </message>
+        <message>
+            <source>Choose the promissors, the significators and the aspects to direct first.</source>
+            <translation>Előbb válassza ki a direktálandó promisszorokat, szignifikátorokat és fényszögeket.</translation>
+        </message>
+    </context>
+    <context>
         <name>DirectionTexts</name>
+        <message>
+            <source>a year</source>
+            <translation>egy év</translation>
+        </message>
+        <message>
+            <source>half a year</source>
+            <translation>fél év</translation>
+        </message>
+        <message>
+            <source>%1 years</source>
+            <translation>%1 év</translation>
+        </message>
         <message>
             <source>mundane</source>
             <translation>mundán</translation>
@@ -2828,6 +2855,10 @@ Lecseréli erre a képletre?</translation>
             <translation>Primer direkciók: %1</translation>
         </message>
         <message>
+            <source>The selection leaves nothing to direct: choose the promissors, the significators and the aspects with Selection...</source>
+            <translation>A kiválasztásban nincs mit direktálni: válassza ki a promisszorokat, a szignifikátorokat és a fényszögeket a Kiválasztás... gombbal.</translation>
+        </message>
+        <message>
             <source>Secondary Directions: %1</source>
             <translation>Szekunder direkciók: %1</translation>
         </message>
@@ -2846,8 +2877,8 @@ Lecseréli erre a képletre?</translation>
             <translation>Kihagyva, mert a születési szélességen sosem kel vagy nyugszik, vagy nem számítható: %1.</translation>
         </message>
         <message>
-            <source>Marked life events, with the directions within %1 years of each:</source>
-            <translation>Megjelölt életesemények, mindegyiktől legfeljebb %1 évre eső direkciókkal:</translation>
+            <source>Marked life events, with the directions within %1 of each:</source>
+            <translation>Megjelölt életesemények, mindegyiktől legfeljebb %1 távolságra eső direkciókkal:</translation>
         </message>
         <message>
             <source>No life event is marked for correction (Personal data, Life events).</source>
@@ -2862,8 +2893,8 @@ Lecseréli erre a képletre?</translation>
             <translation>nincs direkció a listában</translation>
         </message>
         <message>
-            <source>none within %1 years</source>
-            <translation>nincs %1 éven belül</translation>
+            <source>none within %1</source>
+            <translation>nincs %1 távolságon belül</translation>
         </message>
         <message>
             <source>The list could not be written to %1: %2</source>
@@ -2997,8 +3028,12 @@ Lecseréli erre a képletre?</translation>
             <translation>A tartomány egyik születési ideje nem számítható (kívül esik az efemeris-fájlokon).</translation>
         </message>
         <message>
-            <source>Birth times are tried in the range either side of the recorded one; each is ranked by how many marked life events have a direction within %1 years, then by how close they come. The recorded time is in bold.</source>
-            <translation>A program a rögzített születési idő két oldalán, a tartományon belül próbál ki időpontokat; mindegyiket aszerint rangsorolja, hány megjelölt életeseményhez esik direkció %1 éven belül, majd aszerint, milyen közel. A rögzített idő félkövér.</translation>
+            <source>Birth times are tried in the range either side of the recorded one; each is ranked by how many marked life events have a direction within %1, then by how close they come. The recorded time is in bold.</source>
+            <translation>A program a rögzített születési idő két oldalán, a tartományon belül próbál ki időpontokat; mindegyiket aszerint rangsorolja, hány megjelölt életeseményhez esik direkció %1 távolságon belül, majd aszerint, milyen közel. A rögzített idő félkövér.</translation>
+        </message>
+        <message>
+            <source>The chosen directions select nothing to direct: choose the promissors, the significators and the aspects in Options &gt; Primary directions... or Secondary directions... first.</source>
+            <translation>A választott direkciókban nincs mit direktálni: előbb válassza ki a promisszorokat, a szignifikátorokat és a fényszögeket a Beállítások &gt; Primer direkciók... vagy Szekunder direkciók... pontban.</translation>
         </message>
         <message numerus="yes">
             <source>%n birth time(s) ranked.</source>
@@ -3017,11 +3052,11 @@ Lecseréli erre a képletre?</translation>
             <translation>Rektifikáció: %1</translation>
         </message>
         <message>
-            <source>&amp;Range (minutes either side):</source>
+            <source>Ra&amp;nge (minutes either side):</source>
             <translation>&amp;Tartomány (perc mindkét irányban):</translation>
         </message>
         <message>
-            <source>S&amp;tep (minutes):</source>
+            <source>&amp;Step (minutes):</source>
             <translation>&amp;Lépés (perc):</translation>
         </message>
         <message>
