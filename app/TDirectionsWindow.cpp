@@ -338,16 +338,16 @@ void TDirectionsWindow::fillEvents() {
         auto* item = new QTreeWidgetItem(m_eventsView);
         item->setText(0, fromCp1250(fixedText(event.name)));
         item->setText(1, fromCp1250(compactDateText(event.date, m_ctx.strings())));
-        // The summary: the closest direction, whether within the distance or not.
+        // The event's own line sums it up: how far the closest direction is, whether within the
+        // distance or not. The directions within it follow, closest first.
         if (match.hasClosest) {
-            const DirectionRow& closest = m_rows[static_cast<std::size_t>(match.closest.direction.index)];
-            item->setText(2, tr("closest: %1, %2 years").arg(directionText(closest), yearsText(match.closest.years)));
-        } else {
-            item->setText(2, tr("no direction in the list"));
+            item->setText(2, yearsText(match.closest.years));
+            item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         }
         QFont bold = item->font(0);
         bold.setBold(true);
-        item->setFont(0, bold);
+        for (int c = 0; c < 3; ++c)
+            item->setFont(c, bold);
         for (const NearDirection& near : match.near) {
             const DirectionRow& row = m_rows[static_cast<std::size_t>(near.direction.index)];
             auto* child = new QTreeWidgetItem(item);
@@ -358,7 +358,15 @@ void TDirectionsWindow::fillEvents() {
         }
         if (match.near.empty()) {
             auto* child = new QTreeWidgetItem(item);
-            child->setText(0, tr("none within %1").arg(yearsSpan(m_distance)));
+            if (match.hasClosest) {
+                const DirectionRow& closest = m_rows[static_cast<std::size_t>(match.closest.direction.index)];
+                child->setText(0, tr("none within %1; the closest: %2")
+                                      .arg(yearsSpan(m_distance), directionText(closest)));
+                child->setText(1, dateText(closest.jdUT));
+            } else {
+                child->setText(0, tr("no direction in the list"));
+            }
+            child->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
         }
     }
     m_eventsView->expandAll();

@@ -2885,16 +2885,12 @@ Lecseréli erre a képletre?</translation>
             <translation>Nincs korrekcióra megjelölt életesemény (Személyes adatok, Életesemények).</translation>
         </message>
         <message>
-            <source>closest: %1, %2 years</source>
-            <translation>legközelebbi: %1, %2 év</translation>
-        </message>
-        <message>
             <source>no direction in the list</source>
             <translation>nincs direkció a listában</translation>
         </message>
         <message>
-            <source>none within %1</source>
-            <translation>nincs %1 távolságon belül</translation>
+            <source>none within %1; the closest: %2</source>
+            <translation>nincs %1 távolságon belül; a legközelebbi: %2</translation>
         </message>
         <message>
             <source>The list could not be written to %1: %2</source>
