@@ -30,6 +30,7 @@
 
 #include "AppContext.h"
 #include "ChartFonts.h"
+#include "Ephemeris.h"
 #include "FixedText.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -72,7 +73,7 @@ TTransitsWindow::TTransitsWindow(QWidget* parent, AppContext& ctx, const RadixDa
                                  std::function<void(double)> openCollation)
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_natal(natal), m_openCollation(std::move(openCollation)),
       m_names(transitFilterNames(ctx.strings())), m_toolBar(new QToolBar(this)), m_pages(new QStackedWidget(this)),
-      m_list(new QTreeView(this)), m_model(new QStandardItemModel(this)), m_scroll(new QScrollArea(this)),
+      m_list(new QTreeView(this)), m_model(new TransitListModel(this)), m_scroll(new QScrollArea(this)),
       m_timeLine(new TransitTimeLineView(ctx.options(), this)), m_filter(new QLineEdit(this)),
       m_dispmode(new QComboBox(this)), m_heading(new QLabel(this)), m_statusLabel(new QLabel(this)),
       m_progress(new QProgressBar(this)), m_cancelButton(new QPushButton(this)) {
@@ -142,9 +143,13 @@ void TTransitsWindow::buildToolBar() {
         views->addAction(a);
     }
     m_listAction->setChecked(true);
+    m_listAction->setShortcut(Qt::CTRL | Qt::Key_1);
+    m_timeLineAction->setShortcut(Qt::CTRL | Qt::Key_2);
     m_toolBar->addSeparator();
     m_printAction = m_toolBar->addAction(QString(), this, &TTransitsWindow::print);
     m_exportAction = m_toolBar->addAction(QString(), this, &TTransitsWindow::exportChosen);
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_exportAction->setShortcut(Qt::CTRL | Qt::Key_E);
     m_toolBar->addSeparator();
     m_filterLabel = new QLabel(m_toolBar);
     m_filterLabel->setBuddy(m_filter);
@@ -176,7 +181,17 @@ void TTransitsWindow::retranslate() {
     if (!m_events.empty())
         m_texts = transitMomentTexts(m_events, m_ctx.towns, m_natal.moment, m_ctx.strings());
     m_heading->setText(periodText());
+    m_model->retranslate();
     refill();
+}
+
+double TTransitsWindow::clockOffsetAt(double jdUT) const {
+    const BirthMoment local = transitLocalMoment(m_ctx.towns, m_natal.moment, jdUT);
+    const ClockTime& t = local.localTime;
+    const double hours = t.hour + t.minute / 60.0 + t.second / 3600.0;
+    return calendarToJulianDay(local.localDate.year, local.localDate.month, local.localDate.day, hours,
+                               local.localDate.gregorian != 0) -
+           jdUT;
 }
 
 QString TTransitsWindow::title() const {
@@ -233,6 +248,7 @@ void TTransitsWindow::search(const TransitPeriod& period) {
     m_period = period;
     m_fromUT = localMidnightUT(m_ctx, m_natal.moment, period.from);
     m_toUT = localMidnightUT(m_ctx, m_natal.moment, period.to.addDays(1));
+    m_clockOffset = clockOffsetAt(m_fromUT);
     m_query = transitQueryFromSelection(m_ctx.options().transits, m_fromUT, m_toUT);
     m_slices.clear();
     for (int b = 0; b < BodyCount; ++b)
@@ -311,6 +327,7 @@ void TTransitsWindow::showEvents(std::vector<TransitEvent> events, double fromUT
     m_events = std::move(events);
     m_fromUT = fromUT;
     m_toUT = toUT;
+    m_clockOffset = clockOffsetAt(fromUT);
     m_texts = transitMomentTexts(m_events, m_ctx.towns, m_natal.moment, m_ctx.strings());
     m_status = tr("%1 transits.").arg(m_events.size());
     refill();
@@ -320,18 +337,24 @@ void TTransitsWindow::refill() {
     const std::uint8_t mode = static_cast<std::uint8_t>(std::max(0, m_dispmode->currentIndex()));
     const std::vector<TransitGroup> groups =
         groupTransits(m_events, mode, TransitFilter(toCp1250(m_filter->text())), m_names);
-    fillTransitModel(*m_model, m_events, m_texts, groups, mode, chartFont(FontTemplate::Symbol, SymbolPixels));
-    m_list->sortByColumn(m_list->header()->sortIndicatorSection(), m_list->header()->sortIndicatorOrder());
-    for (int r = 0; r < m_model->rowCount(); ++r)
-        if (m_model->item(r)->hasChildren())
+    m_model->setContent(&m_events, &m_texts, groups, mode, chartFont(FontTemplate::Symbol, SymbolPixels));
+    // The groups' events come by date; another column chosen for sorting sorts them again.
+    const int column = m_list->header()->sortIndicatorSection();
+    const Qt::SortOrder order = m_list->header()->sortIndicatorOrder();
+    if (column != ColumnDate || order != Qt::AscendingOrder)
+        m_list->sortByColumn(column, order);
+    if (mode == TransitsByNatalPoint || mode == TransitsByTransiting) {
+        for (int r = 0; r < m_model->rowCount(); ++r)
             m_list->setFirstColumnSpanned(r, {}, true);
-    m_list->expandAll();
+        m_list->expandAll();
+    }
 
     TransitTimeLine line;
     line.events = &m_events;
     line.rows = timeLineRows(m_events, groups);
     line.from = m_fromUT;
     line.to = m_toUT;
+    line.clockOffset = m_clockOffset;
     for (const std::vector<int>& row : line.rows) {
         const TransitEvent& e = m_events[static_cast<std::size_t>(row.front())];
         line.labels.push_back(QStringLiteral("%1  %2  %3").arg(transitingName(e.transiting), transitAspectName(e.aspect),

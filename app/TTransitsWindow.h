@@ -82,6 +82,8 @@ private:
     void exportChosen();
     void print();
     QString title() const;
+    // Local clock minus UT at a moment, in days, on the clock the list shows.
+    double clockOffsetAt(double jdUT) const;
     QString periodText() const;
 
     AppContext& m_ctx;
@@ -89,6 +91,7 @@ private:
     std::function<void(double)> m_openCollation;
     TransitPeriod m_period;
     double m_fromUT = 0, m_toUT = 0;
+    double m_clockOffset = 0;
     std::vector<TransitEvent> m_events;
     std::vector<TransitMomentTexts> m_texts;
     TransitNames m_names;
@@ -105,7 +108,7 @@ private:
     QToolBar* m_toolBar;
     QStackedWidget* m_pages;
     QTreeView* m_list;
-    QStandardItemModel* m_model;
+    TransitListModel* m_model;
     QScrollArea* m_scroll;
     TransitTimeLineView* m_timeLine;
     QLineEdit* m_filter;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <cmath>
 
 #include "QtText.h"
 #include "StringIds.h"
@@ -81,6 +82,14 @@ QString transitMotionName(int motion) {
     if (motion == 0)
         return translated(QT_TRANSLATE_NOOP("TransitTexts", "stationary"));
     return translated(QT_TRANSLATE_NOOP("TransitTexts", "direct"));
+}
+
+QString transitMotionText(const TransitEvent& event) {
+    if (event.exactReached)
+        return transitMotionName(event.motion);
+    const int minutes = static_cast<int>(std::lround(std::fabs(event.deviation) * 60));
+    return translated(QT_TRANSLATE_NOOP("TransitTexts", "station, %1 off"))
+        .arg(QString::asprintf("%d\u00B0%02d'", minutes / 60, minutes % 60));
 }
 
 TransitNames transitFilterNames(const StringTable& strings) {

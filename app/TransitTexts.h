@@ -18,6 +18,8 @@ QString significatorMarkName(int mark);
 QString transitAspectName(int aspect);
 // 1 direct, -1 retrograde, 0 stationary within the orb.
 QString transitMotionName(int motion);
+// The motion of an event; a station that does not reach exactness says how far it stays off.
+QString transitMotionText(const TransitEvent& event);
 
 // Every name of every mark and aspect, for the text filter.
 TransitNames transitFilterNames(const StringTable& strings);

@@ -2,6 +2,7 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <cmath>
@@ -50,8 +51,10 @@ int TransitTimeLineView::eventAt(QPoint pos) const {
     return best;
 }
 
-void TransitTimeLineView::paintEvent(QPaintEvent*) {
+void TransitTimeLineView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    // The lines outside the exposed part are skipped by the drawing.
+    p.setClipRect(event->rect());
     drawTransitTimeLine(p, m_line, m_metrics, width(), 0, static_cast<int>(m_line.rows.size()), m_options,
                         TimeLineStyle{m_options.display.black}, m_monthNames);
 }

@@ -10,6 +10,7 @@
 #include "StringIds.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
+#include "TMyDialog.h"
 #include "TRadixWindow.h"
 #include "TTransitsDialog.h"
 #include "TTransitsWindow.h"
@@ -69,6 +70,7 @@ void AppCommands::showTransits() {
         m_frame.activateWindow();
         m_frame.raise();
     });
+    centreOverClient(window);
     window->show();
     window->search(m_transitPeriod);
 }

@@ -17,6 +17,7 @@ constexpr double EdgeFade = 0.85;
 constexpr double BarShare = 0.6;
 constexpr int MinMonthWidthForName = 26;
 constexpr int MinMonthWidthForInitial = 9;
+constexpr int MinYearLabelWidth = 40;
 
 // Days since 1970-01-01 of a Gregorian date, and back (proleptic, valid far beyond the
 // ephemeris range).
@@ -153,7 +154,10 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
     bold.setBold(true);
     const QColor ink = Qt::black;
     const QColor monthLine(200, 200, 200);
-    const std::vector<TimeLineTick> ticks = timeLineTicks(line.from, line.to);
+    // Months on the local clock, placed at the UT moments of their local midnights.
+    std::vector<TimeLineTick> ticks = timeLineTicks(line.from + line.clockOffset, line.to + line.clockOffset);
+    for (TimeLineTick& t : ticks)
+        t.jd -= line.clockOffset;
     const int axisMid = m.axisHeight / 2;
     for (std::size_t i = 0; i <= ticks.size(); ++i) {
         // Each month's stretch: from its tick (or the period's start) to the next.
@@ -162,7 +166,7 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
         const int xa = static_cast<int>(timeLineX(line, m, width, a));
         const int xb = static_cast<int>(timeLineX(line, m, width, b));
         int year = 0, month = 0, day = 0;
-        civilFromDays(static_cast<long long>(std::floor(a - UnixEpochJd)), year, month, day);
+        civilFromDays(static_cast<long long>(std::floor(a + line.clockOffset - UnixEpochJd)), year, month, day);
         const QString name = month >= 1 && month <= static_cast<int>(monthNames.size()) ? monthNames[static_cast<std::size_t>(month - 1)] : QString();
         p.setFont(font);
         p.setPen(ink);
@@ -171,8 +175,10 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
             const QString shown = w >= MinMonthWidthForName ? name.left(3) : name.left(1);
             p.drawText(QRect(xa, axisMid, w, axisMid), Qt::AlignCenter, shown);
         }
-        // The year at the period's start and at every January.
-        if (i == 0 || (i > 0 && ticks[i - 1].month == 1)) {
+        // The year at the period's start (unless a new year follows at once) and at every January.
+        const bool yearFollows = i == 0 && !ticks.empty() && ticks[0].month == 1 &&
+                                 timeLineX(line, m, width, ticks[0].jd) - xa < MinYearLabelWidth;
+        if ((i == 0 && !yearFollows) || (i > 0 && ticks[i - 1].month == 1)) {
             p.setFont(bold);
             p.drawText(QRect(xa + 3, 0, std::max(0, right - xa - 3), axisMid), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::number(year));
@@ -194,9 +200,13 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
     small.setPixelSize(std::max(7, m.rowHeight * 9 / 20));
     small.setBold(true);
     const int barHeight = static_cast<int>(m.rowHeight * BarShare);
+    // Only the lines within the painter's clip are drawn: a window shows a few of many.
+    const QRectF clip = p.hasClipping() ? p.clipBoundingRect() : QRectF();
     for (int r = 0; r < rows; ++r) {
         const std::size_t row = static_cast<std::size_t>(first + r);
         const int y = top + r * m.rowHeight;
+        if (!clip.isEmpty() && (y + m.rowHeight < clip.top() || y > clip.bottom()))
+            continue;
         p.setFont(font);
         p.setPen(ink);
         const QString label = row < line.labels.size() ? line.labels[row] : QString();
@@ -228,8 +238,14 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
             const double half = barHeight * 0.55;
             const double cy = barTop + barHeight / 2.0;
             const QPointF diamond[] = {{xe, cy - half}, {xe + half * 0.7, cy}, {xe, cy + half}, {xe - half * 0.7, cy}};
-            p.setPen(QPen(Qt::white, 0.8));
-            p.setBrush(style.black ? QColor(Qt::black) : colour.darker(170));
+            const QColor mark = style.black ? QColor(Qt::black) : colour.darker(170);
+            if (e.exactReached) {
+                p.setPen(QPen(Qt::white, 0.8));
+                p.setBrush(mark);
+            } else {
+                p.setPen(QPen(mark, 1.5));
+                p.setBrush(Qt::white);
+            }
             p.drawPolygon(diamond, 4);
             if (e.motion <= 0) {
                 p.setFont(small);

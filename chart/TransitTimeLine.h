@@ -3,7 +3,8 @@
 // point) with a bar for each pass from the moment it comes into orb to the moment it leaves,
 // shaded from light at the edges of the orb to full at exactness, the exact moment marked (with
 // "R" for a retrograde pass and "S" for a station within the orb), and the months and years of
-// the period on the axis above. One painter draws it on the screen, into files and on paper.
+// the period on the axis above. A station within the orb that does not reach exactness is
+// marked by a hollow diamond at the station. One painter draws it on the screen, into files and on paper.
 #include <QColor>
 #include <QPainter>
 #include <QString>
@@ -19,11 +20,13 @@ struct TransitTimeLine {
     std::vector<QString> labels;         // one per row: "Saturn  Square  Sun"
     std::vector<int> aspects;            // one per row: the aspect, for its colour
     double from = 0, to = 0;             // the period, Julian days (UT)
+    // Local clock minus UT at the period's start, in days: the months begin at local midnight.
+    double clockOffset = 0;
 };
 
 // Sizes in the painter's logical units (pixels on the screen).
 struct TimeLineMetrics {
-    int labelWidth = 190;
+    int labelWidth = 230;
     int rowHeight = 20;
     int axisHeight = 40;  // years above, months below
     int margin = 8;
@@ -44,8 +47,8 @@ double timeLineX(const TransitTimeLine& line, const TimeLineMetrics& m, int widt
 // The row at vertical position `y`, or -1 (the axis, below the last row).
 int timeLineRowAt(const TransitTimeLine& line, const TimeLineMetrics& m, int first, int y);
 
-// Start of each month (and whether it starts a year) within the period, by the Gregorian
-// calendar in Universal Time.
+// Start of each month within the period (Julian days on the clock that `from` and `to` are
+// read on), by the Gregorian calendar.
 struct TimeLineTick {
     double jd = 0;
     int year = 0;

@@ -2364,6 +2364,511 @@ Lecseréli erre a képletre?</translation>
     <context>
         <name>Menu</name>
         <message>
+            <source>T&amp;ransits...</source>
+            <translation>T&amp;ranzitok...</translation>
+        </message>
+        <message>
+            <source>&amp;Transits...</source>
+            <translation>&amp;Tranzitok...</translation>
+        </message>
+    </context>
+    <context>
+        <name>AppCommands</name>
+        <message>
+            <source>Transits</source>
+            <translation>Tranzitok</translation>
+        </message>
+        <message>
+            <source>Choose the transiting bodies, the natal points and the aspects to search for first.</source>
+            <translation>Előbb válassza ki a keresendő tranzitáló égitesteket, születési pontokat és fényszögeket.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTransitsDialog</name>
+        <message>
+            <source>Transits</source>
+            <translation>Tranzitok</translation>
+        </message>
+        <message>
+            <source>&amp;Transiting bodies</source>
+            <translation>&amp;Tranzitáló égitestek</translation>
+        </message>
+        <message>
+            <source>&amp;Natal points</source>
+            <translation>&amp;Születési pontok</translation>
+        </message>
+        <message>
+            <source>&amp;Aspects</source>
+            <translation>&amp;Fényszögek</translation>
+        </message>
+        <message>
+            <source>List</source>
+            <translation>Lista</translation>
+        </message>
+        <message>
+            <source>everything</source>
+            <translation>minden</translation>
+        </message>
+        <message>
+            <source>Names to list, such as: saturn   sat&gt;sun   mars/venus   -moon
+A word finds the names starting with it; a/b either of them; left of &gt; the transiting body, right of it the natal point; a minus leaves out what it finds.</source>
+            <translation>A listázandó nevek, például: szaturnusz   szat&gt;nap   mars/vénusz   -hold
+Egy szó a vele kezdődő neveket találja meg; a/b bármelyiküket; a &gt; bal oldalán a tranzitáló égitest, jobb oldalán a születési pont; a mínuszjel kihagyja, amit talál.</translation>
+        </message>
+        <message>
+            <source>&amp;Filter:</source>
+            <translation>S&amp;zűrő:</translation>
+        </message>
+        <message>
+            <source>By date</source>
+            <translation>Dátum szerint</translation>
+        </message>
+        <message>
+            <source>Grouped by natal point</source>
+            <translation>Születési pontok szerint csoportosítva</translation>
+        </message>
+        <message>
+            <source>Grouped by transiting body</source>
+            <translation>Tranzitáló égitestek szerint csoportosítva</translation>
+        </message>
+        <message>
+            <source>&amp;Display:</source>
+            <translation>&amp;Megjelenítés:</translation>
+        </message>
+        <message>
+            <source>Orbs of the transits (degrees)</source>
+            <translation>A tranzitok orbiszai (fok)</translation>
+        </message>
+        <message>
+            <source>before
+exact</source>
+            <translation>pontos
+előtt</translation>
+        </message>
+        <message>
+            <source>after
+exact</source>
+            <translation>pontos
+után</translation>
+        </message>
+        <message>
+            <source>Where both are 0 the aspect's orb
+of the Orbises dialog applies.</source>
+            <translation>Ahol mindkettő 0, ott a fényszögnek
+az Orbiszok ablakban adott orbisza érvényes.</translation>
+        </message>
+        <message>
+            <source>Enter an orb from 0 to %1 degrees with at most one decimal, such as 2.5.</source>
+            <translation>Adjon meg 0 és %1 fok közötti orbiszt legfeljebb egy tizedesjeggyel, például 2.5.</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Mind</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Egyik sem</translation>
+        </message>
+        <message>
+            <source>Sun</source>
+            <translation>Nap</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Hold</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkúr</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénusz</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Szaturnusz</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uránusz</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptunusz</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plútó</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTransitPeriodDialog</name>
+        <message>
+            <source>Transits: Period</source>
+            <translation>Tranzitok: időszak</translation>
+        </message>
+        <message>
+            <source>&amp;From:</source>
+            <translation>&amp;Kezdete:</translation>
+        </message>
+        <message>
+            <source>&amp;To:</source>
+            <translation>&amp;Vége:</translation>
+        </message>
+        <message>
+            <source>This &amp;month</source>
+            <translation>E&amp;z a hónap</translation>
+        </message>
+        <message>
+            <source>This &amp;year</source>
+            <translation>Ez az é&amp;v</translation>
+        </message>
+        <message>
+            <source>&amp;Next twelve months</source>
+            <translation>A következő &amp;tizenkét hónap</translation>
+        </message>
+        <message>
+            <source>The period ends before it begins: choose a last day on or after the first.</source>
+            <translation>Az időszak vége a kezdete előtt van: válasszon az elsővel azonos vagy későbbi utolsó napot.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTransitsWindow</name>
+        <message>
+            <source>&amp;Period...</source>
+            <translation>&amp;Időszak...</translation>
+        </message>
+        <message>
+            <source>&amp;List</source>
+            <translation>&amp;Lista</translation>
+        </message>
+        <message>
+            <source>&amp;Time line</source>
+            <translation>Idő&amp;vonal</translation>
+        </message>
+        <message>
+            <source>P&amp;rint...</source>
+            <translation>&amp;Nyomtatás...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>&amp;Exportálás...</translation>
+        </message>
+        <message>
+            <source> &amp;Filter: </source>
+            <translation> &amp;Szűrő: </translation>
+        </message>
+        <message>
+            <source>e.g. sat&gt;sun  mars/venus  -moon</source>
+            <translation>pl. szat&gt;nap  mars/vénusz  -hold</translation>
+        </message>
+        <message>
+            <source>A word finds the names starting with it; a/b either of them; left of &gt; the transiting body, right of it the natal point; a minus leaves out what it finds.</source>
+            <translation>Egy szó a vele kezdődő neveket találja meg; a/b bármelyiküket; a &gt; bal oldalán a tranzitáló égitest, jobb oldalán a születési pont; a mínuszjel kihagyja, amit talál.</translation>
+        </message>
+        <message>
+            <source> &amp;Display: </source>
+            <translation> &amp;Megjelenítés: </translation>
+        </message>
+        <message>
+            <source>By date</source>
+            <translation>Dátum szerint</translation>
+        </message>
+        <message>
+            <source>Grouped by natal point</source>
+            <translation>Születési pontok szerint csoportosítva</translation>
+        </message>
+        <message>
+            <source>Grouped by transiting body</source>
+            <translation>Tranzitáló égitestek szerint csoportosítva</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Mégse</translation>
+        </message>
+        <message>
+            <source>Transits: %1</source>
+            <translation>Tranzitok: %1</translation>
+        </message>
+        <message>
+            <source>%1 to %2, on the clock of %3</source>
+            <translation>%1 – %2, %3 órája szerint</translation>
+        </message>
+        <message>
+            <source>Searching...</source>
+            <translation>Keresés...</translation>
+        </message>
+        <message>
+            <source>Cancelled: %1 transits found until then.</source>
+            <translation>Megszakítva: addig %1 tranzit került elő.</translation>
+        </message>
+        <message>
+            <source>%1 transits.</source>
+            <translation>%1 tranzit.</translation>
+        </message>
+        <message>
+            <source>The ephemeris files do not reach over the whole period for %1: choose a shorter period.</source>
+            <translation>Az efemeriszfájlok nem fedik le a teljes időszakot ennél: %1. Válasszon rövidebb időszakot.</translation>
+        </message>
+        <message>
+            <source>%1 of them listed.</source>
+            <translation>Ebből %1 látható a listában.</translation>
+        </message>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>%1. oldal / %2</translation>
+        </message>
+        <message>
+            <source>The time line could not be written to %1.</source>
+            <translation>Az idővonal nem írható ide: %1.</translation>
+        </message>
+        <message>
+            <source>%1 transits.png</source>
+            <translation>%1 tranzitok.png</translation>
+        </message>
+        <message>
+            <source>Export Time Line</source>
+            <translation>Idővonal exportálása</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+            <translation>PNG-kép (*.png);;SVG-rajz (*.svg);;PDF-dokumentum (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Time line exported to %1</source>
+            <translation>Az idővonal exportálva ide: %1</translation>
+        </message>
+        <message>
+            <source>The time line could not be printed.</source>
+            <translation>Az idővonal nem nyomtatható ki.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransitTexts</name>
+        <message>
+            <source>Sun</source>
+            <translation>Nap</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <translation>Hold</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <translation>Merkúr</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <translation>Vénusz</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <translation>Mars</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <translation>Jupiter</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <translation>Szaturnusz</translation>
+        </message>
+        <message>
+            <source>Uranus</source>
+            <translation>Uránusz</translation>
+        </message>
+        <message>
+            <source>Neptune</source>
+            <translation>Neptunusz</translation>
+        </message>
+        <message>
+            <source>Pluto</source>
+            <translation>Plútó</translation>
+        </message>
+        <message>
+            <source>North node</source>
+            <translation>Felszálló holdcsomó</translation>
+        </message>
+        <message>
+            <source>South node</source>
+            <translation>Leszálló holdcsomó</translation>
+        </message>
+        <message>
+            <source>Lilith</source>
+            <translation>Lilith</translation>
+        </message>
+        <message>
+            <source>Chiron</source>
+            <translation>Chiron</translation>
+        </message>
+        <message>
+            <source>Pholus</source>
+            <translation>Pholus</translation>
+        </message>
+        <message>
+            <source>Ceres</source>
+            <translation>Ceres</translation>
+        </message>
+        <message>
+            <source>Pallas</source>
+            <translation>Pallasz</translation>
+        </message>
+        <message>
+            <source>Juno</source>
+            <translation>Juno</translation>
+        </message>
+        <message>
+            <source>Vesta</source>
+            <translation>Vesta</translation>
+        </message>
+        <message>
+            <source>Ascendant</source>
+            <translation>Aszcendens</translation>
+        </message>
+        <message>
+            <source>MC</source>
+            <translation>MC</translation>
+        </message>
+        <message>
+            <source>Fortune</source>
+            <translation>Szerencsepont</translation>
+        </message>
+        <message>
+            <source>Conjunction</source>
+            <translation>Együttállás</translation>
+        </message>
+        <message>
+            <source>Semisextile</source>
+            <translation>Félszextil</translation>
+        </message>
+        <message>
+            <source>Semisquare</source>
+            <translation>Félkvadrát</translation>
+        </message>
+        <message>
+            <source>Sextile</source>
+            <translation>Szextil</translation>
+        </message>
+        <message>
+            <source>Quintile</source>
+            <translation>Kvintil</translation>
+        </message>
+        <message>
+            <source>Square</source>
+            <translation>Kvadrát</translation>
+        </message>
+        <message>
+            <source>Trine</source>
+            <translation>Trigon</translation>
+        </message>
+        <message>
+            <source>Sesquiquadrate</source>
+            <translation>Másfélkvadrát</translation>
+        </message>
+        <message>
+            <source>Biquintile</source>
+            <translation>Bikvintil</translation>
+        </message>
+        <message>
+            <source>Quincunx</source>
+            <translation>Kvinkunx</translation>
+        </message>
+        <message>
+            <source>Opposition</source>
+            <translation>Szembenállás</translation>
+        </message>
+        <message>
+            <source>NB</source>
+            <translation>NB</translation>
+        </message>
+        <message>
+            <source>NB5</source>
+            <translation>NB5</translation>
+        </message>
+        <message>
+            <source>NB7</source>
+            <translation>NB7</translation>
+        </message>
+        <message>
+            <source>Quindecile</source>
+            <translation>Kvindecil</translation>
+        </message>
+        <message>
+            <source>Novile</source>
+            <translation>Novil</translation>
+        </message>
+        <message>
+            <source>Binovile</source>
+            <translation>Binovil</translation>
+        </message>
+        <message>
+            <source>Quadnovile</source>
+            <translation>Kvadnovil</translation>
+        </message>
+        <message>
+            <source>retrograde</source>
+            <translation>hátráló</translation>
+        </message>
+        <message>
+            <source>stationary</source>
+            <translation>álló</translation>
+        </message>
+        <message>
+            <source>direct</source>
+            <translation>egyenes</translation>
+        </message>
+        <message>
+            <source>station, %1 off</source>
+            <translation>fordul, %1 eltéréssel</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransitListModel</name>
+        <message>
+            <source>Date</source>
+            <translation>Dátum</translation>
+        </message>
+        <message>
+            <source>Transiting</source>
+            <translation>Tranzitáló</translation>
+        </message>
+        <message>
+            <source>Aspect</source>
+            <translation>Fényszög</translation>
+        </message>
+        <message>
+            <source>Natal</source>
+            <translation>Születési</translation>
+        </message>
+        <message>
+            <source>Motion</source>
+            <translation>Mozgás</translation>
+        </message>
+        <message>
+            <source>Enters orb</source>
+            <translation>Orbiszba lép</translation>
+        </message>
+        <message>
+            <source>Exact</source>
+            <translation>Pontos</translation>
+        </message>
+        <message>
+            <source>Leaves orb</source>
+            <translation>Orbiszból kilép</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
             <source>R&amp;eturn...</source>
             <translation>&amp;Visszatérés...</translation>
         </message>
@@ -2383,12 +2888,44 @@ Lecseréli erre a képletre?</translation>
             <source>&amp;Progression shifter</source>
             <translation>&amp;Progresszió-léptető</translation>
         </message>
+        <message>
+            <source>Pr&amp;imary directions...</source>
+            <translation>&amp;Primer direkciók...</translation>
+        </message>
+        <message>
+            <source>Secondar&amp;y directions...</source>
+            <translation>S&amp;zekunder direkciók...</translation>
+        </message>
+        <message>
+            <source>Recti&amp;fication...</source>
+            <translation>Rekti&amp;fikáció...</translation>
+        </message>
+        <message>
+            <source>&amp;Primary directions...</source>
+            <translation>Primer dire&amp;kciók...</translation>
+        </message>
+        <message>
+            <source>S&amp;econdary directions...</source>
+            <translation>Szekunder direkci&amp;ók...</translation>
+        </message>
     </context>
     <context>
         <name>AppCommands</name>
         <message>
-            <source>The clock of this place showed the chart&apos;s time twice (it was put back from %1 to %2): the chart holds %3.</source>
+            <source>The clock of this place showed the chart's time twice (it was put back from %1 to %2): the chart holds %3.</source>
             <translation>Ezen a helyen az óra kétszer mutatta a horoszkóp idejét (%1 helyett %2 időre állították vissza): a horoszkóp %3 eltolással számol.</translation>
+        </message>
+        <message>
+            <source>Primary Directions</source>
+            <translation>Primer direkciók</translation>
+        </message>
+        <message>
+            <source>Secondary Directions</source>
+            <translation>Szekunder direkciók</translation>
+        </message>
+        <message>
+            <source>Choose the promissors, the significators and the aspects to direct first.</source>
+            <translation>Előbb válassza ki a direktálandó promisszorokat, szignifikátorokat és fényszögeket.</translation>
         </message>
     </context>
     <context>
@@ -2402,7 +2939,7 @@ Lecseréli erre a képletre?</translation>
             <translation>valódi napív hosszúságban</translation>
         </message>
         <message>
-            <source>Naibod&apos;s key (%1 a year)</source>
+            <source>Naibod's key (%1 a year)</source>
             <translation>Naibod-kulcs (évi %1)</translation>
         </message>
         <message>
@@ -2433,7 +2970,7 @@ Lecseréli erre a képletre?</translation>
             <translation>Zodiákusi, félív szerint, szélesség nélkül</translation>
         </message>
         <message>
-            <source>Zodiacal, by semi-arc, with the promissor&apos;s latitude</source>
+            <source>Zodiacal, by semi-arc, with the promissor's latitude</source>
             <translation>Zodiákusi, félív szerint, a promisszor szélességével</translation>
         </message>
         <message>
@@ -2441,7 +2978,7 @@ Lecseréli erre a képletre?</translation>
             <translation>Mundán, a szignifikátor pólusa alatt</translation>
         </message>
         <message>
-            <source>A key of zero means Naibod&apos;s key, %1 a year (the Sun&apos;s mean daily motion).</source>
+            <source>A key of zero means Naibod's key, %1 a year (the Sun's mean daily motion).</source>
             <translation>A nulla kulcs a Naibod-kulcsot jelenti: évi %1 (a Nap közepes napi mozgása).</translation>
         </message>
         <message>
@@ -2457,7 +2994,7 @@ Lecseréli erre a képletre?</translation>
             <translation> Kulcs </translation>
         </message>
         <message>
-            <source>&amp;True solar arc (the progressed Sun&apos;s motion)</source>
+            <source>&amp;True solar arc (the progressed Sun's motion)</source>
             <translation>&amp;Valódi napív (a progresszív Nap mozgása)</translation>
         </message>
         <message>
@@ -2477,7 +3014,7 @@ Lecseréli erre a képletre?</translation>
             <translation>&amp;Ptolemaiosz (1°)</translation>
         </message>
         <message>
-            <source>Primary directions&apos; &amp;method:</source>
+            <source>Primary directions' &amp;method:</source>
             <translation>Primer direkciók &amp;módszere:</translation>
         </message>
         <message>
@@ -2520,15 +3057,15 @@ Lecseréli erre a képletre?</translation>
             <translation>A tengelyek és a házak a progresszív pillanatéi a születési helyen.</translation>
         </message>
         <message>
-            <source>The MC is directed by the chart&apos;s key: %1.</source>
+            <source>The MC is directed by the chart's key: %1.</source>
             <translation>Az MC-t a horoszkóp kulcsa viszi előre: %1.</translation>
         </message>
         <message>
-            <source>The chart&apos;s key angle is zero, which means Naibod&apos;s key: the MC is directed by %1 a year.</source>
+            <source>The chart's key angle is zero, which means Naibod's key: the MC is directed by %1 a year.</source>
             <translation>A horoszkóp kulcsszöge nulla, ami a Naibod-kulcsot jelenti: az MC évi %1 értékkel halad.</translation>
         </message>
         <message>
-            <source>The MC is directed by Naibod&apos;s key, %1 a year.</source>
+            <source>The MC is directed by Naibod's key, %1 a year.</source>
             <translation>Az MC-t a Naibod-kulcs viszi előre, évi %1.</translation>
         </message>
         <message>
@@ -2690,21 +3227,6 @@ Lecseréli erre a képletre?</translation>
         </message>
     </context>
     <context>
-        <name>AppCommands</name>
-        <message>
-            <source>Primary Directions</source>
-            <translation>Primer direkciók</translation>
-        </message>
-        <message>
-            <source>Secondary Directions</source>
-            <translation>Szekunder direkciók</translation>
-        </message>
-        <message>
-            <source>Choose the promissors, the significators and the aspects to direct first.</source>
-            <translation>Előbb válassza ki a direktálandó promisszorokat, szignifikátorokat és fényszögeket.</translation>
-        </message>
-    </context>
-    <context>
         <name>DirectionTexts</name>
         <message>
             <source>a year</source>
@@ -2756,29 +3278,6 @@ Lecseréli erre a képletre?</translation>
         <message>
             <source>Group</source>
             <translation>Csoport</translation>
-        </message>
-    </context>
-    <context>
-        <name>Menu</name>
-        <message>
-            <source>Pr&amp;imary directions...</source>
-            <translation>&amp;Primer direkciók...</translation>
-        </message>
-        <message>
-            <source>Secondar&amp;y directions...</source>
-            <translation>S&amp;zekunder direkciók...</translation>
-        </message>
-        <message>
-            <source>Recti&amp;fication...</source>
-            <translation>Rekti&amp;fikáció...</translation>
-        </message>
-        <message>
-            <source>&amp;Primary directions...</source>
-            <translation>Primer dire&amp;kciók...</translation>
-        </message>
-        <message>
-            <source>S&amp;econdary directions...</source>
-            <translation>Szekunder direkci&amp;ók...</translation>
         </message>
     </context>
     <context>
