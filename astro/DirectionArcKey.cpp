@@ -33,7 +33,9 @@ ArcKey makeArcKey(const RadixData& natal, const DirectionKey& key, const TOption
     k.key = key;
     k.birthUT = natal.jdUT;
     if (!key.truesolar) {
-        k.degreesPerYear = effectiveKeyDegrees(key);
+        // A key that is no positive angle (a damaged or hand-made setting) would date nothing.
+        const double degrees = effectiveKeyDegrees(key);
+        k.degreesPerYear = std::isfinite(degrees) && degrees > 0 ? degrees : NaibodKeyDegrees;
         return k;
     }
     // A table of whole progressed days, one past the last age, unwrapped into a rising arc.

@@ -22,7 +22,8 @@ struct ArcKey {
     std::vector<double> solarArc;
 };
 
-// The key of a computed natal chart for ages up to `maxAge` years (at most MaxDirectionAge).
+// The key of a computed natal chart for ages up to `maxAge` years (at most MaxDirectionAge). An
+// angle key that is not a positive angle is taken as Naibod's.
 ArcKey makeArcKey(const RadixData& natal, const DirectionKey& key, const TOptions& options,
                   double maxAge = MaxDirectionAge);
 

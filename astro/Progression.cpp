@@ -75,7 +75,7 @@ void computeProgression(const RadixData& natal, const ProgressionRequest& reques
         } else {
             out.key = ProgressionKey::Angle;
             out.keyDegrees = effectiveKeyDegrees(request.key);
-            out.arc = out.keyDegrees * progressedDays;
+            out.arc = out.keyDegrees * (request.targetUT - natal.jdUT) / TropicalYearDays;
         }
         const double armc = request.key.onequ
                                 ? natal.armc * RadToDeg + out.arc

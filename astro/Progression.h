@@ -27,7 +27,7 @@ constexpr int progressionTypeId(ProgressionKind kind) {
 // How the MC was directed.
 enum class ProgressionKey : std::uint8_t {
     TrueSolarArc = 0,  // progressed Sun minus natal Sun
-    Angle = 1,         // the key angle for each progressed day (a year of age in secondary)
+    Angle = 1,         // the key angle for each tropical year of age
     Quotidian = 2,     // the houses of the progressed moment itself at the natal place
 };
 

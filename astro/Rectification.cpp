@@ -109,3 +109,19 @@ RectificationResult rankBirthTimes(const RadixData& natal, const std::vector<Mar
                      });
     return out;
 }
+
+bool selectionHasMarks(const TDirectionFilter& s) {
+    auto any = [](const auto& marks) { return std::find(marks.begin(), marks.end(), true) != marks.end(); };
+    return any(s.promissors) && any(s.significators) && any(s.aspects);
+}
+
+TDirectionFilter classicRectificationSelection() {
+    constexpr int LastPromissor = 6;  // Saturn
+    constexpr int Square = 5, Opposition = 10;
+    TDirectionFilter s;
+    for (int b = BodySun; b <= LastPromissor; ++b)
+        s.promissors[std::size_t(b)] = true;
+    s.significators[SignificatorMarkAscendant] = s.significators[SignificatorMarkMC] = true;
+    s.aspects[0] = s.aspects[Square] = s.aspects[Opposition] = true;
+    return s;
+}

@@ -61,5 +61,11 @@ RectificationResult rankBirthTimes(const RadixData& natal, const std::vector<Mar
                                    const RectificationQuery& query, const TOptions& options,
                                    const RectificationProgress& progress = {});
 
+// Whether a selection marks at least one promissor, one significator and one aspect.
+bool selectionHasMarks(const TDirectionFilter& selection);
+// What a rectification falls back on when the directions selection marks nothing: the Sun to
+// Saturn directed to the Ascendant and the MC in conjunction, square and opposition.
+TDirectionFilter classicRectificationSelection();
+
 // The natal chart cast again at `jdUT` (same place and clock), computed.
 RadixData chartAtBirthMoment(const RadixData& natal, double jdUT, const TOptions& options);

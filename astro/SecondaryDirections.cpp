@@ -6,8 +6,8 @@
 #include "RadixData.h"
 
 namespace {
-// A conjunction of a progressed body with its own natal place this close to birth is the
-// birth itself.
+// An aspect exact this close to birth is one of the natal chart itself, such as a body at its
+// own place or the South node opposite the North node.
 constexpr double BirthInstantDays = 1e-3;
 }  // namespace
 
@@ -62,8 +62,8 @@ SecondaryResult computeSecondaryDirections(const RadixData& natal, const Seconda
     for (const TransitEvent& e : found.events) {
         if (!e.exactReached)
             continue;  // a progressed station short of the aspect is no direction
-        if (e.transiting == e.natal && e.aspect == 0 && e.exactUT - natal.jdUT < BirthInstantDays)
-            continue;  // a body at its own place at birth
+        if (e.exactUT - natal.jdUT < BirthInstantDays)
+            continue;  // exact at birth: an aspect of the natal chart (a body to its own place)
         SecondaryDirection d;
         d.promissor = e.transiting;
         d.significator = e.natal;

@@ -5,6 +5,7 @@
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
 #include "OptionDefaults.h"
+#include "Progression.h"
 #include "RadixData.h"
 #include "Returns.h"
 
@@ -64,3 +65,18 @@ static void BM_CenturyOfReturns(benchmark::State& state) {
     state.counters["returns"] = static_cast<double>(found);
 }
 BENCHMARK(BM_CenturyOfReturns)->Arg(BodySun)->Arg(BodyMoon)->Arg(BodyMercury)->Unit(benchmark::kMillisecond);
+
+// One progression of the natal chart as the progression shifter steps it by a day: the
+// progressed chart, its directed angles and the cross aspects.
+static void BM_ProgressionStep(benchmark::State& state) {
+    const Natal& n = natal();
+    auto p = std::make_unique<Progression>();
+    ProgressionRequest request;
+    request.targetUT = n.chart->jdUT + 46 * 365.25;
+    for (auto _ : state) {
+        computeProgression(*n.chart, request, *n.options, *p);
+        benchmark::DoNotOptimize(p->aspects.secondToRadix.aspectCode[0][0]);
+        request.targetUT += 1.0;
+    }
+}
+BENCHMARK(BM_ProgressionStep)->Unit(benchmark::kMicrosecond);

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr double ArcTolerance = 1e-7;  // degrees
-constexpr double BudapestLon = 19.04, BudapestLat = 47.5;
+constexpr double BudapestLon = 19.04, BudapestLat = 47.5, SouthLat = -33.9;
 constexpr int Square = 5;
 constexpr int Opposition = 10;
 // A key of three degrees a year over the longest span lists every arc below 360°.
@@ -55,6 +55,11 @@ protected:
         ChartTest::SetUp();
         computeRadix(*natal, *options);
     }
+    // The same moment south of the equator, where declinations and the latitude differ in sign.
+    void useLatitude(double latitude) {
+        natal = chartAt(1980, 7, 1, 10.5, true, BudapestLon, latitude);
+        computeRadix(*natal, *options);
+    }
     double deg(double rad) const { return rad * RadToDegree; }
     // The oblique ascension under the birth latitude, from the chart's ascensional difference.
     double obliqueAscension(int k) const {
@@ -78,17 +83,21 @@ protected:
 // Ascendant the difference of oblique ascensions under the birth latitude; converse arcs go the
 // other way round the circle.
 TEST_F(PrimaryDirectionsTest, ArcsToTheAnglesAreDifferencesOfAscensions) {
-    const double armc = deg(natal->armc);
-    for (DirectionMethod method : {DirectionMethod::MundaneSemiArc, DirectionMethod::MundanePole}) {
-        for (int k = BodySun; k <= BodyPluto; ++k) {
-            SCOPED_TRACE(testing::Message() << "method " << int(method) << ", body " << k);
-            const PrimaryResult mc = computePrimaryDirections(*natal, onePair(method, k, NatalMC, 0), *options);
-            EXPECT_NEAR(arcOf(mc, false), folded(deg(natal->ra[k]) - armc), ArcTolerance);
-            EXPECT_NEAR(arcOf(mc, true), folded(armc - deg(natal->ra[k])), ArcTolerance);
-            const PrimaryResult asc =
-                computePrimaryDirections(*natal, onePair(method, k, NatalAscendant, 0), *options);
-            EXPECT_NEAR(arcOf(asc, false), folded(obliqueAscension(k) - (armc + 90)), ArcTolerance);
-            EXPECT_NEAR(arcOf(asc, true), folded(armc + 90 - obliqueAscension(k)), ArcTolerance);
+    for (double latitude : {BudapestLat, SouthLat}) {
+        useLatitude(latitude);
+        const double armc = deg(natal->armc);
+        for (DirectionMethod method : {DirectionMethod::MundaneSemiArc, DirectionMethod::MundanePole}) {
+            for (int k = BodySun; k <= BodyPluto; ++k) {
+                SCOPED_TRACE(testing::Message()
+                             << "latitude " << latitude << ", method " << int(method) << ", body " << k);
+                const PrimaryResult mc = computePrimaryDirections(*natal, onePair(method, k, NatalMC, 0), *options);
+                EXPECT_NEAR(arcOf(mc, false), folded(deg(natal->ra[k]) - armc), ArcTolerance);
+                EXPECT_NEAR(arcOf(mc, true), folded(armc - deg(natal->ra[k])), ArcTolerance);
+                const PrimaryResult asc =
+                    computePrimaryDirections(*natal, onePair(method, k, NatalAscendant, 0), *options);
+                EXPECT_NEAR(arcOf(asc, false), folded(obliqueAscension(k) - (armc + 90)), ArcTolerance);
+                EXPECT_NEAR(arcOf(asc, true), folded(armc + 90 - obliqueAscension(k)), ArcTolerance);
+            }
         }
     }
 }
@@ -120,27 +129,49 @@ TEST_F(PrimaryDirectionsTest, MundaneArcsKeepTheSignificatorsSemiArcProportion) 
     EXPECT_GT(lower, 0);
 }
 
+// Placidus divides each point's semi-arc in three, so the library's Placidus cusps stand at whole
+// houses of mundane position: cusp h at 270 - 30 (h - 1) degrees.
+TEST_F(PrimaryDirectionsTest, PlacidusCuspsStandAtWholeHousesOfMundanePosition) {
+    options->housecalc = 0;  // Placidus: the library's 'P'
+    for (double latitude : {47.5, -33.9, 5.0}) {
+        auto chart = chartAt(1991, 11, 23, 3.75, true, BudapestLon, latitude);
+        computeRadix(*chart, *options);
+        ASSERT_EQ(chart->houseSystemUsed, 0);
+        for (int h = 1; h <= 12; ++h) {
+            SCOPED_TRACE(testing::Message() << "latitude " << latitude << ", cusp " << h);
+            double position = -1;
+            ASSERT_TRUE(mundanePosition(chart->cuspRA[h - 1], chart->cuspDecl[h - 1], chart->armc, chart->geoLatitude,
+                                        position));
+            EXPECT_NEAR(angleDiff(position, 270.0 - 30.0 * (h - 1)), 0, 1e-6);
+        }
+    }
+}
+
 // Under the significator's pole the arc is the difference of the oblique ascensions (or
 // descensions in the western half) under that pole, the significator's being the chart's own.
 TEST_F(PrimaryDirectionsTest, PoleArcsUseTheSignificatorsPole) {
-    bool sawWest = false, sawEast = false;
-    for (int s = BodySun; s <= BodyPluto; ++s) {
-        const bool west = natal->westernHalf[s];
-        (west ? sawWest : sawEast) = true;
-        const double poleTan = natal->poleTangent[s] * (natal->geoLatitude < 0 ? -1 : 1);
-        for (int p = BodySun; p <= BodyPluto; ++p) {
-            if (p == s)
-                continue;
-            SCOPED_TRACE(testing::Message() << "promissor " << p << " to significator " << s);
-            const double ad = deg(std::asin(std::tan(natal->decl[p]) * poleTan));
-            const double oblique = deg(natal->ra[p]) + (west ? ad : -ad);
-            const PrimaryResult r =
-                computePrimaryDirections(*natal, onePair(DirectionMethod::MundanePole, p, s, Square), *options);
-            EXPECT_NEAR(arcOf(r, false, 1), folded(oblique + 90 - deg(natal->obliqueAsc[s])), ArcTolerance);
-            EXPECT_NEAR(arcOf(r, false, -1), folded(oblique - 90 - deg(natal->obliqueAsc[s])), ArcTolerance);
+    for (double latitude : {BudapestLat, SouthLat}) {
+        useLatitude(latitude);
+        bool sawWest = false, sawEast = false;
+        for (int s = BodySun; s <= BodyPluto; ++s) {
+            const bool west = natal->westernHalf[s];
+            (west ? sawWest : sawEast) = true;
+            const double poleTan = natal->poleTangent[s] * (natal->geoLatitude < 0 ? -1 : 1);
+            for (int p = BodySun; p <= BodyPluto; ++p) {
+                if (p == s)
+                    continue;
+                SCOPED_TRACE(testing::Message()
+                             << "latitude " << latitude << ", promissor " << p << " to significator " << s);
+                const double ad = deg(std::asin(std::tan(natal->decl[p]) * poleTan));
+                const double oblique = deg(natal->ra[p]) + (west ? ad : -ad);
+                const PrimaryResult r =
+                    computePrimaryDirections(*natal, onePair(DirectionMethod::MundanePole, p, s, Square), *options);
+                EXPECT_NEAR(arcOf(r, false, 1), folded(oblique + 90 - deg(natal->obliqueAsc[s])), ArcTolerance);
+                EXPECT_NEAR(arcOf(r, false, -1), folded(oblique - 90 - deg(natal->obliqueAsc[s])), ArcTolerance);
+            }
         }
+        EXPECT_TRUE(sawWest && sawEast);
     }
-    EXPECT_TRUE(sawWest && sawEast);
 }
 
 // Zodiacal directions carry a point of the ecliptic: to the MC its right ascension less the
@@ -173,7 +204,8 @@ TEST_F(PrimaryDirectionsTest, AspectPointsToTheMC) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const PrimaryResult r = computePrimaryDirections(*natal, onePair(row.method, moon, NatalMC, row.aspect), *options);
+        const PrimaryResult r =
+            computePrimaryDirections(*natal, onePair(row.method, moon, NatalMC, row.aspect), *options);
         EXPECT_NEAR(arcOf(r, false, row.side), folded(row.expected), ArcTolerance);
         EXPECT_NEAR(arcOf(r, true, row.side), folded(-row.expected), ArcTolerance);
     }
@@ -192,6 +224,7 @@ TEST_F(PrimaryDirectionsTest, EachKeyTurnsArcsIntoAges) {
         {"Naibod for a zero key", {false, false, 0}, naibod},
         {"Ptolemy's degree", {false, false, 1.0}, 1.0},
         {"a key on the equator", {true, false, 1.5}, 1.5},
+        {"a negative key dates by Naibod's", {false, false, -2.0}, naibod},
         {"true solar arc in longitude", {false, true, 0}, 0},
         {"true solar arc in right ascension", {true, true, 0}, 0},
     };
@@ -238,8 +271,9 @@ TEST_F(PrimaryDirectionsTest, ListsTheSpanInDateOrder) {
         q.converse = !direct;
         const PrimaryResult r = computePrimaryDirections(*natal, q, *options);
         ASSERT_FALSE(r.directions.empty());
-        EXPECT_TRUE(std::is_sorted(r.directions.begin(), r.directions.end(),
-                                   [](const PrimaryDirection& a, const PrimaryDirection& b) { return a.jdUT < b.jdUT; }));
+        EXPECT_TRUE(
+            std::is_sorted(r.directions.begin(), r.directions.end(),
+                           [](const PrimaryDirection& a, const PrimaryDirection& b) { return a.jdUT < b.jdUT; }));
         bool fortune = false, asc = false;
         for (const PrimaryDirection& d : r.directions) {
             EXPECT_EQ(d.converse, !direct);
@@ -264,8 +298,8 @@ TEST_F(PrimaryDirectionsTest, ACircumpolarPointIsLeftOutWithANote) {
     sel.promissors[BodySun] = sel.promissors[BodyMercury + 2] = true;  // Sun, Mars
     sel.significators[BodySun] = sel.significators[SignificatorMarkMC] = true;
     sel.aspects[0] = true;
-    PrimaryQuery q = primaryQueryFromSelection(sel, DirectionMethod::MundaneSemiArc, {false, false, WideKey}, 0,
-                                               MaxDirectionAge);
+    PrimaryQuery q =
+        primaryQueryFromSelection(sel, DirectionMethod::MundaneSemiArc, {false, false, WideKey}, 0, MaxDirectionAge);
     const PrimaryResult r = computePrimaryDirections(*north, q, *options);
     for (const PrimaryDirection& d : r.directions) {
         EXPECT_NE(d.promissor, BodySun);

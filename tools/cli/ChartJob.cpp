@@ -142,8 +142,9 @@ int loadChartJob(AppState& state, int argc, char** argv, int first, const ChartJ
     if (command.adjustOptions)
         if (const int code = command.adjustOptions(args, job.options))
             return code;
-    const CliArgs chartArgs =
-        command.placeOptions ? args.without("town").without("lon").without("lat") : radixArgs(args);
+    CliArgs chartArgs = command.placeOptions ? args.without("town").without("lon").without("lat") : radixArgs(args);
+    for (const std::string& name : command.ownNames)
+        chartArgs = chartArgs.without(name);
     if (const int code = loadChart(state, chartArgs, job.options, job.radix, job.blocks, job.zoneNote))
         return code;
     if (command.checkChart)

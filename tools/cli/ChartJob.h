@@ -27,6 +27,9 @@ struct ChartJobCommand {
     // --town, --lon and --lat name the place of the chart the command casts, not the birth data:
     // the chart is then read from --file only.
     bool placeOptions = false;
+    // The command's own options that share a name with a birth-data option (directions' --type,
+    // the direction type): they are the command's, never the chart's.
+    std::set<std::string> ownNames;
     // The command's own options, checked once the language is set and before any file is read.
     std::function<int(const CliArgs&)> checkOptions;
     // The command's changes to the options read from the options file.

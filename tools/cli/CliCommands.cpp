@@ -13,6 +13,8 @@ int runReturns(AppState& state, int argc, char** argv, int first);
 int runProgress(AppState& state, int argc, char** argv, int first);
 int runMidtime(AppState& state, int argc, char** argv, int first);
 int runTransits(AppState& state, int argc, char** argv, int first);
+int runDirections(AppState& state, int argc, char** argv, int first);
+int runRectify(AppState& state, int argc, char** argv, int first);
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -25,6 +27,8 @@ const std::vector<CliCommand>& cliCommands() {
         {"progress", "the secondary or tertiary progressed chart of a chart for a date", runProgress},
         {"midtime", "the midtime chart of two charts", runMidtime},
         {"transits", "list the exact transits to a chart within a period (--json or --csv)", runTransits},
+        {"directions", "list the primary and secondary directions of a chart over a span of ages", runDirections},
+        {"rectify", "rank birth times around the recorded one by the chart's marked life events", runRectify},
     };
     return commands;
 }

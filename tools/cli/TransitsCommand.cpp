@@ -15,6 +15,7 @@
 #include "CliCommands.h"
 #include "CodePage.h"
 #include "Json.h"
+#include "PointLists.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TownDatabase.h"
@@ -44,62 +45,6 @@ const char* const TransitsUsage =
     "-1 retrograde, 0 stationary), in date order; a station within the orb that does not reach the\n"
     "exact aspect is an event at the station with motion 0. --csv prints the same as comma-separated\n"
     "values with a heading line; otherwise one line of text per event.\n";
-
-// The command-line names of the chart's bodies, in body order, then the axes.
-constexpr const char* PointNames[NatalPointCount] = {
-    "sun",  "moon",      "mercury", "venus",  "mars",   "jupiter", "saturn", "uranus", "neptune", "pluto", "node",
-    "southnode", "lilith", "chiron", "pholus", "ceres", "pallas", "juno", "vesta", "asc", "mc"};
-
-std::vector<std::string> splitList(const std::string& text) {
-    std::vector<std::string> out;
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        const auto b = item.find_first_not_of(' '), e = item.find_last_not_of(' ');
-        out.push_back(b == std::string::npos ? std::string() : item.substr(b, e - b + 1));
-    }
-    return out;
-}
-
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-// Reads a list of names into marks; false after telling which name is unknown.
-template <std::size_t N>
-bool readList(const std::string& option, const std::string& text, int count, const std::vector<std::string>& names,
-              std::array<bool, N>& marks) {
-    marks.fill(false);
-    for (const std::string& item : splitList(text)) {
-        int found = -1;
-        for (int i = 0; i < count; ++i)
-            if (lower(item) == names[std::size_t(i)])
-                found = i;
-        if (found < 0) {
-            std::string known;
-            for (int i = 0; i < count; ++i)
-                known += (i ? ", " : "") + names[std::size_t(i)];
-            cliError(CliUsage, "--" + option + ": unknown name '" + item + "' (known: " + known + ")");
-            return false;
-        }
-        marks[std::size_t(found)] = true;
-    }
-    return true;
-}
-
-std::vector<std::string> pointNames(int count) {
-    return std::vector<std::string>(PointNames, PointNames + count);
-}
-
-std::vector<std::string> aspectKeys(const StringTable& s) {
-    std::vector<std::string> keys;
-    for (int a = 0; a < AspectCount; ++a)
-        keys.push_back(lower(std::string(s[aspectCodeNameId(a)])));
-    return keys;
-}
 
 // The UT Julian day of a local date's midnight on the clock of the chart's place.
 double localMidnight(const TownDatabase& db, const BirthMoment& place, const CalDate& date) {

@@ -20,6 +20,8 @@
 #include "FixedText.h"
 #include "JulianMoment.h"
 #include "TownList.h"
+#include "TransitMoment.h"
+#include "ApplyTown.h"
 #include "WhenCharts.h"
 
 namespace {
@@ -29,23 +31,25 @@ const char* const ReturnsUsage =
     "              --from Y-M-D [--to Y-M-D] [--town NAME | --lon DEG --lat DEG] [--json]\n"
     "              [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true] [--lang en|hu]\n\n"
     "The moments at which the body comes back to its longitude in the chart, to a fraction of a\n"
-    "second: every return from --from to --to (each date from 0:00 UT), or without --to the next\n"
-    "return on or after --from together with the other crossings of its retrograde loop (Mercury\n"
-    "to Saturn may cross three times). Each return chart is cast at the chart's place, or at --town\n"
-    "or --lon/--lat (signed decimal degrees, East and North positive), on the clock of that place\n"
-    "at the moment (zone and summer time from the town database; a bare position takes the zone of\n"
-    "the nearest town, or local mean time far from any).\n"
+    "second: every return from the start of the day --from to the end of the day --to (on the\n"
+    "clock of the chart's place), or without --to the next return from the start of --from with\n"
+    "the other crossings of its retrograde loop (Mercury to Saturn may cross three times). Each\n"
+    "return chart is cast at the chart's place, or at --town or --lon/--lat (signed decimal\n"
+    "degrees, East and North positive), on the clock of that place at the moment (zone and summer\n"
+    "time from the town database; a bare position takes the zone of the nearest town, or local\n"
+    "mean time far from any).\n"
     "--json prints {\"returns\": [{\"body\", \"jdUT\", \"motion\": \"direct\"|\"retrograde\", \"chart\"}]},\n"
     "where \"chart\" has the fields of 'chart --json'.\n";
 
 const char* const ProgressUsage =
     "Usage: zodikeon-cli progress --file PATH.hor --to Y-M-D [--tertiary] [--quotidian] [--json]\n"
     "              [--options PATH.zdo] [--house 0..9|NAME] [--node mean|true] [--lang en|hu]\n\n"
-    "The progressed chart for the date (from 0:00 UT): a day after birth for each tropical year of\n"
-    "age (secondary), or with --tertiary for each sidereal month. The MC is directed by the chart's\n"
-    "direction settings: the true solar arc (in right ascension when they say so) or the key angle\n"
-    "for each progressed day (Naibod's key when the angle is zero); the Ascendant and the cusps\n"
-    "follow at the natal place. --quotidian takes the houses of the progressed moment instead.\n"
+    "The progressed chart for the start of the date --to on the clock of the chart's place: a day\n"
+    "after birth for each tropical year of age (secondary), or with --tertiary for each sidereal\n"
+    "month. The MC is directed by the chart's direction settings: the true solar arc (in right\n"
+    "ascension when they say so) or the key angle for each year of age (Naibod's key when the\n"
+    "angle is zero); the Ascendant and the cusps follow at the natal place. --quotidian takes the\n"
+    "houses of the progressed moment instead.\n"
     "--json prints the fields of 'chart --json' for the progressed chart, \"progression\" {\"kind\":\n"
     "\"secondary\"|\"tertiary\", \"jdUT\" (the progressed moment), \"arc\" (degrees the MC was directed),\n"
     "\"key\": \"true solar arc\"|\"angle\"|\"quotidian\"} and \"collation\" (progressed to natal, the\n"
@@ -72,9 +76,9 @@ const char* motionName(int motion) {
     return motion == ReturnRetrograde ? "retrograde" : "direct";
 }
 
-// A date option as the Julian day of its 0:00 UT (Gregorian from 15 October 1582). Malformed is
-// a usage error, a date that does not exist a failure, as for the birth date.
-int dateOption(const CliArgs& args, const std::string& name, double& jd) {
+// A date option (Gregorian from 15 October 1582, Julian before). Malformed is a usage error, a
+// date that does not exist a failure, as for the birth date.
+int dateOption(const CliArgs& args, const std::string& name, CalDate& date) {
     const std::string text = *args.value(name);
     long y = 0, m = 0, d = 0;
     if (!parseDate(text, y, m, d))
@@ -83,8 +87,24 @@ int dateOption(const CliArgs& args, const std::string& name, double& jd) {
     if (y < MinYear || y > MaxYear || m < 1 || m > 12 || d < 1 || d > CalDate::monthLength(int(y), int(m), gregorian))
         return cliError(CliFailure, "--" + name + " " + text + " is not a date of the calendar (years " +
                                         std::to_string(MinYear) + " to " + std::to_string(MaxYear) + ")");
-    jd = calendarToJulianDay(int(y), int(m), int(d), 0.0, gregorian);
+    date = CalDate(int(y), int(m), int(d), gregorian);
     return CliOk;
+}
+
+// The UT Julian day at which a date begins on the clock of the chart's place (its town's zone
+// then, when the atlas knows the town), as the transits read their dates.
+double dayStart(const TownDatabase& db, const BirthMoment& place, const CalDate& date) {
+    TransitWhen when;
+    when.date = date;
+    return transitMoment(db, place, nullptr, when).julianDayUT();
+}
+
+// The moment a date ends on that clock: the start of the next day (or a day after its start on
+// the very last day a date can hold).
+double dayEnd(const TownDatabase& db, const BirthMoment& place, CalDate date) {
+    if (!date.nextDay())
+        return dayStart(db, place, date) + 1.0;
+    return dayStart(db, place, date);
 }
 
 // Whether the ephemeris gives the body at the moment.
@@ -182,7 +202,7 @@ int runReturns(AppState& state, int argc, char** argv, int first) {
     command.valued = {"body", "from", "to"};
     command.placeOptions = true;
     std::optional<int> body;
-    double from = 0, to = 0;
+    CalDate fromDate, toDate;
     command.checkOptions = [&](const CliArgs& args) {
         if (const int code = needFile(args))
             return code;
@@ -196,12 +216,12 @@ int runReturns(AppState& state, int argc, char** argv, int first) {
                                           *args.value("body") + "'");
         if (args.has("town") && (args.has("lon") || args.has("lat")))
             return cliError(CliUsage, "--town gives the position: leave out --lon and --lat");
-        if (const int code = dateOption(args, "from", from))
+        if (const int code = dateOption(args, "from", fromDate))
             return code;
         if (args.has("to")) {
-            if (const int code = dateOption(args, "to", to))
+            if (const int code = dateOption(args, "to", toDate))
                 return code;
-            if (to < from)
+            if (minuteNumber(toDate, 0, 0) < minuteNumber(fromDate, 0, 0))
                 return cliError(CliUsage, "--to must not come before --from");
         }
         return int(CliOk);
@@ -217,6 +237,8 @@ int runReturns(AppState& state, int argc, char** argv, int first) {
     ReturnPlace place;
     if (const int code = returnPlaceOf(args, db, place))
         return code;
+    const double from = dayStart(db, job->radix.moment, fromDate);
+    const double to = args.has("to") ? dayEnd(db, job->radix.moment, toDate) : from;
     if (!inEphemeris(from, *body))
         return outsideEphemeris("--from " + *args.value("from"));
     if (args.has("to") && !inEphemeris(to, *body))
@@ -273,7 +295,7 @@ int runProgress(AppState& state, int argc, char** argv, int first) {
     ChartJobCommand command = whenCommand(ProgressUsage);
     command.valued = {"to"};
     command.flags.insert({"tertiary", "quotidian"});
-    double target = 0;
+    CalDate targetDate;
     command.checkOptions = [&](const CliArgs& args) {
         if (const int code = needFile(args))
             return code;
@@ -281,13 +303,16 @@ int runProgress(AppState& state, int argc, char** argv, int first) {
             return cliError(CliUsage, "progress takes no second chart (--with, --transit)");
         if (!args.has("to"))
             return cliError(CliUsage, "--to is needed: the date the progression is for");
-        return dateOption(args, "to", target);
+        return dateOption(args, "to", targetDate);
     };
     const auto job = std::make_unique<ChartJob>();
     if (const int code = loadChartJob(state, argc, argv, first, command, *job); code || job->stage == ChartJobStage::Help)
         return code;
     const CliArgs& args = job->args;
 
+    TownDatabase db;
+    loadTowns(state, db);
+    const double target = dayStart(db, job->radix.moment, targetDate);
     ProgressionRequest request;
     request.kind = args.has("tertiary") ? ProgressionKind::Tertiary : ProgressionKind::Secondary;
     request.targetUT = target;
@@ -296,8 +321,6 @@ int runProgress(AppState& state, int argc, char** argv, int first) {
     const double progressed = progressedMoment(job->radix.jdUT, target, request.kind);
     if (!inEphemeris(progressed, BodySun))
         return outsideEphemeris("the progressed moment");
-    TownDatabase db;
-    loadTowns(state, db);
     const auto progression = std::make_unique<Progression>();
     castProgression(db, state.Strings, job->radix, request, job->options, *progression);
     const Progression& p = *progression;
