@@ -358,15 +358,19 @@ void TDirectionsWindow::fillEvents() {
         }
         if (match.near.empty()) {
             auto* child = new QTreeWidgetItem(item);
+            // Greyed: farther than the distance.
             if (match.hasClosest) {
                 const DirectionRow& closest = m_rows[static_cast<std::size_t>(match.closest.direction.index)];
-                child->setText(0, tr("none within %1; the closest: %2")
-                                      .arg(yearsSpan(m_distance), directionText(closest)));
+                child->setText(0, tr("closest: %1").arg(directionText(closest)));
                 child->setText(1, dateText(closest.jdUT));
+                child->setText(2, yearsText(match.closest.years));
+                child->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+                child->setToolTip(0, tr("No direction within %1 of this event.").arg(yearsSpan(m_distance)));
             } else {
                 child->setText(0, tr("no direction in the list"));
             }
-            child->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
+            for (int c = 0; c < 3; ++c)
+                child->setForeground(c, palette().brush(QPalette::Disabled, QPalette::Text));
         }
     }
     m_eventsView->expandAll();

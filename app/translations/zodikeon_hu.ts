@@ -3388,8 +3388,12 @@ az Orbiszok ablakban adott orbisza érvényes.</translation>
             <translation>nincs direkció a listában</translation>
         </message>
         <message>
-            <source>none within %1; the closest: %2</source>
-            <translation>nincs %1 távolságon belül; a legközelebbi: %2</translation>
+            <source>closest: %1</source>
+            <translation>legközelebbi: %1</translation>
+        </message>
+        <message>
+            <source>No direction within %1 of this event.</source>
+            <translation>Ettől az eseménytől %1 távolságon belül nincs direkció.</translation>
         </message>
         <message>
             <source>The list could not be written to %1: %2</source>
