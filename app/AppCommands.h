@@ -51,6 +51,10 @@ private:
     void open();
     // Import towns: a town file of this or an older installation into the user towns.
     void importTowns();
+    // Import charts: an AAF or CSV file into a folder of horoscope files, with a report.
+    void importCharts();
+    // Export open charts: the charts of the open chart windows into an AAF or CSV file.
+    void exportOpenCharts();
     void save();
     void saveAs();
     void print();

@@ -8,6 +8,8 @@ enum CommandId : int {
     CM_SAVEAS = 40104,
     CM_PRINT = 40106,
     CM_IMPORTTOWNS = 40109,
+    CM_IMPORTCHARTS = 40110,
+    CM_EXPORTCHARTS = 40111,
     CM_LASTFILE0 = 2000,  // 2000..2004: the recently-used entries
     CM_EXIT = 24310,
     CM_VIEWWHEEL = 40301,

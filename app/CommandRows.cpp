@@ -52,6 +52,10 @@ std::vector<CommandRow> AppCommands::rows() {
          toolPictureCollation, ShifterTools, [this] { collate(); }, natal, {}},
         {CM_IMPORTTOWNS, QT_TRANSLATE_NOOP("Menu", "Import &towns..."), {}, nullptr, 0, [this] { importTowns(); }, {},
          {}},
+        {CM_IMPORTCHARTS, QT_TRANSLATE_NOOP("Menu", "&Import charts..."), {}, nullptr, 0, [this] { importCharts(); },
+         {}, {}},
+        {CM_EXPORTCHARTS, QT_TRANSLATE_NOOP("Menu", "&Export open charts..."), {}, nullptr, 0,
+         [this] { exportOpenCharts(); }, chart, {}},
         {CM_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {Qt::ALT | Qt::Key_F4}, nullptr, 0, [this] { exit(); }, {}, {}},
 
         {CM_VIEWWHEEL, QT_TRANSLATE_NOOP("Menu", "&Wheel"), {Qt::Key_F5}, toolPictureWheel, ViewTools,

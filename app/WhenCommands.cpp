@@ -51,7 +51,7 @@ std::vector<CommandRow> AppCommands::whenRows() {
     // A chart of its own: not a collation or progressions window, which show two charts.
     const auto singleChart = [this] { return hasNatalChart() && !activeChart()->isCollation(); };
     return {
-        {CM_RETURN, QT_TRANSLATE_NOOP("Menu", "R&eturn..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_R}, toolPictureReturn,
+        {CM_RETURN, QT_TRANSLATE_NOOP("Menu", "Ret&urn..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_R}, toolPictureReturn,
          ShifterTools, [this] { castReturn(); }, singleChart, {}},
         {CM_PROGRESSIONS, QT_TRANSLATE_NOOP("Menu", "Pro&gressions..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
          toolPictureProgressions, ShifterTools, [this] { showProgressions(); }, singleChart, {}},

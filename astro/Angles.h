@@ -15,6 +15,12 @@ inline double normalizeDegrees(double deg) {
     return r >= 360.0 ? 0.0 : r;  // -1e-17 + 360 rounds to 360
 }
 
+// Reduces to [-180, 180): how far an angle lies past (positive) or short of (negative) zero.
+inline double signedDegrees(double deg) {
+    const double r = normalizeDegrees(deg);
+    return r >= 180.0 ? r - 360.0 : r;
+}
+
 // Reduces to [0, 2π).
 inline double normalizeRadians(double rad) {
     double r = std::fmod(rad, TwoPi);

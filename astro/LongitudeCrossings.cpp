@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.h"
 #include "ChartIndex.h"
 #include "Ephemeris.h"
 #include "Options.h"
@@ -17,35 +18,32 @@ constexpr double TimeTolerance = 5e-7;
 // A crossing is settled closer still: the Moon moves 0.01" in about 0.02 s, and a root settled
 // by its bracket rather than by a Newton step is only as close as the bracket.
 constexpr double CrossingTolerance = 1e-8;
-// Stations are settled closer: the speed is flat there, so the root is found by its sign.
-constexpr double StationTolerance = 1e-7;
+// Stations are settled to a fifth of a second: the longitude stands still there, so a station
+// moment off by that much moves no crossing measurably.
+constexpr double StationTolerance = 2e-6;
 constexpr int MaxIterations = 80;
 // A walking step moves the point at most about this far (at the speed of its start), and never
 // takes longer than MaxStepDays: no body moves half a circle in that time, so the way a step
 // went round the circle is never in doubt.
-constexpr double StepDegrees = 30.0;
-constexpr double MaxStepDays = 30.0;
+constexpr double StepDegrees = 15.0;
+constexpr double MaxStepDays = 15.0;
 // A step's movement read backwards (a hair of jitter around a station) rather than forwards.
 constexpr double JitterLimit = 270.0;
 
 int motionOf(double speed) { return speed >= 0 ? 1 : -1; }
 
-double circle(double deg) {
-    double r = std::fmod(deg, FullCircle);
-    if (r < 0)
-        r += FullCircle;
-    return r >= FullCircle ? r - FullCircle : r;
-}
-
-double signedDiff(double a, double b) {
-    const double d = circle(a - b);
-    return d >= HalfCircle ? d - FullCircle : d;
-}
-
 // How far the point went from `from` to `to` in its direction of motion, 0..360.
 double advance(double from, double to, int motion) {
-    const double a = motion > 0 ? circle(to - from) : circle(from - to);
+    const double a = motion > 0 ? normalizeDegrees(to - from) : normalizeDegrees(from - to);
     return a > JitterLimit ? 0.0 : a;
+}
+
+// How far `target` lies ahead of `from` going `way` round the circle, [0, 360); a target a
+// rounding error behind counts as reached.
+constexpr double SameLongitude = 1e-9;  // degrees
+double distanceAhead(double from, double target, int way) {
+    const double d = way > 0 ? normalizeDegrees(target - from) : normalizeDegrees(from - target);
+    return FullCircle - d < SameLongitude ? 0.0 : d;
 }
 
 // A sample of the point.
@@ -84,17 +82,22 @@ bool stationBetween(const MovingPoint& point, Sample a, Sample b, double& statio
 }
 
 // The moment in [a.t, b.t] at which the point, moving `motion`, stands at `target`; the target
-// lies between the two samples (at most half a circle apart). Starts from `guess`.
+// lies between the two samples (at most half a circle apart). Starts from `guess`. A Newton step
+// is taken without checking it by another call when the error it leaves (which shrinks with the
+// square of the step, scaled by how fast the speed changes) is far below the tolerance: from the
+// cubic's guess one call then usually settles the moment.
 bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, int motion, double guess,
                    Crossing& out) {
     double lo = a.t, hi = b.t;
     double x = std::clamp(guess, lo, hi);
     double speed = motion > 0 ? std::max(a.speed, b.speed) : std::min(a.speed, b.speed);
+    // The change of speed per day across the stretch, with a margin for its bends within it.
+    const double acceleration = 4.0 * std::fabs(b.speed - a.speed) / std::max(b.t - a.t, TimeTolerance);
     for (int i = 0; i < MaxIterations; ++i) {
         double lon = 0;
         if (!point(x, lon, speed))
             return false;
-        const double f = signedDiff(lon, target) * motion;  // rises with time in the segment
+        const double f = signedDegrees(lon - target) * motion;  // rises with time in the segment
         if (f < 0)
             lo = x;
         else
@@ -105,9 +108,12 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
         double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
         if (next == x)
             break;  // a Newton step below the resolution of the time: there is no closer moment
-        if (!(next > lo && next < hi))
+        const bool newton = next > lo && next < hi;
+        if (!newton)
             next = 0.5 * (lo + hi);
-        const bool settled = std::fabs(next - x) < CrossingTolerance || hi - lo < CrossingTolerance;
+        const double step = std::fabs(next - x);
+        const bool settled = step < CrossingTolerance || hi - lo < CrossingTolerance ||
+                             (newton && acceleration * step * step < CrossingTolerance * slope);
         x = next;
         if (settled)
             break;
@@ -193,7 +199,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                                           const std::vector<double>& targets) {
     std::vector<TargetCrossing> out;
     std::vector<double> target(targets.size());
-    std::transform(targets.begin(), targets.end(), target.begin(), circle);
+    std::transform(targets.begin(), targets.end(), target.begin(), normalizeDegrees);
     for (const MotionSegment& seg : segments) {
         const int m = seg.motion;
         Sample a{seg.from};
@@ -211,9 +217,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                 return out;
             const double moved = advance(a.lon, b.lon, m);
             for (std::size_t j = 0; j < target.size(); ++j) {
-                double dist = m > 0 ? circle(target[j] - a.lon) : circle(a.lon - target[j]);
-                if (dist > JitterLimit && FullCircle - dist < 1e-9)
-                    dist = 0;
+                const double dist = distanceAhead(a.lon, target[j], m);
                 if (dist > moved || (dist == 0 && !takeStart))
                     continue;
                 Crossing c{};
@@ -246,15 +250,13 @@ bool findCrossingWithin(const MovingPoint& point, double from, double to, double
                         Crossing& out) {
     if (!(to >= from))
         return false;
-    target = circle(target);
+    target = normalizeDegrees(target);
     const int dir = backward ? -1 : 1;  // the way time is walked
     const int way = motion * dir;       // the way the longitude is walked
     Sample a{backward ? to : from};
     if (!point(a.t, a.lon, a.speed))
         return false;
-    double dist = way > 0 ? circle(target - a.lon) : circle(a.lon - target);
-    if (dist > JitterLimit && FullCircle - dist < 1e-9)
-        dist = 0;
+    const double dist = distanceAhead(a.lon, target, way);
     if (dist == 0) {
         out = Crossing{a.t, motion, a.speed};
         return true;
@@ -294,34 +296,35 @@ MovingPoint chartBodyMover(int index, const TOptions& options) {
         const EphemerisBody b = ephemerisBody(jdUT + ephemerisDeltaT(jdUT), body, true);
         if (!isAvailable(b.status))
             return false;
-        lon = south ? circle(b.x[0] + HalfCircle) : b.x[0];
+        lon = south ? normalizeDegrees(b.x[0] + HalfCircle) : b.x[0];
         speed = b.x[3];
         return true;
     };
 }
 
 double stationScanStep(int index) {
-    // Shorter than the shortest retrograde or direct stretch of each body.
+    // Half the shortest retrograde or direct stretch of each body, so that no stretch falls
+    // between two samples: Mercury turns back for about 21 days, Venus for 40, Mars for 60,
+    // Jupiter .. Pluto and Chiron, Pholus for four months or more, the asteroids for about 80 days.
     switch (index) {
     case BodySun:
     case BodyMoon:
     case BodyLilith:
         return MaxStepDays;  // never stations
     case BodyMercury:
-        return 5.0;
+        return 8.0;
     case BodyMercury + 1:  // Venus
+        return 15.0;
     case BodyMercury + 2:  // Mars
-        return 10.0;
+        return 20.0;
     case BodyNorthNode:
     case BodySouthNode:
         return 0.25;  // the true node turns within days
     default:
         break;
     }
-    if (index <= BodyPluto)
-        return 20.0;
     if (index <= BodyPholus)
-        return 20.0;  // Chiron, Pholus
+        return 40.0;  // Jupiter .. Pluto, Chiron, Pholus
     return 10.0;      // Ceres .. Vesta
 }
 

@@ -68,8 +68,10 @@ bool findCrossingWithin(const MovingPoint& point, double from, double to, double
 // the node type of the options.
 MovingPoint chartBodyMover(int index, const TOptions& options);
 
-// A safe station scan step in days for chart body `index`; the nodes take the step of the true
-// node, which stations every few days. The overload with the options knows the node type and
+// A safe station scan step in days for chart body `index` (checked against a daily scan over two
+// centuries); the nodes take the step of the true node, which stations every few days. Only the
+// true node's smallest wiggles, two stations within six hours a few arc seconds apart, are
+// passed over as one stretch. The overload with the options knows the node type and
 // takes a long step for the mean node, which never stations.
 double stationScanStep(int index);
 double stationScanStep(int index, const TOptions& options);

@@ -1,6 +1,7 @@
 #include "TransitSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <tuple>
 
@@ -26,16 +27,6 @@ struct Target {
     TransitOrb orb;
 };
 
-double circle(double deg) {
-    double r = std::fmod(deg, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
-double signedDiff(double a, double b) {
-    const double d = circle(a - b);
-    return d >= 180.0 ? d - 360.0 : d;
-}
-
 int orbClassOfNatal(int natal) {
     if (natal == NatalAscendant)
         return OrbAsc;
@@ -54,9 +45,9 @@ std::vector<Target> targetsOf(int body, const NatalPoints& natal, const TransitQ
                 continue;
             const double angle = aspectAngle(a);
             const TransitOrb orb = transitOrb(body, n, a, options);
-            out.push_back(Target{n, a, circle(natal.lon[n] + angle), orb});
+            out.push_back(Target{n, a, normalizeDegrees(natal.lon[n] + angle), orb});
             if (angle != 0.0 && angle != 180.0)
-                out.push_back(Target{n, a, circle(natal.lon[n] - angle), orb});
+                out.push_back(Target{n, a, normalizeDegrees(natal.lon[n] - angle), orb});
         }
     }
     return out;
@@ -72,34 +63,10 @@ bool slowEnough(int body, double speed, const TOptions& options) {
 
 // The segment that holds moment t (segments lie end to end).
 const MotionSegment& segmentAt(const std::vector<MotionSegment>& segments, double t) {
-    auto it = std::upper_bound(segments.begin(), segments.end(), t,
-                               [](double x, const MotionSegment& s) { return x < s.to; });
+    // A crossing on a station belongs to the segment that ends there.
+    auto it = std::lower_bound(segments.begin(), segments.end(), t,
+                               [](const MotionSegment& s, double x) { return s.to < x; });
     return it == segments.end() ? segments.back() : *it;
-}
-
-// Where the pass that is exact at `exact` (moving `motion` within `seg`) came into orb and where
-// it leaves it; a pass that turns within the orb enters or leaves at the station.
-void passOrb(const MovingPoint& point, const MotionSegment& seg, const Target& target, int motion,
-             TransitEvent& e) {
-    Crossing c{};
-    if (target.orb.before <= 0) {
-        e.entersUT = e.exactUT;
-    } else if (findCrossingWithin(point, seg.from, e.exactUT, target.lon - motion * target.orb.before, motion, true,
-                                  c)) {
-        e.entersUT = c.jdUT;
-    } else {
-        e.entersUT = seg.from;
-        e.entersAtStation = seg.stationAtFrom;
-    }
-    if (target.orb.after <= 0) {
-        e.leavesUT = e.exactUT;
-    } else if (findCrossingWithin(point, e.exactUT, seg.to, target.lon + motion * target.orb.after, motion, false,
-                                  c)) {
-        e.leavesUT = c.jdUT;
-    } else {
-        e.leavesUT = seg.to;
-        e.leavesAtStation = seg.stationAtTo;
-    }
 }
 
 // The segments of the period and a margin around it (as far as the body can be computed).
@@ -130,9 +97,107 @@ std::vector<MotionSegment> clip(const std::vector<MotionSegment>& segments, doub
     return out;
 }
 
+// The longitudes at which passes come into orb and leave it, searched in the same walk as the
+// exact ones: for each target its orb before and after exactness on either side. Their crossings
+// within the period are kept by longitude, in time order.
+class OrbEdges {
+public:
+    OrbEdges(const std::vector<Target>& targets, std::vector<double>& lons) {
+        for (const Target& t : targets) {
+            std::array<int, 4> at{-1, -1, -1, -1};
+            const double edge[4] = {t.lon - t.orb.before, t.lon + t.orb.before, t.lon - t.orb.after, t.lon + t.orb.after};
+            const double orb[4] = {t.orb.before, t.orb.before, t.orb.after, t.orb.after};
+            for (int k = 0; k < 4; ++k) {
+                if (orb[k] <= 0)
+                    continue;
+                for (int j = 0; j < k; ++j)
+                    if (at[j] >= 0 && edge[j] == edge[k])
+                        at[k] = at[j];
+                if (at[k] < 0) {
+                    at[k] = int(m_lons.size());
+                    m_lons.push_back(edge[k]);
+                }
+            }
+            m_of.push_back(at);
+        }
+        m_first = int(lons.size());
+        lons.insert(lons.end(), m_lons.begin(), m_lons.end());
+        m_times.resize(m_lons.size());
+    }
+    // Takes a crossing of longitude `index` of the combined list when it is an edge.
+    bool take(int index, double t) {
+        if (index < m_first)
+            return false;
+        m_times[std::size_t(index - m_first)].push_back(t);
+        return true;
+    }
+    // The edge of target `target` that a body moving `motion` comes into orb at (before) or
+    // leaves it at; -1 without an orb there.
+    int enterEdge(int target, int motion) const { return m_of[std::size_t(target)][motion > 0 ? 0 : 1]; }
+    int leaveEdge(int target, int motion) const { return m_of[std::size_t(target)][motion > 0 ? 3 : 2]; }
+    double lon(int edge) const { return m_lons[std::size_t(edge)]; }
+    // The last crossing of an edge in [from, to], or the first.
+    bool last(int edge, double from, double to, double& t) const {
+        const auto& v = m_times[std::size_t(edge)];
+        auto it = std::upper_bound(v.begin(), v.end(), to);
+        if (it == v.begin() || *(it - 1) < from)
+            return false;
+        t = *(it - 1);
+        return true;
+    }
+    bool first(int edge, double from, double to, double& t) const {
+        const auto& v = m_times[std::size_t(edge)];
+        auto it = std::lower_bound(v.begin(), v.end(), from);
+        if (it == v.end() || *it > to)
+            return false;
+        t = *it;
+        return true;
+    }
+
+private:
+    std::vector<double> m_lons;
+    std::vector<std::array<int, 4>> m_of;  // per target: enter direct, enter retrograde, leave retrograde, leave direct
+    std::vector<std::vector<double>> m_times;
+    int m_first = 0;
+};
+
+// Where a pass moving `motion` within `seg` came into orb before `exact`: the crossing of the
+// edge found in the period, else one searched for before the period, else the station that
+// begins the segment (the body turned within the orb).
+void findEnter(const TransitMover& m, const OrbEdges& edges, int edge, const MotionSegment& seg, int motion,
+               double exact, const TransitQuery& q, TransitEvent& e) {
+    Crossing c{};
+    if (edge < 0) {
+        e.entersUT = exact;
+    } else if (edges.last(edge, std::max(seg.from, q.fromUT), exact, e.entersUT)) {
+    } else if (seg.from < q.fromUT &&
+               findCrossingWithin(m.point, seg.from, std::min(q.fromUT, exact), edges.lon(edge), motion, true, c)) {
+        e.entersUT = c.jdUT;
+    } else {
+        e.entersUT = seg.from;
+        e.entersAtStation = seg.stationAtFrom;
+    }
+}
+
+// Where it leaves the orb after `exact`, the same way forwards.
+void findLeave(const TransitMover& m, const OrbEdges& edges, int edge, const MotionSegment& seg, int motion,
+               double exact, const TransitQuery& q, TransitEvent& e) {
+    Crossing c{};
+    if (edge < 0) {
+        e.leavesUT = exact;
+    } else if (edges.first(edge, exact, std::min(seg.to, q.toUT), e.leavesUT)) {
+    } else if (seg.to > q.toUT &&
+               findCrossingWithin(m.point, std::max(q.toUT, exact), seg.to, edges.lon(edge), motion, false, c)) {
+        e.leavesUT = c.jdUT;
+    } else {
+        e.leavesUT = seg.to;
+        e.leavesAtStation = seg.stationAtTo;
+    }
+}
+
 // Stations within the period at which the body turns inside the orb without reaching exactness.
 void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>& segments,
-                         const std::vector<Target>& targets, const TransitQuery& query,
+                         const std::vector<Target>& targets, const OrbEdges& edges, const TransitQuery& query,
                          std::vector<TransitEvent>& events) {
     for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
         const MotionSegment& before = segments[i];
@@ -143,8 +208,9 @@ void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>
         double lon = 0, speed = 0;
         if (!m.point(station, lon, speed))
             continue;
-        for (const Target& t : targets) {
-            const double d = signedDiff(lon, t.lon);
+        for (std::size_t j = 0; j < targets.size(); ++j) {
+            const Target& t = targets[j];
+            const double d = signedDegrees(lon - t.lon);
             // Still on the side it came from: it turned before reaching the exact aspect.
             if (d * before.motion >= 0 || std::fabs(d) > t.orb.before)
                 continue;
@@ -157,24 +223,13 @@ void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>
             e.exactReached = false;
             e.deviation = std::fabs(d);
             e.longitude = lon;
-            Crossing c{};
-            if (findCrossingWithin(m.point, before.from, station, t.lon - before.motion * t.orb.before, before.motion,
-                                   true, c)) {
-                e.entersUT = c.jdUT;
-            } else {
-                e.entersUT = before.from;
-                e.entersAtStation = before.stationAtFrom;
-            }
+            findEnter(m, edges, edges.enterEdge(int(j), before.motion), before, before.motion, station, query, e);
             // Afterwards it moves away on the same side and leaves when the orb after exactness is spent.
             if (std::fabs(d) >= t.orb.after) {
                 e.leavesUT = station;
                 e.leavesAtStation = true;
-            } else if (findCrossingWithin(m.point, station, after.to, t.lon + after.motion * t.orb.after,
-                                          after.motion, false, c)) {
-                e.leavesUT = c.jdUT;
             } else {
-                e.leavesUT = after.to;
-                e.leavesAtStation = after.stationAtTo;
+                findLeave(m, edges, edges.leaveEdge(int(j), after.motion), after, after.motion, station, query, e);
             }
             events.push_back(e);
         }
@@ -265,22 +320,20 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
         std::vector<double> lons;
         for (const Target& t : targets)
             lons.push_back(t.lon);
+        OrbEdges edges(targets, lons);
 
+        // Exact passes by target and moment, their orbs filled in once every edge is known.
+        struct Pass {
+            int target;
+            TargetCrossing crossing;
+        };
+        std::vector<Pass> passes;
         for (double chunk = query.fromUT; chunk <= query.toUT; chunk += ChunkDays) {
             const double chunkEnd = std::min(chunk + ChunkDays, query.toUT);
             const auto pieces = clip(segments, chunk, chunkEnd, chunk > query.fromUT);
-            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons)) {
-                const Target& t = targets[std::size_t(c.target)];
-                TransitEvent e;
-                e.transiting = m.body;
-                e.natal = t.natal;
-                e.aspect = t.aspect;
-                e.exactUT = c.jdUT;
-                e.longitude = t.lon;
-                e.motion = slowEnough(m.body, c.speed, options) ? TransitStationary : c.motion;
-                passOrb(m.point, segmentAt(segments, c.jdUT), t, c.motion, e);
-                result.events.push_back(e);
-            }
+            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons))
+                if (!edges.take(c.target, c.jdUT))
+                    passes.push_back(Pass{c.target, c});
             if (progress && !progress((double(mi) + (chunkEnd - query.fromUT) / std::max(span, 1.0)) /
                                       double(movers.size()))) {
                 result.status = TransitStatus::Cancelled;
@@ -289,9 +342,24 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
             if (chunkEnd >= query.toUT)
                 break;
         }
+        for (const Pass& p : passes) {
+            const Target& t = targets[std::size_t(p.target)];
+            const TargetCrossing& c = p.crossing;
+            const MotionSegment& seg = segmentAt(segments, c.jdUT);
+            TransitEvent e;
+            e.transiting = m.body;
+            e.natal = t.natal;
+            e.aspect = t.aspect;
+            e.exactUT = c.jdUT;
+            e.longitude = t.lon;
+            e.motion = slowEnough(m.body, c.speed, options) ? TransitStationary : c.motion;
+            findEnter(m, edges, edges.enterEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e);
+            findLeave(m, edges, edges.leaveEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e);
+            result.events.push_back(e);
+        }
         if (result.status == TransitStatus::Cancelled)
             break;
-        addStationaryEvents(m, segments, targets, query, result.events);
+        addStationaryEvents(m, segments, targets, edges, query, result.events);
     }
     std::sort(result.events.begin(), result.events.end(), [](const TransitEvent& a, const TransitEvent& b) {
         return std::tie(a.exactUT, a.transiting, a.natal, a.aspect) < std::tie(b.exactUT, b.transiting, b.natal, b.aspect);

@@ -125,7 +125,6 @@ BirthMoment momentAtPosition(const TownDatabase& db, GeoPoint position, double j
     if (note)
         *note = ClockChange{};
     BirthMoment m;
-    m.utDate = CalDate(2000, 1, 1, true);
     constexpr double MaxLatitude = BirthMoment::MaxLatitude + 59.0 / 60.0;
     m.longitude = GeoAngle::fromDecimal(position.longitude);
     position.latitude = std::clamp(position.latitude, -MaxLatitude, MaxLatitude);

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ChartExchangeCommands.h"
 #include "FixedText.h"
 #include "HoroscopeDetails.h"
 #include "HoroscopeListing.h"
@@ -82,6 +83,7 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
       m_change(new QPushButton(this)),
       m_refresh(new QPushButton(this)),
       m_delete(new QPushButton(this)),
+      m_export(new QPushButton(this)),
       m_counters(new QLabel(this)),
       m_skipped(new QLabel(this)),
       m_moment(new QLabel(this)),
@@ -112,6 +114,7 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
     countersRow->addWidget(m_counters);
     countersRow->addSpacing(12);
     countersRow->addWidget(m_skipped, 1);
+    countersRow->addWidget(m_export);
     countersRow->addWidget(m_delete);
     layout->addLayout(countersRow);
 
@@ -142,6 +145,7 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
     connect(m_change, &QPushButton::clicked, this, &TDatabaseDialog::changeFolder);
     connect(m_refresh, &QPushButton::clicked, this, &TDatabaseDialog::ScanFolder);
     connect(m_delete, &QPushButton::clicked, this, &TDatabaseDialog::DeleteSelected);
+    connect(m_export, &QPushButton::clicked, this, &TDatabaseDialog::exportListed);
     connect(m_list, &THoroComboBox::currentRowChanged, this, &TDatabaseDialog::ShowDetails);
     connect(m_list, &THoroComboBox::itemConfirmed, this, &TDatabaseDialog::accept);
     connect(m_list, &THoroComboBox::searchEdited, this, [this](const QString& text) {
@@ -156,6 +160,8 @@ TDatabaseDialog::TDatabaseDialog(QWidget* parent, AppContext& ctx, std::string& 
     m_list->setFocus();
     m_ok->setEnabled(false);
     m_delete->setEnabled(false);
+    m_export->setEnabled(false);
+    m_export->setObjectName(QStringLiteral("export"));
     retranslate();
     resize(std::max(sizeHint().width(), 640), sizeHint().height());
 }
@@ -178,6 +184,7 @@ void TDatabaseDialog::retranslate() {
     m_change->setText(tr("&Change..."));
     m_refresh->setText(tr("&Refresh"));
     m_delete->setText(tr("&Delete..."));
+    m_export->setText(tr("E&xport..."));
     m_searchCaption->setText(tr("&Name:"));
     m_list->edit()->setPlaceholderText(tr("Parts of the name, such as \"nagy anna\"; alternatives separated by \";\""));
     m_counters->setToolTip(tr("Selected / listed / found"));
@@ -205,7 +212,8 @@ void TDatabaseDialog::showEvent(QShowEvent* event) {
 void TDatabaseDialog::setScanning(bool scanning) {
     m_scanning = scanning;
     for (QWidget* w : {static_cast<QWidget*>(m_list->list()), static_cast<QWidget*>(m_change),
-                       static_cast<QWidget*>(m_refresh), static_cast<QWidget*>(m_delete), static_cast<QWidget*>(m_ok)})
+                       static_cast<QWidget*>(m_refresh), static_cast<QWidget*>(m_delete), static_cast<QWidget*>(m_export),
+                       static_cast<QWidget*>(m_ok)})
         w->setEnabled(!scanning);
 }
 
@@ -267,6 +275,7 @@ void TDatabaseDialog::ShowDetails() {
     m_skipped->setText(skipped ? tr("Skipped, not horoscope files: %1").arg(skipped) : QString());
     m_ok->setEnabled(e && !m_scanning);
     m_delete->setEnabled(e && !m_scanning);
+    m_export->setEnabled(m_list->count() > 0 && !m_scanning);
     m_place->clear();
     m_notes->clear();
     if (!e) {
@@ -363,4 +372,12 @@ void discardHoroscopeListing(HoroscopeBrowserMemory& browser) {
     if (browser.open)
         browser.open->list()->setEntries({});
     browser.listing = HoroscopeListing{};
+}
+
+void TDatabaseDialog::exportListed() {
+    std::vector<std::string> paths;
+    for (int row = 0; row < m_list->count(); ++row)
+        if (const HoroscopeEntry* e = m_list->entry(row))
+            paths.push_back(listing().pathOf(*e));
+    exportChartFiles(this, m_ctx, paths);
 }

@@ -40,6 +40,8 @@ public:
     void ShowDetails();
     // Asks, then deletes the selected entry's file.
     void DeleteSelected();
+    // Exports the charts the list shows (all of the folder, or those the search text leaves).
+    void exportListed();
     // Lets the user pick another folder and lists it.
     void changeFolder();
 
@@ -78,6 +80,7 @@ private:
     QPushButton* m_change;
     QPushButton* m_refresh;
     QPushButton* m_delete;
+    QPushButton* m_export;
     QPushButton* m_ok;
     QLabel* m_counters;
     QLabel* m_skipped;

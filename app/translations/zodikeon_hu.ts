@@ -2364,12 +2364,382 @@ Lecseréli erre a képletre?</translation>
     <context>
         <name>Menu</name>
         <message>
+            <source>Ret&amp;urn...</source>
+            <translation>&amp;Visszatérés...</translation>
+        </message>
+        <message>
+            <source>Pro&amp;gressions...</source>
+            <translation>Pro&amp;gressziók...</translation>
+        </message>
+        <message>
+            <source>&amp;Midtime chart...</source>
+            <translation>Középidő-&amp;horoszkóp...</translation>
+        </message>
+        <message>
+            <source>Dir&amp;ection settings...</source>
+            <translation>&amp;Direkciós beállítások...</translation>
+        </message>
+        <message>
+            <source>&amp;Progression shifter</source>
+            <translation>&amp;Progresszió-léptető</translation>
+        </message>
+    </context>
+    <context>
+        <name>AppCommands</name>
+        <message>
+            <source>The clock of this place showed the chart&apos;s time twice (it was put back from %1 to %2): the chart holds %3.</source>
+            <translation>Ezen a helyen az óra kétszer mutatta a horoszkóp idejét (%1 helyett %2 időre állították vissza): a horoszkóp %3 eltolással számol.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DirectionKey</name>
+        <message>
+            <source>true solar arc in right ascension</source>
+            <translation>valódi napív rektaszcenzióban</translation>
+        </message>
+        <message>
+            <source>true solar arc in longitude</source>
+            <translation>valódi napív hosszúságban</translation>
+        </message>
+        <message>
+            <source>Naibod&apos;s key (%1 a year)</source>
+            <translation>Naibod-kulcs (évi %1)</translation>
+        </message>
+        <message>
+            <source>%1 a year</source>
+            <translation>évi %1</translation>
+        </message>
+        <message>
+            <source>solar arc in RA</source>
+            <translation>napív rektaszcenzióban</translation>
+        </message>
+        <message>
+            <source>solar arc</source>
+            <translation>napív</translation>
+        </message>
+        <message>
+            <source>Naibod</source>
+            <translation>Naibod</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDirectionDialog</name>
+        <message>
+            <source>Mundane, by semi-arc proportion</source>
+            <translation>Mundán, félív-arányosan</translation>
+        </message>
+        <message>
+            <source>Zodiacal, by semi-arc, without latitude</source>
+            <translation>Zodiákusi, félív szerint, szélesség nélkül</translation>
+        </message>
+        <message>
+            <source>Zodiacal, by semi-arc, with the promissor&apos;s latitude</source>
+            <translation>Zodiákusi, félív szerint, a promisszor szélességével</translation>
+        </message>
+        <message>
+            <source>Mundane, under the pole of the significator</source>
+            <translation>Mundán, a szignifikátor pólusa alatt</translation>
+        </message>
+        <message>
+            <source>A key of zero means Naibod&apos;s key, %1 a year (the Sun&apos;s mean daily motion).</source>
+            <translation>A nulla kulcs a Naibod-kulcsot jelenti: évi %1 (a Nap közepes napi mozgása).</translation>
+        </message>
+        <message>
+            <source>The angles move by %1.</source>
+            <translation>A tengelyek mozgása: %1.</translation>
+        </message>
+        <message>
+            <source>Direction Settings</source>
+            <translation>Direkciós beállítások</translation>
+        </message>
+        <message>
+            <source> Key </source>
+            <translation> Kulcs </translation>
+        </message>
+        <message>
+            <source>&amp;True solar arc (the progressed Sun&apos;s motion)</source>
+            <translation>&amp;Valódi napív (a progresszív Nap mozgása)</translation>
+        </message>
+        <message>
+            <source>Solar arc in right &amp;ascension (else in longitude)</source>
+            <translation>Napív &amp;rektaszcenzióban (egyébként hosszúságban)</translation>
+        </message>
+        <message>
+            <source>&amp;Angle a year:</source>
+            <translation>Évi &amp;szög:</translation>
+        </message>
+        <message>
+            <source>&amp;Naibod</source>
+            <translation>&amp;Naibod</translation>
+        </message>
+        <message>
+            <source>&amp;Ptolemy (1°)</source>
+            <translation>&amp;Ptolemaiosz (1°)</translation>
+        </message>
+        <message>
+            <source>Primary directions&apos; &amp;method:</source>
+            <translation>Primer direkciók &amp;módszere:</translation>
+        </message>
+        <message>
+            <source>The options &amp;follow the direction settings of the active chart</source>
+            <translation>A beállítások &amp;követik az aktív horoszkóp direkciós beállításait</translation>
+        </message>
+    </context>
+    <context>
+        <name>TProgressionDialog</name>
+        <message>
+            <source>Progressions</source>
+            <translation>Progressziók</translation>
+        </message>
+        <message>
+            <source>Progress the chart to the &amp;date:</source>
+            <translation>A horoszkóp progressziója erre a &amp;dátumra:</translation>
+        </message>
+        <message>
+            <source> Progression </source>
+            <translation> Progresszió </translation>
+        </message>
+        <message>
+            <source>&amp;Secondary: a day after birth for each year of age</source>
+            <translation>&amp;Szekunder: a születés utáni egy nap az életkor minden évéért</translation>
+        </message>
+        <message>
+            <source>&amp;Tertiary: a day after birth for each sidereal month of age</source>
+            <translation>&amp;Tercier: a születés utáni egy nap az életkor minden sziderikus hónapjáért</translation>
+        </message>
+        <message>
+            <source> Angles and houses </source>
+            <translation> Tengelyek és házak </translation>
+        </message>
+        <message>
+            <source>&amp;Daily (quotidian) houses of the progressed moment</source>
+            <translation>A progresszív pillanat &amp;napi (kvotidián) házai</translation>
+        </message>
+        <message>
+            <source>The angles and houses are those of the progressed moment at the natal place.</source>
+            <translation>A tengelyek és a házak a progresszív pillanatéi a születési helyen.</translation>
+        </message>
+        <message>
+            <source>The MC is directed by the chart&apos;s key: %1.</source>
+            <translation>Az MC-t a horoszkóp kulcsa viszi előre: %1.</translation>
+        </message>
+        <message>
+            <source>The chart&apos;s key angle is zero, which means Naibod&apos;s key: the MC is directed by %1 a year.</source>
+            <translation>A horoszkóp kulcsszöge nulla, ami a Naibod-kulcsot jelenti: az MC évi %1 értékkel halad.</translation>
+        </message>
+        <message>
+            <source>The MC is directed by Naibod&apos;s key, %1 a year.</source>
+            <translation>Az MC-t a Naibod-kulcs viszi előre, évi %1.</translation>
+        </message>
+        <message>
+            <source>(Options &gt; Direction settings)</source>
+            <translation>(Beállítások &gt; Direkciós beállítások)</translation>
+        </message>
+    </context>
+    <context>
+        <name>TProgressionShifter</name>
+        <message>
+            <source>year</source>
+            <translation>év</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>hónap</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>nap</translation>
+        </message>
+        <message>
+            <source>Ten years later</source>
+            <translation>Tíz évvel később</translation>
+        </message>
+        <message>
+            <source>One year later</source>
+            <translation>Egy évvel később</translation>
+        </message>
+        <message>
+            <source>One year earlier</source>
+            <translation>Egy évvel korábban</translation>
+        </message>
+        <message>
+            <source>Ten years earlier</source>
+            <translation>Tíz évvel korábban</translation>
+        </message>
+        <message>
+            <source>Ten months later</source>
+            <translation>Tíz hónappal később</translation>
+        </message>
+        <message>
+            <source>One month later</source>
+            <translation>Egy hónappal később</translation>
+        </message>
+        <message>
+            <source>One month earlier</source>
+            <translation>Egy hónappal korábban</translation>
+        </message>
+        <message>
+            <source>Ten months earlier</source>
+            <translation>Tíz hónappal korábban</translation>
+        </message>
+        <message>
+            <source>Ten days later</source>
+            <translation>Tíz nappal később</translation>
+        </message>
+        <message>
+            <source>One day later</source>
+            <translation>Egy nappal később</translation>
+        </message>
+        <message>
+            <source>One day earlier</source>
+            <translation>Egy nappal korábban</translation>
+        </message>
+        <message>
+            <source>Ten days earlier</source>
+            <translation>Tíz nappal korábban</translation>
+        </message>
+        <message>
+            <source>(no progressions window)</source>
+            <translation>(nincs progressziós ablak)</translation>
+        </message>
+        <message>
+            <source>Progression Shifter</source>
+            <translation>Progresszió-léptető</translation>
+        </message>
+    </context>
+    <context>
+        <name>TReturnDialog</name>
+        <message>
+            <source>&amp;until</source>
+            <translation>&amp;eddig:</translation>
+        </message>
+        <message>
+            <source>T&amp;own...</source>
+            <translation>Tele&amp;pülés...</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Visszatérés</translation>
+        </message>
+        <message>
+            <source> Search </source>
+            <translation> Keresés </translation>
+        </message>
+        <message>
+            <source>&amp;Body:</source>
+            <translation>&amp;Égitest:</translation>
+        </message>
+        <message>
+            <source>&amp;From:</source>
+            <translation>&amp;Ettől:</translation>
+        </message>
+        <message>
+            <source> Place of the return chart </source>
+            <translation> A visszatérési horoszkóp helye </translation>
+        </message>
+        <message>
+            <source>the &amp;natal place</source>
+            <translation>a &amp;születési hely</translation>
+        </message>
+        <message>
+            <source>a t&amp;own:</source>
+            <translation>&amp;település:</translation>
+        </message>
+        <message>
+            <source>&amp;Returns found (each one chosen opens as a chart):</source>
+            <translation>Talált &amp;visszatérések (mindegyik kiválasztott horoszkópként nyílik meg):</translation>
+        </message>
+        <message>
+            <source>The end of the period lies before its start.</source>
+            <translation>Az időszak vége a kezdete előtt van.</translation>
+        </message>
+        <message>
+            <source>%1 does not return to its natal place within this period.</source>
+            <translation>%1 ebben az időszakban nem tér vissza születési helyére.</translation>
+        </message>
+        <message>
+            <source>The natal chart has no position of %1 (its date lies outside the ephemeris files).</source>
+            <translation>A születési horoszkópban nincs %1 pozíció (dátuma kívül esik az efemerisz-fájlokon).</translation>
+        </message>
+        <message>
+            <source>The search leaves the years of the ephemeris files: choose an earlier date.</source>
+            <translation>A keresés túllép az efemerisz-fájlok évein: válasszon korábbi dátumot.</translation>
+        </message>
+        <message>
+            <source>retrograde</source>
+            <translation>retrográd</translation>
+        </message>
+        <message>
+            <source>direct</source>
+            <translation>direkt</translation>
+        </message>
+    </context>
+    <context>
+        <name>TRadixWindow</name>
+        <message>
+            <source>daily houses</source>
+            <translation>napi házak</translation>
+        </message>
+        <message>
+            <source>%1 • %2 • arc %3</source>
+            <translation>%1 • %2 • ív %3</translation>
+        </message>
+        <message>
+            <source>progressed to %1; key: %2; arc %3</source>
+            <translation>progresszió eddig: %1; kulcs: %2; ív %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
+            <source>&amp;Import charts...</source>
+            <translation>Horoszkópok &amp;importálása...</translation>
+        </message>
+        <message>
+            <source>&amp;Export open charts...</source>
+            <translation>A megnyitott horoszkópok e&amp;xportálása...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDatabaseDialog</name>
+        <message>
+            <source>E&amp;xport...</source>
+            <translation>E&amp;xportálás...</translation>
+        </message>
+    </context>
+    <context>
+        <name>Menu</name>
+        <message>
             <source>T&amp;ransits...</source>
             <translation>T&amp;ranzitok...</translation>
         </message>
         <message>
             <source>&amp;Transits...</source>
             <translation>&amp;Tranzitok...</translation>
+        </message>
+        <message>
+            <source>R&amp;eturn...</source>
+            <translation>&amp;Visszatérés...</translation>
+        </message>
+        <message>
+            <source>Pr&amp;imary directions...</source>
+            <translation>&amp;Primer direkciók...</translation>
+        </message>
+        <message>
+            <source>Secondar&amp;y directions...</source>
+            <translation>S&amp;zekunder direkciók...</translation>
+        </message>
+        <message>
+            <source>Recti&amp;fication...</source>
+            <translation>Rekti&amp;fikáció...</translation>
+        </message>
+        <message>
+            <source>&amp;Primary directions...</source>
+            <translation>Primer dire&amp;kciók...</translation>
+        </message>
+        <message>
+            <source>S&amp;econdary directions...</source>
+            <translation>Szekunder direkci&amp;ók...</translation>
         </message>
     </context>
     <context>
@@ -2381,6 +2751,18 @@ Lecseréli erre a képletre?</translation>
         <message>
             <source>Choose the transiting bodies, the natal points and the aspects to search for first.</source>
             <translation>Előbb válassza ki a keresendő tranzitáló égitesteket, születési pontokat és fényszögeket.</translation>
+        </message>
+        <message>
+            <source>Primary Directions</source>
+            <translation>Primer direkciók</translation>
+        </message>
+        <message>
+            <source>Secondary Directions</source>
+            <translation>Szekunder direkciók</translation>
+        </message>
+        <message>
+            <source>Choose the promissors, the significators and the aspects to direct first.</source>
+            <translation>Előbb válassza ki a direktálandó promisszorokat, szignifikátorokat és fényszögeket.</translation>
         </message>
     </context>
     <context>
@@ -2864,366 +3246,6 @@ az Orbiszok ablakban adott orbisza érvényes.</translation>
         <message>
             <source>Leaves orb</source>
             <translation>Orbiszból kilép</translation>
-        </message>
-    </context>
-    <context>
-        <name>Menu</name>
-        <message>
-            <source>R&amp;eturn...</source>
-            <translation>&amp;Visszatérés...</translation>
-        </message>
-        <message>
-            <source>Pro&amp;gressions...</source>
-            <translation>Pro&amp;gressziók...</translation>
-        </message>
-        <message>
-            <source>&amp;Midtime chart...</source>
-            <translation>Középidő-&amp;horoszkóp...</translation>
-        </message>
-        <message>
-            <source>Dir&amp;ection settings...</source>
-            <translation>&amp;Direkciós beállítások...</translation>
-        </message>
-        <message>
-            <source>&amp;Progression shifter</source>
-            <translation>&amp;Progresszió-léptető</translation>
-        </message>
-        <message>
-            <source>Pr&amp;imary directions...</source>
-            <translation>&amp;Primer direkciók...</translation>
-        </message>
-        <message>
-            <source>Secondar&amp;y directions...</source>
-            <translation>S&amp;zekunder direkciók...</translation>
-        </message>
-        <message>
-            <source>Recti&amp;fication...</source>
-            <translation>Rekti&amp;fikáció...</translation>
-        </message>
-        <message>
-            <source>&amp;Primary directions...</source>
-            <translation>Primer dire&amp;kciók...</translation>
-        </message>
-        <message>
-            <source>S&amp;econdary directions...</source>
-            <translation>Szekunder direkci&amp;ók...</translation>
-        </message>
-    </context>
-    <context>
-        <name>AppCommands</name>
-        <message>
-            <source>The clock of this place showed the chart's time twice (it was put back from %1 to %2): the chart holds %3.</source>
-            <translation>Ezen a helyen az óra kétszer mutatta a horoszkóp idejét (%1 helyett %2 időre állították vissza): a horoszkóp %3 eltolással számol.</translation>
-        </message>
-        <message>
-            <source>Primary Directions</source>
-            <translation>Primer direkciók</translation>
-        </message>
-        <message>
-            <source>Secondary Directions</source>
-            <translation>Szekunder direkciók</translation>
-        </message>
-        <message>
-            <source>Choose the promissors, the significators and the aspects to direct first.</source>
-            <translation>Előbb válassza ki a direktálandó promisszorokat, szignifikátorokat és fényszögeket.</translation>
-        </message>
-    </context>
-    <context>
-        <name>DirectionKey</name>
-        <message>
-            <source>true solar arc in right ascension</source>
-            <translation>valódi napív rektaszcenzióban</translation>
-        </message>
-        <message>
-            <source>true solar arc in longitude</source>
-            <translation>valódi napív hosszúságban</translation>
-        </message>
-        <message>
-            <source>Naibod's key (%1 a year)</source>
-            <translation>Naibod-kulcs (évi %1)</translation>
-        </message>
-        <message>
-            <source>%1 a year</source>
-            <translation>évi %1</translation>
-        </message>
-        <message>
-            <source>solar arc in RA</source>
-            <translation>napív rektaszcenzióban</translation>
-        </message>
-        <message>
-            <source>solar arc</source>
-            <translation>napív</translation>
-        </message>
-        <message>
-            <source>Naibod</source>
-            <translation>Naibod</translation>
-        </message>
-    </context>
-    <context>
-        <name>TDirectionDialog</name>
-        <message>
-            <source>Mundane, by semi-arc proportion</source>
-            <translation>Mundán, félív-arányosan</translation>
-        </message>
-        <message>
-            <source>Zodiacal, by semi-arc, without latitude</source>
-            <translation>Zodiákusi, félív szerint, szélesség nélkül</translation>
-        </message>
-        <message>
-            <source>Zodiacal, by semi-arc, with the promissor's latitude</source>
-            <translation>Zodiákusi, félív szerint, a promisszor szélességével</translation>
-        </message>
-        <message>
-            <source>Mundane, under the pole of the significator</source>
-            <translation>Mundán, a szignifikátor pólusa alatt</translation>
-        </message>
-        <message>
-            <source>A key of zero means Naibod's key, %1 a year (the Sun's mean daily motion).</source>
-            <translation>A nulla kulcs a Naibod-kulcsot jelenti: évi %1 (a Nap közepes napi mozgása).</translation>
-        </message>
-        <message>
-            <source>The angles move by %1.</source>
-            <translation>A tengelyek mozgása: %1.</translation>
-        </message>
-        <message>
-            <source>Direction Settings</source>
-            <translation>Direkciós beállítások</translation>
-        </message>
-        <message>
-            <source> Key </source>
-            <translation> Kulcs </translation>
-        </message>
-        <message>
-            <source>&amp;True solar arc (the progressed Sun's motion)</source>
-            <translation>&amp;Valódi napív (a progresszív Nap mozgása)</translation>
-        </message>
-        <message>
-            <source>Solar arc in right &amp;ascension (else in longitude)</source>
-            <translation>Napív &amp;rektaszcenzióban (egyébként hosszúságban)</translation>
-        </message>
-        <message>
-            <source>&amp;Angle a year:</source>
-            <translation>Évi &amp;szög:</translation>
-        </message>
-        <message>
-            <source>&amp;Naibod</source>
-            <translation>&amp;Naibod</translation>
-        </message>
-        <message>
-            <source>&amp;Ptolemy (1°)</source>
-            <translation>&amp;Ptolemaiosz (1°)</translation>
-        </message>
-        <message>
-            <source>Primary directions' &amp;method:</source>
-            <translation>Primer direkciók &amp;módszere:</translation>
-        </message>
-        <message>
-            <source>The options &amp;follow the direction settings of the active chart</source>
-            <translation>A beállítások &amp;követik az aktív horoszkóp direkciós beállításait</translation>
-        </message>
-    </context>
-    <context>
-        <name>TProgressionDialog</name>
-        <message>
-            <source>Progressions</source>
-            <translation>Progressziók</translation>
-        </message>
-        <message>
-            <source>Progress the chart to the &amp;date:</source>
-            <translation>A horoszkóp progressziója erre a &amp;dátumra:</translation>
-        </message>
-        <message>
-            <source> Progression </source>
-            <translation> Progresszió </translation>
-        </message>
-        <message>
-            <source>&amp;Secondary: a day after birth for each year of age</source>
-            <translation>&amp;Szekunder: a születés utáni egy nap az életkor minden évéért</translation>
-        </message>
-        <message>
-            <source>&amp;Tertiary: a day after birth for each sidereal month of age</source>
-            <translation>&amp;Tercier: a születés utáni egy nap az életkor minden sziderikus hónapjáért</translation>
-        </message>
-        <message>
-            <source> Angles and houses </source>
-            <translation> Tengelyek és házak </translation>
-        </message>
-        <message>
-            <source>&amp;Daily (quotidian) houses of the progressed moment</source>
-            <translation>A progresszív pillanat &amp;napi (kvotidián) házai</translation>
-        </message>
-        <message>
-            <source>The angles and houses are those of the progressed moment at the natal place.</source>
-            <translation>A tengelyek és a házak a progresszív pillanatéi a születési helyen.</translation>
-        </message>
-        <message>
-            <source>The MC is directed by the chart's key: %1.</source>
-            <translation>Az MC-t a horoszkóp kulcsa viszi előre: %1.</translation>
-        </message>
-        <message>
-            <source>The chart's key angle is zero, which means Naibod's key: the MC is directed by %1 a year.</source>
-            <translation>A horoszkóp kulcsszöge nulla, ami a Naibod-kulcsot jelenti: az MC évi %1 értékkel halad.</translation>
-        </message>
-        <message>
-            <source>The MC is directed by Naibod's key, %1 a year.</source>
-            <translation>Az MC-t a Naibod-kulcs viszi előre, évi %1.</translation>
-        </message>
-        <message>
-            <source>(Options &gt; Direction settings)</source>
-            <translation>(Beállítások &gt; Direkciós beállítások)</translation>
-        </message>
-    </context>
-    <context>
-        <name>TProgressionShifter</name>
-        <message>
-            <source>year</source>
-            <translation>év</translation>
-        </message>
-        <message>
-            <source>month</source>
-            <translation>hónap</translation>
-        </message>
-        <message>
-            <source>day</source>
-            <translation>nap</translation>
-        </message>
-        <message>
-            <source>Ten years later</source>
-            <translation>Tíz évvel később</translation>
-        </message>
-        <message>
-            <source>One year later</source>
-            <translation>Egy évvel később</translation>
-        </message>
-        <message>
-            <source>One year earlier</source>
-            <translation>Egy évvel korábban</translation>
-        </message>
-        <message>
-            <source>Ten years earlier</source>
-            <translation>Tíz évvel korábban</translation>
-        </message>
-        <message>
-            <source>Ten months later</source>
-            <translation>Tíz hónappal később</translation>
-        </message>
-        <message>
-            <source>One month later</source>
-            <translation>Egy hónappal később</translation>
-        </message>
-        <message>
-            <source>One month earlier</source>
-            <translation>Egy hónappal korábban</translation>
-        </message>
-        <message>
-            <source>Ten months earlier</source>
-            <translation>Tíz hónappal korábban</translation>
-        </message>
-        <message>
-            <source>Ten days later</source>
-            <translation>Tíz nappal később</translation>
-        </message>
-        <message>
-            <source>One day later</source>
-            <translation>Egy nappal később</translation>
-        </message>
-        <message>
-            <source>One day earlier</source>
-            <translation>Egy nappal korábban</translation>
-        </message>
-        <message>
-            <source>Ten days earlier</source>
-            <translation>Tíz nappal korábban</translation>
-        </message>
-        <message>
-            <source>(no progressions window)</source>
-            <translation>(nincs progressziós ablak)</translation>
-        </message>
-        <message>
-            <source>Progression Shifter</source>
-            <translation>Progresszió-léptető</translation>
-        </message>
-    </context>
-    <context>
-        <name>TReturnDialog</name>
-        <message>
-            <source>&amp;until</source>
-            <translation>&amp;eddig:</translation>
-        </message>
-        <message>
-            <source>T&amp;own...</source>
-            <translation>Tele&amp;pülés...</translation>
-        </message>
-        <message>
-            <source>Return</source>
-            <translation>Visszatérés</translation>
-        </message>
-        <message>
-            <source> Search </source>
-            <translation> Keresés </translation>
-        </message>
-        <message>
-            <source>&amp;Body:</source>
-            <translation>&amp;Égitest:</translation>
-        </message>
-        <message>
-            <source>&amp;From:</source>
-            <translation>&amp;Ettől:</translation>
-        </message>
-        <message>
-            <source> Place of the return chart </source>
-            <translation> A visszatérési horoszkóp helye </translation>
-        </message>
-        <message>
-            <source>the &amp;natal place</source>
-            <translation>a &amp;születési hely</translation>
-        </message>
-        <message>
-            <source>a t&amp;own:</source>
-            <translation>&amp;település:</translation>
-        </message>
-        <message>
-            <source>&amp;Returns found (each one chosen opens as a chart):</source>
-            <translation>Talált &amp;visszatérések (mindegyik kiválasztott horoszkópként nyílik meg):</translation>
-        </message>
-        <message>
-            <source>The end of the period lies before its start.</source>
-            <translation>Az időszak vége a kezdete előtt van.</translation>
-        </message>
-        <message>
-            <source>%1 does not return to its natal place within this period.</source>
-            <translation>%1 ebben az időszakban nem tér vissza születési helyére.</translation>
-        </message>
-        <message>
-            <source>The natal chart has no position of %1 (its date lies outside the ephemeris files).</source>
-            <translation>A születési horoszkópban nincs %1 pozíció (dátuma kívül esik az efemerisz-fájlokon).</translation>
-        </message>
-        <message>
-            <source>The search leaves the years of the ephemeris files: choose an earlier date.</source>
-            <translation>A keresés túllép az efemerisz-fájlok évein: válasszon korábbi dátumot.</translation>
-        </message>
-        <message>
-            <source>retrograde</source>
-            <translation>retrográd</translation>
-        </message>
-        <message>
-            <source>direct</source>
-            <translation>direkt</translation>
-        </message>
-    </context>
-    <context>
-        <name>TRadixWindow</name>
-        <message>
-            <source>daily houses</source>
-            <translation>napi házak</translation>
-        </message>
-        <message>
-            <source>%1 • %2 • arc %3</source>
-            <translation>%1 • %2 • ív %3</translation>
-        </message>
-        <message>
-            <source>progressed to %1; key: %2; arc %3</source>
-            <translation>progresszió eddig: %1; kulcs: %2; ív %3</translation>
         </message>
     </context>
     <context>

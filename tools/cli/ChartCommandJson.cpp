@@ -12,19 +12,12 @@ void addZoneNote(Json& json, const ClockChange& change) {
                                 .set("applied", offsetText(change.applied().minutes)));
 }
 
-Json optionsJson(const TOptions& o) {
-    return Json::object()
-        .set("file", std::string(fixedText(o.options_file)))
-        .set("housecalc", static_cast<int>(o.housecalc))
-        .set("nodetype", static_cast<int>(o.nodetype));
-}
-
 Json chartJson(const RadixData& radix, const LifeEventList& events, const ClockChange& zoneNote,
                const TOptions& options, const StringTable& strings) {
     Json json = personalJson(radix, events, strings);
     if (zoneNote.reading != ClockReading::Normal)
         addZoneNote(json, zoneNote);
-    json.set("options", optionsJson(options));
+    json.set("options", chartOptionsJson(options));
     addComputedJson(json, radix);
     return json;
 }

@@ -11,8 +11,6 @@ class StringTable;
 
 // "zoneNote": "skipped" or "repeated", and the offsets of the clock change in "zoneOffsets".
 void addZoneNote(Json& json, const ClockChange& change);
-// Which options the chart is computed with: "file", "housecalc", "nodetype".
-Json optionsJson(const TOptions& options);
 // The personal fields, the zone note of a changing clock, "options" and the computed part.
 Json chartJson(const RadixData& radix, const LifeEventList& events, const ClockChange& zoneNote,
                const TOptions& options, const StringTable& strings);

@@ -68,3 +68,10 @@ Json personalJson(const RadixData& radix, const LifeEventList& events, const Str
         .set("placeText", cp1250ToUtf8(placeText(radix.moment)))
         .set("lifeEvents", lifeEventsJson(events));
 }
+
+Json chartOptionsJson(const TOptions& o) {
+    return Json::object()
+        .set("file", std::string(fixedText(o.options_file)))
+        .set("housecalc", static_cast<int>(o.housecalc))
+        .set("nodetype", static_cast<int>(o.nodetype));
+}

@@ -9,6 +9,9 @@ int runSave(AppState& state, int argc, char** argv, int first);
 int runRender(AppState& state, int argc, char** argv, int first);
 int runTowns(AppState& state, int argc, char** argv, int first);
 int runPrint(AppState& state, int argc, char** argv, int first);
+int runImport(AppState& state, int argc, char** argv, int first);
+int runExport(AppState& state, int argc, char** argv, int first);
+int runBatch(AppState& state, int argc, char** argv, int first);
 int runReturns(AppState& state, int argc, char** argv, int first);
 int runProgress(AppState& state, int argc, char** argv, int first);
 int runMidtime(AppState& state, int argc, char** argv, int first);
@@ -23,6 +26,9 @@ const std::vector<CliCommand>& cliCommands() {
         {"render", "draw a view of a chart (wheel or a table) into a PNG, SVG or PDF file", runRender},
         {"print", "print the pages of a chart into a PDF file, as the Print command does", runPrint},
         {"towns", "list the towns of the town database that match a search text", runTowns},
+        {"import", "write the charts of an AAF or CSV file as horoscope files into a folder", runImport},
+        {"export", "write horoscope files into one AAF or CSV file", runExport},
+        {"batch", "compute the chart of every record of an AAF or CSV file (JSON lines or CSV)", runBatch},
         {"returns", "find the returns of a body to its place in a chart and cast their charts", runReturns},
         {"progress", "the secondary or tertiary progressed chart of a chart for a date", runProgress},
         {"midtime", "the midtime chart of two charts", runMidtime},

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "AppState.h"
+#include "ApplyTown.h"
 #include "BirthOptions.h"
 #include "BirthText.h"
 #include "ChartCommandJson.h"
@@ -21,7 +22,6 @@
 #include "JulianMoment.h"
 #include "TownList.h"
 #include "TransitMoment.h"
-#include "ApplyTown.h"
 #include "WhenCharts.h"
 
 namespace {
