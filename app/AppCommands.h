@@ -114,4 +114,10 @@ private:
     ReturnChoice m_returnChoice;            // the Return dialog's last choice, for the run
     ProgressionChoice m_progressionChoice;  // the Progressions dialog's last choice, for the run
     TransitPeriod m_transitPeriod;      // the transits window's last period, for the run
+
+    // Primary and secondary directions, their selections and the rectification.
+    std::vector<CommandRow> directionRows();
+    void showDirections(bool primary);
+    void showRectification();
+    void editDirectionSelection(bool primary);
 };

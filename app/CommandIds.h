@@ -73,6 +73,13 @@ enum CommandId : int {
     CM_MIDTIME = 40412,
     CM_DIRECTIONS = 40413,
     CM_PROGRESSIONSHIFTER = 40414,
+
+    // Primary and secondary directions, their selections and the rectification.
+    CM_PRIMARYDIRECTIONS = 40430,
+    CM_SECONDARYDIRECTIONS = 40431,
+    CM_RECTIFICATION = 40432,
+    CM_DIRECTIONSELECTION = 40433,
+    CM_SECDIRSELECTION = 40434,
 };
 
 // Items with ids from here on are shown only when a handler exists for them.

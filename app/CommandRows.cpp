@@ -161,5 +161,7 @@ std::vector<CommandRow> AppCommands::rows() {
 
     for (CommandRow& row : whenRows())
         r.push_back(std::move(row));
+    for (CommandRow& row : directionRows())
+        r.push_back(std::move(row));
     return r;
 }

@@ -96,6 +96,7 @@ TransitNames transitFilterNames(const StringTable& strings) {
     TransitNames names;
     for (int b = 0; b < BodyCount; ++b)
         names.transiting[static_cast<std::size_t>(b)] = pointForms(b);
+    names.transiting[PromissorMarkFortune] = pointForms(PointFortuneName);
     for (int n = 0; n < NatalPointCount; ++n)
         names.natal[static_cast<std::size_t>(n)] = pointForms(n);
     for (int a = 0; a < AspectCount; ++a) {

@@ -26,7 +26,9 @@
 // The names the filter matches, Windows-1250: for each transiting body, natal point and aspect
 // of the search's events, every form it is known by.
 struct TransitNames {
-    std::array<std::vector<std::string>, BodyCount> transiting;
+    // By promissor mark: the bodies, then the Part of Fortune, which the primary directions
+    // direct (it never transits).
+    std::array<std::vector<std::string>, PromissorMarkCount> transiting;
     std::array<std::vector<std::string>, NatalPointCount> natal;
     std::array<std::vector<std::string>, AspectCount> aspects;
 };

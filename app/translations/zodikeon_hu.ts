@@ -2717,6 +2717,26 @@ Lecseréli erre a képletre?</translation>
             <source>&amp;Transits...</source>
             <translation>&amp;Tranzitok...</translation>
         </message>
+        <message>
+            <source>Pr&amp;imary directions...</source>
+            <translation>&amp;Primer direkciók...</translation>
+        </message>
+        <message>
+            <source>Secondar&amp;y directions...</source>
+            <translation>S&amp;zekunder direkciók...</translation>
+        </message>
+        <message>
+            <source>Recti&amp;fication...</source>
+            <translation>Rekti&amp;fikáció...</translation>
+        </message>
+        <message>
+            <source>&amp;Primary directions...</source>
+            <translation>Primer dire&amp;kciók...</translation>
+        </message>
+        <message>
+            <source>S&amp;econdary directions...</source>
+            <translation>Szekunder direkci&amp;ók...</translation>
+        </message>
     </context>
     <context>
         <name>AppCommands</name>
@@ -2727,6 +2747,18 @@ Lecseréli erre a képletre?</translation>
         <message>
             <source>Choose the transiting bodies, the natal points and the aspects to search for first.</source>
             <translation>Előbb válassza ki a keresendő tranzitáló égitesteket, születési pontokat és fényszögeket.</translation>
+        </message>
+        <message>
+            <source>Primary Directions</source>
+            <translation>Primer direkciók</translation>
+        </message>
+        <message>
+            <source>Secondary Directions</source>
+            <translation>Szekunder direkciók</translation>
+        </message>
+        <message>
+            <source>Choose the promissors, the significators and the aspects to direct first.</source>
+            <translation>Előbb válassza ki a direktálandó promisszorokat, szignifikátorokat és fényszögeket.</translation>
         </message>
     </context>
     <context>
@@ -3210,6 +3242,379 @@ az Orbiszok ablakban adott orbisza érvényes.</translation>
         <message>
             <source>Leaves orb</source>
             <translation>Orbiszból kilép</translation>
+        </message>
+    </context>
+    <context>
+        <name>DirectionTexts</name>
+        <message>
+            <source>a year</source>
+            <translation>egy év</translation>
+        </message>
+        <message>
+            <source>half a year</source>
+            <translation>fél év</translation>
+        </message>
+        <message>
+            <source>%1 years</source>
+            <translation>%1 év</translation>
+        </message>
+        <message>
+            <source>mundane</source>
+            <translation>mundán</translation>
+        </message>
+        <message>
+            <source>zodiacal</source>
+            <translation>zodiákális</translation>
+        </message>
+        <message>
+            <source>zodiacal with latitude</source>
+            <translation>zodiákális szélességgel</translation>
+        </message>
+        <message>
+            <source>under the pole</source>
+            <translation>a pólus alatt</translation>
+        </message>
+        <message>
+            <source>secondary</source>
+            <translation>szekunder</translation>
+        </message>
+        <message>
+            <source>converse</source>
+            <translation>konverz</translation>
+        </message>
+        <message>
+            <source>direct</source>
+            <translation>direkt</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPages</name>
+        <message>
+            <source>Page %1</source>
+            <translation>%1. oldal</translation>
+        </message>
+        <message>
+            <source>Group</source>
+            <translation>Csoport</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDirectionSelectionDialog</name>
+        <message>
+            <source>Primary Directions Selection</source>
+            <translation>Primer direkciók kiválasztása</translation>
+        </message>
+        <message>
+            <source>Secondary Directions Selection</source>
+            <translation>Szekunder direkciók kiválasztása</translation>
+        </message>
+        <message>
+            <source> Promissors </source>
+            <translation> Promisszorok </translation>
+        </message>
+        <message>
+            <source> Progressed bodies </source>
+            <translation> Progresszált égitestek </translation>
+        </message>
+        <message>
+            <source> Significators </source>
+            <translation> Szignifikátorok </translation>
+        </message>
+        <message>
+            <source> Aspects </source>
+            <translation> Fényszögek </translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Mind</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Egyik sem</translation>
+        </message>
+        <message>
+            <source>&amp;Filter:</source>
+            <translation>&amp;Szűrő:</translation>
+        </message>
+        <message>
+            <source>Words a name starts with, all of them must match; "mars/venus" either, "sat&gt;sun" Saturn directed to the Sun, "-moon" leaves out.</source>
+            <translation>Szavak, amelyekkel egy név kezdődik (a megjelenített vagy az angol név), mindegyiknek egyeznie kell; "mars/venus" bármelyik, "sat&gt;sun" a Szaturnusz a Napra direktálva, "-moon" kihagyja.</translation>
+        </message>
+        <message>
+            <source>&amp;Display:</source>
+            <translation>&amp;Megjelenítés:</translation>
+        </message>
+        <message>
+            <source>By date</source>
+            <translation>Dátum szerint</translation>
+        </message>
+        <message>
+            <source>By significator</source>
+            <translation>Szignifikátor szerint</translation>
+        </message>
+        <message>
+            <source>By promissor</source>
+            <translation>Promisszor szerint</translation>
+        </message>
+        <message>
+            <source>By progressed body</source>
+            <translation>Progresszált égitest szerint</translation>
+        </message>
+    </context>
+    <context>
+        <name>TDirectionsWindow</name>
+        <message>
+            <source>%1 cannot be computed over the whole span (outside the ephemeris files); the list stops short.</source>
+            <translation>%1 nem számítható a teljes időszakra (kívül esik az efemeris-fájlokon); a lista hamarabb véget ér.</translation>
+        </message>
+        <message>
+            <source>Primary Directions: %1</source>
+            <translation>Primer direkciók: %1</translation>
+        </message>
+        <message>
+            <source>The selection leaves nothing to direct: choose the promissors, the significators and the aspects with Selection...</source>
+            <translation>A kiválasztásban nincs mit direktálni: válassza ki a promisszorokat, a szignifikátorokat és a fényszögeket a Kiválasztás... gombbal.</translation>
+        </message>
+        <message>
+            <source>Secondary Directions: %1</source>
+            <translation>Szekunder direkciók: %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n direction(s) between the ages of %1 and %2.</source>
+            <translation>
+                <numerusform>%n direkció %1 és %2 éves kor között.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 (its %2 point)</source>
+            <translation>%1 (%2 pontja)</translation>
+        </message>
+        <message>
+            <source>Left out, never rising or setting at the birth latitude or not computed: %1.</source>
+            <translation>Kihagyva, mert a születési szélességen sosem kel vagy nyugszik, vagy nem számítható: %1.</translation>
+        </message>
+        <message>
+            <source>Marked life events, with the directions within %1 of each:</source>
+            <translation>Megjelölt életesemények, mindegyiktől legfeljebb %1 távolságra eső direkciókkal:</translation>
+        </message>
+        <message>
+            <source>No life event is marked for correction (Personal data, Life events).</source>
+            <translation>Nincs korrekcióra megjelölt életesemény (Személyes adatok, Életesemények).</translation>
+        </message>
+        <message>
+            <source>no direction in the list</source>
+            <translation>nincs direkció a listában</translation>
+        </message>
+        <message>
+            <source>closest: %1</source>
+            <translation>legközelebbi: %1</translation>
+        </message>
+        <message>
+            <source>No direction within %1 of this event.</source>
+            <translation>Ettől az eseménytől %1 távolságon belül nincs direkció.</translation>
+        </message>
+        <message>
+            <source>The list could not be written to %1: %2</source>
+            <translation>A lista nem írható ide: %1: %2</translation>
+        </message>
+        <message>
+            <source>Directions exported to %1</source>
+            <translation>Direkciók exportálva ide: %1</translation>
+        </message>
+        <message>
+            <source>%1 primary directions.csv</source>
+            <translation>%1 primer direkciói.csv</translation>
+        </message>
+        <message>
+            <source>%1 secondary directions.csv</source>
+            <translation>%1 szekunder direkciói.csv</translation>
+        </message>
+        <message>
+            <source>Export Directions</source>
+            <translation>Direkciók exportálása</translation>
+        </message>
+        <message>
+            <source>Comma-separated values (*.csv);;PDF document (*.pdf)</source>
+            <translation>Vesszővel tagolt értékek (*.csv);;PDF-dokumentum (*.pdf)</translation>
+        </message>
+        <message>
+            <source>The list could not be printed.</source>
+            <translation>A lista nem nyomtatható ki.</translation>
+        </message>
+        <message>
+            <source>&amp;Ages from</source>
+            <translation>É&amp;letkor</translation>
+        </message>
+        <message>
+            <source>&amp;to</source>
+            <translation>&amp;és</translation>
+        </message>
+        <message>
+            <source>&amp;Filter:</source>
+            <translation>&amp;Szűrő:</translation>
+        </message>
+        <message>
+            <source>&amp;Display:</source>
+            <translation>&amp;Megjelenítés:</translation>
+        </message>
+        <message>
+            <source>By date</source>
+            <translation>Dátum szerint</translation>
+        </message>
+        <message>
+            <source>By significator</source>
+            <translation>Szignifikátor szerint</translation>
+        </message>
+        <message>
+            <source>By promissor</source>
+            <translation>Promisszor szerint</translation>
+        </message>
+        <message>
+            <source>By progressed body</source>
+            <translation>Progresszált égitest szerint</translation>
+        </message>
+        <message>
+            <source>&amp;Selection...</source>
+            <translation>&amp;Kiválasztás...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>&amp;Nyomtatás...</translation>
+        </message>
+        <message>
+            <source>&amp;Export...</source>
+            <translation>E&amp;xportálás...</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Dátum</translation>
+        </message>
+        <message>
+            <source>Age</source>
+            <translation>Kor</translation>
+        </message>
+        <message>
+            <source>Promissor</source>
+            <translation>Promisszor</translation>
+        </message>
+        <message>
+            <source>Progressed</source>
+            <translation>Progresszált</translation>
+        </message>
+        <message>
+            <source>Aspect</source>
+            <translation>Fényszög</translation>
+        </message>
+        <message>
+            <source>Significator</source>
+            <translation>Szignifikátor</translation>
+        </message>
+        <message>
+            <source>Arc</source>
+            <translation>Ív</translation>
+        </message>
+        <message>
+            <source>Method</source>
+            <translation>Módszer</translation>
+        </message>
+        <message>
+            <source>Sense</source>
+            <translation>Irány</translation>
+        </message>
+        <message>
+            <source>Life event / direction</source>
+            <translation>Életesemény / direkció</translation>
+        </message>
+        <message>
+            <source>Difference (years)</source>
+            <translation>Eltérés (év)</translation>
+        </message>
+    </context>
+    <context>
+        <name>TRectificationDialog</name>
+        <message>
+            <source>Mark at least one life event for correction first (Personal data, Life events, Select).</source>
+            <translation>Előbb jelöljön meg legalább egy életeseményt korrekcióra (Személyes adatok, Életesemények, Kijelölés).</translation>
+        </message>
+        <message>
+            <source>The range and step give no birth times to try, or more than %1.</source>
+            <translation>A tartomány és a lépés nem ad kipróbálható születési időt, vagy többet ad %1-nél.</translation>
+        </message>
+        <message>
+            <source>A birth time of the range could not be computed (outside the ephemeris files).</source>
+            <translation>A tartomány egyik születési ideje nem számítható (kívül esik az efemeris-fájlokon).</translation>
+        </message>
+        <message>
+            <source>Birth times are tried in the range either side of the recorded one; each is ranked by how many marked life events have a direction within %1, then by how close they come. The recorded time is in bold.</source>
+            <translation>A program a rögzített születési idő két oldalán, a tartományon belül próbál ki időpontokat; mindegyiket aszerint rangsorolja, hány megjelölt életeseményhez esik direkció %1 távolságon belül, majd aszerint, milyen közel. A rögzített idő félkövér.</translation>
+        </message>
+        <message>
+            <source>The chosen directions select nothing to direct: choose the promissors, the significators and the aspects in Options &gt; Primary directions... or Secondary directions... first.</source>
+            <translation>A választott direkciókban nincs mit direktálni: előbb válassza ki a promisszorokat, a szignifikátorokat és a fényszögeket a Beállítások &gt; Primer direkciók... vagy Szekunder direkciók... pontban.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n birth time(s) ranked.</source>
+            <translation>
+                <numerusform>%n születési idő rangsorolva.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n birth time(s) ranked; the recorded time is number %1.</source>
+            <translation>
+                <numerusform>%n születési idő rangsorolva; a rögzített idő a(z) %1. helyen áll.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Rectification: %1</source>
+            <translation>Rektifikáció: %1</translation>
+        </message>
+        <message>
+            <source>Ra&amp;nge (minutes either side):</source>
+            <translation>&amp;Tartomány (perc mindkét irányban):</translation>
+        </message>
+        <message>
+            <source>&amp;Step (minutes):</source>
+            <translation>&amp;Lépés (perc):</translation>
+        </message>
+        <message>
+            <source>&amp;Primary directions</source>
+            <translation>&amp;Primer direkciók</translation>
+        </message>
+        <message>
+            <source>S&amp;econdary directions</source>
+            <translation>S&amp;zekunder direkciók</translation>
+        </message>
+        <message>
+            <source>&amp;Rank</source>
+            <translation>&amp;Rangsorolás</translation>
+        </message>
+        <message>
+            <source>&amp;Take this time into the chart</source>
+            <translation>Ez az idő &amp;kerüljön a képletbe</translation>
+        </message>
+        <message>
+            <source>Rank</source>
+            <translation>Hely</translation>
+        </message>
+        <message>
+            <source>Minutes</source>
+            <translation>Perc</translation>
+        </message>
+        <message>
+            <source>Birth time</source>
+            <translation>Születési idő</translation>
+        </message>
+        <message>
+            <source>Events met</source>
+            <translation>Talált események</translation>
+        </message>
+        <message>
+            <source>Score (years)</source>
+            <translation>Pontszám (év)</translation>
+        </message>
+        <message>
+            <source>Mean difference (years)</source>
+            <translation>Átlagos eltérés (év)</translation>
         </message>
     </context>
 </TS>
