@@ -25,7 +25,7 @@ std::vector<CommandRow> AppCommands::directionRows() {
     // A chart of its own: not a collation or progressions window, which show two charts.
     const auto singleChart = [this] { return hasNatalChart() && !activeChart()->isCollation(); };
     return {
-        {CM_PRIMARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Pr&imary directions..."),
+        {CM_PRIMARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Primary dire&ctions..."),
          {Qt::CTRL | Qt::SHIFT | Qt::Key_D}, nullptr, 0, [this] { showDirections(true); }, singleChart, {}},
         {CM_SECONDARYDIRECTIONS, QT_TRANSLATE_NOOP("Menu", "Secondar&y directions..."),
          {Qt::CTRL | Qt::SHIFT | Qt::Key_Y}, nullptr, 0, [this] { showDirections(false); }, singleChart, {}},
@@ -33,7 +33,7 @@ std::vector<CommandRow> AppCommands::directionRows() {
          nullptr, 0, [this] { showRectification(); }, singleChart, {}},
         {CM_DIRECTIONSELECTION, QT_TRANSLATE_NOOP("Menu", "&Primary directions..."), {}, nullptr, 0,
          [this] { editDirectionSelection(true); }, {}, {}},
-        {CM_SECDIRSELECTION, QT_TRANSLATE_NOOP("Menu", "S&econdary directions..."), {}, nullptr, 0,
+        {CM_SECDIRSELECTION, QT_TRANSLATE_NOOP("Menu", "Second&ary directions..."), {}, nullptr, 0,
          [this] { editDirectionSelection(false); }, {}, {}},
     };
 }

@@ -29,6 +29,26 @@ QString shape(const std::vector<MenuNode>& nodes) {
     return parts.join(' ');
 }
 
+// Items of one menu whose "&" letters are the same: such a letter only cycles between them.
+void collectMnemonicClashes(QMenu* menu, QStringList& clashes) {
+    QHash<QChar, QString> seen;
+    for (QAction* a : menu->actions()) {
+        if (a->menu())
+            collectMnemonicClashes(a->menu(), clashes);
+        const QString text = a->text();
+        const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+        if (a->isSeparator() || !a->isVisible() || at < 0)
+            continue;
+        const QChar letter = text.at(at + 1).toLower();
+        // The option dialogs' items kept their letters from the first versions of the program.
+        const QStringList older = {"&Dignities...", "&Orbises...", "&Méltóságok...", "&Orbiszok..."};
+        if (seen.contains(letter) && !older.contains(text))
+            clashes << menu->title() + ": " + seen.value(letter) + " / " + text;
+        else
+            seen.insert(letter, text);
+    }
+}
+
 QStringList menuTitles(QMenuBar* bar) {
     QStringList titles;
     for (QAction* a : bar->actions())
@@ -73,6 +93,21 @@ private slots:
         QCOMPARE(menuTitles(frame.menuBar()).first(), QStringLiteral("&Horoszkóp"));
         QCOMPARE(frame.commands()->action(CM_NEW)->text(), QStringLiteral("Ú&j..."));
         QCOMPARE(app->state().Strings.str(319), std::string("Hiba"));
+        app->applyLanguage(LanguageEnglish);
+    }
+
+    void menuLettersAreDistinctWithinEachMenu() {
+        auto* app = &testApp();
+        TAstroFrame frame(testApp().context(), [](std::uint16_t) {});
+        for (int language : {LanguageEnglish, LanguageHungarian}) {
+            app->applyLanguage(language);
+            frame.installMenu();
+            QStringList clashes;
+            for (QAction* top : frame.menuBar()->actions())
+                if (top->menu())
+                    collectMnemonicClashes(top->menu(), clashes);
+            QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+        }
         app->applyLanguage(LanguageEnglish);
     }
 

@@ -229,7 +229,7 @@ Mentsem őket ide: %1?</translation>
         </message>
         <message>
             <source>Deta&amp;iled aspect data</source>
-            <translation>Részletes &amp;fényszögadatok</translation>
+            <translation>Részletes fényszög&amp;adatok</translation>
         </message>
         <message>
             <source>&amp;Combined planet and aspect table</source>
@@ -301,7 +301,7 @@ Mentsem őket ide: %1?</translation>
         </message>
         <message>
             <source>Lunar &amp;node type</source>
-            <translation>&amp;Holdcsomó típusa</translation>
+            <translation>Hold&amp;csomó típusa</translation>
         </message>
         <message>
             <source>&amp;Mean</source>
@@ -353,7 +353,7 @@ Mentsem őket ide: %1?</translation>
         </message>
         <message>
             <source>C&amp;lose All</source>
-            <translation>Az összes &amp;bezárása</translation>
+            <translation>Az ö&amp;sszes bezárása</translation>
         </message>
         <message>
             <source>&amp;Radix shifter</source>
@@ -2718,7 +2718,7 @@ Lecseréli erre a képletre?</translation>
             <translation>&amp;Tranzitok...</translation>
         </message>
         <message>
-            <source>Pr&amp;imary directions...</source>
+            <source>Primary dire&amp;ctions...</source>
             <translation>&amp;Primer direkciók...</translation>
         </message>
         <message>
@@ -2734,7 +2734,7 @@ Lecseréli erre a képletre?</translation>
             <translation>Primer dire&amp;kciók...</translation>
         </message>
         <message>
-            <source>S&amp;econdary directions...</source>
+            <source>Second&amp;ary directions...</source>
             <translation>Szekunder direkci&amp;ók...</translation>
         </message>
     </context>

@@ -22,8 +22,12 @@ pdf)
     [ -s "$file" ] || { fail "$file was not built"; continue; }
     pages=$(pdfinfo "$file" | awk '/^Pages:/ {print $2}')
     [ "${pages:-0}" -ge 20 ] || fail "$pdf has only ${pages:-0} pages"
-    toc=$(pdftotext -layout -f 2 -l 3 "$file" -)
+    # The contents run from page 2 up to the page before the first chapter, however long they grow.
+    toc=$(pdftotext -layout -f 2 -l 2 "$file" -)
     grep -q "^ *$contents" <<<"$toc" || fail "$pdf: no '$contents' on page 2"
+    firstChapter=$(awk '/^ *[^ ].* [0-9]+ *$/ && !/^ *'"$contents"' / {print $NF; exit}' <<<"$toc")
+    [ "${firstChapter:-0}" -gt 2 ] || firstChapter=3
+    toc=$(pdftotext -layout -f 2 -l $((firstChapter - 1)) "$file" -)
     for chapter in "$src/$lang"/[0-9][0-9]-*.md; do
       title=$(sed -n 's/^# //p' "$chapter" | head -n 1)
       [ -n "$title" ] || { fail "$chapter has no chapter heading"; continue; }
