@@ -33,6 +33,8 @@ int countEphemerisFiles(const std::filesystem::path& folder) {
 
 }  // namespace
 
+void closeEphemeris() { swe_close(); }
+
 EphemerisStart startEphemeris(const std::string& path) {
     EphemerisStart start;
     start.folder = path;

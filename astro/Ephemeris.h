@@ -26,6 +26,9 @@ struct EphemerisStart {
 // built-in analytical theory (less precise, and only for about 3000 BC .. 3000 AD); the
 // minor bodies then cannot be computed at all.
 EphemerisStart startEphemeris(const std::string& path);
+// Closes the library's files and frees its buffers. The library keeps them per thread, so a
+// worker thread that started the ephemeris for itself calls this before it ends.
+void closeEphemeris();
 
 // One English sentence for a start that is not Ready, for logs and the command-line tool;
 // empty when the folder is ready.

@@ -26,13 +26,13 @@ TEST(JulianMomentTest, DatesAndTimesGiveTheSameInstantBack) {
         const double jd = calendarToJulianDay(row.year, row.month, row.day, hours, row.gregorian);
         BirthMoment m;
         julianDayToCalendar(jd, m.utDate, m.utTime);
-        EXPECT_EQ(m.utDate.year, row.year);
-        EXPECT_EQ(m.utDate.month, row.month);
-        EXPECT_EQ(m.utDate.day, row.day);
+        EXPECT_EQ(int{m.utDate.year}, row.year);
+        EXPECT_EQ(int{m.utDate.month}, row.month);
+        EXPECT_EQ(int{m.utDate.day}, row.day);
         EXPECT_EQ(m.utDate.isGregorian(), row.gregorian);
-        EXPECT_EQ(m.utTime.hour, row.hour);
-        EXPECT_EQ(m.utTime.minute, row.minute);
-        EXPECT_NEAR(m.utTime.second, row.second, 1e-3);
+        EXPECT_EQ(int{m.utTime.hour}, row.hour);
+        EXPECT_EQ(int{m.utTime.minute}, row.minute);
+        EXPECT_NEAR(double{m.utTime.second}, row.second, 1e-3);
         EXPECT_NEAR(m.julianDayUT(), jd, 1e-3 / 86400.0);
     }
 }

@@ -259,6 +259,10 @@ public:
 private:
     void run() {
         startEphemeris(m_settings.state->EphemerisPath);
+        // The library's buffers belong to this thread: freed when it ends, whichever way it does.
+        struct ClosedAtEnd {
+            ~ClosedAtEnd() { closeEphemeris(); }
+        } closedAtEnd;
         for (;;) {
             std::shared_ptr<Chunk> chunk;
             {
