@@ -7,6 +7,7 @@
 
 #include "Angles.h"
 #include "Aspects.h"
+#include "FittedAngle.h"
 #include "RadixData.h"
 
 namespace {
@@ -59,6 +60,10 @@ bool slowEnough(int body, double speed, const TOptions& options) {
         return false;
     const double limit = options.avgspeed[body] * std::pow(10.0, -double(options.stationary_strict));
     return std::fabs(speed) < limit;
+}
+
+const MovingPoint& settleOn(const TransitMover& m) {
+    return m.settle ? m.settle : m.point;
 }
 
 // The segment that holds moment t (segments lie end to end).
@@ -171,7 +176,7 @@ void findEnter(const TransitMover& m, const OrbEdges& edges, int edge, const Mot
         e.entersUT = exact;
     } else if (edges.last(edge, std::max(seg.from, q.fromUT), exact, e.entersUT)) {
     } else if (seg.from < q.fromUT &&
-               findCrossingWithin(m.point, seg.from, std::min(q.fromUT, exact), edges.lon(edge), motion, true, c)) {
+               findCrossingWithin(settleOn(m), seg.from, std::min(q.fromUT, exact), edges.lon(edge), motion, true, c)) {
         e.entersUT = c.jdUT;
     } else {
         e.entersUT = seg.from;
@@ -187,7 +192,7 @@ void findLeave(const TransitMover& m, const OrbEdges& edges, int edge, const Mot
         e.leavesUT = exact;
     } else if (edges.first(edge, exact, std::min(seg.to, q.toUT), e.leavesUT)) {
     } else if (seg.to > q.toUT &&
-               findCrossingWithin(m.point, std::max(q.toUT, exact), seg.to, edges.lon(edge), motion, false, c)) {
+               findCrossingWithin(settleOn(m), std::max(q.toUT, exact), seg.to, edges.lon(edge), motion, false, c)) {
         e.leavesUT = c.jdUT;
     } else {
         e.leavesUT = seg.to;
@@ -331,7 +336,7 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
         for (double chunk = query.fromUT; chunk <= query.toUT; chunk += ChunkDays) {
             const double chunkEnd = std::min(chunk + ChunkDays, query.toUT);
             const auto pieces = clip(segments, chunk, chunkEnd, chunk > query.fromUT);
-            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons))
+            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons, &settleOn(m), lons.size()))
                 if (!edges.take(c.target, c.jdUT))
                     passes.push_back(Pass{c.target, c});
             if (progress && !progress((double(mi) + (chunkEnd - query.fromUT) / std::max(span, 1.0)) /
@@ -369,9 +374,15 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
 
 TransitResult searchTransits(const RadixData& natal, const TransitQuery& query, const TOptions& options,
                              const TransitProgress& progress) {
+    // The bodies walk on fits of their longitudes that share one fit of the nutation; the
+    // moments are settled on the library.
+    const auto nutation = fittedNutation();
     std::vector<TransitMover> movers;
     for (int body = 0; body < BodyCount; ++body)
-        if (query.transiting[body])
-            movers.push_back(TransitMover{body, chartBodyMover(body, options), stationScanStep(body, options)});
+        if (query.transiting[body]) {
+            FittedMover fitted = fittedChartBodyMover(body, options, nutation);
+            movers.push_back(TransitMover{body, std::move(fitted.walk), stationScanStep(body, options),
+                                          std::move(fitted.exact)});
+        }
     return searchTransits(movers, natalPointsOf(natal), query, options, progress);
 }
