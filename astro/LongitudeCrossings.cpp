@@ -212,6 +212,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                                           std::size_t exactTargets) {
     std::vector<TargetCrossing> out;
     std::vector<double> target(targets.size());
+    std::vector<std::pair<double, std::size_t>> ahead;
     std::transform(targets.begin(), targets.end(), target.begin(), normalizeDegrees);
     for (const MotionSegment& seg : segments) {
         const int m = seg.motion;
@@ -229,10 +230,16 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
             if (!point(b.t, b.lon, b.speed))
                 return out;
             const double moved = advance(a.lon, b.lon, m);
+            // The targets passed in this step, settled in the order the point reaches them: the
+            // library then reads its files forwards instead of back and forth.
+            ahead.clear();
             for (std::size_t j = 0; j < target.size(); ++j) {
                 const double dist = distanceAhead(a.lon, target[j], m);
-                if (dist > moved || (dist == 0 && !takeStart))
-                    continue;
+                if (dist <= moved && (dist > 0 || takeStart))
+                    ahead.emplace_back(dist, j);
+            }
+            std::sort(ahead.begin(), ahead.end());
+            for (const auto& [dist, j] : ahead) {
                 Crossing c{};
                 if (dist == 0)
                     c = Crossing{a.t, m, a.speed};
