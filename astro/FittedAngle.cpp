@@ -26,7 +26,7 @@ constexpr double CheckDays = 5e-5;
 // more is halved.
 constexpr FitSettings SunFit{192.0, 22, 0};
 constexpr FitSettings MoonFit{16.0, 18, 0};
-constexpr FitSettings MercuryFit{64.0, 18, 0};
+constexpr FitSettings MercuryFit{64.0, 22, 0};
 constexpr FitSettings InnerFit{128.0, 22, 0};   // Venus, Mars, and the bodies past Pluto
 constexpr FitSettings OuterFit{128.0, 18, 0};   // Jupiter .. Pluto
 constexpr FitSettings TrueNodeFit{4.0, 10, 0};  // turns within days
@@ -34,8 +34,8 @@ constexpr double BodyTolerance = 1e-6;  // degrees, 0.0036"
 // The nutation is added to the library's longitude of every settled moment, so its fit must be
 // far closer: Pluto moves 0.00017" a second. Its shortest terms that still count last under six
 // days.
-constexpr double NutationPiece = 32.0;
-constexpr int NutationDegree = 24;
+constexpr double NutationPiece = 64.0;
+constexpr int NutationDegree = 44;
 constexpr double NutationTolerance = 3e-9;  // degrees, 0.00001"
 
 // Chebyshev series: the value at x in [-1, 1] by Clenshaw's recurrence.

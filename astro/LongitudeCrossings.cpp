@@ -122,18 +122,6 @@ bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, 
     return true;
 }
 
-// The crossing settled on `exact` where given, from a guess settled first on the walking point
-// (a fit of the same longitude that costs no library call): one or two calls then settle it.
-bool settleCrossing(const MovingPoint& point, const MovingPoint* exact, const Sample& a, const Sample& b,
-                    double target, int motion, double guess, Crossing& out) {
-    if (!exact)
-        return solveCrossing(point, a, b, target, motion, guess, out);
-    Crossing rough{};
-    if (solveCrossing(point, a, b, target, motion, guess, rough))
-        guess = rough.jdUT;
-    return solveCrossing(*exact, a, b, target, motion, guess, out);
-}
-
 // A first guess from the cubic through both samples with their speeds, in the fraction of the
 // step: it puts Newton within a hair of the root, so a crossing costs one or two more calls.
 double hermiteGuess(const Sample& a, const Sample& b, double moved, double distance, int motion) {
@@ -208,8 +196,7 @@ std::vector<MotionSegment> motionSegments(const MovingPoint& point, double from,
 }
 
 std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
-                                          const std::vector<double>& targets, const MovingPoint* exact,
-                                          std::size_t exactTargets) {
+                                          const std::vector<double>& targets) {
     std::vector<TargetCrossing> out;
     std::vector<double> target(targets.size());
     std::vector<std::pair<double, std::size_t>> ahead;
@@ -243,8 +230,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                 Crossing c{};
                 if (dist == 0)
                     c = Crossing{a.t, m, a.speed};
-                else if (!settleCrossing(point, exact && j < exactTargets ? exact : nullptr, a, b, target[j], m,
-                                         hermiteGuess(a, b, moved, dist, m), c))
+                else if (!solveCrossing(point, a, b, target[j], m, hermiteGuess(a, b, moved, dist, m), c))
                     return out;
                 out.push_back(TargetCrossing{c.jdUT, m, c.speed, int(j)});
             }
@@ -265,6 +251,14 @@ std::vector<Crossing> findCrossings(const MovingPoint& point, const std::vector<
     for (const TargetCrossing& c : findCrossings(point, segments, std::vector<double>{target}))
         out.push_back(Crossing{c.jdUT, c.motion, c.speed});
     return out;
+}
+
+bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double target, int motion, double rough,
+                    double from, double to, Crossing& out) {
+    Sample a{from}, b{to};
+    if (!walk(a.t, a.lon, a.speed) || !walk(b.t, b.lon, b.speed))
+        return false;
+    return solveCrossing(exact, a, b, normalizeDegrees(target), motion, rough, out);
 }
 
 bool findCrossingWithin(const MovingPoint& point, double from, double to, double target, int motion, bool backward,

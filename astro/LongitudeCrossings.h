@@ -53,12 +53,14 @@ struct TargetCrossing {
 };
 // The same for many targets at once, sharing the ephemeris calls that walk the segments; in
 // ascending time (crossings of different targets at the same moment in target order).
-// With `exact`, the first `exactTargets` targets are settled on that point instead: the walk
-// may then run on a cheap approximation of it (a fit) that only has to tell where the crossings
-// lie, while their moments are still the ephemeris' own.
 std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
-                                          const std::vector<double>& targets, const MovingPoint* exact = nullptr,
-                                          std::size_t exactTargets = 0);
+                                          const std::vector<double>& targets);
+
+// A crossing found on a fit of the point (`rough`), settled on `exact` within [from, to], a
+// stretch in which the point moves `motion` and passes `target` once; `walk` (the fit) gives the
+// stretch's ends. Usually a single call of `exact`.
+bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double target, int motion, double rough,
+                    double from, double to, Crossing& out);
 
 // The first moment in [from, to] (searching forward from `from`, or backward from `to` when
 // `backward` is set) at which the point reaches `target`; the point must move one way only,
