@@ -70,45 +70,63 @@ bool FittedAngle::sample(double t, double& v) {
     return m_sample(t, v);
 }
 
-// Interpolates at the Chebyshev extrema (both ends included), then checks the series against the
-// library near an end of the piece, where such a series strays furthest.
-bool FittedAngle::fit(double from, double to, int depth, std::vector<Series>& out) {
+// The moments a piece is fitted at: the Chebyshev extrema (both ends included) in time order,
+// then two checks halfway between the two outermost nodes at either end, where such a series
+// strays furthest.
+std::vector<double> FittedAngle::sampleTimes(double from, double to) const {
     const int n = m_settings.degree;
     const double mid = 0.5 * (from + to), half = 0.5 * (to - from);
-    std::vector<double> f(std::size_t(n) + 1);
-    // In time order (x from -1 to 1), each value continued from the one before across 0/360.
-    double previous = 0;
-    for (int i = 0; i <= n; ++i) {
-        const double x = -std::cos(Pi * i / n);
+    std::vector<double> t;
+    for (int i = 0; i <= n; ++i)
+        t.push_back(mid - half * std::cos(Pi * i / n));
+    t.push_back(mid - half * std::cos(0.5 * Pi / n));
+    t.push_back(mid + half * std::cos(0.5 * Pi / n));
+    return t;
+}
+
+bool FittedAngle::fit(double from, double to, int depth, std::vector<Series>& out) {
+    std::vector<double> values;
+    for (const double t : sampleTimes(from, to)) {
         double v = 0;
-        if (!sample(mid + half * x, v))
+        if (!sample(t, v))
             return false;
-        if (i > 0)
-            v = previous + signedDegrees(v - previous);
-        f[std::size_t(i)] = previous = v;
+        values.push_back(v);
     }
+    return fitValues(from, to, depth, values, out);
+}
+
+// Interpolates the values at the nodes, then checks the series against the two further values;
+// a piece that strays is halved.
+bool FittedAngle::fitValues(double from, double to, int depth, std::vector<double> values, std::vector<Series>& out) {
+    const int n = m_settings.degree;
+    const double mid = 0.5 * (from + to), half = 0.5 * (to - from);
+    // Each value continued from the one before across 0/360.
+    for (int i = 1; i <= n; ++i)
+        values[std::size_t(i)] = values[std::size_t(i - 1)] + signedDegrees(values[std::size_t(i)] - values[std::size_t(i - 1)]);
     // Node j = n - i lies at cos(pi j / n).
     Series s;
     s.from = from;
     s.to = to;
     s.value.assign(std::size_t(n) + 1, 0.0);
+    // cos(pi j k / n) repeats with j k modulo 2n.
+    std::vector<double> cosine(2 * std::size_t(n));
+    for (int m = 0; m < 2 * n; ++m)
+        cosine[std::size_t(m)] = std::cos(Pi * m / n);
     for (int k = 0; k <= n; ++k) {
         double sum = 0;
         for (int j = 0; j <= n; ++j) {
             const double w = (j == 0 || j == n) ? 0.5 : 1.0;
-            sum += w * f[std::size_t(n - j)] * std::cos(Pi * j * k / n);
+            sum += w * values[std::size_t(n - j)] * cosine[std::size_t((j * k) % (2 * n))];
         }
         s.value[std::size_t(k)] = 2.0 / n * sum * ((k == 0 || k == n) ? 0.5 : 1.0);
     }
-    // Checked halfway between the two outermost nodes at either end, where such a series strays
-    // furthest. Where the angle barely moves (near a station) the fixed tolerance holds.
     s.rate = derivative(s.value);
     for (double& c : s.rate)
         c /= half;
-    for (const double xCheck : {-std::cos(0.5 * Pi / n), std::cos(0.5 * Pi / n)}) {
-        double check = 0;
-        if (!sample(mid + half * xCheck, check))
-            return false;
+    // Where the angle barely moves (near a station) the fixed tolerance holds.
+    for (int c = 0; c < 2; ++c) {
+        const double xCheck = (c == 0 ? -1 : 1) * std::cos(0.5 * Pi / n);
+        const double check = values[std::size_t(n + 1 + c)];
         const double allowed = std::max(m_settings.tolerance, std::fabs(chebyshev(s.rate, xCheck)) * CheckDays);
         if (std::fabs(signedDegrees(check - chebyshev(s.value, xCheck))) > allowed) {
             if (depth >= MaxHalvings)
@@ -120,17 +138,72 @@ bool FittedAngle::fit(double from, double to, int depth, std::vector<Series>& ou
     return true;
 }
 
+void FittedAngle::store(long index, bool usable, std::vector<Series> series) {
+    Piece p;
+    p.usable = usable;
+    if (usable)
+        p.series = std::move(series);
+    m_pieces[index] = std::move(p);
+    m_last = nullptr;
+}
+
+void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to) {
+    struct Pending {
+        FittedAngle* fit;
+        long index;
+        std::size_t slot;
+        double t;
+    };
+    std::vector<Pending> pending;
+    std::vector<std::vector<std::vector<double>>> values(fits.size());
+    std::vector<long> firstIndex(fits.size());
+    for (std::size_t f = 0; f < fits.size(); ++f) {
+        const double w = fits[f]->m_settings.pieceDays;
+        const long first = long(std::floor(from / w)), last = long(std::floor(to / w));
+        firstIndex[f] = first;
+        for (long i = first; i <= last; ++i) {
+            const std::vector<double> times = fits[f]->sampleTimes(double(i) * w, double(i + 1) * w);
+            values[f].emplace_back(times.size(), 0.0);
+            for (std::size_t k = 0; k < times.size(); ++k)
+                pending.push_back(Pending{fits[f], i, k, times[k]});
+        }
+    }
+    // All the library values in time order, whatever they are of.
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.t < b.t; });
+    std::vector<std::vector<bool>> failed(fits.size());
+    for (std::size_t f = 0; f < fits.size(); ++f)
+        failed[f].assign(values[f].size(), false);
+    for (const Pending& p : pending) {
+        const std::size_t f = std::size_t(std::find(fits.begin(), fits.end(), p.fit) - fits.begin());
+        const std::size_t piece = std::size_t(p.index - firstIndex[f]);
+        double v = 0;
+        if (!failed[f][piece] && p.fit->sample(p.t, v))
+            values[f][piece][p.slot] = v;
+        else
+            failed[f][piece] = true;
+    }
+    for (std::size_t f = 0; f < fits.size(); ++f) {
+        const double w = fits[f]->m_settings.pieceDays;
+        for (std::size_t piece = 0; piece < values[f].size(); ++piece) {
+            const long index = firstIndex[f] + long(piece);
+            std::vector<FittedAngle::Series> series;
+            const bool usable = !failed[f][piece] &&
+                                fits[f]->fitValues(double(index) * w, double(index + 1) * w, 0, values[f][piece], series);
+            fits[f]->store(index, usable, std::move(series));
+        }
+    }
+}
+
 const FittedAngle::Piece& FittedAngle::piece(long index) {
     if (m_last && index == m_lastIndex)
         return *m_last;
     auto it = m_pieces.find(index);
     if (it == m_pieces.end()) {
-        Piece p;
+        std::vector<Series> series;
         const double from = double(index) * m_settings.pieceDays;
-        p.usable = fit(from, from + m_settings.pieceDays, 0, p.series);
-        if (!p.usable)
-            p.series.clear();
-        it = m_pieces.emplace(index, std::move(p)).first;
+        const bool usable = fit(from, from + m_settings.pieceDays, 0, series);
+        store(index, usable, std::move(series));
+        it = m_pieces.find(index);
     }
     m_lastIndex = index;
     m_last = &it->second;
@@ -200,6 +273,7 @@ FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const A
                         const std::shared_ptr<FittedAngle>& nutation, const MovingPoint& direct) {
     auto body = std::make_shared<FittedAngle>(smooth, settings);
     FittedMover m;
+    m.fit = body;
     m.walk = [body, nutation, direct](double jdUT, double& lon, double& speed) {
         double a = 0, ra = 0, n = 0, rn = 0;
         if (body->at(jdUT, a, ra) && nutation->at(jdUT, n, rn)) {
@@ -218,6 +292,7 @@ FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const A
         }
         return direct(jdUT, lon, speed);
     };
+    m.station = direct;
     return m;
 }
 

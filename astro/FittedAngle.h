@@ -45,8 +45,12 @@ private:
         std::vector<Series> series;  // in time order, covering the piece
     };
     const Piece& piece(long index);
+    std::vector<double> sampleTimes(double from, double to) const;
     bool fit(double from, double to, int depth, std::vector<Series>& out);
+    bool fitValues(double from, double to, int depth, std::vector<double> values, std::vector<Series>& out);
+    void store(long index, bool usable, std::vector<Series> series);
     bool sample(double t, double& v);
+    friend void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to);
 
     AngleSample m_sample;
     FitSettings m_settings;
@@ -56,16 +60,26 @@ private:
     long m_samples = 0;
 };
 
+// Fits every piece of the angles that [from, to] touches at once, asking the library for all
+// their values in time order: the library keeps the stretch of its files it read last (of the
+// Moon and the Earth, which every position needs), so values of several bodies taken close
+// together in time cost far less than the same values taken body by body.
+void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to);
+
 // A chart body's apparent longitude as chartBodyMover computes it, from a fit of its longitude
 // on the mean equinox of date (light bending left out) plus a fit of the nutation in longitude (which is the whole
 // difference, and the same for every body, so one nutation fit serves all the movers of a
 // search). `walk` answers from the fits alone, to find where crossings and stations lie;
 // `exact` takes the longitude from the library (on the mean equinox, the cheaper call) and only
-// the fitted nutation and speed, so that a root settled on it is the ephemeris' own. Moments
+// the fitted nutation and speed, so that a root settled on it is the ephemeris' own; `station`
+// asks the library for all of it: a station is a root of the speed, which the fits give only
+// to a second or so. Moments
 // outside what the fits cover are asked of the library directly.
 struct FittedMover {
     MovingPoint walk;
     MovingPoint exact;
+    MovingPoint station;  // the library's own apparent longitude and speed (for settling stations)
+    std::shared_ptr<FittedAngle> fit;  // of the longitude, for prefitAngles
 };
 std::shared_ptr<FittedAngle> fittedNutation();
 FittedMover fittedChartBodyMover(int index, const TOptions& options, const std::shared_ptr<FittedAngle>& nutation);

@@ -261,6 +261,18 @@ bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double ta
     return solveCrossing(exact, a, b, normalizeDegrees(target), motion, rough, out);
 }
 
+bool settleStation(const MovingPoint& exact, double rough, double halfWidth, double& station) {
+    // Then wider, where the fit was further off than expected.
+    for (double w = halfWidth; w <= 64 * halfWidth; w *= 8) {
+        Sample a{rough - w}, b{rough + w};
+        if (!exact(a.t, a.lon, a.speed) || !exact(b.t, b.lon, b.speed))
+            return false;
+        if (motionOf(a.speed) != motionOf(b.speed))
+            return stationBetween(exact, a, b, station);
+    }
+    return false;
+}
+
 bool findCrossingWithin(const MovingPoint& point, double from, double to, double target, int motion, bool backward,
                         Crossing& out) {
     if (!(to >= from))

@@ -62,6 +62,11 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
 bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double target, int motion, double rough,
                     double from, double to, Crossing& out);
 
+// A station found on a fit of the point (`rough`), settled on `exact` (whose speed must be the
+// ephemeris' own) within `halfWidth` days of it, or 8 or 64 times that; false where the speed
+// does not change sign there.
+bool settleStation(const MovingPoint& exact, double rough, double halfWidth, double& station);
+
 // The first moment in [from, to] (searching forward from `from`, or backward from `to` when
 // `backward` is set) at which the point reaches `target`; the point must move one way only,
 // `motion`, within [from, to] (inside one segment). False when it does not get there within

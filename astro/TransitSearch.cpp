@@ -66,6 +66,10 @@ const MovingPoint& settleOn(const TransitMover& m) {
     return m.settle ? m.settle : m.point;
 }
 
+// A station found on a fit lies within minutes of the library's: searched first within this many
+// days of it (a narrow stretch settles in two or three calls), then wider.
+constexpr double StationSettleDays = 0.02;
+
 // A moment found on a mover's fit, to be settled on the library once the whole search has run:
 // all of them are then settled in time order, so the library's files are read forwards once.
 enum class MomentField { Exact, Enters, Leaves };
@@ -146,7 +150,15 @@ std::vector<MotionSegment> paddedSegments(const TransitMover& m, double from, do
     double lon = 0, speed = 0;
     const double start = m.point(from - EdgeDays, lon, speed) ? from - EdgeDays : from;
     const double end = m.point(to + EdgeDays, lon, speed) ? to + EdgeDays : to;
-    return motionSegments(m.point, start, end, m.scanStep);
+    std::vector<MotionSegment> segments = motionSegments(m.point, start, end, m.scanStep);
+    if (m.station)
+        for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
+            double station = 0;
+            if (segments[i].stationAtTo && settleStation(m.station, segments[i].to, StationSettleDays, station) &&
+                station > segments[i].from && station < segments[i + 1].to)
+                segments[i].to = segments[i + 1].from = station;
+        }
+    return segments;
 }
 
 // The segments clipped to [from, to]. A piece that starts at `from` after the beginning of the
@@ -280,7 +292,7 @@ void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>
         if (!before.stationAtTo || station < query.fromUT || station > query.toUT)
             continue;
         double lon = 0, speed = 0;
-        if (!m.point(station, lon, speed))
+        if (!settleOn(m)(station, lon, speed))
             continue;
         for (std::size_t j = 0; j < targets.size(); ++j) {
             const Target& t = targets[j];
@@ -314,6 +326,10 @@ void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>
 }
 
 }  // namespace
+
+void prefitForSearch(const std::vector<FittedAngle*>& fits, const TransitQuery& query) {
+    prefitAngles(fits, query.fromUT - EdgeDays, query.toUT + EdgeDays);
+}
 
 int natalPointOfMark(int mark) {
     if (mark == SignificatorMarkAscendant)
@@ -456,11 +472,15 @@ TransitResult searchTransits(const RadixData& natal, const TransitQuery& query, 
     // moments found on them are settled on the library at the end.
     const auto nutation = fittedNutation();
     std::vector<TransitMover> movers;
+    std::vector<FittedAngle*> fits{nutation.get()};
     for (int body = 0; body < BodyCount; ++body)
         if (query.transiting[body]) {
             FittedMover fitted = fittedChartBodyMover(body, options, nutation);
+            fits.push_back(fitted.fit.get());
             movers.push_back(TransitMover{body, std::move(fitted.walk), stationScanStep(body, options),
-                                          std::move(fitted.exact)});
+                                          std::move(fitted.exact), std::move(fitted.station)});
         }
+    if (query.toUT >= query.fromUT)
+        prefitForSearch(fits, query);
     return searchTransits(movers, natalPointsOf(natal), query, options, progress);
 }

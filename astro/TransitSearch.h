@@ -106,6 +106,11 @@ struct TransitResult {
 
 // A transiting body for the general search: its body index (for names, orbs and the stationary
 // rule), how it moves and its station scan step.
+class FittedAngle;
+// Fits the angles (the movers' longitudes and the nutation) over the whole stretch a search of
+// `query` looks at, before it starts.
+void prefitForSearch(const std::vector<FittedAngle*>& fits, const TransitQuery& query);
+
 struct TransitMover {
     int body = 0;
     MovingPoint point;
@@ -113,6 +118,8 @@ struct TransitMover {
     // Where set, every moment (exact, enter, leave) is settled on this point and `point` only
     // walks the period: a cheap fit of the same longitude that tells where the moments lie.
     MovingPoint settle = {};
+    // With `settle`: the library's longitude and speed, on which the stations are settled.
+    MovingPoint station = {};
 };
 
 // Natal longitudes (degrees) of the natal points, and which of them the chart could compute.

@@ -25,7 +25,7 @@ double jdUT(int year) { return calendarToJulianDay(year, 1, 1, 0.0, true); }
 
 // The kinds of library call: a body on the mean equinox without the bending of light (for the
 // fits) and with it (settling moments), the nutation, a body's apparent position with speed
-// (where no fit covers the moment).
+// (where no fit covers the moment, and for settling stations).
 enum class CallKind { Unbent, MeanEquinox, Nutation, Apparent };
 
 struct Call {
@@ -75,6 +75,7 @@ struct Setup {
             },
             nutationFitSettings());
         std::vector<TransitMover> out;
+        std::vector<FittedAngle*> fits{nutation.get()};
         for (int b = 0; b < BodyCount; ++b) {
             if (!q.transiting[b])
                 continue;
@@ -96,8 +97,10 @@ struct Setup {
                     log->push_back(Call{CallKind::Apparent, b, t});
                     return direct(t, lon, speed);
                 });
-            out.push_back(TransitMover{b, fitted.walk, stationScanStep(b, *options), fitted.exact});
+            out.push_back(TransitMover{b, fitted.walk, stationScanStep(b, *options), fitted.exact, fitted.station});
+            fits.push_back(fitted.fit.get());
         }
+        prefitForSearch(fits, q);
         return out;
     }
 };

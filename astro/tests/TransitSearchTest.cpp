@@ -12,6 +12,7 @@
 #include "ChartFixture.h"
 #include "ComputeRadix.h"
 #include "PlainCrossings.h"
+#include "FittedAngle.h"
 #include "TransitSearch.h"
 
 namespace {
@@ -42,12 +43,19 @@ struct MarsLoop {
     }
 };
 
-TransitResult searchMars(double natalLon, const TransitQuery& query, const TOptions& options) {
+// On the library directly, or walking on fits as a search of a chart does.
+TransitResult searchMars(double natalLon, const TransitQuery& query, const TOptions& options, bool fitted) {
     NatalPoints natal;
     natal.lon[BodySun] = natalLon;
     natal.available[BodySun] = true;
-    const std::vector<TransitMover> movers = {TransitMover{Mars, chartBodyMover(Mars, options), stationScanStep(Mars)}};
-    return searchTransits(movers, natal, query, options);
+    if (!fitted)
+        return searchTransits({TransitMover{Mars, chartBodyMover(Mars, options), stationScanStep(Mars)}}, natal, query,
+                              options);
+    const auto nutation = fittedNutation();
+    const FittedMover m = fittedChartBodyMover(Mars, options, nutation);
+    prefitForSearch({nutation.get(), m.fit.get()}, query);
+    return searchTransits({TransitMover{Mars, m.walk, stationScanStep(Mars), m.exact, m.station}}, natal, query,
+                          options);
 }
 
 TransitQuery conjunctionsWithSun(double from, double to) {
@@ -146,11 +154,12 @@ TEST_F(TransitSearchTest, retrogradeLoopGivesThreePassesWithTheirOrbs) {
          {false, true, true},
          {true, true, false}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const Row& row : rows)
+      for (const bool fitted : {false, true}) {
+        SCOPED_TRACE(std::string(row.name) + (fitted ? ", on fits" : ", on the library"));
         options->transitfw[Mars] = row.fw;
         options->transitbw[Mars] = row.bw;
-        const TransitResult r = searchMars(natal, conjunctionsWithSun(loop.from, loop.to), *options);
+        const TransitResult r = searchMars(natal, conjunctionsWithSun(loop.from, loop.to), *options, fitted);
         ASSERT_EQ(r.status, TransitStatus::Ok);
         ASSERT_EQ(r.events.size(), 3u);
         const double exact[] = {t1, t2, t3};
@@ -172,12 +181,14 @@ TEST_F(TransitSearchTest, retrogradeLoopGivesThreePassesWithTheirOrbs) {
 TEST_F(TransitSearchTest, stationWithinTheOrbIsOneStationaryEvent) {
     const MarsLoop loop;
     ASSERT_GT(loop.retro, 0);
+    for (const bool fitted : {false, true}) {
+    SCOPED_TRACE(fitted ? "on fits" : "on the library");
     auto options = defaultOptions();
     options->transitfw[Mars] = 9.0;
     options->transitbw[Mars] = 3.0;
     const double stationLon = Plain{Mars}.lon(loop.retro);
     const double natal = stationLon + 0.5;  // Mars turns half a degree short of it
-    const TransitResult r = searchMars(natal, conjunctionsWithSun(loop.from, jdUT(2020, 12, 31)), *options);
+    const TransitResult r = searchMars(natal, conjunctionsWithSun(loop.from, jdUT(2020, 12, 31)), *options, fitted);
     ASSERT_EQ(r.status, TransitStatus::Ok);
     ASSERT_EQ(r.events.size(), 1u);
     const TransitEvent& e = r.events[0];
@@ -190,10 +201,12 @@ TEST_F(TransitSearchTest, stationWithinTheOrbIsOneStationaryEvent) {
 
     // Turning further out than the orb after exactness, it leaves at the station.
     options->transitbw[Mars] = 0.25;
-    const TransitResult narrow = searchMars(natal, conjunctionsWithSun(loop.from, jdUT(2020, 12, 31)), *options);
+    const TransitResult narrow =
+        searchMars(natal, conjunctionsWithSun(loop.from, jdUT(2020, 12, 31)), *options, fitted);
     ASSERT_EQ(narrow.events.size(), 1u);
     EXPECT_EQ(narrow.events[0].leavesUT, narrow.events[0].exactUT);
     EXPECT_TRUE(narrow.events[0].leavesAtStation);
+    }
 }
 
 TEST_F(TransitSearchTest, passesCloseToAStationAreStationaryByTheChartsRule) {
@@ -203,7 +216,7 @@ TEST_F(TransitSearchTest, passesCloseToAStationAreStationaryByTheChartsRule) {
     options->avgspeed[Mars] = 0.5660;
     options->stationary_strict = 1;  // slower than 0.0566° a day
     const double natal = Plain{Mars}.lon(loop.retro) - 0.02;
-    const TransitResult r = searchMars(natal, conjunctionsWithSun(loop.from, jdUT(2020, 12, 31)), *options);
+    const TransitResult r = searchMars(natal, conjunctionsWithSun(loop.from, jdUT(2020, 12, 31)), *options, false);
     ASSERT_EQ(r.events.size(), 2u);
     for (const TransitEvent& e : r.events) {
         EXPECT_TRUE(e.exactReached);
