@@ -129,10 +129,12 @@ EphemerisHouses ephemerisHouses(double armc, double latitude, double obliquity, 
     return h;
 }
 
-EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed) {
+namespace {
+
+EphemerisBody calcBody(double jdET, int body, int flags) {
     EphemerisBody b;
     char serr[AS_MAXCH] = "";
-    const int rc = swe_calc(jdET, body, withSpeed ? SEFLG_SPEED : 0, b.x.data(), serr);
+    const int rc = swe_calc(jdET, body, flags, b.x.data(), serr);
     if (rc < 0) {
         b.x = {};
         b.status = classifyError(serr);
@@ -140,6 +142,16 @@ EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed) {
         b.status = (rc & SEFLG_MOSEPH) ? EphemerisStatus::Approximate : EphemerisStatus::Ok;
     }
     return b;
+}
+
+}  // namespace
+
+EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed) {
+    return calcBody(jdET, body, withSpeed ? SEFLG_SPEED : 0);
+}
+
+EphemerisBody ephemerisBodyWithoutNutation(double jdET, int body, bool withSpeed) {
+    return calcBody(jdET, body, SEFLG_NONUT | (withSpeed ? SEFLG_SPEED : 0));
 }
 
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body) {

@@ -107,4 +107,8 @@ EphemerisHouses ephemerisHouses(double armc, double latitude, double obliquity, 
 // Ecliptic position of an ephemeris body number (0 Sun .. 9 Pluto, 10 mean node, 11 true
 // node, 12 mean apogee, 15 Chiron .. 20 Vesta) at a Julian day in Ephemeris Time.
 EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed);
+// The same position without nutation (referred to the mean equinox of date), which costs the
+// library well under half as much; adding the nutation in longitude of ephemerisNutation at the
+// same moment gives back the longitude of ephemerisBody. The speeds leave out the nutation's rate.
+EphemerisBody ephemerisBodyWithoutNutation(double jdET, int body, bool withSpeed);
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body);
