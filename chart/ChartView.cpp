@@ -171,12 +171,14 @@ ViewGeometry ChartViewRenderer::render(QImage& screen, int factor, const RadixDa
         releaseLarge();
         QPainter p(&screen);
         DrawContext dc(p);
+        dc.textShapes = &m_textShapes;
         return paintChartView(dc, screen.size(), std::min(factor, 1), chart, options, request);
     }
     ViewGeometry g;
     {
         QPainter p(&m_large);
         DrawContext dc(p);
+        dc.textShapes = &m_textShapes;
         g = paintChartView(dc, large, factor, chart, options, request);
     }
     averageBlocks(m_large, screen, factor);

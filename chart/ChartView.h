@@ -13,6 +13,7 @@
 #include "PositionRows.h"
 #include "RadixData.h"
 #include "StringTable.h"
+#include "TextShapes.h"
 
 
 struct ViewRequest {
@@ -66,6 +67,7 @@ public:
 
 private:
     QImage m_large;
+    TextShapes m_textShapes;
 };
 
 // Averages each f x f block of `large` into one pixel of `small` (f = 2 or 4); `small` must be

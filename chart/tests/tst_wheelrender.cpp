@@ -12,6 +12,7 @@
 #include "DrawContext.h"
 #include "RadixWheel.h"
 #include "ShippedData.h"
+#include "TextShapes.h"
 
 namespace {
 
@@ -175,6 +176,51 @@ private slots:
         QCOMPARE(isRed(image, 100, 50 - 17), painted);
         QCOMPARE(isRed(image, 100 - 15, 50), painted);
         QVERIFY(!isRed(image, 2, 2));
+    }
+
+    // Texts drawn from the kept shapes (outlines of large glyphs, advances of all) give the
+    // pixels Qt's own drawing gives, at fractional positions either side of the origin, again
+    // when the shapes are reused, and with the same text kept in another font before.
+    void keptTextShapes_drawTheSamePixels_data() {
+        QTest::addColumn<int>("font");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("outlined");
+        QTest::newRow("large body glyph") << int(FontTemplate::Symbol) << 60 << QStringLiteral("Q") << 2.0 << true;
+        QTest::newRow("large degree label") << int(FontTemplate::Label) << 50 << QStringLiteral("14 07") << 1.7 << true;
+        QTest::newRow("several glyphs at an odd scale") << int(FontTemplate::Symbol) << 35 << QStringLiteral("abQ") << 3.3
+                                                       << true;
+        QTest::newRow("small mark Qt keeps as images") << int(FontTemplate::Small) << 12 << QStringLiteral("R") << 1.0
+                                                       << false;
+    }
+    void keptTextShapes_drawTheSamePixels() {
+        QFETCH(int, font);
+        QFETCH(int, height);
+        QFETCH(QString, text);
+        QFETCH(double, scale);
+        QFETCH(bool, outlined);
+        const QFont chosen = chartFont(static_cast<FontTemplate>(font), height);
+        auto paint = [&](TextShapes* shapes) {
+            QImage image(500, 300, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setTransform(QTransform(scale, 0, 0, -scale, 0.3, 299.7));
+            DrawContext dc(p);
+            dc.textShapes = shapes;
+            p.setPen(Qt::darkBlue);
+            p.setFont(chartFont(FontTemplate::TableRoman, height));
+            drawCentredText(dc, 37, 41, text, TOptions{});
+            p.setFont(chosen);
+            for (const QPoint at : {QPoint(90, 60), QPoint(151, 93), QPoint(23, 29)})
+                drawCentredText(dc, at.x(), at.y(), text, TOptions{});
+            return image;
+        };
+        TextShapes shapes;
+        QCOMPARE(shapes.drawnAsOutline(chosen, scale * scale), outlined);
+        const QImage qt = paint(nullptr);
+        QCOMPARE(paint(&shapes), qt);
+        QCOMPARE(paint(&shapes), qt);
     }
 
     void smoothing_averagesBlocks() {
