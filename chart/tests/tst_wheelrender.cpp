@@ -223,6 +223,47 @@ private slots:
         QCOMPARE(paint(&shapes), qt);
     }
 
+    // The background reaches every pixel outside the hole an opaque disc covers later, with the
+    // brush's colour there, and leaves the hole alone, wherever the hole lies in the view.
+    void fillAround_leavesOutOnlyTheHole_data() {
+        QTest::addColumn<QPointF>("centre");
+        QTest::addColumn<double>("radius");
+        QTest::newRow("inside the view") << QPointF(150, 100) << 80.0;
+        QTest::newRow("at fractional pixels") << QPointF(100.6, 70.3) << 33.7;
+        QTest::newRow("over the top left corner") << QPointF(20, -10) << 60.0;
+        QTest::newRow("over the right edge") << QPointF(290, 120) << 50.0;
+        QTest::newRow("beyond the view") << QPointF(-500, 50) << 40.0;
+        QTest::newRow("larger than the view") << QPointF(150, 100) << 400.0;
+        QTest::newRow("none") << QPointF(150, 100) << 0.0;
+    }
+    void fillAround_leavesOutOnlyTheHole() {
+        QFETCH(QPointF, centre);
+        QFETCH(double, radius);
+        const QSize size(300, 200);
+        QLinearGradient gradient(0, 0, 0, size.height());
+        gradient.setColorAt(0, QColor(40, 90, 200));
+        gradient.setColorAt(1, QColor(220, 180, 20));
+        for (const QBrush& brush : {QBrush(QColor(10, 200, 30)), QBrush(gradient)}) {
+            QImage expected(size, QImage::Format_RGB32);
+            QPainter(&expected).fillRect(expected.rect(), brush);
+            const QRgb marker = qRgb(255, 0, 255);
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(marker);
+            {
+                QPainter p(&image);
+                fillAround(p, size, brush, centre, radius);
+            }
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const double d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
+                    if (d > radius + 1.5 && image.pixel(x, y) != expected.pixel(x, y))
+                        QFAIL(qPrintable(QStringLiteral("background missing at %1, %2").arg(x).arg(y)));
+                    if (d < radius - 1.5 && image.pixel(x, y) != marker)
+                        QFAIL(qPrintable(QStringLiteral("background inside the hole at %1, %2").arg(x).arg(y)));
+                }
+        }
+    }
+
     void smoothing_averagesBlocks() {
         QImage large(4, 2, QImage::Format_RGB32);
         large.setPixel(0, 0, qRgb(0, 0, 0));
