@@ -31,6 +31,19 @@ int countEphemerisFiles(const std::filesystem::path& folder) {
     return count;
 }
 
+EphemerisBody bodyWithFlags(double jdET, int body, int flags) {
+    EphemerisBody b;
+    char serr[AS_MAXCH] = "";
+    const int rc = swe_calc(jdET, body, flags, b.x.data(), serr);
+    if (rc < 0) {
+        b.x = {};
+        b.status = classifyError(serr);
+    } else {
+        b.status = (rc & SEFLG_MOSEPH) ? EphemerisStatus::Approximate : EphemerisStatus::Ok;
+    }
+    return b;
+}
+
 }  // namespace
 
 void closeEphemeris() { swe_close(); }
@@ -129,29 +142,16 @@ EphemerisHouses ephemerisHouses(double armc, double latitude, double obliquity, 
     return h;
 }
 
-namespace {
-
-EphemerisBody calcBody(double jdET, int body, int flags) {
-    EphemerisBody b;
-    char serr[AS_MAXCH] = "";
-    const int rc = swe_calc(jdET, body, flags, b.x.data(), serr);
-    if (rc < 0) {
-        b.x = {};
-        b.status = classifyError(serr);
-    } else {
-        b.status = (rc & SEFLG_MOSEPH) ? EphemerisStatus::Approximate : EphemerisStatus::Ok;
-    }
-    return b;
+EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed) {
+    return bodyWithFlags(jdET, body, withSpeed ? SEFLG_SPEED : 0);
 }
 
-}  // namespace
-
-EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed) {
-    return calcBody(jdET, body, withSpeed ? SEFLG_SPEED : 0);
+EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight) {
+    return bodyWithFlags(jdET, body, bendLight ? SEFLG_NONUT : SEFLG_NONUT | SEFLG_NOGDEFL);
 }
 
 EphemerisBody ephemerisBodyWithoutNutation(double jdET, int body, bool withSpeed) {
-    return calcBody(jdET, body, SEFLG_NONUT | (withSpeed ? SEFLG_SPEED : 0));
+    return bodyWithFlags(jdET, body, SEFLG_NONUT | (withSpeed ? SEFLG_SPEED : 0));
 }
 
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body) {

@@ -107,8 +107,13 @@ EphemerisHouses ephemerisHouses(double armc, double latitude, double obliquity, 
 // Ecliptic position of an ephemeris body number (0 Sun .. 9 Pluto, 10 mean node, 11 true
 // node, 12 mean apogee, 15 Chiron .. 20 Vesta) at a Julian day in Ephemeris Time.
 EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed);
-// The same position without nutation (referred to the mean equinox of date), which costs the
-// library well under half as much; adding the nutation in longitude of ephemerisNutation at the
-// same moment gives back the longitude of ephemerisBody. The speeds leave out the nutation's rate.
+// The same position without nutation (on the mean equinox of date), without speed: less than
+// half the cost. Its longitude plus the nutation in longitude is the apparent one exactly.
+// Without `bendLight` the Sun's bending of the light is left out too: the longitude is then
+// smooth even where a planet passes behind the Sun (it differs there by up to 2").
+EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight = true);
+// The same as ephemerisBodyMeanEquinox with the light bent, with speeds if asked: the longitude
+// plus the nutation in longitude of ephemerisNutation at the same moment is that of
+// ephemerisBody; the speeds leave out the nutation's rate.
 EphemerisBody ephemerisBodyWithoutNutation(double jdET, int body, bool withSpeed);
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body);

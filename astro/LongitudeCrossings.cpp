@@ -199,6 +199,7 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
                                           const std::vector<double>& targets) {
     std::vector<TargetCrossing> out;
     std::vector<double> target(targets.size());
+    std::vector<std::pair<double, std::size_t>> ahead;
     std::transform(targets.begin(), targets.end(), target.begin(), normalizeDegrees);
     for (const MotionSegment& seg : segments) {
         const int m = seg.motion;
@@ -216,10 +217,16 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
             if (!point(b.t, b.lon, b.speed))
                 return out;
             const double moved = advance(a.lon, b.lon, m);
+            // The targets passed in this step, settled in the order the point reaches them: the
+            // library then reads its files forwards instead of back and forth.
+            ahead.clear();
             for (std::size_t j = 0; j < target.size(); ++j) {
                 const double dist = distanceAhead(a.lon, target[j], m);
-                if (dist > moved || (dist == 0 && !takeStart))
-                    continue;
+                if (dist <= moved && (dist > 0 || takeStart))
+                    ahead.emplace_back(dist, j);
+            }
+            std::sort(ahead.begin(), ahead.end());
+            for (const auto& [dist, j] : ahead) {
                 Crossing c{};
                 if (dist == 0)
                     c = Crossing{a.t, m, a.speed};
@@ -244,6 +251,14 @@ std::vector<Crossing> findCrossings(const MovingPoint& point, const std::vector<
     for (const TargetCrossing& c : findCrossings(point, segments, std::vector<double>{target}))
         out.push_back(Crossing{c.jdUT, c.motion, c.speed});
     return out;
+}
+
+bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double target, int motion, double rough,
+                    double from, double to, Crossing& out) {
+    Sample a{from}, b{to};
+    if (!walk(a.t, a.lon, a.speed) || !walk(b.t, b.lon, b.speed))
+        return false;
+    return solveCrossing(exact, a, b, normalizeDegrees(target), motion, rough, out);
 }
 
 bool findCrossingWithin(const MovingPoint& point, double from, double to, double target, int motion, bool backward,

@@ -56,6 +56,12 @@ struct TargetCrossing {
 std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
                                           const std::vector<double>& targets);
 
+// A crossing found on a fit of the point (`rough`), settled on `exact` within [from, to], a
+// stretch in which the point moves `motion` and passes `target` once; `walk` (the fit) gives the
+// stretch's ends. Usually a single call of `exact`.
+bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double target, int motion, double rough,
+                    double from, double to, Crossing& out);
+
 // The first moment in [from, to] (searching forward from `from`, or backward from `to` when
 // `backward` is set) at which the point reaches `target`; the point must move one way only,
 // `motion`, within [from, to] (inside one segment). False when it does not get there within

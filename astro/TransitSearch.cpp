@@ -7,6 +7,7 @@
 
 #include "Angles.h"
 #include "Aspects.h"
+#include "FittedAngle.h"
 #include "RadixData.h"
 
 namespace {
@@ -59,6 +60,77 @@ bool slowEnough(int body, double speed, const TOptions& options) {
         return false;
     const double limit = options.avgspeed[body] * std::pow(10.0, -double(options.stationary_strict));
     return std::fabs(speed) < limit;
+}
+
+const MovingPoint& settleOn(const TransitMover& m) {
+    return m.settle ? m.settle : m.point;
+}
+
+// A moment found on a mover's fit, to be settled on the library once the whole search has run:
+// all of them are then settled in time order, so the library's files are read forwards once.
+enum class MomentField { Exact, Enters, Leaves };
+struct SettleRequest {
+    double rough;
+    std::size_t mover;
+    double lon;  // the longitude the body crosses, degrees
+    int motion;
+    double from, to;  // a stretch around it within its segment
+    std::size_t event;
+    MomentField field;
+};
+// Half the stretch a moment is settled in: far more than a fit strays, far less than any body
+// needs to come round to the same longitude.
+constexpr double SettleDays = 2.0;
+
+// Collects the moments of the events of one mover that came from its fit.
+class SettleList {
+public:
+    SettleList(std::vector<SettleRequest>& requests, std::size_t mover, bool active)
+        : m_requests(requests), m_mover(mover), m_active(active) {}
+    void add(double rough, double lon, int motion, const MotionSegment& seg, std::size_t event, MomentField field) {
+        if (m_active)
+            m_requests.push_back(SettleRequest{rough, m_mover, lon, motion, std::max(seg.from, rough - SettleDays),
+                                               std::min(seg.to, rough + SettleDays), event, field});
+    }
+
+private:
+    std::vector<SettleRequest>& m_requests;
+    std::size_t m_mover;
+    bool m_active;
+};
+
+double& momentOf(TransitEvent& e, MomentField field) {
+    switch (field) {
+    case MomentField::Enters:
+        return e.entersUT;
+    case MomentField::Leaves:
+        return e.leavesUT;
+    case MomentField::Exact:
+        break;
+    }
+    return e.exactUT;
+}
+
+void settleMoments(std::vector<SettleRequest>& requests, const std::vector<TransitMover>& movers,
+                   std::vector<TransitEvent>& events) {
+    std::sort(requests.begin(), requests.end(),
+              [](const SettleRequest& a, const SettleRequest& b) { return a.rough < b.rough; });
+    const SettleRequest* previous = nullptr;
+    double previousSettled = 0;
+    for (const SettleRequest& r : requests) {
+        double& moment = momentOf(events[r.event], r.field);
+        // An edge shared by two transits is settled once.
+        if (previous && previous->rough == r.rough && previous->mover == r.mover && previous->lon == r.lon) {
+            moment = previousSettled;
+            continue;
+        }
+        const TransitMover& m = movers[r.mover];
+        Crossing c{};
+        if (settleCrossing(m.settle, m.point, r.lon, r.motion, r.rough, r.from, r.to, c))
+            moment = c.jdUT;
+        previous = &r;
+        previousSettled = moment;
+    }
 }
 
 // The segment that holds moment t (segments lie end to end).
@@ -165,13 +237,14 @@ private:
 // edge found in the period, else one searched for before the period, else the station that
 // begins the segment (the body turned within the orb).
 void findEnter(const TransitMover& m, const OrbEdges& edges, int edge, const MotionSegment& seg, int motion,
-               double exact, const TransitQuery& q, TransitEvent& e) {
+               double exact, const TransitQuery& q, TransitEvent& e, SettleList& settle, std::size_t event) {
     Crossing c{};
     if (edge < 0) {
         e.entersUT = exact;
     } else if (edges.last(edge, std::max(seg.from, q.fromUT), exact, e.entersUT)) {
+        settle.add(e.entersUT, edges.lon(edge), motion, seg, event, MomentField::Enters);
     } else if (seg.from < q.fromUT &&
-               findCrossingWithin(m.point, seg.from, std::min(q.fromUT, exact), edges.lon(edge), motion, true, c)) {
+               findCrossingWithin(settleOn(m), seg.from, std::min(q.fromUT, exact), edges.lon(edge), motion, true, c)) {
         e.entersUT = c.jdUT;
     } else {
         e.entersUT = seg.from;
@@ -181,13 +254,14 @@ void findEnter(const TransitMover& m, const OrbEdges& edges, int edge, const Mot
 
 // Where it leaves the orb after `exact`, the same way forwards.
 void findLeave(const TransitMover& m, const OrbEdges& edges, int edge, const MotionSegment& seg, int motion,
-               double exact, const TransitQuery& q, TransitEvent& e) {
+               double exact, const TransitQuery& q, TransitEvent& e, SettleList& settle, std::size_t event) {
     Crossing c{};
     if (edge < 0) {
         e.leavesUT = exact;
     } else if (edges.first(edge, exact, std::min(seg.to, q.toUT), e.leavesUT)) {
+        settle.add(e.leavesUT, edges.lon(edge), motion, seg, event, MomentField::Leaves);
     } else if (seg.to > q.toUT &&
-               findCrossingWithin(m.point, std::max(q.toUT, exact), seg.to, edges.lon(edge), motion, false, c)) {
+               findCrossingWithin(settleOn(m), std::max(q.toUT, exact), seg.to, edges.lon(edge), motion, false, c)) {
         e.leavesUT = c.jdUT;
     } else {
         e.leavesUT = seg.to;
@@ -198,7 +272,7 @@ void findLeave(const TransitMover& m, const OrbEdges& edges, int edge, const Mot
 // Stations within the period at which the body turns inside the orb without reaching exactness.
 void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>& segments,
                          const std::vector<Target>& targets, const OrbEdges& edges, const TransitQuery& query,
-                         std::vector<TransitEvent>& events) {
+                         std::vector<TransitEvent>& events, SettleList& settle) {
     for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
         const MotionSegment& before = segments[i];
         const MotionSegment& after = segments[i + 1];
@@ -223,13 +297,16 @@ void addStationaryEvents(const TransitMover& m, const std::vector<MotionSegment>
             e.exactReached = false;
             e.deviation = std::fabs(d);
             e.longitude = lon;
-            findEnter(m, edges, edges.enterEdge(int(j), before.motion), before, before.motion, station, query, e);
+            const std::size_t index = events.size();
+            findEnter(m, edges, edges.enterEdge(int(j), before.motion), before, before.motion, station, query, e,
+                      settle, index);
             // Afterwards it moves away on the same side and leaves when the orb after exactness is spent.
             if (std::fabs(d) >= t.orb.after) {
                 e.leavesUT = station;
                 e.leavesAtStation = true;
             } else {
-                findLeave(m, edges, edges.leaveEdge(int(j), after.motion), after, after.motion, station, query, e);
+                findLeave(m, edges, edges.leaveEdge(int(j), after.motion), after, after.motion, station, query, e,
+                          settle, index);
             }
             events.push_back(e);
         }
@@ -305,8 +382,10 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
         return result;
     }
     const double span = query.toUT - query.fromUT;
+    std::vector<SettleRequest> requests;
     for (std::size_t mi = 0; mi < movers.size(); ++mi) {
         const TransitMover& m = movers[mi];
+        SettleList settle(requests, mi, bool(m.settle));
         const std::vector<Target> targets = targetsOf(m.body, natal, query, options);
         const std::vector<MotionSegment> segments = paddedSegments(m, query.fromUT, query.toUT);
         if (segments.empty() || segments.front().from > query.fromUT || segments.back().to < query.toUT) {
@@ -353,14 +432,18 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
             e.exactUT = c.jdUT;
             e.longitude = t.lon;
             e.motion = slowEnough(m.body, c.speed, options) ? TransitStationary : c.motion;
-            findEnter(m, edges, edges.enterEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e);
-            findLeave(m, edges, edges.leaveEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e);
+            const std::size_t index = result.events.size();
+            settle.add(c.jdUT, t.lon, c.motion, seg, index, MomentField::Exact);
+            findEnter(m, edges, edges.enterEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e, settle, index);
+            findLeave(m, edges, edges.leaveEdge(p.target, c.motion), seg, c.motion, c.jdUT, query, e, settle, index);
             result.events.push_back(e);
         }
         if (result.status == TransitStatus::Cancelled)
             break;
-        addStationaryEvents(m, segments, targets, edges, query, result.events);
+        addStationaryEvents(m, segments, targets, edges, query, result.events, settle);
     }
+    // Also after a cancel: what was found is shown with its true moments.
+    settleMoments(requests, movers, result.events);
     std::sort(result.events.begin(), result.events.end(), [](const TransitEvent& a, const TransitEvent& b) {
         return std::tie(a.exactUT, a.transiting, a.natal, a.aspect) < std::tie(b.exactUT, b.transiting, b.natal, b.aspect);
     });
@@ -369,9 +452,15 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
 
 TransitResult searchTransits(const RadixData& natal, const TransitQuery& query, const TOptions& options,
                              const TransitProgress& progress) {
+    // The bodies walk on fits of their longitudes that share one fit of the nutation; the
+    // moments found on them are settled on the library at the end.
+    const auto nutation = fittedNutation();
     std::vector<TransitMover> movers;
     for (int body = 0; body < BodyCount; ++body)
-        if (query.transiting[body])
-            movers.push_back(TransitMover{body, chartBodyMover(body, options), stationScanStep(body, options)});
+        if (query.transiting[body]) {
+            FittedMover fitted = fittedChartBodyMover(body, options, nutation);
+            movers.push_back(TransitMover{body, std::move(fitted.walk), stationScanStep(body, options),
+                                          std::move(fitted.exact)});
+        }
     return searchTransits(movers, natalPointsOf(natal), query, options, progress);
 }

@@ -110,6 +110,9 @@ struct TransitMover {
     int body = 0;
     MovingPoint point;
     double scanStep = 0;
+    // Where set, every moment (exact, enter, leave) is settled on this point and `point` only
+    // walks the period: a cheap fit of the same longitude that tells where the moments lie.
+    MovingPoint settle = {};
 };
 
 // Natal longitudes (degrees) of the natal points, and which of them the chart could compute.

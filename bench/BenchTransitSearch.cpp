@@ -1,25 +1,35 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "ChartIndex.h"
 #include "ComputeRadix.h"
 #include "Ephemeris.h"
+#include "FittedAngle.h"
 #include "OptionDefaults.h"
 #include "RadixData.h"
 #include "TransitSearch.h"
 
 // The transit search against the ephemeris library's own cost in the same run: every call the
-// search makes to the library is recorded once (by a wrapped MovingPoint), and a second
-// benchmark replays exactly those calls and nothing else. The counters report the events found
-// and the library calls an event costs.
+// search makes to the library is recorded once (through recording samples and movers built the
+// way the search builds its own), and a second benchmark replays exactly those calls and nothing
+// else. The timed search builds its fits afresh in every iteration. The counters report the
+// events found and the library calls an event costs.
 namespace {
 
 constexpr int MajorAspects[] = {0, 3, 5, 6, 10};  // conjunction, sextile, square, trine, opposition
 
 double jdUT(int year) { return calendarToJulianDay(year, 1, 1, 0.0, true); }
 
+// The kinds of library call: a body on the mean equinox without the bending of light (for the
+// fits) and with it (settling moments), the nutation, a body's apparent position with speed
+// (where no fit covers the moment).
+enum class CallKind { Unbent, MeanEquinox, Nutation, Apparent };
+
 struct Call {
+    CallKind kind;
     int body;
     double jdUT;
 };
@@ -54,19 +64,39 @@ struct Setup {
         return q;
     }
 
-    // The chart's movers, each call optionally recorded.
-    std::vector<TransitMover> movers(const TransitQuery& q, std::vector<Call>* record) const {
+    // Movers built as the search builds them, every library call recorded.
+    std::vector<TransitMover> recordingMovers(const TransitQuery& q, std::vector<Call>& record) const {
+        std::vector<Call>* log = &record;
+        const AngleSample nutationSample = nutationInLongitude();
+        auto nutation = std::make_shared<FittedAngle>(
+            [nutationSample, log](double t, double& v) {
+                log->push_back(Call{CallKind::Nutation, -1, t});
+                return nutationSample(t, v);
+            },
+            nutationFitSettings());
         std::vector<TransitMover> out;
         for (int b = 0; b < BodyCount; ++b) {
             if (!q.transiting[b])
                 continue;
-            MovingPoint point = chartBodyMover(b, *options);
-            if (record)
-                point = [point, record, b](double t, double& lon, double& speed) {
-                    record->push_back(Call{b, t});
-                    return point(t, lon, speed);
-                };
-            out.push_back(TransitMover{b, point, stationScanStep(b, *options)});
+            const AngleSample unbent = chartBodyLongitudeWithoutNutation(b, *options, false);
+            const AngleSample mean = chartBodyLongitudeWithoutNutation(b, *options, true);
+            const MovingPoint direct = chartBodyMover(b, *options);
+            const FittedMover fitted = fittedMover(
+                [unbent, log, b](double t, double& v) {
+                    log->push_back(Call{CallKind::Unbent, b, t});
+                    return unbent(t, v);
+                },
+                fitSettingsOf(b, *options),
+                [mean, log, b](double t, double& v) {
+                    log->push_back(Call{CallKind::MeanEquinox, b, t});
+                    return mean(t, v);
+                },
+                nutation,
+                [direct, log, b](double t, double& lon, double& speed) {
+                    log->push_back(Call{CallKind::Apparent, b, t});
+                    return direct(t, lon, speed);
+                });
+            out.push_back(TransitMover{b, fitted.walk, stationScanStep(b, *options), fitted.exact});
         }
         return out;
     }
@@ -81,25 +111,45 @@ void searchBench(benchmark::State& state, double from, double to, bool withMoon)
     const Setup& s = setup();
     const TransitQuery q = s.query(from, to, withMoon);
     std::vector<Call> calls;
-    const std::size_t events = searchTransits(s.movers(q, &calls), natalPointsOf(*s.natal), q, *s.options).events.size();
-    const auto movers = s.movers(q, nullptr);
-    const NatalPoints natal = natalPointsOf(*s.natal);
+    const std::size_t events =
+        searchTransits(s.recordingMovers(q, calls), natalPointsOf(*s.natal), q, *s.options).events.size();
     for (auto _ : state)
-        benchmark::DoNotOptimize(searchTransits(movers, natal, q, *s.options).events.data());
+        benchmark::DoNotOptimize(searchTransits(*s.natal, q, *s.options).events.data());
     state.counters["events"] = double(events);
     state.counters["libraryCalls"] = double(calls.size());
     state.counters["callsPerEvent"] = double(calls.size()) / double(events);
+    const auto count = [&](CallKind k) {
+        return double(std::count_if(calls.begin(), calls.end(), [k](const Call& c) { return c.kind == k; }));
+    };
+    state.counters["fitCalls"] = count(CallKind::Unbent);
+    state.counters["settleCalls"] = count(CallKind::MeanEquinox);
+    state.counters["nutationCalls"] = count(CallKind::Nutation);
+    state.counters["apparentCalls"] = count(CallKind::Apparent);
 }
 
 void replayBench(benchmark::State& state, double from, double to, bool withMoon) {
     const Setup& s = setup();
     const TransitQuery q = s.query(from, to, withMoon);
     std::vector<Call> calls;
-    searchTransits(s.movers(q, &calls), natalPointsOf(*s.natal), q, *s.options);
+    searchTransits(s.recordingMovers(q, calls), natalPointsOf(*s.natal), q, *s.options);
     for (auto _ : state) {
         for (const Call& c : calls) {
-            const EphemerisBody b = ephemerisBody(c.jdUT + ephemerisDeltaT(c.jdUT), c.body, true);
-            benchmark::DoNotOptimize(b.x[0]);
+            const double jdET = c.jdUT + ephemerisDeltaT(c.jdUT);
+            switch (c.kind) {
+            case CallKind::Nutation:
+                benchmark::DoNotOptimize(ephemerisNutation(jdET).nutationLongitude);
+                break;
+            case CallKind::Unbent:
+                benchmark::DoNotOptimize(
+                    ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype), false).x[0]);
+                break;
+            case CallKind::MeanEquinox:
+                benchmark::DoNotOptimize(ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype)).x[0]);
+                break;
+            case CallKind::Apparent:
+                benchmark::DoNotOptimize(ephemerisBody(jdET, ephemerisBodyOf(c.body, s.options->nodetype), true).x[0]);
+                break;
+            }
         }
     }
     state.counters["libraryCalls"] = double(calls.size());
