@@ -151,6 +151,7 @@ EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight, bo
                          SEFLG_NONUT | (bendLight ? 0 : SEFLG_NOGDEFL) | (withSpeed ? SEFLG_SPEED : 0));
 }
 
+
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body) {
     EphemerisPhenomena p;
     double attr[20] = {};

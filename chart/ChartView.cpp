@@ -27,21 +27,39 @@ TOptions blackOnWhite(const TOptions& options) {
     return o;
 }
 
+}  // namespace
+
+void fillAround(QPainter& p, QSize size, const QBrush& brush, QPointF holeCentre, double holeRadius) {
+    const QRect all(QPoint(0, 0), size);
+    const QRect square = QRectF(holeCentre.x() - holeRadius, holeCentre.y() - holeRadius, 2 * holeRadius, 2 * holeRadius)
+                             .toAlignedRect()
+                             .intersected(all);
+    if (holeRadius <= 0 || square.isEmpty()) {
+        p.fillRect(all, brush);
+        return;
+    }
+    p.fillRect(QRect(0, 0, size.width(), square.top()), brush);
+    p.fillRect(QRect(0, square.bottom() + 1, size.width(), size.height() - square.bottom() - 1), brush);
+    p.fillRect(QRect(0, square.top(), square.left(), square.height()), brush);
+    p.fillRect(QRect(square.right() + 1, square.top(), size.width() - square.right() - 1, square.height()), brush);
+    QPainterPath corners;
+    corners.addRect(square);
+    corners.addEllipse(holeCentre, holeRadius, holeRadius);
+    p.fillPath(corners, brush);
+}
+
+namespace {
+
 // The background; `hole` (device pixels, radius 0 for none) is an area that an opaque disc
 // painted later covers, so the background leaves it out.
 void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o, QPointF holeCentre, double holeRadius) {
-    const QRect all(QPoint(0, 0), size);
-    QPainterPath area;
-    area.addRect(all);
-    if (holeRadius > 0)
-        area.addEllipse(holeCentre, holeRadius, holeRadius);
     if (o.display.black) {
-        p.fillPath(area, Qt::white);
+        fillAround(p, size, Qt::white, holeCentre, holeRadius);
         return;
     }
     const bool gradient = wheel ? o.display.chart_style == 2 : o.display.table_style == 2;
     if (!gradient) {
-        p.fillPath(area, toQColor(o.colors.background));
+        fillAround(p, size, toQColor(o.colors.background), holeCentre, holeRadius);
         return;
     }
     const ColorRef top = wheel ? o.colors.c2_fill_back[0] : o.colors.c2_table_fill_back[0];
@@ -49,7 +67,7 @@ void paintBackground(QPainter& p, QSize size, bool wheel, const TOptions& o, QPo
     QLinearGradient g(0, 0, 0, size.height());
     g.setColorAt(0, toQColor(top));
     g.setColorAt(1, toQColor(bottom));
-    p.fillPath(area, g);
+    fillAround(p, size, g, holeCentre, holeRadius);
 }
 
 }  // namespace
@@ -171,12 +189,14 @@ ViewGeometry ChartViewRenderer::render(QImage& screen, int factor, const RadixDa
         releaseLarge();
         QPainter p(&screen);
         DrawContext dc(p);
+        dc.textShapes = &m_textShapes;
         return paintChartView(dc, screen.size(), std::min(factor, 1), chart, options, request);
     }
     ViewGeometry g;
     {
         QPainter p(&m_large);
         DrawContext dc(p);
+        dc.textShapes = &m_textShapes;
         g = paintChartView(dc, large, factor, chart, options, request);
     }
     averageBlocks(m_large, screen, factor);

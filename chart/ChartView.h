@@ -13,6 +13,7 @@
 #include "PositionRows.h"
 #include "RadixData.h"
 #include "StringTable.h"
+#include "TextShapes.h"
 
 
 struct ViewRequest {
@@ -66,7 +67,14 @@ public:
 
 private:
     QImage m_large;
+    TextShapes m_textShapes;
 };
+
+// Fills the device rectangle (0, 0, size) with `brush` but for the disc `hole` (device pixels,
+// radius 0 for none), give or take the pixels its edge crosses: the rectangles around the disc's
+// bounding square as plain rectangles, only the corners of the square as a path (a path over
+// the whole view costs the rasterizer a span for every row of it).
+void fillAround(QPainter& p, QSize size, const QBrush& brush, QPointF holeCentre, double holeRadius);
 
 // Averages each f x f block of `large` into one pixel of `small` (f = 2 or 4); `small` must be
 // large.size() / f, both 32 bits per pixel.

@@ -6,6 +6,8 @@
 
 #include "Options.h"
 
+class TextShapes;
+
 struct DrawContext {
     explicit DrawContext(QPainter& p, bool toPaper = false) : painter(p), printing(toPaper) {}
 
@@ -17,6 +19,8 @@ struct DrawContext {
     // A page printed or previewed: colours are adapted for paper, halos are white and the
     // filled discs are drawn as outlines.
     bool printing = false;
+    // Laid-out texts kept by a view that repaints often; none: each text is laid out afresh.
+    TextShapes* textShapes = nullptr;
 };
 
 // The halo of one step's labels, cleared again when the step is done.

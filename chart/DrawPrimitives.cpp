@@ -11,25 +11,59 @@
 #include "ChartColours.h"
 #include "GlyphCodes.h"
 #include "QuarterDegrees.h"
+#include "TextShapes.h"
 
 namespace {
 
+struct TextMetrics {
+    double width, ascent, descent;
+};
+
+TextMetrics measure(DrawContext& dc, const QString& text) {
+    if (dc.textShapes) {
+        const TextShapes::Shape& s = dc.textShapes->shape(dc.painter.font(), text, false);
+        return {s.width, s.ascent, s.descent};
+    }
+    const QFontMetricsF metrics(dc.painter.font());
+    return {metrics.horizontalAdvance(text), metrics.ascent(), metrics.descent()};
+}
+
+// Qt places the glyphs of a text at whole 64ths of a logical unit from its start, which it cuts
+// to 64ths toward zero.
+double onGlyphGrid(double v) { return static_cast<int>(v * 64) / 64.0; }
+
+// The kept outline of `text` filled as Qt fills the outlines of large glyphs: with the pen's
+// brush, smoothed when text is.
+void fillTextOutline(QPainter& p, TextShapes& shapes, QPointF baseline, const QString& text) {
+    const bool smooth = p.testRenderHint(QPainter::Antialiasing) ||
+                        (p.testRenderHint(QPainter::TextAntialiasing) && !(p.font().styleStrategy() & QFont::NoAntialias));
+    const bool wasSmooth = p.testRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::Antialiasing, smooth);
+    const QPainterPath& outline = shapes.shape(p.font(), text, true).outline;
+    p.fillPath(outline.translated(onGlyphGrid(baseline.x()), onGlyphGrid(baseline.y())), p.pen().brush());
+    p.setRenderHint(QPainter::Antialiasing, wasSmooth);
+}
+
 // Draws `text` with its line box centred on the logical point `centre`, upright: the y-up
 // world transform is replaced by its translation and absolute scale for the call.
-void drawUprightCentred(QPainter& p, QPointF centre, const QString& text, const QFontMetricsF& metrics, double width) {
+void drawUprightCentred(DrawContext& dc, QPointF centre, const QString& text, const TextMetrics& m) {
+    QPainter& p = dc.painter;
     const QTransform saved = p.worldTransform();
     const QPointF at = saved.map(centre);
     const double sx = std::hypot(saved.m11(), saved.m12());
     const double sy = std::hypot(saved.m21(), saved.m22());
     p.setWorldTransform(QTransform(sx, 0, 0, sy, at.x(), at.y()));
-    const QPointF baseline(-width / 2, (metrics.ascent() - metrics.descent()) / 2);
+    const QPointF baseline(-m.width / 2, (m.ascent - m.descent) / 2);
+    const QPaintEngine* engine = p.paintEngine();
     // A vector file cannot rely on the reader having the program's symbol font: its glyphs
     // travel as outlines there, every other text stays text.
-    if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG &&
-        p.font().family() == QLatin1String(SymbolFontFamily)) {
+    if (engine && engine->type() == QPaintEngine::SVG && p.font().family() == QLatin1String(SymbolFontFamily)) {
         QPainterPath path;
         path.addText(baseline, p.font(), text);
         p.fillPath(path, p.pen().color());
+    } else if (dc.textShapes && engine && engine->type() == QPaintEngine::Raster && p.pen().style() != Qt::NoPen &&
+               !text.isEmpty() && dc.textShapes->drawnAsOutline(p.font(), sx * sy)) {
+        fillTextOutline(p, *dc.textShapes, baseline, text);
     } else {
         p.drawText(baseline, text);
     }
@@ -55,14 +89,14 @@ void radialLine(DrawContext& dc, int cx, int cy, int angle, int r1, int r2) {
 
 void drawCentredText(DrawContext& dc, int x, int y, const QString& text, const TOptions& options, const Box* box) {
     QPainter& p = dc.painter;
-    const QFontMetricsF metrics(p.font());
-    const double height = metrics.ascent() + metrics.descent();
+    const TextMetrics metrics = measure(dc, text);
+    const double height = metrics.ascent + metrics.descent;
     QPointF centre = box ? QPointF((box->left + box->right) / 2.0, (box->top + box->bottom) / 2.0) : QPointF(x, y);
     // Some Windows-compatible runtimes placed boxed text one font height too low in the metric
     // mode; the option moves every box up by that much to compensate on such systems.
     if (options.display.wine_workaround && uprightIsMetric(p))
         centre.ry() += height;
-    const double width = metrics.horizontalAdvance(text);
+    const double width = metrics.width;
     if (dc.haloColour != 0) {
         const QPen pen = p.pen();
         const QBrush brush = p.brush();
@@ -72,7 +106,7 @@ void drawCentredText(DrawContext& dc, int x, int y, const QString& text, const T
         p.setBrush(brush);
         p.setPen(pen);
     }
-    drawUprightCentred(p, centre, text, metrics, width);
+    drawUprightCentred(dc, centre, text, metrics);
 }
 
 ColorRef chosenDignityColour(int body, const std::uint8_t* dignityStates, const TOptions& options) {

@@ -89,3 +89,38 @@ TEST(Ephemeris, HousesReportThePorphyriusFallbackInsideThePolarCircles) {
         EXPECT_EQ(ephemerisHouses(200.0, row.latitude, 23.44, row.code).porphyryFallback, row.fallback);
     }
 }
+
+// Returns are searched on the cheaper position without nutation; the nutation added back must give
+// the apparent longitude exactly, and a body that cannot be computed must say so the same way.
+TEST(Ephemeris, PositionWithoutNutationPlusNutationIsTheApparentOne) {
+    struct Row {
+        const char* name;
+        int body;
+        double jd;
+    } rows[] = {
+        {"Sun", 0, jdET(2000, 1, 1, true)},
+        {"Moon", 1, jdET(1980, 7, 1, true)},
+        {"Mercury", 2, jdET(2024, 4, 2, true)},
+        {"Saturn", 6, jdET(1600, 3, 1, true)},
+        {"Chiron before its file", 15, jdET(600, 6, 1, false)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const EphemerisBody apparent = ephemerisBody(row.jd, row.body, true);
+        const EphemerisBody mean = ephemerisBodyMeanEquinox(row.jd, row.body, true, true);
+        ASSERT_EQ(mean.status, apparent.status);
+        if (!isAvailable(mean.status)) {
+            EXPECT_EQ(mean.x, (std::array<double, 6>{}));
+            continue;
+        }
+        double lon = mean.x[0] + ephemerisNutation(row.jd).nutationLongitude;
+        if (lon >= 360)
+            lon -= 360;
+        if (lon < 0)
+            lon += 360;
+        EXPECT_NEAR(lon, apparent.x[0], 1e-9);
+        EXPECT_NE(mean.x[0], apparent.x[0]);
+        // The speed leaves out only the nutation's rate, a fraction of an arc second a day.
+        EXPECT_NEAR(mean.x[3], apparent.x[3], 1e-4);
+    }
+}

@@ -157,6 +157,50 @@ TEST_F(ReturnsTest, NextReturnGivesEveryCrossingOfItsLoop) {
     EXPECT_GT(single.returns[0].jdUT, jd(2025, 9, 1));
 }
 
+// The Sun's and the Moon's returns are looked for by whole periods from the birth: a start at a
+// return, a second after one, or centuries away from the birth must still give the first return
+// on or after it.
+TEST_F(ReturnsTest, NextSolarAndLunarReturnIsTheFirstOnOrAfterTheStart) {
+    const auto options = defaultOptions();
+    const auto natal = natalChart(1980, 7, 1, 10.5, *options);
+    const double year = 365.2422, month = 27.3216;
+    for (const int body : {int(BodySun), 1}) {
+        SCOPED_TRACE(body == BodySun ? "Sun" : "Moon");
+        const double target = natal->lon[body] * RadToDegree;
+        const double period = body == BodySun ? year : month;
+        const double step = body == BodySun ? 5.0 : 0.25;
+        const std::vector<PlainCrossing> near = scan(body, jd(2030, 1, 1), jd(2030, 1, 1) + 2.5 * period, step, target);
+        ASSERT_GE(near.size(), 2u);
+        const struct {
+            const char* name;
+            double from;
+            double expected;
+        } rows[] = {
+            {"at a return", near[0].t, near[0].t},
+            {"a second after a return", near[0].t + OneSecond, near[1].t},
+            {"a second before a return", near[1].t - OneSecond, near[1].t},
+            {"the birth itself", natal->jdUT, natal->jdUT},
+        };
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.name);
+            const ReturnSearch got = nextReturn(*natal, body, row.from, *options);
+            ASSERT_EQ(got.status, ReturnStatus::Ok);
+            ASSERT_EQ(got.returns.size(), 1u);
+            EXPECT_NEAR(got.returns[0].jdUT, row.expected, OneSecond / 10);
+        }
+        for (const double from : {jd(1240, 3, 1), jd(2790, 11, 20)}) {
+            SCOPED_TRACE(from);
+            const std::vector<PlainCrossing> first = scan(body, from, from + 1.2 * period, step, target);
+            ASSERT_FALSE(first.empty());
+            const ReturnSearch got = nextReturn(*natal, body, from, *options);
+            ASSERT_EQ(got.status, ReturnStatus::Ok);
+            ASSERT_EQ(got.returns.size(), 1u);
+            EXPECT_NEAR(got.returns[0].jdUT, first[0].t, OneSecond);
+            EXPECT_LT(angleDiff(lonAt(body, got.returns[0].jdUT), target), 0.01 / 3600.0);
+        }
+    }
+}
+
 TEST_F(ReturnsTest, RefusedSearches) {
     const auto options = defaultOptions();
     const auto natal = natalChart(1980, 7, 1, 10.5, *options);

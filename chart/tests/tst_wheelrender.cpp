@@ -12,6 +12,7 @@
 #include "DrawContext.h"
 #include "RadixWheel.h"
 #include "ShippedData.h"
+#include "TextShapes.h"
 
 namespace {
 
@@ -175,6 +176,92 @@ private slots:
         QCOMPARE(isRed(image, 100, 50 - 17), painted);
         QCOMPARE(isRed(image, 100 - 15, 50), painted);
         QVERIFY(!isRed(image, 2, 2));
+    }
+
+    // Texts drawn from the kept shapes (outlines of large glyphs, advances of all) give the
+    // pixels Qt's own drawing gives, at fractional positions either side of the origin, again
+    // when the shapes are reused, and with the same text kept in another font before.
+    void keptTextShapes_drawTheSamePixels_data() {
+        QTest::addColumn<int>("font");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("outlined");
+        QTest::newRow("large body glyph") << int(FontTemplate::Symbol) << 60 << QStringLiteral("Q") << 2.0 << true;
+        QTest::newRow("large degree label") << int(FontTemplate::Label) << 50 << QStringLiteral("14 07") << 1.7 << true;
+        QTest::newRow("several glyphs at an odd scale") << int(FontTemplate::Symbol) << 35 << QStringLiteral("abQ") << 3.3
+                                                       << true;
+        QTest::newRow("small mark Qt keeps as images") << int(FontTemplate::Small) << 12 << QStringLiteral("R") << 1.0
+                                                       << false;
+    }
+    void keptTextShapes_drawTheSamePixels() {
+        QFETCH(int, font);
+        QFETCH(int, height);
+        QFETCH(QString, text);
+        QFETCH(double, scale);
+        QFETCH(bool, outlined);
+        const QFont chosen = chartFont(static_cast<FontTemplate>(font), height);
+        auto paint = [&](TextShapes* shapes) {
+            QImage image(500, 300, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setTransform(QTransform(scale, 0, 0, -scale, 0.3, 299.7));
+            DrawContext dc(p);
+            dc.textShapes = shapes;
+            p.setPen(Qt::darkBlue);
+            p.setFont(chartFont(FontTemplate::TableRoman, height));
+            drawCentredText(dc, 37, 41, text, TOptions{});
+            p.setFont(chosen);
+            for (const QPoint at : {QPoint(90, 60), QPoint(151, 93), QPoint(23, 29)})
+                drawCentredText(dc, at.x(), at.y(), text, TOptions{});
+            return image;
+        };
+        TextShapes shapes;
+        QCOMPARE(shapes.drawnAsOutline(chosen, scale * scale), outlined);
+        const QImage qt = paint(nullptr);
+        QCOMPARE(paint(&shapes), qt);
+        QCOMPARE(paint(&shapes), qt);
+    }
+
+    // The background reaches every pixel outside the hole an opaque disc covers later, with the
+    // brush's colour there, and leaves the hole alone, wherever the hole lies in the view.
+    void fillAround_leavesOutOnlyTheHole_data() {
+        QTest::addColumn<QPointF>("centre");
+        QTest::addColumn<double>("radius");
+        QTest::newRow("inside the view") << QPointF(150, 100) << 80.0;
+        QTest::newRow("at fractional pixels") << QPointF(100.6, 70.3) << 33.7;
+        QTest::newRow("over the top left corner") << QPointF(20, -10) << 60.0;
+        QTest::newRow("over the right edge") << QPointF(290, 120) << 50.0;
+        QTest::newRow("beyond the view") << QPointF(-500, 50) << 40.0;
+        QTest::newRow("larger than the view") << QPointF(150, 100) << 400.0;
+        QTest::newRow("none") << QPointF(150, 100) << 0.0;
+    }
+    void fillAround_leavesOutOnlyTheHole() {
+        QFETCH(QPointF, centre);
+        QFETCH(double, radius);
+        const QSize size(300, 200);
+        QLinearGradient gradient(0, 0, 0, size.height());
+        gradient.setColorAt(0, QColor(40, 90, 200));
+        gradient.setColorAt(1, QColor(220, 180, 20));
+        for (const QBrush& brush : {QBrush(QColor(10, 200, 30)), QBrush(gradient)}) {
+            QImage expected(size, QImage::Format_RGB32);
+            QPainter(&expected).fillRect(expected.rect(), brush);
+            const QRgb marker = qRgb(255, 0, 255);
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(marker);
+            {
+                QPainter p(&image);
+                fillAround(p, size, brush, centre, radius);
+            }
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const double d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
+                    if (d > radius + 1.5 && image.pixel(x, y) != expected.pixel(x, y))
+                        QFAIL(qPrintable(QStringLiteral("background missing at %1, %2").arg(x).arg(y)));
+                    if (d < radius - 1.5 && image.pixel(x, y) != marker)
+                        QFAIL(qPrintable(QStringLiteral("background inside the hole at %1, %2").arg(x).arg(y)));
+                }
+        }
     }
 
     void smoothing_averagesBlocks() {
