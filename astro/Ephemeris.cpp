@@ -146,8 +146,9 @@ EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed) {
     return bodyWithFlags(jdET, body, withSpeed ? SEFLG_SPEED : 0);
 }
 
-EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight) {
-    return bodyWithFlags(jdET, body, bendLight ? SEFLG_NONUT : SEFLG_NONUT | SEFLG_NOGDEFL);
+EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight, bool withSpeed) {
+    return bodyWithFlags(jdET, body,
+                         SEFLG_NONUT | (bendLight ? 0 : SEFLG_NOGDEFL) | (withSpeed ? SEFLG_SPEED : 0));
 }
 
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body) {

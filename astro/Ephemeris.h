@@ -107,9 +107,8 @@ EphemerisHouses ephemerisHouses(double armc, double latitude, double obliquity, 
 // Ecliptic position of an ephemeris body number (0 Sun .. 9 Pluto, 10 mean node, 11 true
 // node, 12 mean apogee, 15 Chiron .. 20 Vesta) at a Julian day in Ephemeris Time.
 EphemerisBody ephemerisBody(double jdET, int body, bool withSpeed);
-// The same position without nutation (on the mean equinox of date), without speed: less than
-// half the cost. Its longitude plus the nutation in longitude is the apparent one exactly.
+// The same position without nutation (on the mean equinox of date): less than half the cost. Its longitude plus the nutation in longitude is the apparent one exactly.
 // Without `bendLight` the Sun's bending of the light is left out too: the longitude is then
 // smooth even where a planet passes behind the Sun (it differs there by up to 2").
-EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight = true);
+EphemerisBody ephemerisBodyMeanEquinox(double jdET, int body, bool bendLight = true, bool withSpeed = false);
 EphemerisPhenomena ephemerisPhenomena(double jdET, int body);

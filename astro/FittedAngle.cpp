@@ -269,7 +269,20 @@ std::shared_ptr<FittedAngle> fittedNutation() {
     return std::make_shared<FittedAngle>(nutationInLongitude(), nutationFitSettings());
 }
 
-FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const AngleSample& withoutNutation,
+MovingPoint chartBodyMoverWithoutNutation(int index, const TOptions& options) {
+    const bool south = index == BodySouthNode;
+    const int body = ephemerisBodyOf(south ? int(BodyNorthNode) : index, options.nodetype);
+    return [body, south](double jdUT, double& lon, double& speed) {
+        const EphemerisBody b = ephemerisBodyMeanEquinox(jdUT + ephemerisDeltaT(jdUT), body, true, true);
+        if (!isAvailable(b.status))
+            return false;
+        lon = south ? normalizeDegrees(b.x[0] + HalfCircle) : b.x[0];
+        speed = b.x[3];
+        return true;
+    };
+}
+
+FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const MovingPoint& withoutNutation,
                         const std::shared_ptr<FittedAngle>& nutation, const MovingPoint& direct) {
     auto body = std::make_shared<FittedAngle>(smooth, settings);
     FittedMover m;
@@ -283,11 +296,11 @@ FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const A
         }
         return direct(jdUT, lon, speed);
     };
-    m.exact = [body, nutation, direct, withoutNutation](double jdUT, double& lon, double& speed) {
-        double a = 0, ra = 0, n = 0, rn = 0, mean = 0;
-        if (body->at(jdUT, a, ra) && nutation->at(jdUT, n, rn) && withoutNutation(jdUT, mean)) {
+    m.exact = [nutation, direct, withoutNutation](double jdUT, double& lon, double& speed) {
+        double n = 0, rn = 0, mean = 0, meanSpeed = 0;
+        if (nutation->at(jdUT, n, rn) && withoutNutation(jdUT, mean, meanSpeed)) {
             lon = normalizeDegrees(mean + n);
-            speed = ra + rn;
+            speed = meanSpeed + rn;
             return true;
         }
         return direct(jdUT, lon, speed);
@@ -298,5 +311,5 @@ FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const A
 
 FittedMover fittedChartBodyMover(int index, const TOptions& options, const std::shared_ptr<FittedAngle>& nutation) {
     return fittedMover(chartBodyLongitudeWithoutNutation(index, options, false), fitSettingsOf(index, options),
-                       chartBodyLongitudeWithoutNutation(index, options, true), nutation, chartBodyMover(index, options));
+                       chartBodyMoverWithoutNutation(index, options), nutation, chartBodyMover(index, options));
 }

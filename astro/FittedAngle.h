@@ -67,13 +67,13 @@ private:
 void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to);
 
 // A chart body's apparent longitude as chartBodyMover computes it, from a fit of its longitude
-// on the mean equinox of date (light bending left out) plus a fit of the nutation in longitude (which is the whole
-// difference, and the same for every body, so one nutation fit serves all the movers of a
-// search). `walk` answers from the fits alone, to find where crossings and stations lie;
-// `exact` takes the longitude from the library (on the mean equinox, the cheaper call) and only
-// the fitted nutation and speed, so that a root settled on it is the ephemeris' own; `station`
-// asks the library for all of it: a station is a root of the speed, which the fits give only
-// to a second or so. Moments
+// on the mean equinox of date (light bending left out) plus a fit of the nutation in longitude
+// (which is the whole difference, and the same for every body, so one nutation fit serves all
+// the movers of a search). `walk` answers from the fits alone, to find where crossings and
+// stations lie; `exact` takes the longitude and speed from the library (on the mean equinox, the
+// cheaper call) and only the nutation from its fit, so that a root settled on it is the
+// ephemeris' own in one or two calls; `station` asks the library for all of it: a station is a
+// root of the speed, which the fitted nutation's rate would move by a second or so. Moments
 // outside what the fits cover are asked of the library directly.
 struct FittedMover {
     MovingPoint walk;
@@ -86,10 +86,12 @@ FittedMover fittedChartBodyMover(int index, const TOptions& options, const std::
 
 // The same built on given samples (the benchmark counts and replays the library calls): the
 // fit is made of `smooth`, the moments are settled on `withoutNutation`.
-FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const AngleSample& withoutNutation,
+FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const MovingPoint& withoutNutation,
                         const std::shared_ptr<FittedAngle>& nutation, const MovingPoint& direct);
-// A chart body's longitude on the mean equinox of date, with or without the Sun's bending of light.
+// A chart body's longitude on the mean equinox of date without the Sun's bending of light (the
+// fit's samples), and with it and its speed (for settling moments).
 AngleSample chartBodyLongitudeWithoutNutation(int index, const TOptions& options, bool bendLight);
+MovingPoint chartBodyMoverWithoutNutation(int index, const TOptions& options);
 AngleSample nutationInLongitude();
 FitSettings fitSettingsOf(int index, const TOptions& options);
 FitSettings nutationFitSettings();

@@ -24,7 +24,7 @@ constexpr int MajorAspects[] = {0, 3, 5, 6, 10};  // conjunction, sextile, squar
 double jdUT(int year) { return calendarToJulianDay(year, 1, 1, 0.0, true); }
 
 // The kinds of library call: a body on the mean equinox without the bending of light (for the
-// fits) and with it (settling moments), the nutation, a body's apparent position with speed
+// fits) and with it and its speed (settling moments), the nutation, a body's apparent position with speed
 // (where no fit covers the moment, and for settling stations).
 enum class CallKind { Unbent, MeanEquinox, Nutation, Apparent };
 
@@ -80,7 +80,7 @@ struct Setup {
             if (!q.transiting[b])
                 continue;
             const AngleSample unbent = chartBodyLongitudeWithoutNutation(b, *options, false);
-            const AngleSample mean = chartBodyLongitudeWithoutNutation(b, *options, true);
+            const MovingPoint mean = chartBodyMoverWithoutNutation(b, *options);
             const MovingPoint direct = chartBodyMover(b, *options);
             const FittedMover fitted = fittedMover(
                 [unbent, log, b](double t, double& v) {
@@ -88,9 +88,9 @@ struct Setup {
                     return unbent(t, v);
                 },
                 fitSettingsOf(b, *options),
-                [mean, log, b](double t, double& v) {
+                [mean, log, b](double t, double& lon, double& speed) {
                     log->push_back(Call{CallKind::MeanEquinox, b, t});
-                    return mean(t, v);
+                    return mean(t, lon, speed);
                 },
                 nutation,
                 [direct, log, b](double t, double& lon, double& speed) {
@@ -147,7 +147,8 @@ void replayBench(benchmark::State& state, double from, double to, bool withMoon)
                     ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype), false).x[0]);
                 break;
             case CallKind::MeanEquinox:
-                benchmark::DoNotOptimize(ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype)).x[0]);
+                benchmark::DoNotOptimize(
+                    ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype), true, true).x[0]);
                 break;
             case CallKind::Apparent:
                 benchmark::DoNotOptimize(ephemerisBody(jdET, ephemerisBodyOf(c.body, s.options->nodetype), true).x[0]);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -11,8 +12,8 @@
 #include "Aspects.h"
 #include "ChartFixture.h"
 #include "ComputeRadix.h"
-#include "PlainCrossings.h"
 #include "FittedAngle.h"
+#include "PlainCrossings.h"
 #include "TransitSearch.h"
 
 namespace {
@@ -120,6 +121,47 @@ TEST_F(TransitSearchTest, exactMomentsOfARealChartMatchAFineScan) {
         EXPECT_EQ(std::get<1>(found[i]), std::get<1>(expected[i]));
         EXPECT_EQ(std::get<2>(found[i]), std::get<2>(expected[i]));
         EXPECT_EQ(std::get<3>(found[i]), std::get<3>(expected[i]));
+    }
+}
+
+// A chart's search walks on fits and settles on the library; the same search asked of the
+// library alone must find the same transits, each moment within a second: every body of the
+// chart with its orbs from the options, over years with loops and stations of all of them.
+TEST_F(TransitSearchTest, searchOnFitsFindsWhatTheLibraryAloneFinds) {
+    constexpr double StationSeconds = 5.0;
+    const auto options = defaultOptions();
+    auto radix = chartAt(1975, 3, 21, 6.5, true, 19.04, 47.5);
+    computeRadix(*radix, *options);
+    TransitQuery q;
+    q.fromUT = jdUT(2024, 1, 1);
+    q.toUT = jdUT(2027, 1, 1);
+    for (int b = 0; b <= BodyPluto; ++b)
+        q.transiting[b] = q.natal[b] = true;
+    q.natal[NatalAscendant] = q.natal[NatalMC] = true;
+    for (int a : {AspectCon, AspectSqr, AspectTri, AspectOpp})
+        q.aspects[a] = true;
+    const TransitResult fitted = searchTransits(*radix, q, *options);
+    std::vector<TransitMover> movers;
+    for (int b = 0; b <= BodyPluto; ++b)
+        movers.push_back(TransitMover{b, chartBodyMover(b, *options), stationScanStep(b, *options)});
+    const TransitResult plain = searchTransits(movers, natalPointsOf(*radix), q, *options);
+    ASSERT_EQ(fitted.status, TransitStatus::Ok);
+    ASSERT_EQ(plain.status, TransitStatus::Ok);
+    ASSERT_EQ(fitted.events.size(), plain.events.size());
+    for (std::size_t i = 0; i < plain.events.size(); ++i) {
+        const TransitEvent& f = fitted.events[i];
+        const TransitEvent& p = plain.events[i];
+        SCOPED_TRACE(std::to_string(p.transiting) + " to " + std::to_string(p.natal) + ", aspect " +
+                     std::to_string(p.aspect) + " at " + std::to_string(p.exactUT));
+        EXPECT_EQ(std::tie(f.transiting, f.natal, f.aspect, f.motion, f.exactReached, f.entersAtStation, f.leavesAtStation),
+                  std::tie(p.transiting, p.natal, p.aspect, p.motion, p.exactReached, p.entersAtStation, p.leavesAtStation));
+        // The library's own speed wavers by 1e-8 degrees a day, so a station of the slowest
+        // planets is only defined to a few seconds (Pluto's speed changes by 5e-4 a day).
+        const auto within = [](bool atStation) { return atStation ? StationSeconds * OneSecond : OneSecond; };
+        EXPECT_NEAR(f.exactUT, p.exactUT, within(!p.exactReached));
+        EXPECT_NEAR(f.entersUT, p.entersUT, within(p.entersAtStation));
+        EXPECT_NEAR(f.leavesUT, p.leavesUT, within(p.leavesAtStation));
+        EXPECT_NEAR(f.deviation, p.deviation, 1e-6);
     }
 }
 
