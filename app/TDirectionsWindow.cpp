@@ -12,8 +12,6 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
@@ -28,6 +26,7 @@
 #include "ChartDirections.h"
 #include "DirectionTexts.h"
 #include "FixedText.h"
+#include "LandscapePrint.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "SecondaryDirections.h"
@@ -445,18 +444,10 @@ void TDirectionsWindow::exportChosen() {
 }
 
 void TDirectionsWindow::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(title());
-    QPrintDialog dialog(&printer, this);
-    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
-        return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        m_ctx.errors.error(this, tr("The list could not be printed."));
-        return;
-    }
-    paintListPages(painter, QRectF(painter.viewport()), listContent(), [&printer] { return printer.newPage(); });
+    printLandscape(this, m_ctx, title(), tr("The list could not be printed."),
+                   [this](QPainter& painter, const std::function<bool()>& newPage) {
+                       paintListPages(painter, QRectF(painter.viewport()), listContent(), newPage);
+                   });
 }
 
 void TDirectionsWindow::editSelection() {

@@ -15,8 +15,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
@@ -32,6 +30,7 @@
 #include "ChartFonts.h"
 #include "Ephemeris.h"
 #include "FixedText.h"
+#include "LandscapePrint.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "StringIds.h"
@@ -460,19 +459,11 @@ void TTransitsWindow::exportChosen() {
 }
 
 void TTransitsWindow::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(title());
-    QPrintDialog dialog(&printer, this);
-    if (m_ctx.prompts().runModal(dialog) != QDialog::Accepted)
-        return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        m_ctx.errors.error(this, tr("The time line could not be printed."));
-        return;
-    }
-    const double scale = static_cast<double>(painter.viewport().width()) / PageUnits;
-    painter.scale(scale, scale);
-    paintTimeLinePages(painter, {PageUnits, static_cast<int>(painter.viewport().height() / scale)},
-                       [&printer] { return printer.newPage(); });
+    printLandscape(this, m_ctx, title(), tr("The time line could not be printed."),
+                   [this](QPainter& painter, const std::function<bool()>& newPage) {
+                       const double scale = static_cast<double>(painter.viewport().width()) / PageUnits;
+                       painter.scale(scale, scale);
+                       paintTimeLinePages(painter, {PageUnits, static_cast<int>(painter.viewport().height() / scale)},
+                                          newPage);
+                   });
 }

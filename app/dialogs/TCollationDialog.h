@@ -11,9 +11,8 @@
 class AppContext;
 class QButtonGroup;
 class QDateEdit;
-class QLabel;
-class QPushButton;
 class QTimeEdit;
+class TTownChoice;
 
 struct CollationChoice {
     enum Kind { PartnerFile = 0, TransitsNow = 1, TransitsAt = 2 };
@@ -33,16 +32,10 @@ public:
 
 private:
     void updateEnabled();
-    void chooseTown();
-    void showTown();
 
-    AppContext& m_ctx;
     CollationChoice& m_choice;
-    std::string m_town;
     QButtonGroup* m_kinds;
-    QButtonGroup* m_places;
     QDateEdit* m_date;
     QTimeEdit* m_time;
-    QLabel* m_townLabel;
-    QPushButton* m_townButton;
+    TTownChoice* m_place = nullptr;
 };

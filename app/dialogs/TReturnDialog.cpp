@@ -1,7 +1,6 @@
 #include "TReturnDialog.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -11,26 +10,20 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "AppContext.h"
-#include "ApplyTown.h"
 #include "BirthText.h"
 #include "ChartIndex.h"
 #include "DateUT.h"
-#include "FixedText.h"
-#include "Prompts.h"
 #include "QtText.h"
 #include "RadixData.h"
-#include "TPrefixDialog.h"
-#include "TTownsDialog.h"
+#include "TTownChoice.h"
 #include "TownDatabase.h"
 #include "WhenCharts.h"
 
 namespace {
 
-constexpr int NatalPlace = 0, AtTown = 1;
 // Without an end date of its own, the period ends a month after its start: the lunar returns
 // of a month.
 constexpr int DefaultPeriodMonths = 1;
@@ -38,10 +31,11 @@ constexpr int DefaultPeriodMonths = 1;
 }  // namespace
 
 TReturnDialog::TReturnDialog(QWidget* parent, AppContext& ctx, const RadixData& natal, ReturnChoice& choice)
-    : TMyDialog(parent), m_ctx(ctx), m_natal(natal), m_choice(choice), m_town(choice.town),
-      m_body(new QComboBox(this)), m_from(new QDateEdit(this)), m_until(new QCheckBox(tr("&until"), this)),
-      m_to(new QDateEdit(this)), m_places(new QButtonGroup(this)), m_townLabel(new QLabel(this)),
-      m_townButton(new QPushButton(tr("T&own..."), this)), m_list(new QListWidget(this)), m_problem(new QLabel(this)) {
+    : TMyDialog(parent), m_ctx(ctx), m_natal(natal), m_choice(choice), m_body(new QComboBox(this)),
+      m_from(new QDateEdit(this)), m_until(new QCheckBox(tr("&until"), this)), m_to(new QDateEdit(this)),
+      m_place(new TTownChoice(this, ctx, tr(" Place of the return chart "), tr("the &natal place"),
+                              QStringLiteral("natalPlace"), choice.town)),
+      m_list(new QListWidget(this)), m_problem(new QLabel(this)) {
     setWindowTitle(tr("Return"));
     m_body->setObjectName(QStringLiteral("body"));
     m_from->setObjectName(QStringLiteral("from"));
@@ -73,21 +67,6 @@ TReturnDialog::TReturnDialog(QWidget* parent, AppContext& ctx, const RadixData& 
     searchLayout->addWidget(m_to, 1, 3);
     searchLayout->setColumnStretch(4, 1);
 
-    auto* place = new QGroupBox(tr(" Place of the return chart "), this);
-    auto* placeLayout = new QGridLayout(place);
-    auto* natalPlace = new QRadioButton(tr("the &natal place"), place);
-    auto* town = new QRadioButton(tr("a t&own:"), place);
-    natalPlace->setObjectName(QStringLiteral("natalPlace"));
-    town->setObjectName(QStringLiteral("atTown"));
-    m_places->addButton(natalPlace, NatalPlace);
-    m_places->addButton(town, AtTown);
-    m_townLabel->setMinimumWidth(200);
-    m_townButton->setAutoDefault(false);  // Enter confirms the dialog
-    placeLayout->addWidget(natalPlace, 0, 0, 1, 3);
-    placeLayout->addWidget(town, 1, 0);
-    placeLayout->addWidget(m_townLabel, 1, 1);
-    placeLayout->addWidget(m_townButton, 1, 2);
-
     auto* listLabel = new QLabel(tr("&Returns found (each one chosen opens as a chart):"), this);
     listLabel->setBuddy(m_list);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -103,7 +82,7 @@ TReturnDialog::TReturnDialog(QWidget* parent, AppContext& ctx, const RadixData& 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(searchBox);
-    layout->addWidget(place);
+    layout->addWidget(m_place);
     layout->addWidget(listLabel);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_problem);
@@ -114,8 +93,6 @@ TReturnDialog::TReturnDialog(QWidget* parent, AppContext& ctx, const RadixData& 
     m_from->setDate(from);
     m_until->setChecked(choice.until);
     m_to->setDate(choice.to.isValid() ? choice.to : from.addMonths(DefaultPeriodMonths));
-    m_places->button(m_town.empty() ? NatalPlace : AtTown)->setChecked(true);
-    showTown();
     search();
     m_body->setFocus();
 
@@ -125,21 +102,13 @@ TReturnDialog::TReturnDialog(QWidget* parent, AppContext& ctx, const RadixData& 
     connect(m_until, &QCheckBox::toggled, this, &TReturnDialog::search);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TReturnDialog::updateEnabled);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &TReturnDialog::accept);
-    connect(m_places, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id == AtTown && m_town.empty())
-            chooseTown();
-        search();  // the moments are shown on the chosen place's clock
-    });
-    connect(m_townButton, &QPushButton::clicked, this, [this] {
-        chooseTown();
-        search();
-    });
+    // The moments are shown on the chosen place's clock.
+    connect(m_place, &TTownChoice::changed, this, &TReturnDialog::search);
 }
 
 const TownRecord* TReturnDialog::town() const {
-    if (m_places->checkedId() != AtTown || m_town.empty())
-        return nullptr;
-    return FindTown(m_ctx.towns, m_town);
+    const std::string name = m_place->town();
+    return name.empty() ? nullptr : FindTown(m_ctx.towns, name);
 }
 
 void TReturnDialog::search() {
@@ -192,33 +161,6 @@ void TReturnDialog::search() {
 
 void TReturnDialog::updateEnabled() {
     m_ok->setEnabled(!m_list->selectedItems().isEmpty());
-    m_townLabel->setEnabled(m_places->checkedId() == AtTown);
-}
-
-void TReturnDialog::chooseTown() {
-    TPrefixDialog prefix(this, m_ctx.memory.townPrefix);
-    if (m_ctx.prompts().runModal(prefix) != QDialog::Accepted) {
-        if (m_town.empty())
-            m_places->button(NatalPlace)->setChecked(true);
-        return;
-    }
-    const TownRecord* chosen = nullptr;
-    TTownsDialog list(this, m_ctx, m_ctx.memory.townPrefix, chosen);
-    if (m_ctx.prompts().runModal(list) == QDialog::Accepted && chosen) {
-        // Kept as a chart keeps its town ("+ " before a user town), so it is found again.
-        BirthMoment named;
-        ApplyTown(m_ctx.towns, *chosen, named, ApplyNoZone);
-        m_town = std::string(fixedText(named.town));
-        m_places->button(AtTown)->setChecked(true);
-    } else if (m_town.empty()) {
-        m_places->button(NatalPlace)->setChecked(true);
-    }
-    showTown();
-    updateEnabled();
-}
-
-void TReturnDialog::showTown() {
-    m_townLabel->setText(m_town.empty() ? QString() : fromCp1250(m_town.c_str()));
 }
 
 void TReturnDialog::accept() {
@@ -233,6 +175,6 @@ void TReturnDialog::accept() {
     m_choice.from = m_from->date() == QDate::currentDate() ? QDate() : m_from->date();
     m_choice.until = m_until->isChecked();
     m_choice.to = m_until->isChecked() ? m_to->date() : QDate();
-    m_choice.town = m_places->checkedId() == AtTown ? m_town : std::string();
+    m_choice.town = m_place->town();
     QDialog::accept();
 }

@@ -11,13 +11,13 @@
 #include "TMyDialog.h"
 
 class AppContext;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class TTownChoice;
 struct RadixData;
 struct TownRecord;
 
@@ -44,8 +44,6 @@ public:
 private:
     // Searches again with the fields' values and lists what it found, or why nothing.
     void search();
-    void chooseTown();
-    void showTown();
     void updateEnabled();
     // The town of the return chart now chosen, or none for the natal place.
     const TownRecord* town() const;
@@ -53,16 +51,13 @@ private:
     AppContext& m_ctx;
     const RadixData& m_natal;
     ReturnChoice& m_choice;
-    std::string m_town;
     std::vector<ReturnMoment> m_found;
     std::vector<ReturnMoment> m_chosen;
     QComboBox* m_body;
     QDateEdit* m_from;
     QCheckBox* m_until;
     QDateEdit* m_to;
-    QButtonGroup* m_places;
-    QLabel* m_townLabel;
-    QPushButton* m_townButton;
+    TTownChoice* m_place;
     QListWidget* m_list;
     QLabel* m_problem;
     QPushButton* m_ok;

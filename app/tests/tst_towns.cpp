@@ -1,6 +1,8 @@
 #include <QtTest>
 #include <QListView>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QSettings>
 
 #include "../../persistence/tests/TownFixtures.h"
@@ -14,6 +16,7 @@
 #include "TAstroApp.h"
 #include "TestApp.h"
 #include "CommandTable.h"
+#include "TTownChoice.h"
 #include "TTownDataDialog.h"
 #include "TTownsDialog.h"
 #include "TownDatabase.h"
@@ -127,6 +130,48 @@ private slots:
         QCOMPARE(fromCp1250(townName(*chosen)), town);
         // The command line takes the same town for the same text.
         QCOMPARE(BestTownMatch(towns(), toCp1250(typed)), chosen);
+    }
+
+    // The place choice of the Collation and Return dialogs: a town asked for by its start and
+    // then from the list; a cancelled question leaves the place as it was. Without a town, choosing
+    // "a town" asks for one; with one, the Town... button asks for another.
+    void townChoiceKeepsThePlaceUnlessATownIsPicked_data() {
+        QTest::addColumn<QString>("start");  // the town chosen before
+        QTest::addColumn<int>("answered");    // dialogs accepted before one is cancelled (2: both)
+        QTest::addColumn<QString>("town");    // the start of the town chosen after; empty: own place
+        const QString vienna = "Vienna, Austria", budapest = "Budapest, Hungary";
+        QTest::newRow("town picked") << QString() << 2 << budapest;
+        QTest::newRow("name not given") << QString() << 0 << QString();
+        QTest::newRow("list cancelled") << QString() << 1 << QString();
+        QTest::newRow("other town picked") << vienna << 2 << budapest;
+        QTest::newRow("other town not given") << vienna << 0 << vienna;
+        QTest::newRow("other town cancelled") << vienna << 1 << vienna;
+    }
+    void townChoiceKeepsThePlaceUnlessATownIsPicked() {
+        QFETCH(QString, start);
+        QFETCH(int, answered);
+        QFETCH(QString, town);
+        TTownChoice choice(nullptr, testApp().context(), "Place", "&own place", "ownPlace", toCp1250(start));
+        QSignalSpy changed(&choice, &TTownChoice::changed);
+        FakePrompts script;
+        script.steps = {[answered](QDialog& d) {
+                            setText(d, "", "Budapest, Hungary");  // the prefix dialog's only edit
+                            return answered > 0 ? press(d) : int(QDialog::Rejected);
+                        },
+                        [answered](QDialog& d) { return answered > 1 ? press(d) : int(QDialog::Rejected); }};
+        if (answered == 0)
+            script.steps.removeLast();
+        script.install();
+        if (start.isEmpty())
+            field<QRadioButton>(choice, "atTown")->click();
+        else
+            choice.findChild<QPushButton*>()->click();
+        QVERIFY(script.allRun());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(choice.atTown(), !town.isEmpty());
+        QCOMPARE(field<QRadioButton>(choice, "ownPlace")->isChecked(), town.isEmpty());
+        QVERIFY2(fromCp1250(choice.town()).startsWith(town) && choice.town().empty() == town.isEmpty(),
+                 choice.town().c_str());
     }
 
     void rowsOfOneNameDifferAndDistrictsFollowTheirNumbers() {

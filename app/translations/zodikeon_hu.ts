@@ -1897,14 +1897,6 @@ korrekciós eseménynél:</translation>
             <source>the chart&apos;s &amp;place</source>
             <translation>a képlet &amp;helye</translation>
         </message>
-        <message>
-            <source>a t&amp;own:</source>
-            <translation>&amp;település:</translation>
-        </message>
-        <message>
-            <source>T&amp;own...</source>
-            <translation>Tele&amp;pülés...</translation>
-        </message>
     </context>
     <context>
         <name>TPrefixDialog</name>
@@ -2193,6 +2185,17 @@ Lecseréli erre a képletre?</translation>
         <message>
             <source>The user towns could not be saved to %1.</source>
             <translation>A felhasználói településeket nem sikerült menteni ide: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>TTownChoice</name>
+        <message>
+            <source>a t&amp;own:</source>
+            <translation>&amp;település:</translation>
+        </message>
+        <message>
+            <source>T&amp;own...</source>
+            <translation>Tele&amp;pülés...</translation>
         </message>
     </context>
     <context>
@@ -2614,10 +2617,6 @@ Lecseréli erre a képletre?</translation>
             <translation>&amp;eddig:</translation>
         </message>
         <message>
-            <source>T&amp;own...</source>
-            <translation>Tele&amp;pülés...</translation>
-        </message>
-        <message>
             <source>Return</source>
             <translation>Visszatérés</translation>
         </message>
@@ -2640,10 +2639,6 @@ Lecseréli erre a képletre?</translation>
         <message>
             <source>the &amp;natal place</source>
             <translation>a &amp;születési hely</translation>
-        </message>
-        <message>
-            <source>a t&amp;own:</source>
-            <translation>&amp;település:</translation>
         </message>
         <message>
             <source>&amp;Returns found (each one chosen opens as a chart):</source>

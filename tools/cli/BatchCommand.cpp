@@ -294,14 +294,8 @@ private:
 
 int runBatch(AppState& state, int argc, char** argv, int first) {
     CliArgs args({"in", "out", "format", "fields", "lang", "options", "house", "node", "jobs"}, {"help"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << BatchUsage;
-        return CliOk;
-    }
-    if (const int code = applyLanguageOption(state, args))
-        return code;
+    if (const auto end = readCommandArgs(state, args, argc, argv, first, BatchUsage))
+        return *end;
     if (!args.positional().empty())
         return cliError(CliUsage, "unexpected argument '" + args.positional().front() + "'");
     const auto in = args.value("in");
@@ -340,10 +334,8 @@ int runBatch(AppState& state, int argc, char** argv, int first) {
     const WholeFile whole = readWholeFile(*in, ExchangeFileLimit);
     if (!whole.ok()) {
         std::string message = wholeFileMessage(state.Strings, whole.status, *in, ExchangeFileLimit);
-        if (message.empty()) {
-            message = state.Strings[StrId::FileMissing];
-            message.replace(message.find("%1"), 2, *in);
-        }
+        if (message.empty())
+            message = replaced(state.Strings[StrId::FileMissing], *in);
         return cliError(CliFailure, cp1250ToUtf8(message));
     }
     TownDatabase atlas;
@@ -392,9 +384,7 @@ int runBatch(AppState& state, int argc, char** argv, int first) {
         if (!readExchangeRecords(whole.bytes, *inputFormat, sink)) {
             if (!temporary.empty())
                 std::remove(temporary.c_str());
-            std::string text = cp1250ToUtf8(state.Strings[StrId::CsvNoHeader]);
-            text.replace(text.find("%1"), 2, *in);
-            return cliError(CliFailure, text);
+            return cliError(CliFailure, replaced(cp1250ToUtf8(state.Strings[StrId::CsvNoHeader]), *in));
         }
         pending.push_back(current);
         workers.submit(current);
@@ -410,9 +400,7 @@ int runBatch(AppState& state, int argc, char** argv, int first) {
     }
     out.flush();
     if (charts == 0) {
-        std::string text = cp1250ToUtf8(state.Strings[StrId::ImportNoRecord]);
-        text.replace(text.find("%1"), 2, *in);
-        return cliError(CliFailure, text);
+        return cliError(CliFailure, replaced(cp1250ToUtf8(state.Strings[StrId::ImportNoRecord]), *in));
     }
     return CliOk;
 }

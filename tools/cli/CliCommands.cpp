@@ -54,3 +54,24 @@ int applyLanguageOption(AppState& state, const CliArgs& args) {
     LoadStrings(state);
     return CliOk;
 }
+
+std::optional<int> readCommandArgs(AppState& state, CliArgs& args, int argc, char** argv, int first,
+                                   const char* usage) {
+    if (!args.parse(argc, argv, first))
+        return cliError(CliUsage, args.error());
+    if (args.has("help")) {
+        std::cout << usage;
+        return CliOk;
+    }
+    if (const int code = applyLanguageOption(state, args))
+        return code;
+    return std::nullopt;
+}
+
+std::string replaced(std::string text, const std::string& a, const std::string& b) {
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, a);
+    if (const auto at = text.find("%2"); at != std::string::npos)
+        text.replace(at, 2, b);
+    return text;
+}

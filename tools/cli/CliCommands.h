@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of zodikeon-cli. Each one parses its own options from argv[first..],
 // prints its result on standard output and its errors on standard error, and returns a CliExit.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,3 +23,13 @@ int cliError(int code, const std::string& message);
 // Applies a "--lang en|hu" given after the command (a command lists "lang" among its valued
 // options): sets the language and reloads the texts. Returns CliOk, or CliUsage after saying why.
 int applyLanguageOption(AppState& state, const CliArgs& args);
+
+// Reads a command's options from argv[first..] into `args` (which lists "help" among its flags),
+// prints `usage` on --help and applies --lang. Returns the exit code when the command ends here
+// (CliOk after the help, CliUsage after saying why), nullopt when it goes on.
+std::optional<int> readCommandArgs(AppState& state, CliArgs& args, int argc, char** argv, int first,
+                                   const char* usage);
+
+// `text` with its first "%1" replaced by `a` and its first "%2" by `b`; a placeholder the text
+// lacks is passed over, so a translated text without one still prints.
+std::string replaced(std::string text, const std::string& a, const std::string& b = {});

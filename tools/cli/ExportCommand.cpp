@@ -19,26 +19,12 @@ const char* const ExportUsage =
     "that 'import' reads back the same moments (to the second) and places (to the arc second).\n"
     "When a horoscope file cannot be read nothing is written.\n";
 
-std::string replaced(std::string text, const std::string& a, const std::string& b = {}) {
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, a);
-    if (const auto at = text.find("%2"); at != std::string::npos)
-        text.replace(at, 2, b);
-    return text;
-}
-
 }  // namespace
 
 int runExport(AppState& state, int argc, char** argv, int first) {
     CliArgs args({"out", "format", "lang"}, {"help"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << ExportUsage;
-        return CliOk;
-    }
-    if (const int code = applyLanguageOption(state, args))
-        return code;
+    if (const auto end = readCommandArgs(state, args, argc, argv, first, ExportUsage))
+        return *end;
     const auto out = args.value("out");
     if (!out || out->empty())
         return cliError(CliUsage, "missing --out");

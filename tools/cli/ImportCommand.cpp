@@ -27,26 +27,12 @@ const char* const ImportUsage =
     "the civil time decides the moment). Exit 0 when at least one chart was written, 1 when\n"
     "the file cannot be read or holds no usable record. See the manual for the formats.\n";
 
-std::string replaced(std::string text, const std::string& a, const std::string& b = {}) {
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, a);
-    if (const auto at = text.find("%2"); at != std::string::npos)
-        text.replace(at, 2, b);
-    return text;
-}
-
 }  // namespace
 
 int runImport(AppState& state, int argc, char** argv, int first) {
     CliArgs args({"into", "format", "lang", "options"}, {"help"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << ImportUsage;
-        return CliOk;
-    }
-    if (const int code = applyLanguageOption(state, args))
-        return code;
+    if (const auto end = readCommandArgs(state, args, argc, argv, first, ImportUsage))
+        return *end;
     if (args.positional().size() != 1)
         return cliError(CliUsage, args.positional().empty() ? "missing the file to import (see --help)"
                                                             : "one file at a time: '" + args.positional()[1] + "'");

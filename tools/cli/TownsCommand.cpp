@@ -37,14 +37,8 @@ std::string angleText(int arcMinutes, char positive, char negative) {
 
 int runTowns(AppState& state, int argc, char** argv, int first) {
     CliArgs args({"limit", "lang"}, {"help"});
-    if (!args.parse(argc, argv, first))
-        return cliError(CliUsage, args.error());
-    if (args.has("help")) {
-        std::cout << TownsUsage;
-        return CliOk;
-    }
-    if (const int code = applyLanguageOption(state, args))
-        return code;
+    if (const auto end = readCommandArgs(state, args, argc, argv, first, TownsUsage))
+        return *end;
     if (args.positional().empty())
         return cliError(CliUsage, "missing TEXT (see 'zodikeon-cli towns --help')");
     int limit = DefaultLimit;
