@@ -396,12 +396,14 @@ void TTransitsWindow::paintTimeLinePages(QPainter& painter, const QSize& pageSiz
         painter.setPen(Qt::black);
         painter.drawText(QRect(m.margin, 0, pageSize.width() - 2 * m.margin, HeaderHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          title() + QStringLiteral("   ") + periodText());
+        // In the page's font: the device's own default is sized for its resolution, which on a
+        // printer or PDF page drew the footer a hundred times too large.
+        painter.drawText(QRect(0, pageSize.height() - FooterHeight, pageSize.width(), FooterHeight), Qt::AlignCenter,
+                         tr("Page %1 of %2").arg(page + 1).arg(pages));
         painter.translate(0, HeaderHeight);
         drawTransitTimeLine(painter, line, m, pageSize.width(), page * perPage, perPage, m_ctx.options(),
                             TimeLineStyle{m_ctx.options().print_black}, monthNames(m_ctx));
         painter.restore();
-        painter.drawText(QRect(0, pageSize.height() - FooterHeight, pageSize.width(), FooterHeight), Qt::AlignCenter,
-                         tr("Page %1 of %2").arg(page + 1).arg(pages));
     }
 }
 
