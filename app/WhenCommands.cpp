@@ -28,11 +28,6 @@ namespace {
 // The tool-bar group of Collation and the radix shifter, which these commands join.
 constexpr int ShifterTools = 3;
 
-bool sameDirections(const ChartDirectionSettings& a, const ChartDirectionSettings& b) {
-    return a.onequ == b.onequ && a.truesolar == b.truesolar && a.angleDegrees == b.angleDegrees &&
-           a.angleMinutes == b.angleMinutes && a.angleSeconds == b.angleSeconds && a.type == b.type;
-}
-
 // A reading the clock of the chart's place showed twice is told, with the offset the chart holds.
 QString clockNote(const ClockChange& note) {
     if (note.reading != ClockReading::Repeated)
@@ -161,7 +156,7 @@ void AppCommands::editDirections() {
     const TOptions before = o;
     setChartDirectionSettings(o, edited.settings);
     o.dirkeyasgntohoro = edited.followActiveChart;
-    if (chart && !sameDirections(chart->blocks().directions, edited.settings)) {
+    if (chart && chart->blocks().directions != edited.settings) {
         chart->blocks().directions = edited.settings;
         chart->directionsChanged();
     }

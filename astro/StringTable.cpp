@@ -29,3 +29,21 @@ void StringTable::load(std::uint16_t languageId) {
         m_texts[id] = text ? text : kEmpty;
     }
 }
+
+std::string fillPlaceholders(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const std::size_t n = std::size_t(text[i + 1] - '1');
+            if (n < values.size()) {
+                out += values.begin()[n];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}

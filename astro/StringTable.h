@@ -2,7 +2,9 @@
 // Texts by id in the current interface language, in the program's code page (Windows-1250).
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 enum LanguageId : std::uint16_t {
     LanguageEnglish = 1033,
@@ -29,3 +31,8 @@ private:
 
 // The texts built into the program, per language; nullptr where an id has no text.
 const char* builtInString(std::uint16_t languageId, int id);
+
+// A text with its placeholders "%1" .. "%9" filled from `values` in one pass: a value that itself
+// holds "%2" stays as it is, and a placeholder the text leaves out (a translation may) or one
+// without a value is simply not filled.
+std::string fillPlaceholders(std::string_view text, std::initializer_list<std::string_view> values);

@@ -39,6 +39,8 @@ struct ChartDirectionSettings {
     std::uint8_t angleMinutes = 0;
     double angleSeconds = 0.0;
     std::uint8_t type = 0;
+
+    bool operator==(const ChartDirectionSettings&) const = default;
 };
 
 // Person data for features this program does not offer: read, kept with the chart and written

@@ -100,10 +100,8 @@ ImportReport importCharts(const std::string& file, std::optional<ExchangeFormat>
     if (!whole.ok()) {
         report.status = ImportStatus::CannotRead;
         report.message = wholeFileMessage(strings, whole.status, file, ExchangeFileLimit);
-        if (report.message.empty()) {
-            report.message = strings[StrId::FileMissing];
-            report.message.replace(report.message.find("%1"), 2, file);
-        }
+        if (report.message.empty())
+            report.message = fillPlaceholders(strings[StrId::FileMissing], {file});
         return report;
     }
     RadixData radix;

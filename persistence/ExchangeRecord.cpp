@@ -24,11 +24,6 @@ constexpr long long GregorianReformDay = 2299161;
 // Days of 400 Julian years: shifting by it keeps the Julian calendar's dates.
 constexpr long long JulianFourCenturies = 146100;
 
-void replaceFirst(std::string& text, std::string_view placeholder, const std::string& value) {
-    if (const auto at = text.find(placeholder); at != std::string::npos)
-        text.replace(at, placeholder.size(), value);
-}
-
 int reasonId(RecordIssueKind kind) {
     switch (kind) {
     case RecordIssueKind::OutsideRecord: return StrId::RecordOutsideRecord;
@@ -149,12 +144,8 @@ bool isRefusal(RecordIssueKind kind) {
 }
 
 std::string recordIssueText(const RecordIssue& issue, const StringTable& strings) {
-    std::string reason = strings[reasonId(issue.kind)];
-    replaceFirst(reason, "%1", issue.detail);
-    std::string text = strings[StrId::ExchangeLineIssue];
-    replaceFirst(text, "%1", std::to_string(issue.line));
-    replaceFirst(text, "%2", reason);
-    return text;
+    const std::string reason = fillPlaceholders(strings[reasonId(issue.kind)], {issue.detail});
+    return fillPlaceholders(strings[StrId::ExchangeLineIssue], {std::to_string(issue.line), reason});
 }
 
 bool isGregorianByDate(int year, int month, int day) {

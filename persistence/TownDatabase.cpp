@@ -56,9 +56,7 @@ void tellProblem(std::string* problem, const StringTable& strings, const WholeFi
         *problem = wholeFileMessage(strings, file.status, path, limit);
         return;
     }
-    const std::size_t at = problem->find("%1");
-    if (at != std::string::npos)
-        problem->replace(at, 2, path);
+    *problem = fillPlaceholders(*problem, {path});
 }
 
 std::int16_t readInt16(const char* p) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "StringIds.h"
+#include "StringTable.h"
 
 namespace {
 
@@ -17,11 +18,6 @@ struct Descriptor {
             ::close(fd);
     }
 };
-
-void replaceAll(std::string& text, std::string_view placeholder, const std::string& value) {
-    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + value.size()))
-        text.replace(at, placeholder.size(), value);
-}
 
 }  // namespace
 
@@ -98,7 +94,5 @@ std::string wholeFileMessage(const StringTable& strings, WholeFileStatus status,
         text = strings[StrId::FileUnreadable];
         break;
     }
-    replaceAll(text, "%2", std::to_string(limit));
-    replaceAll(text, "%1", path);
-    return text;
+    return fillPlaceholders(text, {path, std::to_string(limit)});
 }

@@ -51,11 +51,6 @@ ChartDirectionSettings directions(bool truesolar, bool onequ, int degrees, int m
     return s;
 }
 
-bool operator==(const ChartDirectionSettings& a, const ChartDirectionSettings& b) {
-    return a.onequ == b.onequ && a.truesolar == b.truesolar && a.angleDegrees == b.angleDegrees &&
-           a.angleMinutes == b.angleMinutes && a.angleSeconds == b.angleSeconds && a.type == b.type;
-}
-
 QString dateOf(const CalDate& d) { return QString::asprintf("%d-%02d-%02d", d.year, d.month, d.day); }
 
 // The Direction settings dialog filled in with `s` and `follow`, then OK (or Cancel).

@@ -68,3 +68,22 @@ TEST(FileFilters, LoadStringsBuildsTheFiveWindowsStyleFilters) {
     EXPECT_EQ(fileFilterPairs(state.FileFilters[FilterOptions])[1].second, "*.zdo");
     EXPECT_EQ(fileFilterPairs(state.FileFilters[FilterText])[1].second, "*.txt");
 }
+
+TEST(StringTable, FillPlaceholdersInOnePass) {
+    const struct {
+        const char* text;
+        std::initializer_list<std::string_view> values;
+        const char* expected;
+    } rows[] = {
+        {"Line %1: %2", {"12", "no date"}, "Line 12: no date"},
+        {"%2 before %1", {"a", "b"}, "b before a"},
+        {"%1 and %1 again", {"x"}, "x and x again"},
+        {"a value with %2 in it stays: %1", {"50%2", "unused"}, "a value with unused in it stays: 50%2"},
+        {"a translation without the placeholder", {"/some/file"}, "a translation without the placeholder"},
+        {"no value for %2", {"one"}, "no value for %2"},
+        {"100% sure, %1", {"yes"}, "100% sure, yes"},
+        {"ends with %", {"x"}, "ends with %"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(fillPlaceholders(row.text, row.values), row.expected) << row.text;
+}

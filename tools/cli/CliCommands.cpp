@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "AppState.h"
+#include "StringTable.h"
 
 int runChart(AppState& state, int argc, char** argv, int first);
 int runSave(AppState& state, int argc, char** argv, int first);
@@ -69,9 +70,5 @@ std::optional<int> readCommandArgs(AppState& state, CliArgs& args, int argc, cha
 }
 
 std::string replaced(std::string text, const std::string& a, const std::string& b) {
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, a);
-    if (const auto at = text.find("%2"); at != std::string::npos)
-        text.replace(at, 2, b);
-    return text;
+    return fillPlaceholders(text, {a, b});
 }
