@@ -56,7 +56,9 @@ std::vector<CommandRow> AppCommands::rows() {
          {}, {}},
         {CM_EXPORTCHARTS, QT_TRANSLATE_NOOP("Menu", "&Export open charts..."), {}, nullptr, 0,
          [this] { exportOpenCharts(); }, chart, {}},
-        {CM_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {Qt::ALT | Qt::Key_F4}, nullptr, 0, [this] { exit(); }, {}, {}},
+        // Ctrl+Q as well: the desktop's own key for leaving a program.
+        {CM_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {Qt::ALT | Qt::Key_F4, Qt::CTRL | Qt::Key_Q}, nullptr, 0,
+         [this] { exit(); }, {}, {}},
 
         {CM_VIEWWHEEL, QT_TRANSLATE_NOOP("Menu", "&Wheel"), {Qt::Key_F5}, toolPictureWheel, ViewTools,
          show(ChartView::Wheel), chart, viewIs(ChartView::Wheel)},

@@ -129,6 +129,7 @@ void TAstroClient::recomputeAll() {
     for (TRadixWindow* w : charts())
         w->recompute();
     emit chartsChanged();
+    emit optionsApplied();
 }
 
 void TAstroClient::repaintAll() {

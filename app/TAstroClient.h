@@ -48,6 +48,9 @@ public:
 signals:
     // The active chart, the list of charts or a chart's content changed.
     void chartsChanged();
+    // Every chart was computed again with changed options (lists computed from the options
+    // follow).
+    void optionsApplied();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <cstring>
 
 #include "AppContext.h"
 #include "BirthText.h"
@@ -33,6 +34,7 @@
 #include "TDirectionSelectionDialog.h"
 #include "TRadixWindow.h"
 #include "TransitListModel.h"
+#include "TransitMoment.h"
 #include "TransitTexts.h"
 #include "WhenCharts.h"
 
@@ -163,8 +165,19 @@ TDirectionsWindow::TDirectionsWindow(QWidget* parent, AppContext& ctx, TRadixWin
     connect(m_selectionButton, &QPushButton::clicked, this, &TDirectionsWindow::editSelection);
     connect(m_printButton, &QPushButton::clicked, this, &TDirectionsWindow::print);
     connect(m_exportButton, &QPushButton::clicked, this, &TDirectionsWindow::exportChosen);
+    connect(&chart, &TRadixWindow::changed, this, &TDirectionsWindow::followChart);
     retranslate();
     recompute();
+}
+
+void TDirectionsWindow::followChart() {
+    if (!m_chart)
+        return;
+    const bool same = std::memcmp(&m_chart->chart(), &m_natal, RadixPersonalSize) == 0 &&
+                      std::memcmp(&m_chart->blocks().lifeEvents, &m_lifeEvents, sizeof m_lifeEvents) == 0 &&
+                      m_chart->blocks().directions == m_settings;
+    if (!same)
+        recompute();
 }
 
 void TDirectionsWindow::setAgeSpan(double fromAge, double toAge) {
@@ -214,6 +227,11 @@ void TDirectionsWindow::recompute() {
                            "stops short.")
                             .arg(transitingName(result.body));
     }
+    // Each row's date on the clock of the chart's place, the town looked up once.
+    m_dates.clear();
+    const PlaceClock clock(m_ctx.towns, m_natal.moment);
+    for (const DirectionRow& row : m_rows)
+        m_dates.push_back(fromCp1250(compactDateText(clock.at(row.jdUT).localDate, m_ctx.strings())));
     m_distance = correctionYears(options.correvs);
     m_matches = matchLifeEvents(markedLifeEvents(m_lifeEvents), datedDirections(m_rows), m_distance);
     QApplication::restoreOverrideCursor();
@@ -228,9 +246,8 @@ QString TDirectionsWindow::title() const {
                                             : tr("Secondary Directions: %1").arg(name);
 }
 
-QString TDirectionsWindow::dateText(double jdUT) const {
-    const BirthMoment moment = transitLocalMoment(m_ctx.towns, m_natal.moment, jdUT);
-    return fromCp1250(compactDateText(moment.localDate, m_ctx.strings()));
+QString TDirectionsWindow::dateText(int row) const {
+    return m_dates[static_cast<std::size_t>(row)];
 }
 
 QString TDirectionsWindow::directionText(const DirectionRow& row) const {
@@ -241,8 +258,9 @@ QString TDirectionsWindow::directionText(const DirectionRow& row) const {
     return text;
 }
 
-QStringList TDirectionsWindow::rowCells(const DirectionRow& row) const {
-    return {dateText(row.jdUT),
+QStringList TDirectionsWindow::rowCells(int index) const {
+    const DirectionRow& row = m_rows[static_cast<std::size_t>(index)];
+    return {dateText(index),
             QString::asprintf("%.2f", row.age),
             directionPromissorName(row.promissor),
             transitAspectName(row.aspect),
@@ -279,9 +297,8 @@ void TDirectionsWindow::refill() {
             parent = heading;
         }
         for (int i : group.events) {
-            const DirectionRow& row = m_rows[static_cast<std::size_t>(i)];
             QList<QStandardItem*> items;
-            for (const QString& cell : rowCells(row))
+            for (const QString& cell : rowCells(i))
                 items << new QStandardItem(cell);
             items[0]->setData(i, DirectionRowRole);
             for (int c : {ColumnAge, ColumnArc})
@@ -351,7 +368,7 @@ void TDirectionsWindow::fillEvents() {
             const DirectionRow& row = m_rows[static_cast<std::size_t>(near.direction.index)];
             auto* child = new QTreeWidgetItem(item);
             child->setText(0, directionText(row));
-            child->setText(1, dateText(row.jdUT));
+            child->setText(1, dateText(near.direction.index));
             child->setText(2, yearsText(near.years));
             child->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -361,7 +378,7 @@ void TDirectionsWindow::fillEvents() {
             if (match.hasClosest) {
                 const DirectionRow& closest = m_rows[static_cast<std::size_t>(match.closest.direction.index)];
                 child->setText(0, tr("closest: %1").arg(directionText(closest)));
-                child->setText(1, dateText(closest.jdUT));
+                child->setText(1, dateText(match.closest.direction.index));
                 child->setText(2, yearsText(match.closest.years));
                 child->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
                 child->setToolTip(0, tr("No direction within %1 of this event.").arg(yearsSpan(m_distance)));
@@ -387,7 +404,7 @@ ListPageContent TDirectionsWindow::listContent() const {
         QStandardItem* top = m_model->item(r, 0);
         const auto addRow = [&](QStandardItem* parent, int row) {
             const int index = (parent ? parent->child(row, 0) : m_model->item(row, 0))->data(DirectionRowRole).toInt();
-            content.rows.push_back({rowCells(m_rows[static_cast<std::size_t>(index)]), false});
+            content.rows.push_back({rowCells(index), false});
         };
         if (top->data(DirectionRowRole).toInt() < 0) {
             content.rows.push_back({{top->text()}, true});

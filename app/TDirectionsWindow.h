@@ -64,6 +64,9 @@ protected:
 
 private:
     void retranslate();
+    // Computes again when the chart's birth data, life events or direction settings are no
+    // longer those the list was made of.
+    void followChart();
     void refill();
     void fillEvents();
     void editSelection();
@@ -71,14 +74,15 @@ private:
     void print();
     QString title() const;
     QString directionText(const DirectionRow& row) const;
-    QString dateText(double jdUT) const;
-    QStringList rowCells(const DirectionRow& row) const;
+    QString dateText(int row) const;
+    QStringList rowCells(int row) const;
     QString groupTitle(int key) const;
 
     AppContext& m_ctx;
     QPointer<TRadixWindow> m_chart;
     DirectionKind m_kind;
     RadixData m_natal{};
+    std::vector<QString> m_dates;  // of the rows, in their order
     LifeEventList m_lifeEvents{};
     ChartDirectionSettings m_settings{};
     double m_fromAge = DefaultDirectionsFromAge;

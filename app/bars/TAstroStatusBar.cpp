@@ -120,17 +120,28 @@ QString TAstroStatusBar::fieldText(int field) const {
 
 void TAstroStatusBar::refresh(const RadixData* chart, const StringTable& strings, const RadixData* second) {
     if (!chart) {
-        for (QLabel* f : m_fields)
+        for (QLabel* f : m_fields) {
             f->clear();
+            f->setToolTip({});
+        }
     } else {
+        // A two-chart window shows both charts' texts, one of them where they are the same (the
+        // same person or place): the bar has no room for repeats.
         const auto both = [second](const RadixData& c, auto text) {
-            return second ? text(c) + QStringLiteral("  \u2022  ") + text(*second) : text(c);
+            const QString first = text(c);
+            if (!second)
+                return first;
+            const QString other = text(*second);
+            return first == other ? first : first + QStringLiteral("  \u2022  ") + other;
         };
         m_fields[0]->setText(both(*chart, [](const RadixData& c) { return fromCp1250(c.name.data()); }));
         m_fields[1]->setText(both(*chart, [](const RadixData& c) { return fromCp1250(c.horType.data()); }));
         m_fields[2]->setText(
             both(*chart, [&strings](const RadixData& c) { return fromCp1250(momentText(c.moment, strings)); }));
         m_fields[3]->setText(both(*chart, [](const RadixData& c) { return fromCp1250(statusPlaceText(c.moment)); }));
+        // Where the bar is too narrow for a field, its whole text shows on pointing at it.
+        for (QLabel* f : m_fields)
+            f->setToolTip(f->text());
     }
     repaint();
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "BirthData.h"
 #include "ErrorReporter.h"
 
 TransitPeriod TransitPeriod::thisMonth(QDate today) {
@@ -25,6 +26,9 @@ TTransitPeriodDialog::TTransitPeriodDialog(QWidget* parent, const ErrorReporter&
     for (QDateEdit* edit : {m_from, m_to}) {
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        // The years a moment of the program can hold: a date past them was taken as its last
+        // year, and the list came out empty without a word.
+        edit->setDateRange(QDate(MinYear, 1, 1), QDate(MaxYear, 12, 31));
     }
     m_from->setObjectName(QStringLiteral("from"));
     m_to->setObjectName(QStringLiteral("to"));

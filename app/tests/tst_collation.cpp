@@ -106,6 +106,9 @@ private slots:
         auto* bar = testFrame().findChild<TAstroStatusBar*>();
         QVERIFY(bar);
         QVERIFY(bar->fieldText(2).contains("1980") && bar->fieldText(2).contains("2026"));
+        // The transits are cast at the natal place: it is named once.
+        QCOMPARE(bar->fieldText(3).count(QChar(0x2022)), 0);
+        QVERIFY(bar->fieldText(1).contains(QChar(0x2022)));
 
         // The keypad and the shifter move the transits; the natal chart stays and nothing is
         // to be saved.

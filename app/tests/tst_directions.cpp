@@ -17,6 +17,7 @@
 #include "ProgramFolderFixture.h"
 #include "RadixData.h"
 #include "TAstroApp.h"
+#include "MomentSteps.h"
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TDirectionsWindow.h"
@@ -190,6 +191,33 @@ private slots:
         QVERIFY(std::is_sorted(w->rows().begin(), w->rows().end(),
                                [](const DirectionRow& a, const DirectionRow& b) { return a.jdUT < b.jdUT; }) ||
                 kind == int(DirectionKind::Primary));
+    }
+
+    // An open list follows its chart: a birth time changed, life events marked, options changed
+    // (here the selection) are shown without reopening it.
+    void listFollowsItsChartAndTheOptions() {
+        client()->addChart(TRadixWindow::fromData(testApp().context(), natalChart(), ChartBlocks{}));
+        TRadixWindow* chart = client()->activeChart();
+        commands()->dispatch(CM_PRIMARYDIRECTIONS);
+        TDirectionsWindow* w = openedList(DirectionKind::Primary);
+        QVERIFY(w);
+        const std::vector<DirectionRow> before = w->rows();
+        QVERIFY(!before.empty() && w->matches().empty());
+
+        const auto firstJd = [](const std::vector<DirectionRow>& rows) { return rows.front().jdUT; };
+        stepMinutes(chart->chart().moment, 30);
+        chart->chartChanged();
+        QVERIFY(firstJd(w->rows()) != firstJd(before));
+
+        chart->blocks().lifeEvents.count = 1;
+        chart->blocks().lifeEvents.events[0] = lifeEvent("Wedding", w->rows().front().jdUT, true);
+        chart->chartChanged();
+        QCOMPARE(w->matches().size(), std::size_t(1));
+
+        options().directions.significators[SignificatorMarkAscendant] = false;
+        client()->recomputeAll();
+        for (const DirectionRow& row : w->rows())
+            QCOMPARE(row.significator, int(NatalMC));
     }
 
     void listWithNothingSelectedAsksForTheSelectionFirst_data() {
