@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cmath>
-#include <ctime>
 
 #include "BirthText.h"
 #include "GlyphCodes.h"
@@ -12,9 +10,6 @@
 #include "TransitTexts.h"
 
 namespace {
-
-constexpr double UnixEpochJd = 2440587.5;
-constexpr double SecondsPerDay = 86400.0;
 
 QString clockText(const BirthMoment& m, const StringTable& strings, bool seconds) {
     const QString date = fromCp1250(compactDateText(m.localDate, strings));
@@ -26,22 +21,18 @@ QString clockText(const BirthMoment& m, const StringTable& strings, bool seconds
 }  // namespace
 
 BirthMoment transitLocalMoment(const TownDatabase& towns, const BirthMoment& natal, double jdUT) {
-    TransitWhen when;
-    when.now = true;
-    when.utc = static_cast<std::time_t>(std::llround((jdUT - UnixEpochJd) * SecondsPerDay));
-    return transitMoment(towns, natal, nullptr, when);
+    return PlaceClock(towns, natal).at(jdUT);
 }
 
 std::vector<TransitMomentTexts> transitMomentTexts(const std::vector<TransitEvent>& events, const TownDatabase& towns,
                                                    const BirthMoment& natal, const StringTable& strings) {
     std::vector<TransitMomentTexts> texts;
     texts.reserve(events.size());
+    const PlaceClock clock(towns, natal);
     for (const TransitEvent& e : events) {
-        const BirthMoment exact = transitLocalMoment(towns, natal, e.exactUT);
-        texts.push_back({fromCp1250(compactDateText(exact.localDate, strings)),
-                         clockText(transitLocalMoment(towns, natal, e.entersUT), strings, false),
-                         clockText(exact, strings, true),
-                         clockText(transitLocalMoment(towns, natal, e.leavesUT), strings, false)});
+        const BirthMoment exact = clock.at(e.exactUT);
+        texts.push_back({fromCp1250(compactDateText(exact.localDate, strings)), clockText(clock.at(e.entersUT), strings, false),
+                         clockText(exact, strings, true), clockText(clock.at(e.leavesUT), strings, false)});
     }
     return texts;
 }

@@ -76,20 +76,28 @@ void ApplyTown(const TownDatabase& db, const TownRecord& town, BirthMoment& mome
     moment.latitude = arcMinutesToAngle(town.latitude, BirthMoment::MaxLatitude);
 }
 
-bool ApplyHomeClock(const TownDatabase& db, BirthMoment& moment) {
+const TownRecord* HomeClockTown(const TownDatabase& db, const BirthMoment& moment) {
     if (moment.timeKind != TimeZone)
-        return false;
+        return nullptr;
     const std::string_view stored(moment.town.data(), strnlen(moment.town.data(), moment.town.size()));
     if (stored.empty())
-        return false;
+        return nullptr;
     const TownRecord* town = stored.starts_with("+ ") ? FindTown(db, stored) : FindExistingTown(db, stored);
-    if (!town || !isValidZone(db, town->zone))
-        return false;
+    return town && isValidZone(db, town->zone) ? town : nullptr;
+}
+
+void ApplyHomeClockOf(const TownDatabase& db, const TownRecord& town, BirthMoment& moment) {
     const GeoAngle longitude = moment.longitude, latitude = moment.latitude;
     const auto name = moment.town;
-    ApplyTown(db, *town, moment, ApplyZoneAlways);
+    ApplyTown(db, town, moment, ApplyZoneAlways);
     moment.longitude = longitude;
     moment.latitude = latitude;
     moment.town = name;
-    return true;
+}
+
+bool ApplyHomeClock(const TownDatabase& db, BirthMoment& moment) {
+    const TownRecord* town = HomeClockTown(db, moment);
+    if (town)
+        ApplyHomeClockOf(db, *town, moment);
+    return town;
 }

@@ -35,3 +35,7 @@ std::int64_t minuteNumber(const CalDate& date, int hour, int minute);
 // force at the moment's local date and time; the stored position is kept. Returns whether the
 // town's clock was applied (the UT pair is left to the caller).
 bool ApplyHomeClock(const TownDatabase& db, BirthMoment& moment);
+// The same in two steps, for many moments at one place: the town whose clock applies (null where
+// none does), then its clock applied.
+const TownRecord* HomeClockTown(const TownDatabase& db, const BirthMoment& moment);
+void ApplyHomeClockOf(const TownDatabase& db, const TownRecord& town, BirthMoment& moment);

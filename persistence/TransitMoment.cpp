@@ -1,5 +1,7 @@
 #include "TransitMoment.h"
 
+#include <cmath>
+
 #include "ApplyTown.h"
 #include "Collation.h"
 
@@ -26,6 +28,23 @@ BirthMoment transitMoment(const TownDatabase& db, const BirthMoment& natal, cons
             m = transitMomentAtUT(m, when.utc);
         else
             m.localToUniversal();
+    }
+    return m;
+}
+
+PlaceClock::PlaceClock(const TownDatabase& db, const BirthMoment& place)
+    : m_db(db), m_place(place), m_home(HomeClockTown(db, place)) {
+    m_place.sex = SexNotSet;
+}
+
+BirthMoment PlaceClock::at(double jdUT) const {
+    constexpr double UnixEpochJd = 2440587.5;
+    constexpr double SecondsPerDay = 86400.0;
+    const auto utc = static_cast<std::time_t>(std::llround((jdUT - UnixEpochJd) * SecondsPerDay));
+    BirthMoment m = transitMomentAtUT(m_place, utc);
+    if (m_home) {
+        ApplyHomeClockOf(m_db, *m_home, m);
+        m = transitMomentAtUT(m, utc);
     }
     return m;
 }

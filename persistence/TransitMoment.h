@@ -20,3 +20,17 @@ struct TransitWhen {
 // repeated there. The result has its UT and local pairs consistent and no sex set.
 BirthMoment transitMoment(const TownDatabase& db, const BirthMoment& natal, const TownRecord* town,
                           const TransitWhen& when, ClockChange* note = nullptr);
+
+// The clock of a chart's place for many UT moments (the moments of a list of transits), as
+// transitMoment gives them with no town and `now` at each moment rounded to the second: the
+// chart's own town is looked up in the atlas once, not at every moment.
+class PlaceClock {
+public:
+    PlaceClock(const TownDatabase& db, const BirthMoment& place);
+    BirthMoment at(double jdUT) const;
+
+private:
+    const TownDatabase& m_db;
+    BirthMoment m_place;
+    const TownRecord* m_home;
+};

@@ -17,9 +17,12 @@
 #include "ProgramFolderFixture.h"
 #include "RadixData.h"
 #include "TAstroApp.h"
+#include <QPainter>
+
 #include "TAstroClient.h"
 #include "TAstroFrame.h"
 #include "TRadixWindow.h"
+#include "TTransitPeriodDialog.h"
 #include "TTransitsWindow.h"
 #include "TransitTimeLineView.h"
 #include "TestApp.h"
@@ -279,6 +282,74 @@ private slots:
         w->close();
         QVERIFY(guard);
         QTRY_VERIFY(!guard);
+    }
+
+    // A printer's page has a resolution far above the screen's, where the painter's own font
+    // is a hundred times larger than the page's: the page numbers are written as small as the
+    // heading on it.
+    void printedPagesWriteTheirNumbersInThePagesFont() {
+        TTransitsWindow* w = windowWith(someEvents());
+        constexpr int Width = 1000, Height = 1400;  // logical units of the page
+        constexpr double Scale = 2.4;
+        QImage page(int(Width * Scale), int(Height * Scale), QImage::Format_RGB32);
+        page.setDotsPerMeterX(47244);  // 1200 dots an inch
+        page.setDotsPerMeterY(47244);
+        {
+            QPainter painter(&page);
+            painter.scale(Scale, Scale);
+            w->paintTimeLinePages(painter, {Width, Height}, [] { return false; });
+        }
+        // The rows with ink in a band of the page, in pixels.
+        const auto inkRows = [&page](double fromUnits, double toUnits) {
+            int rows = 0;
+            for (int y = int(fromUnits * Scale); y < int(toUnits * Scale) && y < page.height(); ++y) {
+                const QRgb* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+                rows += std::any_of(line, line + page.width(), [](QRgb c) { return qGray(c) < 128; }) ? 1 : 0;
+            }
+            return rows;
+        };
+        const int heading = inkRows(0, 34);
+        const int footer = inkRows(Height - 24, Height);
+        QVERIFY(heading > 0);
+        // "Page" reaches below the line, the heading does not.
+        QVERIFY2(footer > 0 && footer < heading * 3 / 2,
+                 qPrintable(QString("footer %1 rows, heading %2").arg(footer).arg(heading)));
+    }
+
+    // The period dialog: this year at first, the quick choices, a period that ends before it
+    // begins refused, and no date beyond the years a moment can hold.
+    void periodDialogOffersItsChoicesAndRefusesBadPeriods() {
+        FakePrompts script;
+        script.install();
+        const QDate today(2026, 12, 11);
+        TTransitPeriodDialog dialog(&testFrame(), testApp().context().errors, TransitPeriod{}, today);
+        auto* from = dialog.findChild<QDateEdit*>("from");
+        auto* to = dialog.findChild<QDateEdit*>("to");
+        QVERIFY(from && to);
+        QCOMPARE(from->date(), QDate(2026, 1, 1));
+        QCOMPARE(to->date(), QDate(2026, 12, 31));
+        const struct {
+            const char* button;
+            QDate from, to;
+        } choices[] = {{"thisMonth", {2026, 12, 1}, {2026, 12, 31}},
+                       {"nextTwelveMonths", {2026, 12, 11}, {2027, 12, 10}},
+                       {"thisYear", {2026, 1, 1}, {2026, 12, 31}}};
+        for (const auto& c : choices) {
+            dialog.findChild<QPushButton*>(c.button)->click();
+            QCOMPARE(from->date(), c.from);
+            QCOMPARE(to->date(), c.to);
+        }
+        to->setDate(QDate(2025, 6, 1));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(script.errors.size(), 1);
+        to->setDate(QDate(5390, 1, 5));
+        QCOMPARE(to->date(), QDate(MaxYear, 12, 31));
+        from->setDate(QDate(-6000, 1, 1));
+        QCOMPARE(from->date(), QDate(MinYear, 1, 1));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.period().to, QDate(MaxYear, 12, 31));
     }
 
     void timeLineExportsToEachFormat_data() {

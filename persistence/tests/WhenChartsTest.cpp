@@ -7,6 +7,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "Angles.h"
 #include "ApplyTown.h"
@@ -16,6 +17,7 @@
 #include "OptionDefaults.h"
 #include "ScopedTimeZone.h"
 #include "TownFixtures.h"
+#include "TransitMoment.h"
 #include "WhenCharts.h"
 
 using namespace fixtures;
@@ -207,4 +209,35 @@ TEST_F(WhenChartsTest, ProgressedChartIsTypedAndOnTheNatalClock) {
     EXPECT_DOUBLE_EQ(p->keyDegrees, 1.0);
     EXPECT_NEAR(p->chart.moment.julianDayUT(), p->progressedUT, OneMillisecond);
     expectIanaClock(p->chart.moment, "Europe/Budapest", p->progressedUT);
+}
+
+// A list of transits reads every moment on the clock of the chart's town, looking the town up
+// once: each moment as transitMoment shows it on its own, across both clock changes of a year,
+// and the chart's stored clock where the atlas does not know its town.
+TEST_F(WhenChartsTest, PlaceClockShowsEachMomentAsTheTransitChartDoes) {
+    const auto natal = natalAt("Anna", "Budapest, Hungary", jd(1980, 7, 1, 10.5));
+    BirthMoment unknownTown = natal->moment;
+    setFixedText(unknownTown.town, "Nowhere, Utopia");
+    const double moments[] = {jd(2026, 3, 29, 0.5),  jd(2026, 3, 29, 1.0 + 1.0 / 60), jd(2026, 7, 1, 12.25),
+                              jd(2026, 10, 25, 0.5), jd(2026, 10, 25, 1.5),           jd(2026, 12, 31, 23.999),
+                              jd(1990, 5, 1, 3.0)};
+    for (const BirthMoment& place : {natal->moment, unknownTown}) {
+        const PlaceClock clock(*s_db, place);
+        for (const double t : moments) {
+            SCOPED_TRACE(std::string(fixedText(place.town)) + " at " + std::to_string(t));
+            TransitWhen when;
+            when.now = true;
+            when.utc = static_cast<std::time_t>(std::llround((t - UnixEpochJD) * 86400.0));
+            const BirthMoment expected = transitMoment(*s_db, place, nullptr, when);
+            const BirthMoment m = clock.at(t);
+            EXPECT_EQ(zoneMinutes(m), zoneMinutes(expected));
+            EXPECT_EQ(m.timeKind, expected.timeKind);
+            EXPECT_EQ(std::tie(m.localDate.year, m.localDate.month, m.localDate.day),
+                      std::tie(expected.localDate.year, expected.localDate.month, expected.localDate.day));
+            EXPECT_EQ(std::tie(m.localTime.hour, m.localTime.minute, m.localTime.second),
+                      std::tie(expected.localTime.hour, expected.localTime.minute, expected.localTime.second));
+            if (&place == &natal->moment)
+                expectIanaClock(m, "Europe/Budapest", t);
+        }
+    }
 }

@@ -54,13 +54,8 @@ double localMidnight(const TownDatabase& db, const BirthMoment& place, const Cal
 }
 
 // "Y-M-D H:M:S" on the clock of the chart's place at a UT moment, to the nearest second.
-std::string localText(const TownDatabase& db, const BirthMoment& place, double jdUT) {
-    constexpr double UnixEpochJD = 2440587.5;
-    constexpr double SecondsPerDay = 86400.0;
-    TransitWhen when;
-    when.now = true;
-    when.utc = static_cast<std::time_t>(std::llround((jdUT - UnixEpochJD) * SecondsPerDay));
-    const BirthMoment m = transitMoment(db, place, nullptr, when);
+std::string localText(const PlaceClock& clock, double jdUT) {
+    const BirthMoment m = clock.at(jdUT);
     char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", int(m.localDate.year), int(m.localDate.month),
                   int(m.localDate.day), int(m.localTime.hour), int(m.localTime.minute),
@@ -153,7 +148,7 @@ int runTransits(AppState& state, int argc, char** argv, int first) {
         return cliError(CliFailure, "the transit search failed");
 
     const std::vector<std::string> keys = aspectKeys(s);
-    const BirthMoment& place = job->radix.moment;
+    const PlaceClock place(db, job->radix.moment);
     if (args.has("json")) {
         Json events = Json::array();
         for (const TransitEvent& e : result.events)
@@ -162,9 +157,9 @@ int runTransits(AppState& state, int argc, char** argv, int first) {
                             .set("natal", PointNames[e.natal])
                             .set("aspect", keys[std::size_t(e.aspect)])
                             .set("jdUT", e.exactUT)
-                            .set("exact", localText(db, place, e.exactUT))
-                            .set("enters", localText(db, place, e.entersUT))
-                            .set("leaves", localText(db, place, e.leavesUT))
+                            .set("exact", localText(place, e.exactUT))
+                            .set("enters", localText(place, e.entersUT))
+                            .set("leaves", localText(place, e.leavesUT))
                             .set("motion", e.motion));
         std::cout << Json::object().set("events", std::move(events)).dump() << "\n";
     } else if (args.has("csv")) {
@@ -173,8 +168,8 @@ int runTransits(AppState& state, int argc, char** argv, int first) {
             char jd[32];
             std::snprintf(jd, sizeof jd, "%.6f", e.exactUT);
             std::cout << PointNames[e.transiting] << ',' << PointNames[e.natal] << ',' << keys[std::size_t(e.aspect)]
-                      << ',' << jd << ',' << localText(db, place, e.exactUT) << ','
-                      << localText(db, place, e.entersUT) << ',' << localText(db, place, e.leavesUT) << ','
+                      << ',' << jd << ',' << localText(place, e.exactUT) << ','
+                      << localText(place, e.entersUT) << ',' << localText(place, e.leavesUT) << ','
                       << e.motion << "\n";
         }
     } else {
@@ -182,10 +177,10 @@ int runTransits(AppState& state, int argc, char** argv, int first) {
             return motion == TransitRetrograde ? "R" : motion == TransitStationary ? "S" : " ";
         };
         for (const TransitEvent& e : result.events)
-            std::cout << localText(db, place, e.exactUT) << "  " << PointNames[e.transiting] << ' '
+            std::cout << localText(place, e.exactUT) << "  " << PointNames[e.transiting] << ' '
                       << keys[std::size_t(e.aspect)] << ' ' << PointNames[e.natal] << ' ' << motionMark(e.motion)
                       << "  from "
-                      << localText(db, place, e.entersUT) << " to " << localText(db, place, e.leavesUT) << "\n";
+                      << localText(place, e.entersUT) << " to " << localText(place, e.leavesUT) << "\n";
     }
     return CliOk;
 }
