@@ -250,6 +250,7 @@ void TTransitsWindow::search(const TransitPeriod& period) {
     m_clockOffset = clockOffsetAt(m_fromUT);
     m_query = transitQueryFromSelection(m_ctx.options().transits, m_fromUT, m_toUT);
     m_slices.clear();
+    m_fits = {};
     for (int b = 0; b < BodyCount; ++b)
         if (m_query.transiting[static_cast<std::size_t>(b)])
             m_slices.push_back(b);
@@ -287,7 +288,7 @@ void TTransitsWindow::runNextSlice() {
         QCoreApplication::processEvents();
         return !m_cancel;
     };
-    TransitResult result = searchTransits(m_natal, query, m_ctx.options(), progress);
+    TransitResult result = searchTransits(m_natal, query, m_ctx.options(), progress, &m_fits);
     const std::vector<TransitMomentTexts> texts =
         transitMomentTexts(result.events, m_ctx.towns, m_natal.moment, m_ctx.strings());
     m_events.insert(m_events.end(), result.events.begin(), result.events.end());

@@ -99,6 +99,7 @@ private:
     // The search in slices: one transiting body each.
     TransitQuery m_query;
     std::vector<int> m_slices;
+    SharedTransitFits m_fits;  // built by the first slice, used by the others
     std::size_t m_slice = 0;
     bool m_searching = false;
     bool m_cancel = false;

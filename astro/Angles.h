@@ -9,6 +9,12 @@ constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 // Reduces to [0, 360). A true modulo: negative angles come out positive too.
 inline double normalizeDegrees(double deg) {
+    // The common cases without the division; each gives what fmod would, exactly (a difference
+    // of two numbers within a factor two of each other is exact).
+    if (deg >= 0.0 && deg < 360.0)
+        return deg;
+    if (deg >= 360.0 && deg < 720.0)
+        return deg - 360.0;
     double r = std::fmod(deg, 360.0);
     if (r < 0)
         r += 360.0;

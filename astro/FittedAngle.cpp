@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Angles.h"
 #include "ChartIndex.h"
@@ -24,12 +25,13 @@ constexpr double CheckDays = 5e-5;
 // passes behind it. Lengths and
 // degrees were chosen by the check against the library over two centuries; a piece that needs
 // more is halved.
-constexpr FitSettings SunFit{192.0, 22, 0};
-constexpr FitSettings MoonFit{16.0, 18, 0};
-constexpr FitSettings MercuryFit{64.0, 22, 0};
-constexpr FitSettings InnerFit{128.0, 22, 0};   // Venus, Mars, and the bodies past Pluto
-constexpr FitSettings OuterFit{128.0, 18, 0};   // Jupiter .. Pluto
-constexpr FitSettings TrueNodeFit{4.0, 10, 0};  // turns within days
+// The bound on the error of a fit's rate is ten times the largest the tests found.
+constexpr FitSettings SunFit{192.0, 22, 0, 1.5e-3};
+constexpr FitSettings MoonFit{16.0, 18, 0, 5e-4};
+constexpr FitSettings MercuryFit{64.0, 22, 0, 1.5e-2};
+constexpr FitSettings InnerFit{128.0, 22, 0, 3e-3};   // Venus, Mars, and the bodies past Pluto
+constexpr FitSettings OuterFit{128.0, 18, 0, 2e-4};   // Jupiter .. Pluto
+constexpr FitSettings TrueNodeFit{4.0, 10, 0, 8e-2};  // turns within days
 constexpr double BodyTolerance = 1e-6;  // degrees, 0.0036"
 // The nutation is added to the library's longitude of every settled moment, so its fit must be
 // far closer: Pluto moves 0.00017" a second. Its shortest terms that still count last under six
@@ -42,11 +44,30 @@ constexpr double NutationTolerance = 3e-9;  // degrees, 0.00001"
 double chebyshev(const std::vector<double>& c, double x) {
     double b1 = 0, b2 = 0;
     for (std::size_t k = c.size() - 1; k >= 1; --k) {
-        const double b0 = c[k] + 2 * x * b1 - b2;
+        const double b0 = (c[k] - b2) + 2 * x * b1;
         b2 = b1;
         b1 = b0;
     }
     return c[0] + x * b1 - b2;
+}
+
+// Two series of the same length at once: each recurrence waits on its own previous step, so
+// running them side by side costs little more than one.
+void chebyshevPair(const std::vector<double>& c, const std::vector<double>& d, double x, double& vc, double& vd) {
+    const double x2 = 2 * x;
+    double b1 = 0, b2 = 0, e1 = 0, e2 = 0;
+    for (std::size_t k = c.size() - 1; k >= 1; --k) {
+        // The terms that do not wait on the last step first: the chain through it is then a
+        // multiplication and an addition.
+        const double b0 = (c[k] - b2) + x2 * b1;
+        const double e0 = (d[k] - e2) + x2 * e1;
+        b2 = b1;
+        b1 = b0;
+        e2 = e1;
+        e1 = e0;
+    }
+    vc = c[0] + x * b1 - b2;
+    vd = d[0] + x * e1 - e2;
 }
 
 // The series of the derivative (per unit of x).
@@ -123,12 +144,19 @@ bool FittedAngle::fitValues(double from, double to, int depth, std::vector<doubl
     s.rate = derivative(s.value);
     for (double& c : s.rate)
         c /= half;
+    s.change = derivative(s.rate);
+    for (double& c : s.change)
+        c /= half;
+    // The same length as the values, evaluated together.
+    s.rate.resize(s.value.size(), 0.0);
+    s.change.resize(s.value.size(), 0.0);
     // Where the angle barely moves (near a station) the fixed tolerance holds.
     for (int c = 0; c < 2; ++c) {
         const double xCheck = (c == 0 ? -1 : 1) * std::cos(0.5 * Pi / n);
         const double check = values[std::size_t(n + 1 + c)];
         const double allowed = std::max(m_settings.tolerance, std::fabs(chebyshev(s.rate, xCheck)) * CheckDays);
-        if (std::fabs(signedDegrees(check - chebyshev(s.value, xCheck))) > allowed) {
+        const double off = std::fabs(signedDegrees(check - chebyshev(s.value, xCheck)));
+        if (off > allowed) {
             if (depth >= MaxHalvings)
                 return false;
             return fit(from, mid, depth + 1, out) && fit(mid, to, depth + 1, out);
@@ -145,6 +173,7 @@ void FittedAngle::store(long index, bool usable, std::vector<Series> series) {
         p.series = std::move(series);
     m_pieces[index] = std::move(p);
     m_last = nullptr;
+    m_lastAt = std::numeric_limits<double>::quiet_NaN();
 }
 
 void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to) {
@@ -162,6 +191,11 @@ void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to)
         const long first = long(std::floor(from / w)), last = long(std::floor(to / w));
         firstIndex[f] = first;
         for (long i = first; i <= last; ++i) {
+            // Pieces an earlier search built stay.
+            if (fits[f]->m_pieces.count(i)) {
+                values[f].emplace_back();
+                continue;
+            }
             const std::vector<double> times = fits[f]->sampleTimes(double(i) * w, double(i + 1) * w);
             values[f].emplace_back(times.size(), 0.0);
             for (std::size_t k = 0; k < times.size(); ++k)
@@ -186,6 +220,8 @@ void prefitAngles(const std::vector<FittedAngle*>& fits, double from, double to)
         const double w = fits[f]->m_settings.pieceDays;
         for (std::size_t piece = 0; piece < values[f].size(); ++piece) {
             const long index = firstIndex[f] + long(piece);
+            if (values[f][piece].empty())
+                continue;
             std::vector<FittedAngle::Series> series;
             const bool usable = !failed[f][piece] &&
                                 fits[f]->fitValues(double(index) * w, double(index + 1) * w, 0, values[f][piece], series);
@@ -210,20 +246,54 @@ const FittedAngle::Piece& FittedAngle::piece(long index) {
     return *m_last;
 }
 
-bool FittedAngle::at(double jdUT, double& value, double& rate) {
+const FittedAngle::Series* FittedAngle::seriesAt(double jdUT, double& x) {
     const Piece& p = piece(long(std::floor(jdUT / m_settings.pieceDays)));
     if (!p.usable)
-        return false;
+        return nullptr;
     for (const Series& s : p.series) {
         if (jdUT > s.to && &s != &p.series.back())
             continue;
         const double half = 0.5 * (s.to - s.from);
-        const double x = std::clamp((jdUT - s.from) / half - 1.0, -1.0, 1.0);
-        value = chebyshev(s.value, x);
-        rate = chebyshev(s.rate, x);
-        return true;
+        x = std::clamp((jdUT - s.from) / half - 1.0, -1.0, 1.0);
+        return &s;
     }
-    return false;
+    return nullptr;
+}
+
+bool FittedAngle::evaluate(double jdUT, bool withChange) {
+    if (jdUT != m_lastAt) {
+        double x = 0;
+        const Series* s = seriesAt(jdUT, x);
+        if (!s)
+            return false;
+        chebyshevPair(s->value, s->rate, x, m_lastValue, m_lastSlope.speed);
+        m_lastSlope.error = m_settings.rateError;
+        m_lastAt = jdUT;
+        m_lastX = x;
+        m_lastSeries = s;
+        m_lastHasChange = false;
+    }
+    if (withChange && !m_lastHasChange) {
+        m_lastSlope.change = chebyshev(m_lastSeries->change, m_lastX);
+        m_lastHasChange = true;
+    }
+    return true;
+}
+
+bool FittedAngle::at(double jdUT, double& value, double& rate) {
+    if (!evaluate(jdUT, false))
+        return false;
+    value = m_lastValue;
+    rate = m_lastSlope.speed;
+    return true;
+}
+
+bool FittedAngle::at(double jdUT, double& value, Slope& slope) {
+    if (!evaluate(jdUT, true))
+        return false;
+    value = m_lastValue;
+    slope = m_lastSlope;
+    return true;
 }
 
 AngleSample chartBodyLongitudeWithoutNutation(int index, const TOptions& options, bool bendLight) {
@@ -262,7 +332,7 @@ FitSettings fitSettingsOf(int index, const TOptions& options) {
 }
 
 FitSettings nutationFitSettings() {
-    return {NutationPiece, NutationDegree, NutationTolerance};
+    return {NutationPiece, NutationDegree, NutationTolerance, 0};  // added as it is: its rate is exact
 }
 
 std::shared_ptr<FittedAngle> fittedNutation() {
@@ -282,23 +352,70 @@ MovingPoint chartBodyMoverWithoutNutation(int index, const TOptions& options) {
     };
 }
 
-FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const MovingPoint& withoutNutation,
-                        const std::shared_ptr<FittedAngle>& nutation, const MovingPoint& direct) {
-    auto body = std::make_shared<FittedAngle>(smooth, settings);
+namespace {
+
+// How fast the Sun's bending of a body's light may change (degrees per day) at an elongation of
+// `elongation` degrees: the bending is about 0.0041" / tan(E / 2), and its change that times the
+// change of E over sin E, with E moving at most 16 degrees a day (the Moon's pace: far above any
+// planet's). Checked against the library with a margin of ten and more. Close to the Sun, where
+// the library spreads the bending over the disc, it changes faster than any bound worth
+// using: there no single step is trusted.
+constexpr double BendingScale = 1.6e-7;  // degrees per day
+constexpr double NearSunDegrees = 2.0;
+double bendingRateBound(double elongation) {
+    if (elongation < NearSunDegrees)
+        return std::numeric_limits<double>::infinity();
+    const double s = std::sin(elongation * Pi / 360.0);
+    return BendingScale / (s * s);
+}
+
+}  // namespace
+
+FittedMover fittedMover(const MoverSources& sources, const std::shared_ptr<FittedAngle>& fit,
+                        const std::shared_ptr<FittedAngle>& nutation, const std::shared_ptr<FittedAngle>& sun) {
     FittedMover m;
-    m.fit = body;
-    m.walk = [body, nutation, direct](double jdUT, double& lon, double& speed) {
+    m.fit = fit;
+    const MovingPoint direct = sources.direct;
+    m.walk = [fit, nutation, direct](double jdUT, double& lon, double& speed) {
         double a = 0, ra = 0, n = 0, rn = 0;
-        if (body->at(jdUT, a, ra) && nutation->at(jdUT, n, rn)) {
+        if (fit->at(jdUT, a, ra) && nutation->at(jdUT, n, rn)) {
             lon = normalizeDegrees(a + n);
             speed = ra + rn;
             return true;
         }
         return direct(jdUT, lon, speed);
     };
-    m.exact = [nutation, direct, withoutNutation](double jdUT, double& lon, double& speed) {
+    const AngleSample settled = sources.settled;
+    m.settleValue = [nutation, settled, direct](double jdUT, double& lon) {
+        double n = 0, rn = 0, mean = 0;
+        if (nutation->at(jdUT, n, rn) && settled(jdUT, mean)) {
+            lon = normalizeDegrees(mean + n);
+            return true;
+        }
+        double speed = 0;
+        return direct(jdUT, lon, speed);
+    };
+    // The fitted nutation's own rate is exactly that of what is added to the library's
+    // longitude; the body's fitted rate may be off by the fit's error and the bending left out.
+    m.settleSlope = [fit, nutation, sun](double jdUT, Slope& slope) {
+        double a = 0, n = 0;
+        Slope nutationSlope;
+        if (!fit->at(jdUT, a, slope) || !nutation->at(jdUT, n, nutationSlope))
+            return false;
+        slope.speed += nutationSlope.speed;
+        slope.change += nutationSlope.change;
+        if (sun) {
+            double ls = 0, rs = 0;
+            if (!sun->at(jdUT, ls, rs))
+                return false;
+            slope.error += bendingRateBound(std::fabs(signedDegrees(a - ls)));
+        }
+        return true;
+    };
+    const MovingPoint withSpeed = sources.settledWithSpeed;
+    m.exact = [nutation, direct, withSpeed](double jdUT, double& lon, double& speed) {
         double n = 0, rn = 0, mean = 0, meanSpeed = 0;
-        if (nutation->at(jdUT, n, rn) && withoutNutation(jdUT, mean, meanSpeed)) {
+        if (nutation->at(jdUT, n, rn) && withSpeed(jdUT, mean, meanSpeed)) {
             lon = normalizeDegrees(mean + n);
             speed = meanSpeed + rn;
             return true;
@@ -309,7 +426,25 @@ FittedMover fittedMover(const AngleSample& smooth, FitSettings settings, const M
     return m;
 }
 
-FittedMover fittedChartBodyMover(int index, const TOptions& options, const std::shared_ptr<FittedAngle>& nutation) {
-    return fittedMover(chartBodyLongitudeWithoutNutation(index, options, false), fitSettingsOf(index, options),
-                       chartBodyMoverWithoutNutation(index, options), nutation, chartBodyMover(index, options));
+bool lightBends(int index) {
+    return index != BodySun && index != BodyMoon && index != BodyNorthNode && index != BodySouthNode &&
+           index != BodyLilith;
+}
+
+MoverSources chartBodySources(int index, const TOptions& options) {
+    return MoverSources{chartBodyLongitudeWithoutNutation(index, options, false),
+                        chartBodyLongitudeWithoutNutation(index, options, true),
+                        chartBodyMoverWithoutNutation(index, options), chartBodyMover(index, options)};
+}
+
+std::shared_ptr<FittedAngle> fittedSun(const TOptions& options) {
+    return std::make_shared<FittedAngle>(chartBodyLongitudeWithoutNutation(BodySun, options, false),
+                                         fitSettingsOf(BodySun, options));
+}
+
+FittedMover fittedChartBodyMover(int index, const TOptions& options, const std::shared_ptr<FittedAngle>& nutation,
+                                 const std::shared_ptr<FittedAngle>& sun) {
+    const MoverSources sources = chartBodySources(index, options);
+    const auto fit = index == BodySun ? sun : std::make_shared<FittedAngle>(sources.smooth, fitSettingsOf(index, options));
+    return fittedMover(sources, fit, nutation, lightBends(index) ? sun : nullptr);
 }

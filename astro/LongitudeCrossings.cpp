@@ -15,12 +15,13 @@ constexpr double HalfCircle = 180.0;
 // Moments are settled to this (days, about 0.04 s); the last Newton step then leaves an error
 // far below a second.
 constexpr double TimeTolerance = 5e-7;
-// A crossing is settled closer still: the Moon moves 0.01" in about 0.02 s, and a root settled
-// by its bracket rather than by a Newton step is only as close as the bracket.
-constexpr double CrossingTolerance = 1e-8;
 // Stations are settled to a fifth of a second: the longitude stands still there, so a station
 // moment off by that much moves no crossing measurably.
 constexpr double StationTolerance = 2e-6;
+// A secant step on the speed that moved a station by less than this (days, 9 s) leaves it off by
+// far less than StationTolerance: the error after it shrinks with the product of the last two
+// steps, the first of them at most the settling stretch.
+constexpr double AcceptedStationStep = 1e-4;
 constexpr int MaxIterations = 80;
 // A walking step moves the point at most about this far (at the speed of its start), and never
 // takes longer than MaxStepDays: no body moves half a circle in that time, so the way a step
@@ -81,44 +82,69 @@ bool stationBetween(const MovingPoint& point, Sample a, Sample b, double& statio
     return true;
 }
 
-// The moment in [a.t, b.t] at which the point, moving `motion`, stands at `target`; the target
-// lies between the two samples (at most half a circle apart). Starts from `guess`. A Newton step
-// is taken without checking it by another call when the error it leaves (which shrinks with the
-// square of the step, scaled by how fast the speed changes) is far below the tolerance: from the
-// cubic's guess one call then usually settles the moment.
-bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, int motion, double guess,
-                   Crossing& out) {
-    double lo = a.t, hi = b.t;
-    double x = std::clamp(guess, lo, hi);
-    double speed = motion > 0 ? std::max(a.speed, b.speed) : std::min(a.speed, b.speed);
-    // The change of speed per day across the stretch, with a margin for its bends within it.
-    const double acceleration = 4.0 * std::fabs(b.speed - a.speed) / std::max(b.t - a.t, TimeTolerance);
+// A Newton step's makings at a moment: the value, which rises through zero at the root; the
+// slope to step with; how far that slope may be off (infinite where unknown).
+struct NewtonStep {
+    double f = 0, slope = 0, slopeError = 0;
+};
+
+// Safeguarded Newton iteration from `x` on a root bracketed by [lo, hi], bisecting where a step
+// would leave the bracket. It stops when a step or the bracket is below `stepTolerance`, or when
+// the error the step leaves is estimated below `estimateTolerance`: a slope off by e leaves the
+// step's end off by step * e / slope, the bend of the curve about acceleration * step^2 / slope.
+// False where `evaluate` fails.
+template <class Evaluate>
+bool newtonRoot(double lo, double hi, double x, double acceleration, double stepTolerance, double estimateTolerance,
+                Evaluate evaluate, double& root) {
     for (int i = 0; i < MaxIterations; ++i) {
-        double lon = 0;
-        if (!point(x, lon, speed))
+        NewtonStep s;
+        if (!evaluate(x, s))
             return false;
-        const double f = signedDegrees(lon - target) * motion;  // rises with time in the segment
-        if (f < 0)
+        if (s.f < 0)
             lo = x;
         else
             hi = x;
-        if (f == 0)
+        if (s.f == 0)
             break;
-        const double slope = speed * motion;
-        double next = slope > 0 ? x - f / slope : 0.5 * (lo + hi);
+        double next = s.slope > 0 ? x - s.f / s.slope : 0.5 * (lo + hi);
         if (next == x)
             break;  // a Newton step below the resolution of the time: there is no closer moment
         const bool newton = next > lo && next < hi;
         if (!newton)
             next = 0.5 * (lo + hi);
         const double step = std::fabs(next - x);
-        const bool settled = step < CrossingTolerance || hi - lo < CrossingTolerance ||
-                             (newton && acceleration * step * step < CrossingTolerance * slope);
+        const bool settled = step < stepTolerance || hi - lo < stepTolerance ||
+                             (newton && step * s.slopeError + acceleration * step * step < estimateTolerance * s.slope);
         x = next;
         if (settled)
             break;
     }
-    out = Crossing{x, motion, speed};
+    root = x;
+    return true;
+}
+
+// The moment in [a.t, b.t] at which the point, moving `motion`, stands at `target`; the target
+// lies between the two samples (at most half a circle apart). Starts from `guess`. A Newton step
+// is taken without checking it by another call when the error it leaves (which shrinks with the
+// square of the step, scaled by how fast the speed changes) is far below the tolerance: from the
+// cubic's guess one call then usually settles the moment.
+bool solveCrossing(const MovingPoint& point, Sample a, Sample b, double target, int motion, double guess,
+                   Crossing& out, double tolerance = CrossingTolerance) {
+    double speed = motion > 0 ? std::max(a.speed, b.speed) : std::min(a.speed, b.speed);
+    // The change of speed per day across the stretch, with a margin for its bends within it.
+    const double acceleration = 4.0 * std::fabs(b.speed - a.speed) / std::max(b.t - a.t, TimeTolerance);
+    const auto evaluate = [&](double x, NewtonStep& s) {
+        double lon = 0;
+        if (!point(x, lon, speed))
+            return false;
+        s.f = signedDegrees(lon - target) * motion;  // rises with time in the segment
+        s.slope = speed * motion;
+        return true;
+    };
+    double root = 0;
+    if (!newtonRoot(a.t, b.t, std::clamp(guess, a.t, b.t), acceleration, tolerance, tolerance, evaluate, root))
+        return false;
+    out = Crossing{root, motion, speed};
     return true;
 }
 
@@ -146,7 +172,10 @@ double hermiteGuess(const Sample& a, const Sample& b, double moved, double dista
         double next = d > 0 ? s - f / d : 0.5 * (lo + hi);
         if (!(next > lo && next < hi))
             next = 0.5 * (lo + hi);
+        const bool converged = std::fabs(next - s) < 1e-12;
         s = next;
+        if (converged)
+            break;
     }
     return a.t + s * h;
 }
@@ -196,11 +225,36 @@ std::vector<MotionSegment> motionSegments(const MovingPoint& point, double from,
 }
 
 std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
-                                          const std::vector<double>& targets) {
+                                          const std::vector<double>& targets, double tolerance) {
     std::vector<TargetCrossing> out;
     std::vector<double> target(targets.size());
     std::vector<std::pair<double, std::size_t>> ahead;
     std::transform(targets.begin(), targets.end(), target.begin(), normalizeDegrees);
+    // The targets by longitude, so that a step looks only at those within the arc it covered.
+    std::vector<std::pair<double, std::size_t>> byLongitude(target.size());
+    for (std::size_t j = 0; j < target.size(); ++j)
+        byLongitude[j] = {target[j], j};
+    std::sort(byLongitude.begin(), byLongitude.end());
+    // Every target within [start, start + length] going forwards round the circle, and a hair
+    // either side (the exact test follows).
+    const auto forEachInArc = [&](double start, double length, auto&& take) {
+        constexpr double Margin = 1e-6;  // degrees
+        start = normalizeDegrees(start - Margin);
+        length += 2 * Margin;
+        if (length >= FullCircle) {
+            for (const auto& [lon, j] : byLongitude)
+                take(j);
+            return;
+        }
+        auto it = std::lower_bound(byLongitude.begin(), byLongitude.end(), std::pair{start, std::size_t(0)});
+        for (std::size_t n = 0; n < byLongitude.size(); ++n, ++it) {
+            if (it == byLongitude.end())
+                it = byLongitude.begin();
+            if (normalizeDegrees(it->first - start) > length)
+                break;
+            take(it->second);
+        }
+    };
     for (const MotionSegment& seg : segments) {
         const int m = seg.motion;
         Sample a{seg.from};
@@ -220,17 +274,17 @@ std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::v
             // The targets passed in this step, settled in the order the point reaches them: the
             // library then reads its files forwards instead of back and forth.
             ahead.clear();
-            for (std::size_t j = 0; j < target.size(); ++j) {
+            forEachInArc(m > 0 ? a.lon : a.lon - moved, moved, [&](std::size_t j) {
                 const double dist = distanceAhead(a.lon, target[j], m);
                 if (dist <= moved && (dist > 0 || takeStart))
                     ahead.emplace_back(dist, j);
-            }
+            });
             std::sort(ahead.begin(), ahead.end());
             for (const auto& [dist, j] : ahead) {
                 Crossing c{};
                 if (dist == 0)
                     c = Crossing{a.t, m, a.speed};
-                else if (!solveCrossing(point, a, b, target[j], m, hermiteGuess(a, b, moved, dist, m), c))
+                else if (!solveCrossing(point, a, b, target[j], m, hermiteGuess(a, b, moved, dist, m), c, tolerance))
                     return out;
                 out.push_back(TargetCrossing{c.jdUT, m, c.speed, int(j)});
             }
@@ -259,6 +313,66 @@ bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double ta
     if (!walk(a.t, a.lon, a.speed) || !walk(b.t, b.lon, b.speed))
         return false;
     return solveCrossing(exact, a, b, normalizeDegrees(target), motion, rough, out);
+}
+
+bool settleCrossingOnValues(const AngleSample& value, const SlopeSample& slope, double target, int motion,
+                            double rough, double from, double to, Crossing& out) {
+    target = normalizeDegrees(target);
+    const double x = std::clamp(rough, from, to);
+    Slope fitted;
+    if (!slope(x, fitted))
+        return false;
+    // How fast the speed changes near the moment, with a margin for its bends. Where the fit's
+    // slope comes without a bound (behind the Sun, whose bending of the light changes there faster
+    // than the fit can tell), neither is known: the steps go on until they are too small to matter.
+    const double acceleration = 2.0 * std::fabs(fitted.change);
+    const bool estimated = std::isfinite(fitted.error);
+    bool havePrevious = false;
+    double previousX = 0, previousF = 0;
+    const auto evaluate = [&](double at, NewtonStep& s) {
+        double lon = 0;
+        if (!value(at, lon))
+            return false;
+        s.f = signedDegrees(lon - target) * motion;  // rises with time in the stretch
+        s.slope = fitted.speed * motion;
+        s.slopeError = fitted.error;
+        if (havePrevious && at != previousX) {
+            // Between two library values: off only by how the speed bends between them.
+            s.slope = (s.f - previousF) / (at - previousX);
+            s.slopeError = estimated ? acceleration * std::fabs(at - previousX) : fitted.error;
+        }
+        havePrevious = true;
+        previousX = at;
+        previousF = s.f;
+        return true;
+    };
+    double root = 0;
+    if (!newtonRoot(from, to, x, acceleration, CrossingTolerance, TimeTolerance, evaluate, root))
+        return false;
+    out = Crossing{root, motion, fitted.speed};
+    return true;
+}
+
+bool settleStationFromFit(const MovingPoint& exact, const MovingPoint& walk, double rough, double halfWidth,
+                          double& station) {
+    // The fit's change of speed, from its speed a little either side.
+    constexpr double Spread = 0.01;  // days
+    Sample before{rough - Spread}, after{rough + Spread}, s0{rough};
+    if (walk(before.t, before.lon, before.speed) && walk(after.t, after.lon, after.speed) &&
+        exact(s0.t, s0.lon, s0.speed)) {
+        const double change = (after.speed - before.speed) / (2 * Spread);
+        Sample s1{change != 0 ? rough - s0.speed / change : rough};
+        if (std::fabs(s1.t - rough) < halfWidth && s1.t != rough && exact(s1.t, s1.lon, s1.speed) &&
+            s1.speed != s0.speed) {
+            const double t2 = s1.t - s1.speed * (s1.t - s0.t) / (s1.speed - s0.speed);
+            if (std::fabs(t2 - s1.t) < AcceptedStationStep) {
+                station = t2;
+                return true;
+            }
+            rough = t2;
+        }
+    }
+    return settleStation(exact, rough, halfWidth, station);
 }
 
 bool settleStation(const MovingPoint& exact, double rough, double halfWidth, double& station) {

@@ -12,6 +12,19 @@ struct TOptions;
 // day) at a UT moment; false where it cannot be computed (outside the ephemeris files).
 using MovingPoint = std::function<bool(double jdUT, double& lon, double& speed)>;
 
+// The value of a smooth angle (degrees) at a UT moment; false where it cannot be computed.
+using AngleSample = std::function<bool(double jdUT, double& degrees)>;
+
+// The rate of an approximation of a moving point (degrees per day), a bound on how far it may be
+// from the point's true rate, and how fast the rate changes (degrees per day squared).
+struct Slope {
+    double speed = 0;
+    double error = 0;
+    double change = 0;
+};
+// False where it cannot be given.
+using SlopeSample = std::function<bool(double jdUT, Slope& slope)>;
+
 // A stretch of time in which the point moves one way only: +1 direct, -1 retrograde.
 // `stationAtFrom` / `stationAtTo` tell whether an end is a station of the point rather than an
 // end of the period asked for.
@@ -29,6 +42,10 @@ struct MotionSegment {
 // from the last segment's end whether the whole period is covered); empty when not even
 // `from` can be computed or when `to` < `from`.
 std::vector<MotionSegment> motionSegments(const MovingPoint& point, double from, double to, double scanStepDays);
+
+// Crossings are settled to this (days): the Moon moves 0.01" in about 0.02 s, and a root settled
+// by its bracket rather than by a Newton step is only as close as the bracket.
+inline constexpr double CrossingTolerance = 1e-8;
 
 // A moment at which the point stands at a target longitude, with the way it moves there and its
 // speed (degrees per day) at that moment.
@@ -52,15 +69,31 @@ struct TargetCrossing {
     int target;
 };
 // The same for many targets at once, sharing the ephemeris calls that walk the segments; in
-// ascending time (crossings of different targets at the same moment in target order).
+// ascending time (crossings of different targets at the same moment in target order). Moments
+// that will be settled again on another point need not be found as closely: `tolerance` (days).
 std::vector<TargetCrossing> findCrossings(const MovingPoint& point, const std::vector<MotionSegment>& segments,
-                                          const std::vector<double>& targets);
+                                          const std::vector<double>& targets, double tolerance = CrossingTolerance);
 
 // A crossing found on a fit of the point (`rough`), settled on `exact` within [from, to], a
 // stretch in which the point moves `motion` and passes `target` once; `walk` (the fit) gives the
 // stretch's ends. Usually a single call of `exact`.
 bool settleCrossing(const MovingPoint& exact, const MovingPoint& walk, double target, int motion, double rough,
                     double from, double to, Crossing& out);
+
+// The same on a longitude given without its speed (a cheaper library call): the Newton steps
+// take the slope of `slope` (the fit's), so that a moment found on the fit is settled in one
+// call where the step and the slope's bound show that the step cannot leave it off by more than
+// a small fraction of a second; otherwise the steps go on with the slope between the values
+// found. False where `value` or `slope` cannot be computed.
+bool settleCrossingOnValues(const AngleSample& value, const SlopeSample& slope, double target, int motion,
+                            double rough, double from, double to, Crossing& out);
+
+// A station found on a fit of the point (`rough`), settled on `exact` (the library's longitude
+// and speed, the speed's root being the station): a Newton step on the fit's change of speed,
+// then a secant step on the two library speeds, which is taken when it moved the moment by less
+// than nine seconds; otherwise as settleStation from there.
+bool settleStationFromFit(const MovingPoint& exact, const MovingPoint& walk, double rough, double halfWidth,
+                          double& station);
 
 // A station found on a fit of the point (`rough`), settled on `exact` (whose speed must be the
 // ephemeris' own) within `halfWidth` days of it, or 8 or 64 times that; false where the speed

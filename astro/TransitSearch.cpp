@@ -82,6 +82,9 @@ struct SettleRequest {
     std::size_t event;
     MomentField field;
 };
+// How closely moments are found on a fit before they are settled (days, 0.1 s): a Newton step
+// from there settles them in one call all the same.
+constexpr double RoughDays = 1e-6;
 // Half the stretch a moment is settled in: far more than a fit strays, far less than any body
 // needs to come round to the same longitude.
 constexpr double SettleDays = 2.0;
@@ -130,7 +133,10 @@ void settleMoments(std::vector<SettleRequest>& requests, const std::vector<Trans
         }
         const TransitMover& m = movers[r.mover];
         Crossing c{};
-        if (settleCrossing(m.settle, m.point, r.lon, r.motion, r.rough, r.from, r.to, c))
+        const bool onValues = m.settleValue && m.settleSlope &&
+                              settleCrossingOnValues(m.settleValue, m.settleSlope, r.lon, r.motion, r.rough, r.from,
+                                                     r.to, c);
+        if (onValues || settleCrossing(m.settle, m.point, r.lon, r.motion, r.rough, r.from, r.to, c))
             moment = c.jdUT;
         previous = &r;
         previousSettled = moment;
@@ -154,7 +160,8 @@ std::vector<MotionSegment> paddedSegments(const TransitMover& m, double from, do
     if (m.station)
         for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
             double station = 0;
-            if (segments[i].stationAtTo && settleStation(m.station, segments[i].to, StationSettleDays, station) &&
+            if (segments[i].stationAtTo &&
+                settleStationFromFit(m.station, m.point, segments[i].to, StationSettleDays, station) &&
                 station > segments[i].from && station < segments[i + 1].to)
                 segments[i].to = segments[i + 1].from = station;
         }
@@ -426,7 +433,7 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
         for (double chunk = query.fromUT; chunk <= query.toUT; chunk += ChunkDays) {
             const double chunkEnd = std::min(chunk + ChunkDays, query.toUT);
             const auto pieces = clip(segments, chunk, chunkEnd, chunk > query.fromUT);
-            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons))
+            for (const TargetCrossing& c : findCrossings(m.point, pieces, lons, m.settle ? RoughDays : CrossingTolerance))
                 if (!edges.take(c.target, c.jdUT))
                     passes.push_back(Pass{c.target, c});
             if (progress && !progress((double(mi) + (chunkEnd - query.fromUT) / std::max(span, 1.0)) /
@@ -467,18 +474,32 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
 }
 
 TransitResult searchTransits(const RadixData& natal, const TransitQuery& query, const TOptions& options,
-                             const TransitProgress& progress) {
+                             const TransitProgress& progress, SharedTransitFits* shared) {
     // The bodies walk on fits of their longitudes that share one fit of the nutation; the
     // moments found on them are settled on the library at the end.
-    const auto nutation = fittedNutation();
+    SharedTransitFits own;
+    SharedTransitFits& fitsToShare = shared ? *shared : own;
+    if (!fitsToShare.nutation)
+        fitsToShare.nutation = fittedNutation();
+    if (!fitsToShare.sun)
+        fitsToShare.sun = fittedSun(options);
+    const auto nutation = fitsToShare.nutation;
+    const auto sun = fitsToShare.sun;
     std::vector<TransitMover> movers;
     std::vector<FittedAngle*> fits{nutation.get()};
     for (int body = 0; body < BodyCount; ++body)
         if (query.transiting[body]) {
-            FittedMover fitted = fittedChartBodyMover(body, options, nutation);
-            fits.push_back(fitted.fit.get());
+            FittedMover fitted = fittedChartBodyMover(body, options, nutation, sun);
+            // The Sun's fit serves its own transits and the bodies whose light it bends.
+            if (body == BodySun || lightBends(body)) {
+                if (std::find(fits.begin(), fits.end(), sun.get()) == fits.end())
+                    fits.push_back(sun.get());
+            }
+            if (body != BodySun)
+                fits.push_back(fitted.fit.get());
             movers.push_back(TransitMover{body, std::move(fitted.walk), stationScanStep(body, options),
-                                          std::move(fitted.exact), std::move(fitted.station)});
+                                          std::move(fitted.exact), std::move(fitted.station),
+                                          std::move(fitted.settleValue), std::move(fitted.settleSlope)});
         }
     if (query.toUT >= query.fromUT)
         prefitForSearch(fits, query);

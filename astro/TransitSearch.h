@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ChartIndex.h"
@@ -120,6 +121,11 @@ struct TransitMover {
     MovingPoint settle = {};
     // With `settle`: the library's longitude and speed, on which the stations are settled.
     MovingPoint station = {};
+    // Where set, moments are settled on this longitude without its speed (a cheaper call) with
+    // the slope of the fit (see settleCrossingOnValues); `settle` then serves only the searches
+    // beyond what was walked.
+    AngleSample settleValue = {};
+    SlopeSample settleSlope = {};
 };
 
 // Natal longitudes (degrees) of the natal points, and which of them the chart could compute.
@@ -136,11 +142,18 @@ struct TransitOrb {
 };
 TransitOrb transitOrb(int transiting, int natal, int aspect, const TOptions& options);
 
+// The fits every search of a chart needs whatever bodies transit (the nutation, and the Sun's
+// longitude, which tells how near the Sun a body stands): searches of the same period one body
+// at a time (the transits window) pass one of these to each, so that they are built once.
+struct SharedTransitFits {
+    std::shared_ptr<FittedAngle> nutation, sun;
+};
+
 // The search over the chart's transiting bodies (chartBodyMover) against a computed natal chart.
 // Natal points the chart could not compute are left out. A transit whose orb is zero still has
 // its exact moments (entering and leaving at them).
 TransitResult searchTransits(const RadixData& natal, const TransitQuery& query, const TOptions& options,
-                             const TransitProgress& progress = {});
+                             const TransitProgress& progress = {}, SharedTransitFits* shared = nullptr);
 
 // The same search for any moving bodies (the query's `transiting` marks are not read: the
 // movers are the transiting bodies).

@@ -24,9 +24,10 @@ constexpr int MajorAspects[] = {0, 3, 5, 6, 10};  // conjunction, sextile, squar
 double jdUT(int year) { return calendarToJulianDay(year, 1, 1, 0.0, true); }
 
 // The kinds of library call: a body on the mean equinox without the bending of light (for the
-// fits) and with it and its speed (settling moments), the nutation, a body's apparent position with speed
-// (where no fit covers the moment, and for settling stations).
-enum class CallKind { Unbent, MeanEquinox, Nutation, Apparent };
+// fits), with it (settling moments) and with its speed too (searches the fits do not cover), the
+// nutation, a body's apparent position with speed (where no fit covers the moment, and for
+// settling stations).
+enum class CallKind { Unbent, MeanEquinox, MeanEquinoxWithSpeed, Nutation, Apparent };
 
 struct Call {
     CallKind kind;
@@ -74,31 +75,41 @@ struct Setup {
                 return nutationSample(t, v);
             },
             nutationFitSettings());
+        // Every library call of the sources recorded.
+        const auto recorded = [log](int body, const MoverSources& plain) {
+            MoverSources r;
+            r.smooth = [body, log, f = plain.smooth](double t, double& v) {
+                log->push_back(Call{CallKind::Unbent, body, t});
+                return f(t, v);
+            };
+            r.settled = [body, log, f = plain.settled](double t, double& v) {
+                log->push_back(Call{CallKind::MeanEquinox, body, t});
+                return f(t, v);
+            };
+            r.settledWithSpeed = [body, log, f = plain.settledWithSpeed](double t, double& lon, double& speed) {
+                log->push_back(Call{CallKind::MeanEquinoxWithSpeed, body, t});
+                return f(t, lon, speed);
+            };
+            r.direct = [body, log, f = plain.direct](double t, double& lon, double& speed) {
+                log->push_back(Call{CallKind::Apparent, body, t});
+                return f(t, lon, speed);
+            };
+            return r;
+        };
+        const MoverSources sunSources = recorded(BodySun, chartBodySources(BodySun, *options));
+        const auto sun = std::make_shared<FittedAngle>(sunSources.smooth, fitSettingsOf(BodySun, *options));
         std::vector<TransitMover> out;
-        std::vector<FittedAngle*> fits{nutation.get()};
+        std::vector<FittedAngle*> fits{nutation.get(), sun.get()};
         for (int b = 0; b < BodyCount; ++b) {
             if (!q.transiting[b])
                 continue;
-            const AngleSample unbent = chartBodyLongitudeWithoutNutation(b, *options, false);
-            const MovingPoint mean = chartBodyMoverWithoutNutation(b, *options);
-            const MovingPoint direct = chartBodyMover(b, *options);
-            const FittedMover fitted = fittedMover(
-                [unbent, log, b](double t, double& v) {
-                    log->push_back(Call{CallKind::Unbent, b, t});
-                    return unbent(t, v);
-                },
-                fitSettingsOf(b, *options),
-                [mean, log, b](double t, double& lon, double& speed) {
-                    log->push_back(Call{CallKind::MeanEquinox, b, t});
-                    return mean(t, lon, speed);
-                },
-                nutation,
-                [direct, log, b](double t, double& lon, double& speed) {
-                    log->push_back(Call{CallKind::Apparent, b, t});
-                    return direct(t, lon, speed);
-                });
-            out.push_back(TransitMover{b, fitted.walk, stationScanStep(b, *options), fitted.exact, fitted.station});
-            fits.push_back(fitted.fit.get());
+            const MoverSources sources = recorded(b, chartBodySources(b, *options));
+            const auto fit = b == BodySun ? sun : std::make_shared<FittedAngle>(sources.smooth, fitSettingsOf(b, *options));
+            const FittedMover fitted = fittedMover(sources, fit, nutation, lightBends(b) ? sun : nullptr);
+            out.push_back(TransitMover{b, fitted.walk, stationScanStep(b, *options), fitted.exact, fitted.station,
+                                       fitted.settleValue, fitted.settleSlope});
+            if (b != BodySun)
+                fits.push_back(fit.get());
         }
         prefitForSearch(fits, q);
         return out;
@@ -126,6 +137,7 @@ void searchBench(benchmark::State& state, double from, double to, bool withMoon)
     };
     state.counters["fitCalls"] = count(CallKind::Unbent);
     state.counters["settleCalls"] = count(CallKind::MeanEquinox);
+    state.counters["settleWithSpeedCalls"] = count(CallKind::MeanEquinoxWithSpeed);
     state.counters["nutationCalls"] = count(CallKind::Nutation);
     state.counters["apparentCalls"] = count(CallKind::Apparent);
 }
@@ -147,6 +159,10 @@ void replayBench(benchmark::State& state, double from, double to, bool withMoon)
                     ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype), false).x[0]);
                 break;
             case CallKind::MeanEquinox:
+                benchmark::DoNotOptimize(
+                    ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype), true).x[0]);
+                break;
+            case CallKind::MeanEquinoxWithSpeed:
                 benchmark::DoNotOptimize(
                     ephemerisBodyMeanEquinox(jdET, ephemerisBodyOf(c.body, s.options->nodetype), true, true).x[0]);
                 break;

@@ -32,6 +32,18 @@ TEST(Angles, NormalizeIsATrueModulo) {
     EXPECT_LT(normalizeDegrees(-1e-17), 360.0);
     EXPECT_LT(normalizeRadians(-1e-17), TwoPi);
     EXPECT_DOUBLE_EQ(normalizeRadians(-std::numbers::pi / 2), 1.5 * std::numbers::pi);
+    // The shortcuts for the common ranges give exactly what the plain reduction gives, at the
+    // edges of each range too.
+    const auto plain = [](double deg) {
+        double r = std::fmod(deg, 360.0);
+        if (r < 0)
+            r += 360.0;
+        return r >= 360.0 ? 0.0 : r;
+    };
+    for (double deg : {0.0, 1e-300, 359.99999999999994, 360.0, 360.00000000000006, 540.5, 719.9999999999999, 720.0,
+                       720.0000000000001, 1080.25, -1e-17, -0.5, -359.99999999999994, -360.0, -360.00000000000006,
+                       -1e7 - 0.125})
+        EXPECT_EQ(normalizeDegrees(deg), plain(deg)) << deg;
 }
 
 TEST(Angles, EclipticToEquatorialAtKnownPoints) {
