@@ -1,5 +1,6 @@
 #include "AppCommands.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -129,6 +130,20 @@ void AppCommands::save() { activeChart()->save(); }
 void AppCommands::saveAs() { activeChart()->saveAs(); }
 void AppCommands::print() { PrintCommand{&m_frame, *activeChart(), m_ctx, *m_printSession}.run(); }
 void AppCommands::exit() { m_frame.close(); }
+
+void AppCommands::lendProgramKeys(QWidget& window) {
+    const auto lend = [&window](QAction* command, const QKeySequence& key) {
+        if (!command)
+            return;
+        auto* action = new QAction(&window);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, command, &QAction::trigger);
+        window.addAction(action);
+    };
+    lend(m_frame.commands()->action(CM_EXIT), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    lend(m_frame.commands()->action(CM_MANUAL), QKeySequence(Qt::Key_F1));
+}
 
 void AppCommands::optionsChanged() {
     m_ctx.autosaveOptions(&m_frame);

@@ -44,6 +44,10 @@ private:
     TRadixWindow* activeChart() const;
     bool hasChart() const;
     bool hasNatalChart() const;
+    // A list window of its own (transits, directions) answers the program's keys for leaving
+    // and for the manual too, not only the frame: a person reading a list expects Ctrl+Q and F1
+    // to work where the keyboard focus is. Alt+F4 stays the window manager's, closing the list.
+    void lendProgramKeys(QWidget& window);
 
     // Horoscope menu
     void newChart();

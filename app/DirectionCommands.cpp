@@ -71,6 +71,7 @@ void AppCommands::showDirections(bool primary) {
     auto* window = new TDirectionsWindow(&m_frame, m_ctx, *natal, kind);
     // Orbs, selections and the like changed in the options dialogs: the list follows.
     connect(&client(), &TAstroClient::optionsApplied, window, &TDirectionsWindow::recompute);
+    lendProgramKeys(*window);
     window->show();
 }
 

@@ -70,6 +70,7 @@ void AppCommands::showTransits() {
         m_frame.activateWindow();
         m_frame.raise();
     });
+    lendProgramKeys(*window);
     centreOverClient(window);
     window->show();
     window->search(m_transitPeriod);

@@ -257,6 +257,51 @@ private slots:
         QVERIFY(std::fabs(collation->collation()->second.jdUT - jd) < 1.0 / 86400);
     }
 
+    // The list is a window of its own: Ctrl+Q and F1 act there as in the frame (Alt+F4 is left
+    // to the window manager, closing the list alone).
+    void listWindowAnswersTheProgramsKeys() {
+        selectForSearch();
+        client()->addChart(TRadixWindow::fromData(testApp().context(), natalChart(), ChartBlocks{}));
+        FakePrompts script;
+        script.steps << [](QDialog& d) {
+            field<QDateEdit>(d, "from")->setDate(QDate(2027, 1, 1));
+            field<QDateEdit>(d, "to")->setDate(QDate(2027, 1, 31));
+            return press(d);
+        };
+        script.answers << Prompts::Answer::Cancel;
+        script.install();
+        commands()->dispatch(CM_TRANSITS);
+        QVERIFY(script.allRun());
+        auto* w = testFrame().findChild<TTransitsWindow*>();
+        QVERIFY(w);
+        QTRY_VERIFY(!w->searching());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+
+        QList<QUrl> opened;
+        const auto keep = testApp().context().openUrl;
+        testApp().context().openUrl = [&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        };
+        QDir(m_folder.path()).mkpath("doc");
+        QFile manual(m_folder.filePath("doc/ZODIKEON.PDF"));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+        QTest::keyClick(w->listView(), Qt::Key_F1);
+        testApp().context().openUrl = keep;
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened.first().toLocalFile().endsWith("ZODIKEON.PDF"));
+
+        // Exit asks about the unsaved options first; Cancel keeps the program open.
+        testApp().context().setOptionsUnsaved(true);
+        QTest::keyClick(w->listView(), Qt::Key_Q, Qt::ControlModifier);
+        testApp().context().setOptionsUnsaved(false);
+        QCOMPARE(script.questionCaptions, QStringList{"Exit"});
+        QVERIFY(testFrame().isVisible());
+        QVERIFY(w->isVisible());
+    }
+
     void searchListsThePeriodAndCanBeCancelled() {
         selectForSearch();
         auto* w = new TTransitsWindow(&testFrame(), testApp().context(), natalChart(), [](double) {});
