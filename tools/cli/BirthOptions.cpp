@@ -39,6 +39,10 @@ bool take(std::string_view& s, char c) {
 
 }  // namespace
 
+std::string yearRangeNote() {
+    return " (years " + std::to_string(MinYear) + " to " + std::to_string(MaxYear) + ")";
+}
+
 // "Y-M-D" with an optional sign on the year.
 bool parseDate(std::string_view s, long& year, long& month, long& day) {
     const bool negative = take(s, '-');

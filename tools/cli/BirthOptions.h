@@ -31,3 +31,6 @@ int radixFromOptions(const CliArgs& args, const StringTable& strings, RadixData&
 // "H:M:S"); false when the text has another form. The values are not range-checked.
 bool parseDate(std::string_view s, long& year, long& month, long& day);
 bool parseTime(std::string_view s, long& hour, long& minute, long& second);
+// " (years -4999 to 5000)": told after a date the program cannot hold, so that a year past the
+// range is not taken for a mistyped date.
+std::string yearRangeNote();

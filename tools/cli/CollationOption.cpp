@@ -68,7 +68,7 @@ int transitChart(const AppState& state, const CliArgs& args, const RadixData& ra
         bool clamped = false;
         when.date = CalDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), true, &clamped);
         if (clamped || year < MinYear || year > MaxYear)
-            return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + text.date);
+            return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + text.date + yearRangeNote());
         if (hour > 23 || minute > 59 || secondOfMinute > 59)
             return cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidTime]) + ": " + text.time);
         when.time.hour = static_cast<std::uint8_t>(hour);

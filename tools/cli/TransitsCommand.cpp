@@ -77,7 +77,7 @@ std::optional<CalDate> dateOption(const CliArgs& args, const std::string& name, 
     bool clamped = false;
     const CalDate date(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), true, &clamped);
     if (clamped || year < MinYear || year > MaxYear) {
-        code = cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + *text);
+        code = cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + *text + yearRangeNote());
         return std::nullopt;
     }
     return date;

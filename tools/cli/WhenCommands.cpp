@@ -85,8 +85,7 @@ int dateOption(const CliArgs& args, const std::string& name, CalDate& date) {
         return cliError(CliUsage, "--" + name + " must be a date as Y-M-D, not '" + text + "'");
     const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && d >= 15)));
     if (y < MinYear || y > MaxYear || m < 1 || m > 12 || d < 1 || d > CalDate::monthLength(int(y), int(m), gregorian))
-        return cliError(CliFailure, "--" + name + " " + text + " is not a date of the calendar (years " +
-                                        std::to_string(MinYear) + " to " + std::to_string(MaxYear) + ")");
+        return cliError(CliFailure, "--" + name + " " + text + " is not a date of the calendar" + yearRangeNote());
     date = CalDate(int(y), int(m), int(d), gregorian);
     return CliOk;
 }

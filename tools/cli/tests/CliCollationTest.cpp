@@ -129,6 +129,7 @@ TEST_F(CollationCli, SecondChartErrors) {
         {"transit without a time", {"chart", "--json", "--file", natal, "--transit", "2026-12-10"}, 2},
         {"transit date malformed", {"chart", "--json", "--file", natal, "--transit", "10.12.2026", "12:00"}, 2},
         {"transit date out of range", {"chart", "--json", "--file", natal, "--transit", "2026-13-10", "12:00"}, 1},
+        {"transit year out of range", {"chart", "--json", "--file", natal, "--transit", "6000-01-10", "12:00"}, 1},
         {"transit at an unknown town", {"chart", "--json", "--file", natal, "--transit", "now", "--town", "Qqqxq"}, 1},
         {"transit at an empty town name", {"chart", "--json", "--file", natal, "--transit", "now", "--town", " "}, 2},
         {"partner file missing", {"chart", "--json", "--file", natal, "--with", "/nonexistent/x.hor"}, 1},
