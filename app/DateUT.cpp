@@ -1,6 +1,7 @@
 #include "DateUT.h"
 
 #include "BirthData.h"
+#include "JulianMoment.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ constexpr double HalfDay = 0.5;
 
 double dayStartUT(const QDate& date) {
     BirthMoment m;
-    m.utDate = CalDate(date.year(), date.month(), date.day(), true);
+    m.utDate = civilDate(date.year(), date.month(), date.day());
     m.utTime = ClockTime{};
     return m.julianDayUT();
 }

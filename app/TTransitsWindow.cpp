@@ -30,6 +30,7 @@
 #include "ChartFonts.h"
 #include "Ephemeris.h"
 #include "FixedText.h"
+#include "JulianMoment.h"
 #include "LandscapePrint.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -51,10 +52,11 @@ constexpr int FooterHeight = 24;
 constexpr int SymbolPixels = 18;
 constexpr int WindowWidth = 1040, WindowHeight = 640;
 
-// Midnight starting `date` on the clock of the chart's place, as a UT Julian day.
+// Midnight starting `date` on the clock of the chart's place, as a UT Julian day; the date is
+// read in the calendar of its day, as the list shows its dates.
 double localMidnightUT(const AppContext& ctx, const BirthMoment& natal, QDate date) {
     TransitWhen when;
-    when.date = CalDate(date.year(), date.month(), date.day(), true);
+    when.date = civilDate(date.year(), date.month(), date.day());
     when.time = ClockTime{0, 0, 0.0};
     return transitMoment(ctx.towns, natal, nullptr, when).julianDayUT();
 }

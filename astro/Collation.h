@@ -42,7 +42,8 @@ void computeCollation(const RadixData& radix, Collation& collation, const TOptio
 void refreshCollationAspects(const RadixData& radix, Collation& collation, const TOptions& options);
 
 // The moment of a transit chart for a Universal Time, shown in the clock of `place` (its zone or
-// local mean time; Greenwich time stays Greenwich time) and at its place and town.
+// local mean time; Greenwich time stays Greenwich time) and at its place and town. Days before
+// 15 October 1582 are given in the Julian calendar, as every other moment of the program.
 BirthMoment transitMomentAtUT(const BirthMoment& place, std::time_t utc);
 
 // The moment of a transit chart for a date and clock time read on the clock of `place`.

@@ -9,6 +9,14 @@ namespace {
 constexpr double SecondsPerDay = 86400.0;
 }
 
+bool isGregorianByDate(int year, int month, int day) {
+    return year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day >= 15)));
+}
+
+CalDate civilDate(int year, int month, int day, bool* clamped) {
+    return CalDate(year, month, day, isGregorianByDate(year, month, day), clamped);
+}
+
 double firstHeldJulianDay() {
     return calendarToJulianDay(MinYear, 1, 1, 0.0, false);
 }

@@ -6,10 +6,11 @@
 #include <cmath>
 
 #include "ChartColours.h"
+#include "Ephemeris.h"
+#include "JulianMoment.h"
 
 namespace {
 
-constexpr double UnixEpochJd = 2440587.5;
 constexpr ColorRef White = 0xFFFFFF;
 // How far toward white the ends of a bar are faded.
 constexpr double EdgeFade = 0.85;
@@ -19,30 +20,18 @@ constexpr int MinMonthWidthForName = 26;
 constexpr int MinMonthWidthForInitial = 9;
 constexpr int MinYearLabelWidth = 40;
 
-// Days since 1970-01-01 of a Gregorian date, and back (proleptic, valid far beyond the
-// ephemeris range).
-long long daysFromCivil(long long y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+// The date of the day a Julian day falls in, and the first of a month back, in the calendar of
+// that day: the months of the axis are the months the list's dates are told in, Julian before
+// 15 October 1582.
+void calendarDayOf(double jd, int& y, int& m, int& d) {
+    const double midnight = std::floor(jd - 0.5) + 0.5;
+    const CalendarDay day = julianDayToCalendarDay(midnight, midnight >= GregorianStartJD);
+    y = day.year;
+    m = day.month;
+    d = day.day;
 }
 
-void civilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
-double jdOfDate(int y, int m) { return UnixEpochJd + static_cast<double>(daysFromCivil(y, m, 1)); }
+double jdOfDate(int y, int m) { return calendarToJulianDay(y, m, 1, 0.0, isGregorianByDate(y, m, 1)); }
 
 // The x of a moment without clamping, for the gradient of a bar cut at the period.
 double rawX(const TransitTimeLine& line, const TimeLineMetrics& m, int width, double jd) {
@@ -94,7 +83,7 @@ std::vector<TimeLineTick> timeLineTicks(double from, double to) {
     if (!(to > from))
         return ticks;
     int y = 0, mo = 0, d = 0;
-    civilFromDays(static_cast<long long>(std::floor(from - UnixEpochJd)), y, mo, d);
+    calendarDayOf(from, y, mo, d);
     // The first month start at or after the beginning of the period.
     if (jdOfDate(y, mo) < from) {
         if (++mo > 12) {
@@ -166,7 +155,7 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
         const int xa = static_cast<int>(timeLineX(line, m, width, a));
         const int xb = static_cast<int>(timeLineX(line, m, width, b));
         int year = 0, month = 0, day = 0;
-        civilFromDays(static_cast<long long>(std::floor(a + line.clockOffset - UnixEpochJd)), year, month, day);
+        calendarDayOf(a + line.clockOffset, year, month, day);
         const QString name = month >= 1 && month <= static_cast<int>(monthNames.size()) ? monthNames[static_cast<std::size_t>(month - 1)] : QString();
         p.setFont(font);
         p.setPen(ink);

@@ -48,7 +48,7 @@ double timeLineX(const TransitTimeLine& line, const TimeLineMetrics& m, int widt
 int timeLineRowAt(const TransitTimeLine& line, const TimeLineMetrics& m, int first, int y);
 
 // Start of each month within the period (Julian days on the clock that `from` and `to` are
-// read on), by the Gregorian calendar.
+// read on), by the calendar of the day: Julian before 15 October 1582, Gregorian from it.
 struct TimeLineTick {
     double jd = 0;
     int year = 0;

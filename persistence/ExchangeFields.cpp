@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Ephemeris.h"
+#include "JulianMoment.h"
 
 namespace {
 

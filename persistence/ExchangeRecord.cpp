@@ -148,10 +148,6 @@ std::string recordIssueText(const RecordIssue& issue, const StringTable& strings
     return fillPlaceholders(strings[StrId::ExchangeLineIssue], {std::to_string(issue.line), reason});
 }
 
-bool isGregorianByDate(int year, int month, int day) {
-    return year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day >= 15)));
-}
-
 void julianDayToUniversal(double jd, CalDate& date, ClockTime& time) {
     const long long total = std::llround((jd + 0.5) * static_cast<double>(MillisecondsPerDay));
     long long z = total / MillisecondsPerDay;

@@ -89,7 +89,3 @@ ChartFromRecord chartFromRecord(const ExchangeRecord& record, const TownDatabase
 // The date and time in UT of a Julian day, in the Gregorian calendar from 15 October 1582 and
 // in the Julian calendar before; the time to the nearest millisecond.
 void julianDayToUniversal(double jd, CalDate& date, ClockTime& time);
-
-// Whether a date of that year, month and day is in the Gregorian calendar by the usual reform
-// date (15 October 1582), for records that do not say.
-bool isGregorianByDate(int year, int month, int day);

@@ -37,6 +37,10 @@ private slots:
         QTest::newRow("just before a month") << Jan2027 + 30.5 << Jan2027 + 32 << 1 << 2027 << 2;
         QTest::newRow("leap February") << Jan2028 + 31 << Jan2028 + 61 << 2 << 2028 << 2;
         QTest::newRow("empty period") << Jan2027 << Jan2027 << 0 << 0 << 0;
+        // Before the reform the months are Julian, as the list's dates: 1500 is a Julian leap
+        // year, and the October of 1582 lost ten days.
+        QTest::newRow("Julian leap February") << 2268963.5 - 10 << 2268992.5 + 10 << 2 << 1500 << 2;
+        QTest::newRow("the month of the reform") << 2299156.5 - 10 << 2299177.5 + 10 << 2 << 1582 << 10;
     }
     void monthTicks() {
         QFETCH(double, from);
@@ -52,9 +56,11 @@ private slots:
         QCOMPARE(ticks[0].month, firstMonth);
         for (const TimeLineTick& t : ticks)
             QVERIFY(t.jd >= from && t.jd <= to);
-        // 2028 is a leap year: its March starts 29 days after its February.
-        if (firstYear == 2028)
+        // 2028 and 1500 (Julian) are leap years: March starts 29 days after February.
+        if (firstYear == 2028 || firstYear == 1500)
             QCOMPARE(ticks[1].jd - ticks[0].jd, 29.0);
+        if (firstYear == 1582)
+            QCOMPARE(ticks[1].jd - ticks[0].jd, 21.0);
     }
 
     void passesAreCutAtThePeriodAndBetweenOverlappingOrbs() {

@@ -214,6 +214,37 @@ TEST_F(WhenChartsTest, ProgressedChartIsTypedAndOnTheNatalClock) {
 // A list of transits reads every moment on the clock of the chart's town, looking the town up
 // once: each moment as transitMoment shows it on its own, across both clock changes of a year,
 // and the chart's stored clock where the atlas does not know its town.
+// Before 15 October 1582 the dates of a transit list are Julian, as a return chart shows the
+// same moment; the day of the reform itself follows 4 October.
+TEST_F(WhenChartsTest, PlaceClockTellsDaysBeforeTheReformInTheJulianCalendar) {
+    const auto natal = natalAt("Anna", "Budapest, Hungary", jd(1980, 7, 1, 10.5));
+    const PlaceClock clock(*s_db, natal->moment);
+    const struct {
+        double jdUT;
+        int year, month, day;  // the UT date
+        bool gregorian;
+    } rows[] = {
+        {2268997.74372779, 1500, 3, 6, false},  // the Sun's return of 1500 to 25 Pisces
+        {2299160.49, 1582, 10, 4, false},
+        {2299160.51, 1582, 10, 15, true},
+        {1538448.0, -500, 1, 16, false},
+        {2444421.9375, 1980, 7, 1, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.jdUT);
+        const BirthMoment m = clock.at(row.jdUT);
+        EXPECT_EQ(std::tie(m.utDate.year, m.utDate.month, m.utDate.day), std::tie(row.year, row.month, row.day));
+        EXPECT_EQ(m.utDate.isGregorian(), row.gregorian);
+        const BirthMoment shownByReturns = momentAtUT(*s_db, natal->moment, nullptr, row.jdUT);
+        EXPECT_EQ(std::tie(m.localDate.year, m.localDate.month, m.localDate.day, m.localDate.gregorian),
+                  std::tie(shownByReturns.localDate.year, shownByReturns.localDate.month,
+                           shownByReturns.localDate.day, shownByReturns.localDate.gregorian));
+        EXPECT_EQ(std::tie(m.localTime.hour, m.localTime.minute),
+                  std::tie(shownByReturns.localTime.hour, shownByReturns.localTime.minute));
+        EXPECT_NEAR(m.julianDayUT(), row.jdUT, 1.0 / 86400);
+    }
+}
+
 TEST_F(WhenChartsTest, PlaceClockShowsEachMomentAsTheTransitChartDoes) {
     const auto natal = natalAt("Anna", "Budapest, Hungary", jd(1980, 7, 1, 10.5));
     BirthMoment unknownTown = natal->moment;

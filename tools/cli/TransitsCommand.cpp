@@ -15,6 +15,7 @@
 #include "CliCommands.h"
 #include "CodePage.h"
 #include "Json.h"
+#include "JulianMoment.h"
 #include "PointLists.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -32,6 +33,7 @@ const char* const TransitsUsage =
     "Lists every moment from the start of the day --from to the end of the day --to, on the clock\n"
     "of the chart's place, at which a transiting body makes an aspect exactly to a natal point,\n"
     "each pass of a retrograde loop on its own, with the moments it comes into orb and leaves it.\n"
+    "Dates, given and printed, are Julian before 15 October 1582 and Gregorian from it.\n"
     "LISTs are comma-separated names:\n"
     "  --transiting: sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto, node,\n"
     "                southnode, lilith, chiron, pholus, ceres, pallas, juno, vesta\n"
@@ -75,7 +77,8 @@ std::optional<CalDate> dateOption(const CliArgs& args, const std::string& name, 
         return std::nullopt;
     }
     bool clamped = false;
-    const CalDate date(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), true, &clamped);
+    // Read as every date of the program: Julian before 15 October 1582, Gregorian from it.
+    const CalDate date = civilDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), &clamped);
     if (clamped || year < MinYear || year > MaxYear) {
         code = cliError(CliFailure, cp1250ToUtf8(s[StrId::InvalidDate]) + ": " + *text + yearRangeNote());
         return std::nullopt;

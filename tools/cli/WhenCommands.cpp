@@ -83,7 +83,7 @@ int dateOption(const CliArgs& args, const std::string& name, CalDate& date) {
     long y = 0, m = 0, d = 0;
     if (!parseDate(text, y, m, d))
         return cliError(CliUsage, "--" + name + " must be a date as Y-M-D, not '" + text + "'");
-    const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && d >= 15)));
+    const bool gregorian = isGregorianByDate(int(y), int(m), int(d));
     if (y < MinYear || y > MaxYear || m < 1 || m > 12 || d < 1 || d > CalDate::monthLength(int(y), int(m), gregorian))
         return cliError(CliFailure, "--" + name + " " + text + " is not a date of the calendar" + yearRangeNote());
     date = CalDate(int(y), int(m), int(d), gregorian);

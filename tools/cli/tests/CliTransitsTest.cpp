@@ -18,7 +18,8 @@ QJsonObject parse(const std::string& text) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
 }
 
-// "Y-M-D H:M:S" of a UT Julian day shifted by `hours`, by the usual calendar algorithm.
+// "Y-M-D H:M:S" of a UT Julian day shifted by `hours`, by the usual calendar algorithm: Julian
+// before 15 October 1582, Gregorian from it.
 std::string clockText(double jd, double hours) {
     const double shifted = jd + 0.5 + hours / 24.0;
     const long z = static_cast<long>(std::floor(shifted));
@@ -29,7 +30,7 @@ std::string clockText(double jd, double hours) {
         ++day;
     }
     const long alpha = static_cast<long>((double(day) - 1867216.25) / 36524.25);
-    const long a = day + 1 + alpha - alpha / 4;
+    const long a = day < 2299161 ? day : day + 1 + alpha - alpha / 4;
     const long b = a + 1524;
     const long c = static_cast<long>((double(b) - 122.1) / 365.25);
     const long d = static_cast<long>(365.25 * double(c));
@@ -162,4 +163,44 @@ TEST_F(TransitsCli, jsonEventsComeInDateOrderOnTheClockOfThePlace) {
         EXPECT_EQ(line.rfind(e["transiting"].toString().toStdString() + ",", 0), 0u) << line;
     }
     EXPECT_EQ(i, events.size());
+}
+
+// Before the reform, dates are Julian both ways: the period is read as Julian dates and the
+// moments are told on Budapest's local mean time (19 deg 02 min East: +1:16:08) in the Julian
+// calendar, as the return chart of the same moment tells it.
+TEST_F(TransitsCli, datesBeforeTheReformAreJulianBothWays) {
+    const CliRun r = transits({"--json", "--from", "1500-03-01", "--to", "1500-03-31", "--transiting", "moon",
+                               "--natal", "sun", "--aspects", "con,sex,qua,tri,opp"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const QJsonArray events = parse(r.out)["events"].toArray();
+    ASSERT_GE(events.size(), 6);
+    const double lmtHours = (19.0 + 2.0 / 60) / 15.0;
+    for (const auto& value : events) {
+        const QJsonObject e = value.toObject();
+        const std::string exact = e["exact"].toString().toStdString();
+        EXPECT_EQ(exact, clockText(e["jdUT"].toDouble(), lmtHours));
+        EXPECT_GE(exact, "1500-03-01 00:00:00");
+        EXPECT_LE(exact, "1500-03-31 23:59:59");
+    }
+    // The first and the last week of the month both have events: the period is not ten days off.
+    EXPECT_LT(events.first().toObject()["exact"].toString(), "1500-03-08");
+    EXPECT_GT(events.last().toObject()["exact"].toString(), "1500-03-24");
+
+    const CliRun sun = transits({"--json", "--from", "1500-01-01", "--to", "1500-12-31", "--transiting", "sun",
+                                 "--natal", "sun", "--aspects", "con"});
+    const CliRun ret = runCli({"returns", "--json", "--file", natal, "--body", "sun", "--from", "1500-01-01",
+                               "--to", "1500-12-31"});
+    ASSERT_EQ(sun.exitCode, 0) << sun.err;
+    ASSERT_EQ(ret.exitCode, 0) << ret.err;
+    const QJsonArray returns = parse(ret.out)["returns"].toArray();
+    const QJsonArray conjunctions = parse(sun.out)["events"].toArray();
+    ASSERT_EQ(returns.size(), 1);
+    ASSERT_EQ(conjunctions.size(), 1);
+    const QJsonObject shown = returns[0].toObject()["chart"].toObject()["moment"].toObject();
+    const QJsonObject date = shown["localDate"].toObject();
+    EXPECT_FALSE(date["gregorian"].toBool());
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date["year"].toInt(), date["month"].toInt(),
+                  date["day"].toInt());
+    EXPECT_EQ(conjunctions[0].toObject()["exact"].toString().toStdString().substr(0, 10), text);
 }
