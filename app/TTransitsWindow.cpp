@@ -214,12 +214,13 @@ void TTransitsWindow::changeEvent(QEvent* event) {
 }
 
 void TTransitsWindow::closeEvent(QCloseEvent* event) {
-    // The search's slice is still on the stack: the window goes once it has returned.
+    // The search's slice may still be on the stack: the window hides at once and is deleted
+    // once the slice has returned. The close is accepted, so that leaving the program while a
+    // search runs ends the program (a refused close would stop the program from quitting).
     if (m_searching) {
         m_cancel = true;
         m_closeWhenDone = true;
-        event->ignore();
-        return;
+        setAttribute(Qt::WA_DeleteOnClose, false);
     }
     QWidget::closeEvent(event);
 }
@@ -285,14 +286,35 @@ void TTransitsWindow::runNextSlice() {
     query.transiting.fill(false);
     query.transiting[static_cast<std::size_t>(m_slices[m_slice])] = true;
     const double slices = static_cast<double>(m_slices.size());
-    const auto progress = [this, slices](double done) {
-        m_progress->setValue(static_cast<int>((static_cast<double>(m_slice) + done) / slices * ProgressSteps));
+    // Of a slice's part of the bar, the search takes the first three fifths, telling its moments
+    // on the clock the rest (a million Moon transits take as long to tell as to find).
+    constexpr double SearchShare = 0.6;
+    const auto showDone = [this, slices](double ofSlice) {
+        m_progress->setValue(static_cast<int>((static_cast<double>(m_slice) + ofSlice) / slices * ProgressSteps));
+    };
+    const auto progress = [this, showDone](double done) {
+        showDone(SearchShare * done);
         QCoreApplication::processEvents();
         return !m_cancel;
     };
     TransitResult result = searchTransits(m_natal, query, m_ctx.options(), progress, &m_fits);
-    const std::vector<TransitMomentTexts> texts =
-        transitMomentTexts(result.events, m_ctx.towns, m_natal.moment, m_ctx.strings());
+    // The moments are told on the place's clock in steps, answering the window between them: a
+    // century of every Moon transit holds a million. A cancel keeps what was told so far.
+    constexpr std::size_t TextsPerStep = 8192;
+    std::vector<TransitMomentTexts> texts;
+    texts.reserve(result.events.size());
+    for (std::size_t at = 0; at < result.events.size() && !m_cancel; at += TextsPerStep) {
+        const auto first = result.events.begin() + static_cast<std::ptrdiff_t>(at);
+        const std::vector<TransitEvent> step(first, first + static_cast<std::ptrdiff_t>(
+                                                                std::min(TextsPerStep, result.events.size() - at)));
+        const std::vector<TransitMomentTexts> told =
+            transitMomentTexts(step, m_ctx.towns, m_natal.moment, m_ctx.strings());
+        texts.insert(texts.end(), told.begin(), told.end());
+        showDone(SearchShare + (1 - SearchShare) * static_cast<double>(texts.size()) /
+                                   static_cast<double>(result.events.size()));
+        QCoreApplication::processEvents();
+    }
+    result.events.resize(texts.size());
     m_events.insert(m_events.end(), result.events.begin(), result.events.end());
     m_texts.insert(m_texts.end(), texts.begin(), texts.end());
     if (result.status == TransitStatus::OutsideEphemeris) {
@@ -300,7 +322,8 @@ void TTransitsWindow::runNextSlice() {
                                    "period.")
                                     .arg(transitingName(result.body));
         finishSearch(message);
-        m_ctx.errors.error(this, message);
+        if (!m_closeWhenDone)
+            m_ctx.errors.error(this, message);
         return;
     }
     ++m_slice;
@@ -322,7 +345,7 @@ void TTransitsWindow::finishSearch(const QString& status) {
         m_list->resizeColumnToContents(c);
     emit searchFinished();
     if (m_closeWhenDone)
-        QTimer::singleShot(0, this, &QWidget::close);
+        deleteLater();
 }
 
 void TTransitsWindow::showEvents(std::vector<TransitEvent> events, double fromUT, double toUT) {
