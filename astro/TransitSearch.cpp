@@ -118,13 +118,35 @@ double& momentOf(TransitEvent& e, MomentField field) {
     return e.exactUT;
 }
 
-void settleMoments(std::vector<SettleRequest>& requests, const std::vector<TransitMover>& movers,
-                   std::vector<TransitEvent>& events) {
+// How many passes or moments are worked between two questions to the progress callback: a
+// search of every point and aspect can hold a million moments, and the window must answer.
+constexpr std::size_t ProgressEvery = 2048;
+// Shares of the work the progress tells: finding the passes and working them out takes about
+// four fifths, settling the moments the rest; of a body's part, finding its passes two fifths.
+constexpr double FoundShare = 0.8;
+constexpr double CrossingShare = 0.4;
+
+// Settles every moment found on the fits on the library. `goOn` is asked now and then with the
+// share settled; when it says stop, the events whose moments are not all settled are left out and false is returned.
+bool settleMoments(std::vector<SettleRequest>& requests, const std::vector<TransitMover>& movers,
+                   std::vector<TransitEvent>& events, const std::function<bool(double settled)>& goOn) {
     std::sort(requests.begin(), requests.end(),
               [](const SettleRequest& a, const SettleRequest& b) { return a.rough < b.rough; });
     const SettleRequest* previous = nullptr;
     double previousSettled = 0;
-    for (const SettleRequest& r : requests) {
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        if (i % ProgressEvery == ProgressEvery - 1 && goOn && !goOn(double(i) / double(requests.size()))) {
+            std::vector<char> unsettled(events.size(), 0);
+            for (std::size_t k = i; k < requests.size(); ++k)
+                unsettled[requests[k].event] = 1;
+            std::size_t kept = 0;
+            for (std::size_t e = 0; e < events.size(); ++e)
+                if (!unsettled[e])
+                    events[kept++] = events[e];
+            events.resize(kept);
+            return false;
+        }
+        const SettleRequest& r = requests[i];
         double& moment = momentOf(events[r.event], r.field);
         // An edge shared by two transits is settled once.
         if (previous && previous->rough == r.rough && previous->mover == r.mover && previous->lon == r.lon) {
@@ -141,6 +163,7 @@ void settleMoments(std::vector<SettleRequest>& requests, const std::vector<Trans
         previous = &r;
         previousSettled = moment;
     }
+    return true;
 }
 
 // The segment that holds moment t (segments lie end to end).
@@ -430,21 +453,31 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
             TargetCrossing crossing;
         };
         std::vector<Pass> passes;
+        // The part done as the bar shows it: finding the passes of each body, then working them
+        // out, then settling every moment on the library.
+        const auto partDone = [&](double ofBody) {
+            return FoundShare * (double(mi) + ofBody) / double(movers.size());
+        };
         for (double chunk = query.fromUT; chunk <= query.toUT; chunk += ChunkDays) {
             const double chunkEnd = std::min(chunk + ChunkDays, query.toUT);
             const auto pieces = clip(segments, chunk, chunkEnd, chunk > query.fromUT);
             for (const TargetCrossing& c : findCrossings(m.point, pieces, lons, m.settle ? RoughDays : CrossingTolerance))
                 if (!edges.take(c.target, c.jdUT))
                     passes.push_back(Pass{c.target, c});
-            if (progress && !progress((double(mi) + (chunkEnd - query.fromUT) / std::max(span, 1.0)) /
-                                      double(movers.size()))) {
+            if (progress && !progress(partDone(CrossingShare * (chunkEnd - query.fromUT) / std::max(span, 1.0)))) {
                 result.status = TransitStatus::Cancelled;
                 break;
             }
             if (chunkEnd >= query.toUT)
                 break;
         }
-        for (const Pass& p : passes) {
+        for (std::size_t pi = 0; pi < passes.size() && result.status != TransitStatus::Cancelled; ++pi) {
+            if (pi % ProgressEvery == ProgressEvery - 1 && progress &&
+                !progress(partDone(CrossingShare + (1 - CrossingShare) * double(pi) / double(passes.size())))) {
+                result.status = TransitStatus::Cancelled;
+                break;
+            }
+            const Pass& p = passes[pi];
             const Target& t = targets[std::size_t(p.target)];
             const TargetCrossing& c = p.crossing;
             const MotionSegment& seg = segmentAt(segments, c.jdUT);
@@ -465,8 +498,11 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
             break;
         addStationaryEvents(m, segments, targets, edges, query, result.events, settle);
     }
-    // Also after a cancel: what was found is shown with its true moments.
-    settleMoments(requests, movers, result.events);
+    // Also after a cancel: what was found is shown with its true moments. A cancel while they
+    // are settled leaves out what is not settled yet.
+    const auto goOn = [&progress](double settled) { return !progress || progress(FoundShare + (1 - FoundShare) * settled); };
+    if (!settleMoments(requests, movers, result.events, goOn))
+        result.status = TransitStatus::Cancelled;
     std::sort(result.events.begin(), result.events.end(), [](const TransitEvent& a, const TransitEvent& b) {
         return std::tie(a.exactUT, a.transiting, a.natal, a.aspect) < std::tie(b.exactUT, b.transiting, b.natal, b.aspect);
     });

@@ -314,6 +314,58 @@ TEST_F(TransitSearchTest, failedSearchesSayWhy) {
     }
 }
 
+// A search of every natal point in every aspect finds ten thousand Moon transits a year: the
+// callback is asked while the passes are worked and their moments settled, not only while they
+// are found, so the window answers and a cancel is taken at once. What a cancelled search gives
+// back has its true moments; a transit whose moments were not all settled is left out.
+TEST_F(TransitSearchTest, longSearchesAreAskedWhileSettlingAndKeepOnlySettledMoments) {
+    const auto options = defaultOptions();
+    auto radix = chartAt(1980, 7, 1, 10.5, true, 19.04, 47.5);
+    computeRadix(*radix, *options);
+    TransitQuery q;
+    q.fromUT = jdUT(2026, 1, 1);
+    q.toUT = jdUT(2027, 1, 1);
+    q.transiting[BodyMoon] = true;
+    q.natal.fill(true);
+    q.aspects.fill(true);
+    // The year is found in three half-year pieces: asked more often than that, the callback is
+    // also asked while the passes are worked and settled.
+    int asked = 0;
+    double last = 0;
+    const TransitResult whole = searchTransits(*radix, q, *options, [&](double done) {
+        EXPECT_GE(done, last);
+        last = done;
+        ++asked;
+        return true;
+    });
+    ASSERT_EQ(whole.status, TransitStatus::Ok);
+    ASSERT_GT(whole.events.size(), 5000u);
+    EXPECT_GT(asked, 6);
+
+    std::size_t shortest = whole.events.size();
+    for (const int cancelAt : {4, asked / 2, asked - 1}) {
+        SCOPED_TRACE(cancelAt);
+        int calls = 0;
+        const TransitResult cut = searchTransits(*radix, q, *options, [&](double) { return ++calls < cancelAt; });
+        EXPECT_EQ(cut.status, TransitStatus::Cancelled);
+        EXPECT_LT(cut.events.size(), whole.events.size());
+        shortest = std::min(shortest, cut.events.size());
+        for (const TransitEvent& e : cut.events) {
+            // Both lists are in time order: the same transit lies among those of about its moment.
+            auto same = std::lower_bound(whole.events.begin(), whole.events.end(), e.exactUT - 1e-3,
+                                         [](const TransitEvent& w, double t) { return w.exactUT < t; });
+            while (same != whole.events.end() && same->exactUT < e.exactUT + 1e-3 &&
+                   (same->natal != e.natal || same->aspect != e.aspect))
+                ++same;
+            ASSERT_NE(same, whole.events.end());
+            EXPECT_EQ(same->exactUT, e.exactUT);
+            EXPECT_EQ(same->entersUT, e.entersUT);
+            EXPECT_EQ(same->leavesUT, e.leavesUT);
+        }
+    }
+    EXPECT_LT(shortest, whole.events.size());
+}
+
 TEST_F(TransitSearchTest, selectionMarksMapToBodiesAndAxes) {
     TDirectionFilter sel;
     sel.promissors[BodyVesta] = sel.promissors[PromissorMarkFortune] = sel.promissors[BodySun] = true;
