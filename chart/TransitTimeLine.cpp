@@ -19,6 +19,9 @@ constexpr double BarShare = 0.6;
 constexpr int MinMonthWidthForName = 26;
 constexpr int MinMonthWidthForInitial = 9;
 constexpr int MinYearLabelWidth = 40;
+// The least room between two lines across the rows, pixels.
+constexpr double MinLineGap = 4;
+constexpr double DaysPerYear = 365.25;
 
 // The date of the day a Julian day falls in, and the first of a month back, in the calendar of
 // that day: the months of the axis are the months the list's dates are told in, Julian before
@@ -32,6 +35,14 @@ void calendarDayOf(double jd, int& y, int& m, int& d) {
 }
 
 double jdOfDate(int y, int m) { return calendarToJulianDay(y, m, 1, 0.0, isGregorianByDate(y, m, 1)); }
+
+// The smallest of the round numbers of years whose width on the axis is at least `gap` pixels.
+int yearStride(double yearWidth, double gap) {
+    for (const int stride : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000})
+        if (stride * yearWidth >= gap)
+            return stride;
+    return 10000;
+}
 
 // The x of a moment without clamping, for the gradient of a bar cut at the period.
 double rawX(const TransitTimeLine& line, const TimeLineMetrics& m, int width, double jd) {
@@ -148,6 +159,12 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
     for (TimeLineTick& t : ticks)
         t.jd -= line.clockOffset;
     const int axisMid = m.axisHeight / 2;
+    // Over decades the years get narrow: every how many years one is named, and lines drawn, so
+    // that names do not run into each other and lines do not grey the lines over.
+    const double yearWidth = rawX(line, m, width, line.from + DaysPerYear) - rawX(line, m, width, line.from);
+    const int labelStride = yearStride(yearWidth, MinYearLabelWidth);
+    const int lineStride = yearStride(yearWidth, MinLineGap);
+    const bool monthLines = yearWidth / 12 >= MinLineGap;
     for (std::size_t i = 0; i <= ticks.size(); ++i) {
         // Each month's stretch: from its tick (or the period's start) to the next.
         const double a = i == 0 ? line.from : ticks[i - 1].jd;
@@ -167,15 +184,19 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
         // The year at the period's start (unless a new year follows at once) and at every January.
         const bool yearFollows = i == 0 && !ticks.empty() && ticks[0].month == 1 &&
                                  timeLineX(line, m, width, ticks[0].jd) - xa < MinYearLabelWidth;
-        if ((i == 0 && !yearFollows) || (i > 0 && ticks[i - 1].month == 1)) {
+        const bool named = labelStride == 1 ? (i == 0 && !yearFollows) || (i > 0 && ticks[i - 1].month == 1)
+                                            : i > 0 && ticks[i - 1].month == 1 && year % labelStride == 0;
+        if (named) {
             p.setFont(bold);
             p.drawText(QRect(xa + 3, 0, std::max(0, right - xa - 3), axisMid), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::number(year));
         }
     }
     for (const TimeLineTick& t : ticks) {
-        const double x = timeLineX(line, m, width, t.jd);
         const bool year = t.month == 1;
+        if (year ? t.year % lineStride != 0 : !monthLines)
+            continue;
+        const double x = timeLineX(line, m, width, t.jd);
         p.setPen(QPen(year ? QColor(110, 110, 110) : monthLine, year ? 1.5 : 1.0));
         p.drawLine(QPointF(x, year ? 0 : axisMid), QPointF(x, bottom));
     }

@@ -132,6 +132,56 @@ private slots:
             }
         }
     }
+
+    // Years are named on the axis without running into each other, for a year and for a
+    // century alike: every run of text ink in the years' band is no wider than one name.
+    void yearNamesKeepApartOverLongPeriods_data() {
+        QTest::addColumn<double>("years");
+        QTest::addColumn<int>("leastNames");
+        QTest::newRow("a year") << 1.0 << 1;
+        QTest::newRow("ten years") << 10.0 << 9;
+        QTest::newRow("thirty years") << 30.0 << 5;
+        QTest::newRow("a century") << 100.0 << 5;
+        QTest::newRow("a millennium") << 1000.0 << 5;
+    }
+    void yearNamesKeepApartOverLongPeriods() {
+        QFETCH(double, years);
+        QFETCH(int, leastNames);
+        const std::vector<TransitEvent> events;
+        TransitTimeLine line{&events, {}, {}, {}, Jan2027, Jan2027 + years * 365.25};
+        TOptions options;
+        SetDefaultOptions(options);
+        const TimeLineMetrics m;
+        const int width = 1040;
+        QImage image(width, m.axisHeight + 4, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            drawTransitTimeLine(p, line, m, width, 0, 0, options, TimeLineStyle{}, months());
+        }
+        // Text is black; the lines across are grey.
+        std::vector<bool> inked(static_cast<std::size_t>(width), false);
+        for (int x = m.labelWidth; x < width; ++x)
+            for (int y = 2; y < m.axisHeight / 2 - 1; ++y)
+                if (qGray(image.pixel(x, y)) < 60)
+                    inked[static_cast<std::size_t>(x)] = true;
+        int names = 0, run = 0, widest = 0, gap = 99;
+        for (int x = m.labelWidth; x < width; ++x) {
+            if (inked[static_cast<std::size_t>(x)]) {
+                if (gap > 3)
+                    ++names, run = 0;
+                ++run;
+                widest = std::max(widest, run);
+                gap = 0;
+            } else {
+                ++gap;
+                if (gap <= 3)
+                    ++run;
+            }
+        }
+        QVERIFY2(names >= leastNames, qPrintable(QString::number(names)));
+        QVERIFY2(widest < 40, qPrintable(QString::number(widest)));
+    }
 };
 
 QTEST_MAIN(TestTransitTimeLine)
