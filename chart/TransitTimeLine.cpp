@@ -186,10 +186,11 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
                                  timeLineX(line, m, width, ticks[0].jd) - xa < MinYearLabelWidth;
         const bool named = labelStride == 1 ? (i == 0 && !yearFollows) || (i > 0 && ticks[i - 1].month == 1)
                                             : i > 0 && ticks[i - 1].month == 1 && year % labelStride == 0;
-        if (named) {
+        // A name cut off by the period's end would read as another year.
+        const QString yearName = QString::number(year);
+        if (named && QFontMetrics(bold).horizontalAdvance(yearName) <= right - xa - 3) {
             p.setFont(bold);
-            p.drawText(QRect(xa + 3, 0, std::max(0, right - xa - 3), axisMid), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::number(year));
+            p.drawText(QRect(xa + 3, 0, right - xa - 3, axisMid), Qt::AlignLeft | Qt::AlignVCenter, yearName);
         }
     }
     for (const TimeLineTick& t : ticks) {
@@ -225,6 +226,10 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
         const QColor colour = barColour(row < line.aspects.size() ? line.aspects[row] : -1, options, style);
         const std::vector<int>& passes = line.rows[row];
         const double barTop = y + (m.rowHeight - barHeight) / 2.0;
+        // Where the diamonds of a line stand closer than their width (the Moon over years), their
+        // white rims would cover their dark fill and the line would look empty: they go rimless.
+        const double diamondWidth = barHeight * 0.55 * 1.4;
+        const bool crowded = static_cast<double>(passes.size()) * diamondWidth > right - left;
         for (std::size_t k = 0; k < passes.size(); ++k) {
             const TransitEvent& e = (*line.events)[static_cast<std::size_t>(passes[k])];
             const PassSpan span = passSpan(line, passes, k);
@@ -250,7 +255,7 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
             const QPointF diamond[] = {{xe, cy - half}, {xe + half * 0.7, cy}, {xe, cy + half}, {xe - half * 0.7, cy}};
             const QColor mark = style.black ? QColor(Qt::black) : colour.darker(170);
             if (e.exactReached) {
-                p.setPen(QPen(Qt::white, 0.8));
+                p.setPen(crowded ? QPen(Qt::NoPen) : QPen(Qt::white, 0.8));
                 p.setBrush(mark);
             } else {
                 p.setPen(QPen(mark, 1.5));

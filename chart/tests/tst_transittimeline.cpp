@@ -133,6 +133,37 @@ private slots:
         }
     }
 
+    // The Moon over a century crosses a point every other week: its exact marks stand closer
+    // than their width and must still read as a dark line, not be hidden by each other's rims.
+    void crowdedExactMarksStayDark() {
+        std::vector<TransitEvent> events;
+        for (int k = 0; k < 2600; ++k) {
+            const double exact = Jan2027 + 14 * k + 3;
+            events.push_back(pass(exact - 0.3, exact, exact + 0.3));
+        }
+        std::vector<int> row(events.size());
+        for (std::size_t k = 0; k < row.size(); ++k)
+            row[k] = static_cast<int>(k);
+        TransitTimeLine line{&events, {row}, {"Moon Conjunction Sun"}, {0}, Jan2027, Jan2027 + 36525};
+        TOptions options;
+        SetDefaultOptions(options);
+        const TimeLineMetrics m;
+        const int width = 1040;
+        QImage image(width, timeLineHeight(m, 1), QImage::Format_RGB32);
+        {
+            QPainter p(&image);
+            drawTransitTimeLine(p, line, m, width, 0, 1, options, TimeLineStyle{}, months());
+        }
+        if (qEnvironmentVariableIsSet("ZDK_KEEP_RENDER"))
+            image.save(QDir::temp().filePath(QStringLiteral("timeline-crowded.png")));
+        const int y = m.axisHeight + m.rowHeight / 2;
+        long sum = 0;
+        int n = 0;
+        for (int x = m.labelWidth + 10; x < width - m.margin - 10; ++x, ++n)
+            sum += qGray(image.pixel(x, y));
+        QVERIFY2(sum / n < 140, qPrintable(QString::number(sum / n)));
+    }
+
     // Years are named on the axis without running into each other, for a year and for a
     // century alike: every run of text ink in the years' band is no wider than one name.
     void yearNamesKeepApartOverLongPeriods_data() {
