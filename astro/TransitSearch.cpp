@@ -127,7 +127,8 @@ constexpr double FoundShare = 0.8;
 constexpr double CrossingShare = 0.4;
 
 // Settles every moment found on the fits on the library. `goOn` is asked now and then with the
-// share settled; when it says stop, the events whose moments are not all settled are left out and false is returned.
+// share settled; when it says stop, the events whose moments are not all settled are left out
+// and false is returned.
 bool settleMoments(std::vector<SettleRequest>& requests, const std::vector<TransitMover>& movers,
                    std::vector<TransitEvent>& events, const std::function<bool(double settled)>& goOn) {
     std::sort(requests.begin(), requests.end(),
@@ -500,7 +501,9 @@ TransitResult searchTransits(const std::vector<TransitMover>& movers, const Nata
     }
     // Also after a cancel: what was found is shown with its true moments. A cancel while they
     // are settled leaves out what is not settled yet.
-    const auto goOn = [&progress](double settled) { return !progress || progress(FoundShare + (1 - FoundShare) * settled); };
+    const auto goOn = [&progress](double settled) {
+        return !progress || progress(FoundShare + (1 - FoundShare) * settled);
+    };
     if (!settleMoments(requests, movers, result.events, goOn))
         result.status = TransitStatus::Cancelled;
     std::sort(result.events.begin(), result.events.end(), [](const TransitEvent& a, const TransitEvent& b) {
