@@ -43,6 +43,18 @@ IanaClock ianaClock(const std::string& zone, double jdUT) {
     return c;
 }
 
+// A date and a clock reading by value: the stored records are packed, their fields cannot be
+// bound to references.
+std::tuple<int, int, int, bool> dayOf(const CalDate& d) {
+    const int year = d.year, month = d.month, day = d.day;
+    return {year, month, day, d.isGregorian()};
+}
+std::tuple<int, int, double> clockOf(const ClockTime& t) {
+    const int hour = t.hour, minute = t.minute;
+    const double second = t.second;
+    return {hour, minute, second};
+}
+
 int zoneMinutes(const BirthMoment& m) {
     if (m.timeKind != TimeZone)
         return 0;
@@ -233,14 +245,11 @@ TEST_F(WhenChartsTest, PlaceClockTellsDaysBeforeTheReformInTheJulianCalendar) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.jdUT);
         const BirthMoment m = clock.at(row.jdUT);
-        EXPECT_EQ(std::tie(m.utDate.year, m.utDate.month, m.utDate.day), std::tie(row.year, row.month, row.day));
-        EXPECT_EQ(m.utDate.isGregorian(), row.gregorian);
+        EXPECT_EQ(dayOf(m.utDate), std::make_tuple(row.year, row.month, row.day, row.gregorian));
         const BirthMoment shownByReturns = momentAtUT(*s_db, natal->moment, nullptr, row.jdUT);
-        EXPECT_EQ(std::tie(m.localDate.year, m.localDate.month, m.localDate.day, m.localDate.gregorian),
-                  std::tie(shownByReturns.localDate.year, shownByReturns.localDate.month,
-                           shownByReturns.localDate.day, shownByReturns.localDate.gregorian));
-        EXPECT_EQ(std::tie(m.localTime.hour, m.localTime.minute),
-                  std::tie(shownByReturns.localTime.hour, shownByReturns.localTime.minute));
+        EXPECT_EQ(dayOf(m.localDate), dayOf(shownByReturns.localDate));
+        EXPECT_EQ(std::get<0>(clockOf(m.localTime)), std::get<0>(clockOf(shownByReturns.localTime)));
+        EXPECT_EQ(std::get<1>(clockOf(m.localTime)), std::get<1>(clockOf(shownByReturns.localTime)));
         EXPECT_NEAR(m.julianDayUT(), row.jdUT, 1.0 / 86400);
     }
 }
@@ -263,10 +272,8 @@ TEST_F(WhenChartsTest, PlaceClockShowsEachMomentAsTheTransitChartDoes) {
             const BirthMoment m = clock.at(t);
             EXPECT_EQ(zoneMinutes(m), zoneMinutes(expected));
             EXPECT_EQ(m.timeKind, expected.timeKind);
-            EXPECT_EQ(std::tie(m.localDate.year, m.localDate.month, m.localDate.day),
-                      std::tie(expected.localDate.year, expected.localDate.month, expected.localDate.day));
-            EXPECT_EQ(std::tie(m.localTime.hour, m.localTime.minute, m.localTime.second),
-                      std::tie(expected.localTime.hour, expected.localTime.minute, expected.localTime.second));
+            EXPECT_EQ(dayOf(m.localDate), dayOf(expected.localDate));
+            EXPECT_EQ(clockOf(m.localTime), clockOf(expected.localTime));
             if (&place == &natal->moment)
                 expectIanaClock(m, "Europe/Budapest", t);
         }
