@@ -55,10 +55,7 @@ constexpr int WindowWidth = 1040, WindowHeight = 640;
 // Midnight starting `date` on the clock of the chart's place, as a UT Julian day; the date is
 // read in the calendar of its day, as the list shows its dates.
 double localMidnightUT(const AppContext& ctx, const BirthMoment& natal, QDate date) {
-    TransitWhen when;
-    when.date = civilDate(date.year(), date.month(), date.day());
-    when.time = ClockTime{0, 0, 0.0};
-    return transitMoment(ctx.towns, natal, nullptr, when).julianDayUT();
+    return dayStartAtPlace(ctx.towns, natal, civilDate(date.year(), date.month(), date.day()));
 }
 
 std::vector<QString> monthNames(const AppContext& ctx) {

@@ -32,6 +32,12 @@ BirthMoment transitMoment(const TownDatabase& db, const BirthMoment& natal, cons
     return m;
 }
 
+double dayStartAtPlace(const TownDatabase& db, const BirthMoment& place, const CalDate& date) {
+    TransitWhen when;
+    when.date = date;
+    return transitMoment(db, place, nullptr, when).julianDayUT();
+}
+
 PlaceClock::PlaceClock(const TownDatabase& db, const BirthMoment& place)
     : m_db(db), m_place(place), m_home(HomeClockTown(db, place)) {
     m_place.sex = SexNotSet;

@@ -21,6 +21,10 @@ struct TransitWhen {
 BirthMoment transitMoment(const TownDatabase& db, const BirthMoment& natal, const TownRecord* town,
                           const TransitWhen& when, ClockChange* note = nullptr);
 
+// The UT Julian day at which `date` begins on the clock of `place` (its town's zone then, when
+// the atlas knows the town): how the periods of transits, returns and progressions read a day.
+double dayStartAtPlace(const TownDatabase& db, const BirthMoment& place, const CalDate& date);
+
 // The clock of a chart's place for many UT moments (the moments of a list of transits), as
 // transitMoment gives them with no town and `now` at each moment rounded to the second: the
 // chart's own town is looked up in the atlas once, not at every moment.

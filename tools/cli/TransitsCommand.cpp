@@ -48,13 +48,6 @@ const char* const TransitsUsage =
     "exact aspect is an event at the station with motion 0. --csv prints the same as comma-separated\n"
     "values with a heading line; otherwise one line of text per event.\n";
 
-// The UT Julian day of a local date's midnight on the clock of the chart's place.
-double localMidnight(const TownDatabase& db, const BirthMoment& place, const CalDate& date) {
-    TransitWhen when;
-    when.date = date;
-    return transitMoment(db, place, nullptr, when).julianDayUT();
-}
-
 // "Y-M-D H:M:S" on the clock of the chart's place at a UT moment, to the nearest second.
 std::string localText(const PlaceClock& clock, double jdUT) {
     const BirthMoment m = clock.at(jdUT);
@@ -135,10 +128,10 @@ int runTransits(AppState& state, int argc, char** argv, int first) {
     auto to = dateOption(args, "to", s, code);
     if (!to)
         return code;
-    query.fromUT = localMidnight(db, job->radix.moment, *from);
+    query.fromUT = dayStartAtPlace(db, job->radix.moment, *from);
     CalDate end = *to;
     const bool lastDay = !end.nextDay();
-    query.toUT = localMidnight(db, job->radix.moment, end) + (lastDay ? 1.0 : 0.0);
+    query.toUT = dayStartAtPlace(db, job->radix.moment, end) + (lastDay ? 1.0 : 0.0);
     if (query.fromUT >= query.toUT)
         return cliError(CliUsage, "--from " + *args.value("from") + " is after --to " + *args.value("to"));
 

@@ -90,20 +90,13 @@ int dateOption(const CliArgs& args, const std::string& name, CalDate& date) {
     return CliOk;
 }
 
-// The UT Julian day at which a date begins on the clock of the chart's place (its town's zone
-// then, when the atlas knows the town), as the transits read their dates.
-double dayStart(const TownDatabase& db, const BirthMoment& place, const CalDate& date) {
-    TransitWhen when;
-    when.date = date;
-    return transitMoment(db, place, nullptr, when).julianDayUT();
-}
 
 // The moment a date ends on that clock: the start of the next day (or a day after its start on
 // the very last day a date can hold).
 double dayEnd(const TownDatabase& db, const BirthMoment& place, CalDate date) {
     if (!date.nextDay())
-        return dayStart(db, place, date) + 1.0;
-    return dayStart(db, place, date);
+        return dayStartAtPlace(db, place, date) + 1.0;
+    return dayStartAtPlace(db, place, date);
 }
 
 // Whether the ephemeris gives the body at the moment.
@@ -236,7 +229,7 @@ int runReturns(AppState& state, int argc, char** argv, int first) {
     ReturnPlace place;
     if (const int code = returnPlaceOf(args, db, place))
         return code;
-    const double from = dayStart(db, job->radix.moment, fromDate);
+    const double from = dayStartAtPlace(db, job->radix.moment, fromDate);
     const double to = args.has("to") ? dayEnd(db, job->radix.moment, toDate) : from;
     if (!inEphemeris(from, *body))
         return outsideEphemeris("--from " + *args.value("from"));
@@ -311,7 +304,7 @@ int runProgress(AppState& state, int argc, char** argv, int first) {
 
     TownDatabase db;
     loadTowns(state, db);
-    const double target = dayStart(db, job->radix.moment, targetDate);
+    const double target = dayStartAtPlace(db, job->radix.moment, targetDate);
     ProgressionRequest request;
     request.kind = args.has("tertiary") ? ProgressionKind::Tertiary : ProgressionKind::Secondary;
     request.targetUT = target;
