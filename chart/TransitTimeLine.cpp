@@ -199,7 +199,9 @@ void drawTransitTimeLine(QPainter& p, const TransitTimeLine& line, const TimeLin
             continue;
         const double x = timeLineX(line, m, width, t.jd);
         p.setPen(QPen(year ? QColor(110, 110, 110) : monthLine, year ? 1.5 : 1.0));
-        p.drawLine(QPointF(x, year ? 0 : axisMid), QPointF(x, bottom));
+        // Only a named year's line runs up through the names: the others would cross them.
+        const bool tall = year && t.year % labelStride == 0;
+        p.drawLine(QPointF(x, tall ? 0 : axisMid), QPointF(x, bottom));
     }
     p.setPen(QPen(ink, 1.0));
     p.drawLine(QPointF(left, top - 0.5), QPointF(right, top - 0.5));
